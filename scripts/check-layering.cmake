@@ -1,0 +1,32 @@
+# Fails when a source file includes a header of a layer it may not depend on.
+# Allowed: app -> dialogs, widgets, stats, gui, resources; widgets -> gui, resources;
+# dialogs -> gui, resources; platform -> gui; gui -> (nothing above it); stats -> nothing.
+set(allowed_stats "stats")
+set(allowed_gui "gui")
+set(allowed_resources "resources")
+set(allowed_platform "platform;gui")
+set(allowed_widgets "widgets;gui;resources")
+set(allowed_dialogs "dialogs;gui;resources")
+set(allowed_app "app;dialogs;widgets;stats;gui;resources;platform")
+set(layers stats gui resources platform widgets dialogs app)
+
+set(errors "")
+foreach(layer IN LISTS layers)
+  file(GLOB_RECURSE sources "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+      string(REGEX MATCH "^[a-z]+/" top "${header}")
+      string(REPLACE "/" "" top "${top}")
+      if(top AND top IN_LIST layers AND NOT top IN_LIST allowed_${layer})
+        file(RELATIVE_PATH rel "${ROOT}" "${source}")
+        string(APPEND errors "  ${rel} includes ${header}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(errors)
+  message(FATAL_ERROR "Layering violated:\n${errors}")
+endif()

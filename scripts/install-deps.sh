@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Spintrak need.
+# Safe to run again: it asks dpkg first and calls apt-get only for what is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake make pkg-config
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # graphics: PNG, fonts and text
+  libpng-dev libfreetype-dev libfontconfig-dev
+  fonts-wine fonts-liberation2 fonts-comfortaa fonts-dejavu-core
+  # the desktop host and the banner pane
+  libgtk-3-dev libwebkit2gtk-4.1-dev
+  # end-to-end tests under a private X server
+  xvfb openbox xdotool x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg -s "$p" >/dev/null 2>&1 || ! dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+
+echo "install-deps: installing ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

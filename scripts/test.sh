@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: unit, headless integration and, where a display
+# host is built, the end-to-end tests under a private X server.
+# Sanitizers (AddressSanitizer, UndefinedBehaviorSanitizer) are on; --no-sanitize turns them off.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sanitize=ON
+for arg in "$@"; do
+  case "$arg" in
+    --no-sanitize) sanitize=OFF ;;
+    *) echo "usage: scripts/test.sh [--no-sanitize]" >&2; exit 2 ;;
+  esac
+done
+
+bash scripts/install-deps.sh
+
+build=build/test-sanitize-$sanitize
+jobs=$(nproc)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPINTRAK_SANITIZE=$sanitize \
+  -DSPINTRAK_TESTS=ON -DSPINTRAK_BENCH=ON >/dev/null
+cmake --build "$build" -j "$jobs"
+ctest --test-dir "$build" --output-on-failure -j "$jobs"

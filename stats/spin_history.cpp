@@ -1,0 +1,43 @@
+#include "stats/spin_history.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include "stats/wheel.h"
+
+namespace stats {
+
+namespace {
+
+void RequireWheelNumber(std::int32_t number) {
+  if (!IsWheelNumber(number))
+    throw std::out_of_range("Spin value " + std::to_string(number) + " is not a wheel number (0..36)");
+}
+
+}  // namespace
+
+void SpinHistory::Append(std::int32_t number) {
+  RequireWheelNumber(number);
+  // Counts are 32-bit; a longer history could no longer be counted correctly.
+  if (FSpins.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+    throw std::length_error("The spin history is full");
+  FSpins.push_back(number);
+}
+
+void SpinHistory::Replace(int k, std::int32_t number) {
+  const std::size_t reach = std::min<std::size_t>(MaxCorrectionDepth, FSpins.size());
+  if (k < 1 || static_cast<std::size_t>(k) > reach)
+    throw std::out_of_range("Spin position " + std::to_string(k) + " is outside 1.." + std::to_string(reach));
+  RequireWheelNumber(number);
+  FSpins[FSpins.size() - static_cast<std::size_t>(k)] = number;
+}
+
+std::int32_t SpinHistory::Recent(std::size_t k) const {
+  if (k < 1 || k > FSpins.size())
+    throw std::out_of_range("Spin position " + std::to_string(k) + " is outside 1.." + std::to_string(FSpins.size()));
+  return FSpins[FSpins.size() - k];
+}
+
+}  // namespace stats

@@ -1,0 +1,44 @@
+#pragma once
+// Facts about the numbers of a single-zero roulette wheel.
+
+#include <cstdint>
+
+namespace stats {
+
+// A screen colour laid out 0x00BBGGRR, the same layout the GUI layer uses.
+using TColor = std::uint32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clGreen = 0x008000;
+inline constexpr TColor clNavy = 0x800000;
+
+inline constexpr std::int32_t MinWheelNumber = 0;
+inline constexpr std::int32_t MaxWheelNumber = 36;
+inline constexpr int WheelNumberCount = 37;
+
+constexpr bool IsWheelNumber(std::int64_t value) noexcept {
+  return value >= MinWheelNumber && value <= MaxWheelNumber;
+}
+
+// The display colour of a wheel number: green for 0, red or black otherwise.
+// Defined for 0..36 only; callers keep to that range.
+TColor ColorOfNumber(std::int32_t number) noexcept;
+
+// The even-money and dozen tests leave zero to the caller: none of them treats 0 specially.
+inline bool IsRed(std::int32_t number) noexcept { return ColorOfNumber(number) == clRed; }
+inline bool IsBlack(std::int32_t number) noexcept { return number != 0 && !IsRed(number); }
+constexpr bool IsOdd(std::int32_t number) noexcept { return (number & 1) != 0; }
+constexpr bool IsEven(std::int32_t number) noexcept { return number != 0 && (number & 1) == 0; }
+constexpr bool IsHigh(std::int32_t number) noexcept { return number > 18; }
+constexpr bool IsLow(std::int32_t number) noexcept { return number != 0 && number <= 18; }
+
+enum class TDozen : std::uint8_t { First, Second, Third };
+
+constexpr TDozen DozenOf(std::int32_t number) noexcept {
+  if (number > 24) return TDozen::Third;
+  if (number > 12) return TDozen::Second;
+  return TDozen::First;
+}
+
+}  // namespace stats
