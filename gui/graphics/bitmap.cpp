@@ -1,0 +1,192 @@
+#include "gui/graphics/bitmap.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/graphics_error.h"
+
+namespace gui {
+namespace {
+
+// Keeps a corrupt or hostile header from asking for gigabytes.
+constexpr std::uint64_t MaxPixels = std::uint64_t(1) << 26;
+
+}  // namespace
+
+TBitmap::TBitmap(int width, int height, TColor fill)
+    : FWidth(std::max(width, 0)), FHeight(std::max(height, 0)) {
+  if (std::uint64_t(FWidth) * std::uint64_t(FHeight) > MaxPixels * 4)
+    throw EGraphicsError("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels is too large");
+  if (FWidth == 0 || FHeight == 0) FWidth = FHeight = 0;
+  FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ColorToPixel(ColorToRGB(fill)));
+}
+
+TBitmap::TBitmap(const TBitmap& other)
+    : FWidth(other.FWidth), FHeight(other.FHeight), FPixels(other.FPixels) {}
+
+TBitmap::TBitmap(TBitmap&& other) noexcept
+    : FWidth(other.FWidth),
+      FHeight(other.FHeight),
+      FPixels(std::move(other.FPixels)),
+      FCanvas(std::move(other.FCanvas)) {
+  other.FWidth = other.FHeight = 0;
+  other.FPixels.clear();
+  if (FCanvas) FCanvas->Rebind(*this);
+}
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+  if (this != &other) {
+    FWidth = other.FWidth;
+    FHeight = other.FHeight;
+    FPixels = other.FPixels;
+  }
+  return *this;
+}
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+  if (this != &other) {
+    FWidth = other.FWidth;
+    FHeight = other.FHeight;
+    FPixels = std::move(other.FPixels);
+    FCanvas = std::move(other.FCanvas);
+    other.FWidth = other.FHeight = 0;
+    other.FPixels.clear();
+    if (FCanvas) FCanvas->Rebind(*this);
+  }
+  return *this;
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::SetSize(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == 0 || height == 0) width = height = 0;
+  if (width == FWidth && height == FHeight) return;
+  if (std::uint64_t(width) * std::uint64_t(height) > MaxPixels * 4)
+    throw EGraphicsError("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels is too large");
+  std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height), ColorToPixel(clWhite));
+  const int w = std::min(width, FWidth);
+  for (int y = 0; y < std::min(height, FHeight); ++y)
+    std::memcpy(pixels.data() + std::size_t(y) * width, ScanLine(y), std::size_t(w) * 4);
+  FPixels = std::move(pixels);
+  FWidth = width;
+  FHeight = height;
+}
+
+void TBitmap::Fill(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  if (rgb == clNone) return;
+  std::fill(FPixels.begin(), FPixels.end(), ColorToPixel(rgb));
+}
+
+TColor TBitmap::GetPixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return clNone;
+  return PixelToColor(ScanLine(y)[x] & 0xFFFFFF);
+}
+
+void TBitmap::SetPixel(int x, int y, TColor color) {
+  if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return;
+  const TColor rgb = ColorToRGB(color);
+  if (rgb == clNone) return;
+  ScanLine(y)[x] = ColorToPixel(rgb);
+}
+
+TCanvas& TBitmap::Canvas() {
+  if (!FCanvas) FCanvas = std::make_unique<TCanvas>(*this);
+  return *FCanvas;
+}
+
+void TBitmap::LoadFromFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EGraphicsError("cannot open image \"" + path + "\": " + std::strerror(errno));
+  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw EGraphicsError("cannot read image \"" + path + "\": " + std::strerror(errno));
+  LoadPng(data.data(), data.size(), "image \"" + path + "\"");
+}
+
+void TBitmap::LoadFromMemory(std::span<const std::uint8_t> png) {
+  LoadPng(png.data(), png.size(), "image in memory");
+}
+
+void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::string& what) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (size == 0) throw EGraphicsError("cannot load " + what + ": the data is empty");
+  if (!png_image_begin_read_from_memory(&image, data, size))
+    throw EGraphicsError("cannot load " + what + ": " + image.message);
+  if (image.width == 0 || image.height == 0 ||
+      std::uint64_t(image.width) * image.height > MaxPixels) {
+    png_image_free(&image);
+    throw EGraphicsError("cannot load " + what + ": " + std::to_string(image.width) + " x " +
+                         std::to_string(image.height) + " pixels is too large");
+  }
+  // B, G, R bytes make 0x00RRGGBB words; with no alpha in the requested format libpng
+  // composites transparent pixels over the background we pass.
+  image.format = PNG_FORMAT_BGR;
+  const png_color background{255, 255, 255};
+  std::vector<std::uint8_t> rgb(std::size_t(image.width) * image.height * 3);
+  if (!png_image_finish_read(&image, &background, rgb.data(), 0, nullptr)) {
+    const std::string reason = image.message;
+    png_image_free(&image);
+    throw EGraphicsError("cannot load " + what + ": " + reason);
+  }
+  std::vector<std::uint32_t> pixels(std::size_t(image.width) * image.height);
+  for (std::size_t i = 0; i < pixels.size(); ++i)
+    pixels[i] = std::uint32_t(rgb[i * 3]) | (std::uint32_t(rgb[i * 3 + 1]) << 8) |
+                (std::uint32_t(rgb[i * 3 + 2]) << 16);
+  FPixels = std::move(pixels);
+  FWidth = int(image.width);
+  FHeight = int(image.height);
+}
+
+std::vector<std::uint8_t> TBitmap::SaveToMemory() const {
+  if (FWidth == 0 || FHeight == 0) throw EGraphicsError("cannot save an empty (0 x 0) bitmap as PNG");
+  std::vector<std::uint8_t> bgr(std::size_t(FWidth) * FHeight * 3);
+  for (std::size_t i = 0; i < FPixels.size(); ++i) {
+    bgr[i * 3] = std::uint8_t(FPixels[i]);
+    bgr[i * 3 + 1] = std::uint8_t(FPixels[i] >> 8);
+    bgr[i * 3 + 2] = std::uint8_t(FPixels[i] >> 16);
+  }
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = png_uint_32(FWidth);
+  image.height = png_uint_32(FHeight);
+  image.format = PNG_FORMAT_BGR;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&image, nullptr, &size, 0, bgr.data(), 0, nullptr))
+    throw EGraphicsError(std::string("cannot encode PNG: ") + image.message);
+  std::vector<std::uint8_t> out(size);
+  if (!png_image_write_to_memory(&image, out.data(), &size, 0, bgr.data(), 0, nullptr))
+    throw EGraphicsError(std::string("cannot encode PNG: ") + image.message);
+  out.resize(size);
+  return out;
+}
+
+void TBitmap::SaveToFile(const std::string& path) const {
+  std::vector<std::uint8_t> data;
+  try {
+    data = SaveToMemory();
+  } catch (const EGraphicsError& e) {
+    throw EGraphicsError("cannot save \"" + path + "\": " + e.what());
+  }
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) throw EGraphicsError("cannot save \"" + path + "\": " + std::strerror(errno));
+  const bool written = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+  const int err = errno;
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !closed)
+    throw EGraphicsError("cannot save \"" + path + "\": " + std::strerror(written ? errno : err));
+}
+
+}  // namespace gui

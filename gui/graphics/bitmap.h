@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "gui/graphics/color.h"
+#include "gui/graphics/geometry.h"
+
+namespace gui {
+
+class TCanvas;
+
+// Pixel values are 0x00RRGGBB (the RGB24 layout of X11 and cairo), TColor is 0x00BBGGRR.
+constexpr std::uint32_t ColorToPixel(TColor rgb) {
+  return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+}
+constexpr TColor PixelToColor(std::uint32_t pixel) {
+  return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
+}
+
+// An owned block of 32-bit pixels, rows top to bottom, stride Width() * 4. Any size including 0 x 0;
+// negative sizes count as 0.
+class TBitmap {
+ public:
+  TBitmap() = default;
+  TBitmap(int width, int height, TColor fill = clWhite);
+  TBitmap(const TBitmap& other);
+  TBitmap(TBitmap&& other) noexcept;
+  TBitmap& operator=(const TBitmap& other);
+  TBitmap& operator=(TBitmap&& other) noexcept;
+  ~TBitmap();
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  TRect BoundsRect() const { return {0, 0, FWidth, FHeight}; }
+  // Pixels that stay inside the new size keep their value; new ones are white.
+  void SetSize(int width, int height);
+  void Fill(TColor color);
+
+  std::uint32_t* ScanLine(int y) { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }
+  const std::uint32_t* ScanLine(int y) const {
+    return FPixels.data() + std::size_t(y) * std::size_t(FWidth);
+  }
+  std::uint32_t* Pixels() { return FPixels.data(); }
+  const std::uint32_t* Pixels() const { return FPixels.data(); }
+
+  // Outside the bitmap: GetPixel gives clNone and SetPixel does nothing.
+  TColor GetPixel(int x, int y) const;
+  void SetPixel(int x, int y, TColor color);
+
+  // PNG input is composited over white where it has transparency. Failures throw EGraphicsError
+  // naming the file and the reason and leave the bitmap as it was.
+  void LoadFromFile(const std::string& path);
+  void LoadFromMemory(std::span<const std::uint8_t> png);
+  void SaveToFile(const std::string& path) const;
+  std::vector<std::uint8_t> SaveToMemory() const;
+
+  // The bitmap's own canvas, made on first use; it follows the bitmap when the bitmap is moved.
+  TCanvas& Canvas();
+
+ private:
+  void LoadPng(const std::uint8_t* data, std::size_t size, const std::string& what);
+
+  int FWidth = 0;
+  int FHeight = 0;
+  std::vector<std::uint32_t> FPixels;
+  std::unique_ptr<TCanvas> FCanvas;
+};
+
+}  // namespace gui

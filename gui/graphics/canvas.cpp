@@ -1,0 +1,215 @@
+#include "gui/graphics/canvas.h"
+
+#include <algorithm>
+#include <cassert>
+#include <limits>
+
+namespace gui {
+namespace {
+
+// Device coordinates are clamped to this range before they meet a bitmap; no bitmap comes near it,
+// so the intersections stay exact while the arithmetic cannot overflow.
+constexpr std::int64_t Far = std::int64_t(1) << 30;
+
+int Clamp(std::int64_t v) { return int(std::clamp(v, -Far, Far)); }
+
+}  // namespace
+
+TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(&bitmap) {}
+
+TRect TCanvas::ToDevice(const TRect& r) const {
+  return {Clamp(std::int64_t(r.Left) + FOrigin.X), Clamp(std::int64_t(r.Top) + FOrigin.Y),
+          Clamp(std::int64_t(r.Right) + FOrigin.X), Clamp(std::int64_t(r.Bottom) + FOrigin.Y)};
+}
+
+void TCanvas::FillDevice(const TRect& device, TColor rgb) {
+  if (rgb == clNone) return;
+  const std::uint32_t pixel = ColorToPixel(rgb);
+  ForEachVisible(device, [&](const TRect& part) {
+    for (int y = part.Top; y < part.Bottom; ++y)
+      std::fill_n(FBitmap->ScanLine(y) + part.Left, part.Width(), pixel);
+  });
+}
+
+void TCanvas::MoveTo(int x, int y) { FPenPos = {x, y}; }
+
+void TCanvas::LineTo(int x, int y) {
+  if (Pen.Style != psClear) {
+    PlotLine(std::int64_t(FPenPos.X) + FOrigin.X, std::int64_t(FPenPos.Y) + FOrigin.Y,
+             std::int64_t(x) + FOrigin.X, std::int64_t(y) + FOrigin.Y);
+  }
+  FPenPos = {x, y};
+}
+
+// Steps along the major axis from the start point, leaving out the end point. The minor coordinate
+// is the exact one rounded to nearest, halves towards the start. Only the steps whose major
+// coordinate can be visible are walked, so far-away end points cost nothing.
+void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+  const TColor rgb = ColorToRGB(Pen.Color);
+  if (rgb == clNone) return;
+  const std::int64_t dx = x1 - x0, dy = y1 - y0;
+  if (dx == 0 && dy == 0) return;
+  const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+  const std::int64_t major0 = xMajor ? x0 : y0, minor0 = xMajor ? y0 : x0;
+  const std::int64_t dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
+  const std::int64_t n = dMajor < 0 ? -dMajor : dMajor;
+  const std::int64_t sMajor = dMajor < 0 ? -1 : 1, sMinor = dMinor < 0 ? -1 : 1;
+  const std::int64_t aMinor = dMinor < 0 ? -dMinor : dMinor;
+
+  const int width = std::max(Pen.Width, 1);
+  const int before = (width - 1) / 2;
+  const TRect bounds = DeviceClipBounds();
+  if (bounds.IsEmpty()) return;
+  const std::int64_t lo = std::int64_t(xMajor ? bounds.Left : bounds.Top) - width;
+  const std::int64_t hi = std::int64_t(xMajor ? bounds.Right : bounds.Bottom) + width;
+  std::int64_t first = 0, last = n;  // steps [first, last)
+  if (sMajor > 0) {
+    first = std::max<std::int64_t>(first, lo - major0);
+    last = std::min<std::int64_t>(last, hi - major0);
+  } else {
+    first = std::max<std::int64_t>(first, major0 - hi + 1);
+    last = std::min<std::int64_t>(last, major0 - lo + 1);
+  }
+  const std::uint32_t pixel = ColorToPixel(rgb);
+  for (std::int64_t i = first; i < last; ++i) {
+    if (Pen.Style == psDot && (i & 1)) continue;
+    const auto off = std::int64_t((__int128(2) * i * aMinor + n - 1) / (__int128(2) * n));
+    const std::int64_t major = major0 + sMajor * i, minor = minor0 + sMinor * off;
+    const std::int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
+    const TRect dot{Clamp(px - before), Clamp(py - before), Clamp(px - before + width),
+                    Clamp(py - before + width)};
+    ForEachVisible(dot, [&](const TRect& part) {
+      for (int y = part.Top; y < part.Bottom; ++y)
+        std::fill_n(FBitmap->ScanLine(y) + part.Left, part.Width(), pixel);
+    });
+  }
+}
+
+void TCanvas::FillRect(const TRect& r) {
+  if (Brush.Style == bsClear) return;
+  FillDevice(ToDevice(r), ColorToRGB(Brush.Color));
+}
+
+void TCanvas::FrameRect(const TRect& r) {
+  if (Brush.Style == bsClear) return;
+  const TRect d = ToDevice(r);
+  if (d.IsEmpty()) return;
+  const TColor rgb = ColorToRGB(Brush.Color);
+  FillDevice({d.Left, d.Top, d.Right, d.Top + 1}, rgb);
+  FillDevice({d.Left, d.Bottom - 1, d.Right, d.Bottom}, rgb);
+  FillDevice({d.Left, d.Top + 1, d.Left + 1, d.Bottom - 1}, rgb);
+  FillDevice({d.Right - 1, d.Top + 1, d.Right, d.Bottom - 1}, rgb);
+}
+
+void TCanvas::Rectangle(const TRect& r) {
+  if (r.IsEmpty()) return;
+  if (Pen.Style == psClear) {
+    if (Brush.Style == bsSolid)
+      FillDevice(ToDevice({r.Left, r.Top, r.Right - 1, r.Bottom - 1}), ColorToRGB(Brush.Color));
+    return;
+  }
+  const int width = std::max(Pen.Width, 1);
+  if (Brush.Style == bsSolid) FillDevice(ToDevice(r.Inflate(-width, -width)), ColorToRGB(Brush.Color));
+  const TPen saved = Pen;
+  Pen.Width = 1;
+  const TPoint pos = FPenPos;
+  for (int k = 0; k < width; ++k) {
+    const TRect f = r.Inflate(-k, -k);
+    if (f.IsEmpty()) break;
+    MoveTo(f.Left, f.Top);
+    LineTo(f.Right - 1, f.Top);
+    LineTo(f.Right - 1, f.Bottom - 1);
+    LineTo(f.Left, f.Bottom - 1);
+    LineTo(f.Left, f.Top);
+    if (f.Width() == 1 && f.Height() == 1) {
+      // Every stroke of a one-pixel outline is empty.
+      const TColor rgb = ColorToRGB(Pen.Color);
+      FillDevice(ToDevice({f.Right - 1, f.Bottom - 1, f.Right, f.Bottom}), rgb);
+    }
+  }
+  FPenPos = pos;
+  Pen = saved;
+}
+
+TColor TCanvas::GetPixel(int x, int y) const {
+  const std::int64_t dx = std::int64_t(x) + FOrigin.X, dy = std::int64_t(y) + FOrigin.Y;
+  if (dx < 0 || dy < 0 || dx >= FBitmap->Width() || dy >= FBitmap->Height()) return clNone;
+  return FBitmap->GetPixel(int(dx), int(dy));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+  if (!PtVisible(x, y)) return;
+  FBitmap->SetPixel(x + FOrigin.X, y + FOrigin.Y, color);
+}
+
+std::vector<TRect> TCanvas::ClipRects() const {
+  if (FClip) return *FClip;
+  return {FBitmap->BoundsRect()};
+}
+
+void TCanvas::IntersectClipRect(const TRect& r) {
+  const TRect d = ToDevice(r);
+  std::vector<TRect> result;
+  for (const TRect& c : ClipRects()) {
+    const TRect part = IntersectRect(c, d);
+    if (!part.IsEmpty()) result.push_back(part);
+  }
+  FClip = std::move(result);
+}
+
+void TCanvas::ExcludeClipRect(const TRect& r) {
+  const TRect d = ToDevice(r);
+  std::vector<TRect> result;
+  for (const TRect& c : ClipRects()) {
+    const TRect cut = IntersectRect(c, d);
+    if (cut.IsEmpty()) {
+      result.push_back(c);
+      continue;
+    }
+    const TRect pieces[] = {{c.Left, c.Top, c.Right, cut.Top},
+                            {c.Left, cut.Bottom, c.Right, c.Bottom},
+                            {c.Left, cut.Top, cut.Left, cut.Bottom},
+                            {cut.Right, cut.Top, c.Right, cut.Bottom}};
+    for (const TRect& p : pieces)
+      if (!p.IsEmpty()) result.push_back(p);
+  }
+  FClip = std::move(result);
+}
+
+TRect TCanvas::DeviceClipBounds() const {
+  TRect u;
+  ForEachVisible(FBitmap->BoundsRect(), [&](const TRect& part) { u = UnionRect(u, part); });
+  return u;
+}
+
+TRect TCanvas::ClipBounds() const {
+  const TRect u = DeviceClipBounds();
+  if (u.IsEmpty()) return {};
+  return {Clamp(std::int64_t(u.Left) - FOrigin.X), Clamp(std::int64_t(u.Top) - FOrigin.Y),
+          Clamp(std::int64_t(u.Right) - FOrigin.X), Clamp(std::int64_t(u.Bottom) - FOrigin.Y)};
+}
+
+bool TCanvas::PtVisible(int x, int y) const {
+  const std::int64_t dx = std::int64_t(x) + FOrigin.X, dy = std::int64_t(y) + FOrigin.Y;
+  if (dx < 0 || dy < 0 || dx >= FBitmap->Width() || dy >= FBitmap->Height()) return false;
+  if (!FClip) return true;
+  const TPoint p{int(dx), int(dy)};
+  return std::any_of(FClip->begin(), FClip->end(), [&](const TRect& c) { return c.Contains(p); });
+}
+
+void TCanvas::Save() { FStack.push_back({Pen, Brush, Font, FOrigin, FClip, FPenPos}); }
+
+void TCanvas::Restore() {
+  assert(!FStack.empty() && "TCanvas::Restore without a matching Save");
+  if (FStack.empty()) return;
+  TState& s = FStack.back();
+  Pen = s.Pen;
+  Brush = s.Brush;
+  Font.Assign(s.Font);
+  FOrigin = s.Origin;
+  FClip = std::move(s.Clip);
+  FPenPos = s.PenPos;
+  FStack.pop_back();
+}
+
+}  // namespace gui

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/drawing_tools.h"
+#include "gui/graphics/font.h"
+#include "gui/graphics/geometry.h"
+
+namespace gui {
+
+// Draws into one bitmap with the classic desktop's pixel rules: right and bottom edges are exclusive
+// and a line leaves out its end point. Drawing calls take logical coordinates; logical (x, y) lands on
+// bitmap pixel (x + Origin().X, y + Origin().Y). Everything is clipped to the clip region and the
+// bitmap, whatever the coordinates. Colours are resolved when used; clNone paints nothing.
+class TCanvas {
+ public:
+  explicit TCanvas(TBitmap& bitmap);
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  TBitmap& Bitmap() { return *FBitmap; }
+  // Points the canvas at another bitmap (the owner moved); the drawing state stays.
+  void Rebind(TBitmap& bitmap) { FBitmap = &bitmap; }
+
+  TPen Pen;
+  TBrush Brush;
+  TFont Font;
+
+  // Lines: from the pen position up to, not including, (x, y); the pen position moves there.
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  TPoint PenPos() const { return FPenPos; }
+
+  // Fills Left..Right-1 x Top..Bottom-1 with the brush; the pen is not used.
+  void FillRect(const TRect& r);
+  // A one-pixel frame just inside the rect in the brush colour.
+  void FrameRect(const TRect& r);
+  // Pen outline inside the rect, brush inside the outline. With a clear pen the filled area is
+  // one pixel smaller on the right and at the bottom, as on the platform.
+  void Rectangle(const TRect& r);
+
+  TColor GetPixel(int x, int y) const;
+  void SetPixel(int x, int y, TColor color);
+
+  // Copies a whole bitmap 1:1 with its top-left at (x, y); the transparent overload leaves out the
+  // pixels of that colour.
+  void Draw(int x, int y, const TBitmap& source);
+  void Draw(int x, int y, const TBitmap& source, TColor transparent);
+  // Scales the whole source into dest (nearest pixel).
+  void StretchDraw(const TRect& dest, const TBitmap& source);
+  void StretchDraw(const TRect& dest, const TBitmap& source, TColor transparent);
+  // Scales sourceRect of source into dest (nearest pixel); parts outside the source are left out.
+  void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
+
+  // Text in Windows-1251 bytes, top-left of the text cell at (x, y), in Font.Color. A solid brush
+  // first fills the text's cell; a clear brush leaves the background.
+  void TextOut(int x, int y, std::string_view ansi);
+  TSize TextExtent(std::string_view ansi);
+  int TextWidth(std::string_view ansi) { return TextExtent(ansi).Width; }
+  int TextHeight(std::string_view ansi) { return TextExtent(ansi).Height; }
+  TFontMetrics Metrics();
+  // Glyphs only, no background and no underline of the style: the building block of DrawText.
+  // Returns the advance.
+  int DrawGlyphs(int x, int y, std::string_view ansi);
+
+  // Viewport origin.
+  TPoint Origin() const { return FOrigin; }
+  void SetOrigin(TPoint origin) { FOrigin = origin; }
+  void MoveOrigin(int dx, int dy) { FOrigin = {FOrigin.X + dx, FOrigin.Y + dy}; }
+
+  // The clip region; rects are logical at the time of the call.
+  void IntersectClipRect(const TRect& r);
+  void ExcludeClipRect(const TRect& r);
+  void ResetClip() { FClip.reset(); }
+  TRect ClipBounds() const;  // logical
+  bool PtVisible(int x, int y) const;
+
+  // Pen, brush, font, origin, clip and pen position as one state.
+  void Save();
+  void Restore();
+  int SaveCount() const { return int(FStack.size()); }
+
+  // Device-space helpers for the text and image code of this layer.
+  template <typename Fn>
+  void ForEachVisible(const TRect& device, Fn&& fn) const;
+  TRect ToDevice(const TRect& logical) const;
+
+ private:
+  struct TState {
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+    TPoint Origin;
+    std::optional<std::vector<TRect>> Clip;
+    TPoint PenPos;
+  };
+
+  void FillDevice(const TRect& device, TColor rgb);
+  void PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+  struct TDeviceRect {
+    std::int64_t Left, Top, Right, Bottom;
+  };
+  void BlitScaled(const TDeviceRect& dest, const TBitmap& source, const TRect& sourceRect,
+                  std::optional<TColor> transparent);
+  TDeviceRect ToDevice64(std::int64_t left, std::int64_t top, std::int64_t right,
+                         std::int64_t bottom) const {
+    return {left + FOrigin.X, top + FOrigin.Y, right + FOrigin.X, bottom + FOrigin.Y};
+  }
+  std::vector<TRect> ClipRects() const;
+  TRect DeviceClipBounds() const;
+
+  TBitmap* FBitmap;
+  TPoint FOrigin;
+  TPoint FPenPos;
+  // Device rects, disjoint; no value means the whole bitmap.
+  std::optional<std::vector<TRect>> FClip;
+  std::vector<TState> FStack;
+};
+
+// Saves the canvas state on construction and restores it on destruction.
+class [[nodiscard]] TCanvasSaver {
+ public:
+  [[nodiscard]] explicit TCanvasSaver(TCanvas& canvas) : FCanvas(canvas) { FCanvas.Save(); }
+  ~TCanvasSaver() { FCanvas.Restore(); }
+  TCanvasSaver(const TCanvasSaver&) = delete;
+  TCanvasSaver& operator=(const TCanvasSaver&) = delete;
+
+ private:
+  TCanvas& FCanvas;
+};
+
+template <typename Fn>
+void TCanvas::ForEachVisible(const TRect& device, Fn&& fn) const {
+  const TRect inBitmap = IntersectRect(device, FBitmap->BoundsRect());
+  if (inBitmap.IsEmpty()) return;
+  if (!FClip) {
+    fn(inBitmap);
+    return;
+  }
+  for (const TRect& c : *FClip) {
+    const TRect part = IntersectRect(inBitmap, c);
+    if (!part.IsEmpty()) fn(part);
+  }
+}
+
+}  // namespace gui

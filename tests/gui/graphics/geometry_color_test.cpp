@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "gui/graphics/color.h"
+#include "gui/graphics/geometry.h"
+
+namespace gui {
+namespace {
+
+TEST(Geometry, RightAndBottomAreExclusive) {
+  const TRect r{2, 3, 5, 7};
+  EXPECT_EQ(r.Width(), 3);
+  EXPECT_EQ(r.Height(), 4);
+  EXPECT_TRUE(r.Contains({2, 3}));
+  EXPECT_TRUE(r.Contains({4, 6}));
+  EXPECT_FALSE(r.Contains({5, 3}));
+  EXPECT_FALSE(r.Contains({2, 7}));
+  EXPECT_FALSE(r.Contains({1, 3}));
+  EXPECT_EQ(r.TopLeft(), (TPoint{2, 3}));
+  EXPECT_EQ(r.BottomRight(), (TPoint{5, 7}));
+  EXPECT_EQ(Bounds(2, 3, 3, 4), r);
+}
+
+TEST(Geometry, EmptyRectsContainNothing) {
+  EXPECT_TRUE((TRect{5, 5, 5, 9}).IsEmpty());
+  EXPECT_TRUE((TRect{5, 5, 9, 4}).IsEmpty());
+  EXPECT_FALSE((TRect{5, 5, 5, 9}).Contains({5, 5}));
+  EXPECT_FALSE((TRect{0, 0, 1, 1}).IsEmpty());
+}
+
+TEST(Geometry, OffsetInflateIntersectUnion) {
+  const TRect r{0, 0, 10, 10};
+  EXPECT_EQ(r.Offset(3, -2), (TRect{3, -2, 13, 8}));
+  EXPECT_EQ(r.Inflate(-2, -3), (TRect{2, 3, 8, 7}));
+  EXPECT_EQ(IntersectRect(r, {5, 5, 20, 20}), (TRect{5, 5, 10, 10}));
+  // Touching rects share no pixel.
+  EXPECT_TRUE(IntersectRect(r, {10, 0, 20, 10}).IsEmpty());
+  EXPECT_EQ(IntersectRect(r, {10, 0, 20, 10}), TRect{});
+  EXPECT_EQ(UnionRect(r, {20, 20, 25, 30}), (TRect{0, 0, 25, 30}));
+  EXPECT_EQ(UnionRect(TRect{}, {20, 20, 25, 30}), (TRect{20, 20, 25, 30}));
+  EXPECT_EQ(UnionRect(r, {50, 50, 50, 60}), r);
+}
+
+TEST(Color, ComponentsAndNamedValues) {
+  EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412u);
+  EXPECT_EQ(GetRValue(0x563412), 0x12);
+  EXPECT_EQ(GetGValue(0x563412), 0x34);
+  EXPECT_EQ(GetBValue(0x563412), 0x56);
+  EXPECT_EQ(clRed, RGB(255, 0, 0));
+  EXPECT_EQ(clNavy, RGB(0, 0, 128));
+  EXPECT_EQ(clGreen, RGB(0, 128, 0));
+  EXPECT_EQ(clPurple, RGB(128, 0, 128));
+}
+
+TEST(Color, SystemColoursResolveThroughTheSchemeTable) {
+  EXPECT_TRUE(IsSystemColor(clBtnFace));
+  EXPECT_FALSE(IsSystemColor(clRed));
+  EXPECT_FALSE(IsSystemColor(clNone));
+  EXPECT_EQ(ColorToRGB(clBtnFace), RGB(236, 233, 216));
+  EXPECT_EQ(ColorToRGB(clBtnShadow), RGB(0xAC, 0xA8, 0x99));
+  EXPECT_EQ(ColorToRGB(clHighlight), RGB(0x31, 0x6A, 0xC5));
+  EXPECT_EQ(ColorToRGB(cl3DDkShadow), RGB(0x71, 0x6F, 0x64));
+  EXPECT_EQ(ColorToRGB(cl3DLight), RGB(0xF1, 0xEF, 0xE2));
+  EXPECT_EQ(ColorToRGB(clInfoBk), RGB(0xFF, 0xFF, 0xE1));
+  EXPECT_EQ(ColorToRGB(clWindowText), clBlack);
+  EXPECT_EQ(ColorToRGB(clActiveCaption), RGB(0x00, 0x54, 0xE3));
+  EXPECT_EQ(ColorToRGB(clHotLight), RGB(0, 0, 0x80));
+  // Plain colours and clNone pass through; an index beyond the table is black, not garbage.
+  EXPECT_EQ(ColorToRGB(0x123456), 0x123456u);
+  EXPECT_EQ(ColorToRGB(clNone), clNone);
+  EXPECT_EQ(ColorToRGB(clSystemColor | 200), clBlack);
+  EXPECT_EQ(ColorToRGB(clDefault), clWhite);
+}
+
+}  // namespace
+}  // namespace gui
