@@ -13,3 +13,21 @@ gulong Connect(gpointer instance, const char* signal, Handler* handler, gpointer
 }
 
 } // namespace platform::gtk
+
+#include <functional>
+
+namespace platform::gtk {
+
+// Runs `action` once from the main loop when nothing more urgent is pending.
+inline guint CallWhenIdle(std::function<void()> action) {
+  using TAction = std::function<void()>;
+  return g_idle_add_full(
+      G_PRIORITY_DEFAULT_IDLE,
+      +[](gpointer data) -> gboolean {
+        (*static_cast<TAction*>(data))();
+        return G_SOURCE_REMOVE;
+      },
+      new TAction(std::move(action)), +[](gpointer data) { delete static_cast<TAction*>(data); });
+}
+
+} // namespace platform::gtk

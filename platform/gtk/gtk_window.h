@@ -1,0 +1,101 @@
+#pragma once
+
+#include "gui/host.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+typedef struct _GtkWidget GtkWidget;
+typedef struct _GtkOverlay GtkOverlay;
+typedef struct _GtkWindow GtkWindow;
+typedef struct _GtkIMContext GtkIMContext;
+typedef struct _cairo cairo_t;
+typedef union _GdkEvent GdkEvent;
+typedef struct _GdkEventKey GdkEventKey;
+typedef struct _GdkEventButton GdkEventButton;
+typedef struct _GdkEventMotion GdkEventMotion;
+typedef struct _GdkEventCrossing GdkEventCrossing;
+typedef struct _GdkEventFocus GdkEventFocus;
+typedef struct _GdkEventConfigure GdkEventConfigure;
+typedef struct _GdkEventAny GdkEventAny;
+
+namespace platform::gtk {
+
+class TGtkHost;
+
+// One top-level window: a GtkWindow holding an overlay, whose main child is a drawing area that
+// shows the form's back buffer; browser panes are laid over it. All input arrives here first.
+class TGtkWindow : public gui::THostWindow {
+public:
+  TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui::THostWindowEvents& events);
+  ~TGtkWindow() override;
+  TGtkWindow(const TGtkWindow&) = delete;
+  TGtkWindow& operator=(const TGtkWindow&) = delete;
+
+  void Show() override;
+  void Hide() override;
+  void Activate() override;
+  void SetTitle(std::string_view utf8) override;
+  void SetClientSize(int width, int height) override;
+  void SetPosition(int left, int top) override;
+  gui::TPoint Position() const override;
+  void CenterOnScreen() override;
+  void SetTopMost(bool topMost) override;
+  void SetModal(bool modal, gui::THostWindow* owner) override;
+  void SetCursor(gui::TCursor cursor) override;
+  void Present(const gui::TBitmap& buffer, const gui::TRect& rect) override;
+
+  GtkWindow* Widget() const;
+  GtkOverlay* Overlay() const;
+  bool IsModal() const { return FModal; }
+  bool Visible() const { return FVisible; }
+  // Runs `action` once the window has shown its first frame (at once, from the loop, if it has).
+  void AfterFirstFrame(std::function<void()> action);
+
+private:
+  // Signal handlers; they return TRUE when the event is consumed.
+  static int OnDelete(GtkWidget*, GdkEventAny*, TGtkWindow* self);
+  static int OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self);
+  static int OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self);
+  static int OnKeyRelease(GtkWidget*, GdkEventKey* event, TGtkWindow* self);
+  static int OnButtonPress(GtkWidget*, GdkEventButton* event, TGtkWindow* self);
+  static int OnButtonRelease(GtkWidget*, GdkEventButton* event, TGtkWindow* self);
+  static int OnMotion(GtkWidget*, GdkEventMotion* event, TGtkWindow* self);
+  static int OnLeave(GtkWidget*, GdkEventCrossing* event, TGtkWindow* self);
+  static int OnFocus(GtkWidget*, GdkEventFocus* event, TGtkWindow* self);
+  static int OnConfigure(GtkWidget*, GdkEventConfigure* event, TGtkWindow* self);
+  static int OnMapped(GtkWidget*, GdkEventAny*, TGtkWindow* self);
+  static void OnAllocate(GtkWidget*, void* allocation, TGtkWindow* self);
+  static void OnCommit(GtkIMContext*, const char* text, TGtkWindow* self);
+  static void OnRealize(GtkWidget*, TGtkWindow* self);
+
+  bool Admit(const GdkEvent* event);
+  bool IsOwnKeyEvent(const GdkEventKey* event) const;
+  void ApplyBorderHints();
+  void CenterNow();
+  void FirstFrameDone();
+
+  TGtkHost& FHost;
+  gui::THostWindowEvents& FEvents;
+  GtkWidget* FWindow = nullptr;
+  GtkWidget* FOverlay = nullptr;
+  GtkWidget* FArea = nullptr;
+  GtkIMContext* FIm = nullptr;
+  const gui::TBitmap* FBuffer = nullptr;
+  gui::TBorderIcons FIcons;
+  gui::TFormBorderStyle FBorderStyle;
+  int FClientWidth;
+  int FClientHeight;
+  bool FVisible = false;
+  bool FModal = false;
+  bool FCenterWanted = false;
+  bool FFramed = false;
+  bool FFirstFrameShown = false;
+  gui::TCursor FCursor = gui::crDefault;
+  std::vector<std::function<void()>> FAfterFirstFrame;
+  // Handlers call into the form, which may destroy this window; they check this token afterwards.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+};
+
+} // namespace platform::gtk
