@@ -1,34 +1,86 @@
-#include <cstdlib>
+#include <algorithm>
 
 #include "gui/graphics/canvas.h"
+#include "gui/graphics/font_cache.h"
 
 namespace gui {
+namespace {
 
-// Temporary: fixed-pitch measurements scaled from the 8-point dialog font until the glyph renderer
-// lands; nothing is drawn yet.
-TFontMetrics TCanvas::Metrics() {
-  const int h = std::max(std::abs(Font.Height()), 1);
-  TFontMetrics m;
-  m.Ascent = h;
-  m.Descent = std::max(h * 2 / 11, 1);
-  m.InternalLeading = std::max(h * 2 / 11, 1);
-  m.Height = m.Ascent + m.Descent;
-  m.AveCharWidth = std::max(h * 5 / 11, 1);
-  m.DialogAveCharWidth = std::max(h * 6 / 11, 1);
-  return m;
+// a * b / 255, rounded, for 8-bit values.
+inline std::uint32_t Mul255(std::uint32_t a, std::uint32_t b) {
+  const std::uint32_t t = a * b + 128;
+  return (t + (t >> 8)) >> 8;
 }
+
+inline std::uint32_t Blend(std::uint32_t dst, std::uint32_t ink, std::uint32_t alpha) {
+  if (alpha == 255) return ink;
+  const std::uint32_t inv = 255 - alpha;
+  const std::uint32_t r = Mul255((ink >> 16) & 0xFF, alpha) + Mul255((dst >> 16) & 0xFF, inv);
+  const std::uint32_t g = Mul255((ink >> 8) & 0xFF, alpha) + Mul255((dst >> 8) & 0xFF, inv);
+  const std::uint32_t b = Mul255(ink & 0xFF, alpha) + Mul255(dst & 0xFF, inv);
+  return (r << 16) | (g << 8) | b;
+}
+
+}  // namespace
+
+TFontMetrics TCanvas::Metrics() { return TFontCache::Instance().Face(Font).Metrics(); }
 
 TSize TCanvas::TextExtent(std::string_view ansi) {
-  const TFontMetrics m = Metrics();
-  return {int(ansi.size()) * m.AveCharWidth, m.Height};
+  TFontFace& face = TFontCache::Instance().Face(Font);
+  int width = 0;
+  for (char c : ansi) width += face.Advance(static_cast<unsigned char>(c));
+  return {width, face.Metrics().Height};
 }
 
-int TCanvas::DrawGlyphs(int, int, std::string_view ansi) { return TextExtent(ansi).Width; }
+// Glyph coverage is blended over the destination in the font colour; clipping is done per glyph
+// against every visible part, so no pixel outside the clip or the bitmap is touched.
+int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
+  TFontFace& face = TFontCache::Instance().Face(Font);
+  const TColor rgb = ColorToRGB(Font.Color());
+  const std::uint32_t ink = ColorToPixel(rgb);
+  const std::int64_t baseline = std::int64_t(y) + FOrigin.Y + face.Metrics().Ascent;
+  std::int64_t pen = std::int64_t(x) + FOrigin.X;
+  const TRect bounds = DeviceClipBounds();
+  for (char c : ansi) {
+    const TGlyph& g = face.Glyph(static_cast<unsigned char>(c));
+    const std::int64_t gx = pen + g.Left, gy = baseline - g.Top;
+    pen += g.Advance;
+    if (rgb == clNone || g.Width == 0 || g.Height == 0) continue;
+    if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left || gy + g.Height <= bounds.Top)
+      continue;
+    const TRect box{int(gx), int(gy), int(gx + g.Width), int(gy + g.Height)};
+    ForEachVisible(box, [&](const TRect& part) {
+      for (int py = part.Top; py < part.Bottom; ++py) {
+        const std::uint8_t* cov = g.Coverage.data() + std::size_t(py - box.Top) * g.Width;
+        std::uint32_t* row = FBitmap->ScanLine(py);
+        for (int px = part.Left; px < part.Right; ++px)
+          if (const std::uint8_t a = cov[px - box.Left]) row[px] = Blend(row[px], ink, a);
+      }
+    });
+  }
+  return int(std::clamp<std::int64_t>(pen - (std::int64_t(x) + FOrigin.X), 0, INT32_MAX));
+}
 
 void TCanvas::TextOut(int x, int y, std::string_view ansi) {
   const TSize size = TextExtent(ansi);
-  FillRect(Bounds(x, y, size.Width, size.Height));
-  MoveTo(x + DrawGlyphs(x, y, ansi), y);
+  const std::int64_t right = std::int64_t(x) + size.Width;
+  const TRect cell{x, y, int(std::min<std::int64_t>(right, INT32_MAX)),
+                   int(std::min<std::int64_t>(std::int64_t(y) + size.Height, INT32_MAX))};
+  FillRect(cell);
+  DrawGlyphs(x, y, ansi);
+  const TFontStyles style = Font.Style();
+  if ((style.Contains(fsUnderline) || style.Contains(fsStrikeOut)) && size.Width > 0) {
+    const TFontMetrics m = Metrics();
+    const TColor rgb = ColorToRGB(Font.Color());
+    const int thickness = std::max(1, (m.Height - m.InternalLeading) / 14);
+    if (style.Contains(fsUnderline))
+      FillDevice(ToDevice({cell.Left, y + m.Ascent + 1, cell.Right, y + m.Ascent + 1 + thickness}), rgb);
+    if (style.Contains(fsStrikeOut)) {
+      const int row = y + m.Ascent - (m.Ascent - m.InternalLeading) / 3 - 1;
+      FillDevice(ToDevice({cell.Left, row, cell.Right, row + thickness}), rgb);
+    }
+  }
+  MoveTo(cell.Right, y);
 }
 
 }  // namespace gui

@@ -1,18 +1,88 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
+#include "gui/graphics/text_layout.h"
 
 namespace gui {
 
-// Temporary single-line body until the layout engine lands.
 int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags) {
-  const TSize size = canvas.TextExtent(text);
-  if (flags & DT_CALCRECT) {
-    rect.Right = rect.Left + size.Width;
-    rect.Bottom = rect.Top + size.Height;
-    return size.Height;
+  const TFontMetrics metrics = canvas.Metrics();
+  const TTextMeasure measure(canvas, (flags & DT_EXPANDTABS) != 0, metrics.AveCharWidth * 8);
+  const bool single = (flags & DT_SINGLELINE) != 0;
+  const int lineHeight = metrics.Height;
+  const int available = rect.Width();
+
+  std::vector<TTextLine> lines;
+  if (single) {
+    lines.push_back(ProcessPrefixes(text, (flags & DT_NOPREFIX) == 0));
+  } else if (!text.empty()) {
+    for (std::string_view paragraph : SplitParagraphs(text)) {
+      TTextLine line = ProcessPrefixes(paragraph, (flags & DT_NOPREFIX) == 0);
+      if (flags & DT_WORDBREAK) {
+        for (TTextLine& part : BreakWords(line, measure, available)) lines.push_back(std::move(part));
+      } else {
+        lines.push_back(std::move(line));
+      }
+    }
   }
-  canvas.DrawGlyphs(rect.Left, rect.Top, text);
-  return size.Height;
+
+  // Centred and right-aligned lines are placed without the blanks a word break left at their end.
+  if ((flags & (DT_CENTER | DT_RIGHT)) && (flags & DT_WORDBREAK) && !single)
+    for (TTextLine& line : lines) TrimTrailingBlanks(line);
+
+  if ((flags & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) && !lines.empty()) {
+    // The last line whose top lies inside the rectangle (the only one of a single line).
+    std::size_t last = lines.size() - 1;
+    if (!single && !(flags & DT_CALCRECT) && rect.Height() > 0)
+      last = std::min(last, std::size_t((rect.Height() - 1) / std::max(lineHeight, 1)));
+    TTextLine& line = lines[last];
+    bool done = false;
+    if (flags & DT_PATH_ELLIPSIS) done = PathEllipsis(line, measure, available);
+    if (!done && (flags & DT_END_ELLIPSIS)) EndEllipsis(line, measure, available);
+  }
+
+  std::vector<int> widths;
+  int widest = 0;
+  for (const TTextLine& line : lines) {
+    widths.push_back(measure.Width(line.Text));
+    widest = std::max(widest, widths.back());
+  }
+  const int blockHeight = int(lines.size()) * lineHeight;
+
+  if (flags & DT_CALCRECT) {
+    rect.Right = rect.Left + widest;
+    rect.Bottom = rect.Top + blockHeight;
+    return blockHeight;
+  }
+
+  int top = rect.Top;
+  if (single && (flags & DT_VCENTER)) top = rect.Top + (rect.Height() - lineHeight) / 2;
+  else if (single && (flags & DT_BOTTOM)) top = rect.Bottom - lineHeight;
+
+  TCanvasSaver saver(canvas);
+  if (!(flags & DT_NOCLIP)) canvas.IntersectClipRect(rect);
+  const TColor ink = canvas.Font.Color();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const TTextLine& line = lines[i];
+    const int y = top + int(i) * lineHeight;
+    int x = rect.Left;
+    if (flags & DT_CENTER) x = rect.Left + (available - widths[i]) / 2;
+    else if (flags & DT_RIGHT) x = rect.Right - widths[i];
+    if (canvas.Brush.Style == bsSolid) canvas.FillRect({x, y, x + widths[i], y + lineHeight});
+    measure.Draw(line.Text, x, y);
+    for (int u : line.Underlined) {
+      const int ux = x + measure.Width(std::string_view(line.Text).substr(0, std::size_t(u)));
+      const int uw = measure.Width(std::string_view(line.Text).substr(std::size_t(u), 1));
+      const TBrush brush = canvas.Brush;
+      canvas.Brush = {ink, bsSolid};
+      canvas.FillRect({ux, y + metrics.Ascent + 1, ux + uw, y + metrics.Ascent + 2});
+      canvas.Brush = brush;
+    }
+  }
+  return blockHeight;
 }
 
 }  // namespace gui

@@ -1,0 +1,294 @@
+#include "gui/graphics/font_cache.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_WINFONTS_H
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <unordered_map>
+
+#include "gui/graphics/graphics_error.h"
+#include "gui/graphics/text.h"
+
+namespace gui {
+namespace {
+
+const char* const WineFontFolder = "/usr/share/wine/fonts";
+
+// Requested face -> installed faces, best first. Names not listed try themselves, then DejaVu Sans.
+const std::map<std::string, std::vector<std::string>, std::less<>> SubstitutionTable = {
+    {"ms sans serif", {"MS Sans Serif", "Tahoma", "Liberation Sans", "DejaVu Sans"}},
+    {"tahoma", {"Tahoma", "Liberation Sans", "DejaVu Sans"}},
+    {"comic sans ms", {"Comic Sans MS", "Comfortaa", "DejaVu Sans"}},
+};
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return s;
+}
+
+std::string GetString(FcPattern* p, const char* object) {
+  FcChar8* value = nullptr;
+  return FcPatternGetString(p, object, 0, &value) == FcResultMatch ? reinterpret_cast<char*>(value) : "";
+}
+
+int GetInt(FcPattern* p, const char* object, int fallback) {
+  int value = 0;
+  return FcPatternGetInteger(p, object, 0, &value) == FcResultMatch ? value : fallback;
+}
+
+bool GetBool(FcPattern* p, const char* object) {
+  FcBool value = FcFalse;
+  return FcPatternGetBool(p, object, 0, &value) == FcResultMatch && value;
+}
+
+// The header facts of one Windows FNT strike.
+struct TStrike {
+  std::string File;
+  int Index = 0;
+  int Charset = 0;
+  int CellHeight = 0;
+  int CharHeight = 0;
+};
+
+FT_Library StrikeLibrary() {
+  static FT_Library lib = [] {
+    FT_Library l = nullptr;
+    return FT_Init_FreeType(&l) == 0 ? l : nullptr;
+  }();
+  return lib;
+}
+
+// Reads the strikes of one .fon file, keyed by lower-case family name.
+void ReadStrikes(const std::string& file, std::map<std::string, std::vector<TStrike>>& out) {
+  FT_Library lib = StrikeLibrary();
+  if (!lib) return;
+  for (int index = 0;; ++index) {
+    FT_Face face = nullptr;
+    if (FT_New_Face(lib, file.c_str(), index, &face) != 0) break;
+    FT_WinFNT_HeaderRec h;
+    if (FT_Get_WinFNT_Header(face, &h) == 0 && face->family_name) {
+      auto& strikes = out[Lower(face->family_name)];
+      const bool known = std::any_of(strikes.begin(), strikes.end(),
+                                     [&](const TStrike& s) { return s.File == file && s.Index == index; });
+      if (!known)
+        strikes.push_back({file, index, h.charset, h.pixel_height, h.pixel_height - h.internal_leading});
+    }
+    const long faces = face->num_faces;
+    FT_Done_Face(face);
+    if (index + 1 >= faces) break;
+  }
+}
+
+}  // namespace
+
+struct TFontCache::TImpl {
+  FcConfig* Config = nullptr;
+  std::unordered_map<std::string, std::unique_ptr<TFontFace>> Faces;
+  std::unordered_map<char32_t, std::optional<TFaceSource>> FallbackFor;
+  std::map<std::string, std::vector<TStrike>> StrikesOfFamily;
+  std::vector<std::string> AppFolders;
+  bool FoldersScanned = false;
+  // The last face handed out: captions come in runs of the same font.
+  TFont LastKey;
+  TFontFace* LastFace = nullptr;
+
+  ~TImpl() {
+    Faces.clear();
+    if (Config) FcConfigDestroy(Config);
+  }
+
+  // Bitmap strikes are read from the program's font folders directly: fontconfig is commonly set
+  // up to reject bitmap faces, and these are the ones with the exact classic metrics.
+  void ScanFolders() {
+    if (FoldersScanned) return;
+    FoldersScanned = true;
+    for (const std::string& folder : AppFolders) {
+      std::error_code ec;
+      for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (Lower(entry.path().extension().string()) == ".fon") ReadStrikes(entry.path().string(), StrikesOfFamily);
+      }
+    }
+  }
+
+  std::optional<TFaceSource> FromStrikes(const std::string& family, int height, bool bold, bool italic) {
+    ScanFolders();
+    auto& strikes = StrikesOfFamily[Lower(family)];
+    if (strikes.empty()) return std::nullopt;
+    // The bitmap face is used only in its Windows-1251 variant; the others cannot show our text.
+    std::vector<TStrike> cyrillic;
+    std::copy_if(strikes.begin(), strikes.end(), std::back_inserter(cyrillic),
+                 [](const TStrike& s) { return s.Charset == 204; });
+    if (cyrillic.empty()) return std::nullopt;
+    // The largest strike not taller than asked for, else the smallest: bitmap faces never grow.
+    const int wanted = height < 0 ? -height : height == 0 ? 11 : height;
+    auto size = [&](const TStrike& s) { return height < 0 || height == 0 ? s.CharHeight : s.CellHeight; };
+    std::sort(cyrillic.begin(), cyrillic.end(), [&](const TStrike& a, const TStrike& b) { return size(a) < size(b); });
+    const TStrike* chosen = &cyrillic.front();
+    for (const TStrike& s : cyrillic)
+      if (size(s) <= wanted) chosen = &s;
+    TFaceSource source{chosen->File, chosen->Index, family, true, bold, italic};
+    return source;
+  }
+
+  std::optional<TFaceSource> FromFamily(const std::string& family, int height, bool bold, bool italic) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_INDEX, FC_FONTFORMAT, FC_WEIGHT, FC_SLANT,
+                                            FC_SCALABLE, nullptr);
+    FcFontSet* set = FcFontList(Config, pattern, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    if (!set) return std::nullopt;
+    const int wantedWeight = bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR;
+    std::optional<TFaceSource> best;
+    int bestScore = 0;
+    for (int i = 0; i < set->nfont; ++i) {
+      FcPattern* p = set->fonts[i];
+      const std::string file = GetString(p, FC_FILE);
+      const int index = GetInt(p, FC_INDEX, 0);
+      if (GetString(p, FC_FONTFORMAT) == "Windows FNT") {
+        ReadStrikes(file, StrikesOfFamily);
+        continue;
+      }
+      if (!GetBool(p, FC_SCALABLE) || file.empty()) continue;
+      const int weight = GetInt(p, FC_WEIGHT, FC_WEIGHT_REGULAR);
+      const int slant = GetInt(p, FC_SLANT, FC_SLANT_ROMAN);
+      const int score = std::abs(weight - wantedWeight) + ((slant != FC_SLANT_ROMAN) != italic ? 1000 : 0);
+      if (!best || score < bestScore) {
+        bestScore = score;
+        best = TFaceSource{file, index, family, false, bold && weight < FC_WEIGHT_DEMIBOLD,
+                           italic && slant == FC_SLANT_ROMAN};
+      }
+    }
+    FcFontSetDestroy(set);
+    ScanFolders();
+    if (!StrikesOfFamily[Lower(family)].empty()) return FromStrikes(family, height, bold, italic);
+    return best;
+  }
+
+  // fontconfig's own choice for a name; the last resort before giving up.
+  std::optional<TFaceSource> DefaultFor(const std::string& name, bool bold, bool italic) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(Config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(Config, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match) return std::nullopt;
+    std::optional<TFaceSource> source;
+    const std::string file = GetString(match, FC_FILE);
+    if (!file.empty() && GetBool(match, FC_SCALABLE)) {
+      const int weight = GetInt(match, FC_WEIGHT, FC_WEIGHT_REGULAR);
+      const int slant = GetInt(match, FC_SLANT, FC_SLANT_ROMAN);
+      source = TFaceSource{file, GetInt(match, FC_INDEX, 0), GetString(match, FC_FAMILY), false,
+                           bold && weight < FC_WEIGHT_DEMIBOLD, italic && slant == FC_SLANT_ROMAN};
+    }
+    FcPatternDestroy(match);
+    return source;
+  }
+
+  std::optional<TFaceSource> FallbackSource(char32_t code) {
+    if (auto it = FallbackFor.find(code); it != FallbackFor.end()) return it->second;
+    std::optional<TFaceSource> found;
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* charset = FcCharSetCreate();
+    FcCharSetAddChar(charset, code);
+    FcPatternAddCharSet(pattern, FC_CHARSET, charset);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(Config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* set = FcFontSort(Config, pattern, FcFalse, nullptr, &result);
+    if (set) {
+      for (int i = 0; i < set->nfont && !found; ++i) {
+        FcPattern* p = set->fonts[i];
+        FcCharSet* has = nullptr;
+        if (!GetBool(p, FC_SCALABLE) || FcPatternGetCharSet(p, FC_CHARSET, 0, &has) != FcResultMatch ||
+            !FcCharSetHasChar(has, code))
+          continue;
+        found = TFaceSource{GetString(p, FC_FILE), GetInt(p, FC_INDEX, 0), GetString(p, FC_FAMILY)};
+      }
+      FcFontSetDestroy(set);
+    }
+    FcCharSetDestroy(charset);
+    FcPatternDestroy(pattern);
+    FallbackFor[code] = found;
+    return found;
+  }
+
+  TFaceSource Resolve(const TFont& font) {
+    const bool bold = font.Style().Contains(fsBold), italic = font.Style().Contains(fsItalic);
+    std::vector<std::string> tried;
+    for (const std::string& family : Substitutes(font.Name())) {
+      if (auto source = FromFamily(family, font.Height(), bold, italic)) return *source;
+      tried.push_back("\"" + family + "\"");
+    }
+    if (auto source = DefaultFor(font.Name(), bold, italic)) return *source;
+    std::string list;
+    for (const auto& t : tried) list += (list.empty() ? "" : ", ") + t;
+    throw EGraphicsError("no usable font is installed: none of " + list +
+                         " was found and fontconfig offers no scalable font at all");
+  }
+};
+
+TFontCache::TFontCache(const TFontCacheOptions& options) : F(std::make_unique<TImpl>()) {
+  F->Config = options.SystemFonts ? FcInitLoadConfigAndFonts() : FcConfigCreate();
+  if (!F->Config) throw EGraphicsError("cannot load the fontconfig configuration");
+  F->AppFolders = options.AppFontFolders;
+  for (const std::string& folder : options.AppFontFolders)
+    FcConfigAppFontAddDir(F->Config, reinterpret_cast<const FcChar8*>(folder.c_str()));
+}
+
+TFontCache::~TFontCache() = default;
+
+TFontCache& TFontCache::Instance() {
+  static TFontCache cache([] {
+    TFontCacheOptions options;
+    std::error_code ec;
+    if (std::filesystem::is_directory(WineFontFolder, ec)) options.AppFontFolders.push_back(WineFontFolder);
+    return options;
+  }());
+  return cache;
+}
+
+std::vector<std::string> TFontCache::Substitutes(const std::string& name) {
+  if (auto it = SubstitutionTable.find(Lower(name)); it != SubstitutionTable.end()) return it->second;
+  if (Lower(name) == "dejavu sans") return {name};
+  return {name, "DejaVu Sans"};
+}
+
+TFontFace& TFontCache::Face(const TFont& font) {
+  if (F->LastFace && F->LastKey.Height() == font.Height() &&
+      F->LastKey.Style().Contains(fsBold) == font.Style().Contains(fsBold) &&
+      F->LastKey.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) &&
+      F->LastKey.Name() == font.Name())
+    return *F->LastFace;
+  std::string key = Lower(font.Name()) + '\n' + std::to_string(font.Height()) + '\n' +
+                    (font.Style().Contains(fsBold) ? 'b' : '-') + (font.Style().Contains(fsItalic) ? 'i' : '-');
+  auto& face = F->Faces[key];
+  if (!face) {
+    try {
+      const TFaceSource source = F->Resolve(font);
+      face = std::make_unique<TFontFace>(source, font.Height(),
+                                         [impl = F.get()](char32_t c) { return impl->FallbackSource(c); });
+    } catch (...) {
+      F->Faces.erase(key);
+      throw;
+    }
+  }
+  F->LastKey = font;
+  F->LastFace = face.get();
+  return *face;
+}
+
+void TFontCache::CheckFontsAvailable() { Face(TFont()); }
+
+}  // namespace gui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/graphics/font.h"
+#include "gui/graphics/font_face.h"
+
+namespace gui {
+
+struct TFontCacheOptions {
+  bool SystemFonts = true;                   // the fonts fontconfig knows on this machine
+  std::vector<std::string> AppFontFolders;   // extra folders added for this program only
+};
+
+// Finds the installed face for each requested font through one substitution table and keeps every
+// realized face, so glyphs are rasterized once per process.
+class TFontCache {
+ public:
+  explicit TFontCache(const TFontCacheOptions& options);
+  ~TFontCache();
+  TFontCache(const TFontCache&) = delete;
+  TFontCache& operator=(const TFontCache&) = delete;
+
+  // The machine's fonts plus the Wine font folder when it exists.
+  static TFontCache& Instance();
+
+  // The face for a font's name, height and bold/italic style. A missing face falls back along the
+  // substitution table and then to fontconfig's choice; only a machine without any usable font
+  // throws EGraphicsError.
+  TFontFace& Face(const TFont& font);
+  // Throws EGraphicsError with a clear message when no usable font is installed at all; meant for
+  // start-up, so that the problem shows before the first window.
+  void CheckFontsAvailable();
+
+  // The families tried for a requested name, in order of preference.
+  static std::vector<std::string> Substitutes(const std::string& name);
+
+ private:
+  struct TImpl;
+  std::unique_ptr<TImpl> F;
+};
+
+}  // namespace gui
