@@ -1,0 +1,326 @@
+// The GTK host driven from outside, as a user would: real X input through xdotool, window state
+// read back with xprop and xwininfo, screenshots compared with the form's own buffer.
+#include "gui/graphics/canvas.h"
+#include "platform/gtk/gtk_host.h"
+#include "platform/gtk/gtk_web_view.h"
+#include "platform/gtk/gtk_window.h"
+#include "tests/e2e/recording_form.h"
+#include "tests/e2e/x_tools.h"
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace e2e {
+namespace {
+
+using platform::gtk::TGtkHost;
+using platform::gtk::TGtkWindow;
+
+TGtkHost* Host = nullptr;
+
+gui::THostWindowParams Params(int width, int height, const char* title) {
+  gui::THostWindowParams p;
+  p.Title = title;
+  p.ClientWidth = width;
+  p.ClientHeight = height;
+  return p;
+}
+
+std::string XidOf(TRecordingForm& form) { return Xid(static_cast<TGtkWindow&>(form.Window()).Widget()); }
+
+// Shows the form and waits until its first frame is on screen.
+void ShowAndWait(TRecordingForm& form) {
+  bool shown = false;
+  static_cast<TGtkWindow&>(form.Window()).AfterFirstFrame([&shown] { shown = true; });
+  form.Window().Show();
+  ASSERT_TRUE(WaitUntil([&] { return shown; }));
+  Settle();
+}
+
+std::vector<int> Codes(const std::vector<TRecordingForm::TEvent>& events) {
+  std::vector<int> codes;
+  for (const auto& e : events) codes.push_back(e.Code);
+  return codes;
+}
+
+struct TFrameExtents {
+  int Left = 0, Right = 0, Top = 0, Bottom = 0;
+};
+
+TFrameExtents FrameExtents(const std::string& xid) {
+  const std::string out = RunOk({"xprop", "-id", xid, "_NET_FRAME_EXTENTS"});
+  TFrameExtents e;
+  std::sscanf(out.c_str() + std::min(out.find('='), out.size()), "= %d, %d, %d, %d", &e.Left, &e.Right, &e.Top, &e.Bottom);
+  return e;
+}
+
+TEST(GtkHost, ShowsTheFormCentredAtItsClientSizeAndPixelExact) {
+  TRecordingForm form(*Host, Params(640, 400, "Spintrak e2e centre"));
+  form.Window().CenterOnScreen();
+  ShowAndWait(form);
+  const std::string xid = XidOf(form);
+  const gui::TSize screen = Host->ScreenSize();
+  // The window is centred with its frame, which is known only once the window manager framed it.
+  TGeometry g;
+  TFrameExtents frame;
+  auto centred = [&] {
+    Settle();
+    g = ClientGeometry(xid);
+    frame = FrameExtents(xid);
+    return g.Left - frame.Left == (screen.Width - (640 + frame.Left + frame.Right)) / 2 &&
+           g.Top - frame.Top == (screen.Height - (400 + frame.Top + frame.Bottom)) / 2;
+  };
+  EXPECT_TRUE(WaitUntil(centred, std::chrono::seconds(5)))
+      << "client at " << g.Left << "," << g.Top << ", frame " << frame.Left << "/" << frame.Top;
+  EXPECT_EQ(g.Width, 640);
+  EXPECT_EQ(g.Height, 400);
+  EXPECT_EQ(form.Window().Position().X, g.Left - frame.Left);
+  EXPECT_EQ(form.Window().Position().Y, g.Top - frame.Top);
+
+  const std::string png = TempDir() + "/buffer.png";
+  form.Buffer().SaveToFile(png);
+  EXPECT_EQ(ScreenDifference(xid, png), 0);
+}
+
+TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
+  TRecordingForm form(*Host, Params(300, 120, "Spintrak e2e keys"));
+  ShowAndWait(form);
+  const std::string xid = XidOf(form);
+  Focus(xid);
+  ASSERT_TRUE(WaitUntil([&] { return form.Focused; }));
+
+  RunOk({"xdotool", "type", "--delay", "20", "0123456789"});
+  ASSERT_TRUE(WaitUntil([&] { return form.Text.size() == 10; })) << form.Text.size();
+  EXPECT_EQ(form.Text, U"0123456789");
+  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekKeyDown)), (std::vector<int>{48, 49, 50, 51, 52, 53, 54, 55, 56, 57}));
+
+  form.Events.clear();
+  RunOk({"xdotool", "key", "--delay", "20", "Return", "KP_Enter", "Delete", "ctrl+c", "Tab", "Escape", "BackSpace",
+         "F4", "Left"});
+  const std::vector<int> chars{13, 13, 3, 9, 27, 8};
+  auto released = [&](int key) {
+    return [&form, key] {
+      for (const auto& e : form.Take(TRecordingForm::ekKeyUp))
+        if (e.Code == key) return true;
+      return false;
+    };
+  };
+  ASSERT_TRUE(WaitUntil(released(37)));
+  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekChar)), chars);
+  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekKeyDown)), (std::vector<int>{13, 13, 46, 17, 67, 9, 27, 8, 115, 37}));
+
+  // Keypad keys follow NumLock: digits (and the decimal key, 110) while it is on. xdotool may
+  // press NumLock on its own to reach a keysym, so NumLock's own codes are left out.
+  form.Events.clear();
+  RunOk({"xdotool", "key", "--delay", "20", "Num_Lock", "KP_1", "KP_Decimal", "Num_Lock", "KP_End"});
+  std::vector<int> keypad;
+  ASSERT_TRUE(WaitUntil([&] {
+    keypad = Codes(form.Take(TRecordingForm::ekKeyDown));
+    std::erase(keypad, 144);
+    return keypad.size() >= 3;
+  }));
+  Settle();
+  EXPECT_EQ(keypad, (std::vector<int>{97, 110, 35}));
+  EXPECT_EQ(form.Text, U"0123456789" U"1.");
+}
+
+TEST(GtkHost, CyrillicLayoutAndDeadKeysCommitTheirCharacters) {
+  TRecordingForm form(*Host, Params(300, 120, "Spintrak e2e layouts"));
+  ShowAndWait(form);
+  Focus(XidOf(form));
+  RunOk({"setxkbmap", "-layout", "ru"});
+  RunOk({"xdotool", "type", "--delay", "20", "привет"});
+  const bool typed = WaitUntil([&] { return form.Text.size() >= 6; });
+  RunOk({"setxkbmap", "-layout", "us", "-variant", "intl"});
+  Settle();
+  RunOk({"xdotool", "key", "--delay", "20", "dead_acute", "e"});
+  const bool composed = WaitUntil([&] { return form.Text.size() >= 7; });
+  RunOk({"setxkbmap", "-layout", "us"});
+  ASSERT_TRUE(typed);
+  ASSERT_TRUE(composed) << form.Text.size();
+  EXPECT_EQ(form.Text, U"приветé");
+}
+
+TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
+  TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e mouse"));
+  ShowAndWait(form);
+  const std::string xid = XidOf(form);
+  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", "100", "50", "click", "1"});
+  ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 1; }));
+  auto downs = form.Take(TRecordingForm::ekMouseDown);
+  ASSERT_EQ(downs.size(), 1u);
+  EXPECT_EQ(downs[0].Pos, (gui::TPoint{100, 50}));
+  EXPECT_EQ(downs[0].Code, gui::mbLeft);
+
+  // A fast double click is two plain presses whose times lie within the double-click time; the
+  // toolkit's own double-press event adds nothing.
+  form.Events.clear();
+  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", "40", "30", "click", "--repeat", "2", "--delay", "40", "1"});
+  ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 2; }));
+  Settle();
+  downs = form.Take(TRecordingForm::ekMouseDown);
+  ASSERT_EQ(downs.size(), 2u);
+  EXPECT_EQ(downs[1].Pos, (gui::TPoint{40, 30}));
+  EXPECT_LE(downs[1].Time - downs[0].Time, Host->DoubleClickTime());
+  EXPECT_GE(downs[1].Time - downs[0].Time, 30u);
+  // Event times and TickCount are on one clock.
+  EXPECT_LT(Host->TickCount() - downs[1].Time, 5000u);
+
+  form.Events.clear();
+  RunOk({"xdotool", "click", "3"});
+  ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 1; }));
+  EXPECT_EQ(form.Take(TRecordingForm::ekMouseDown)[0].Code, gui::mbRight);
+
+  RunOk({"xdotool", "mousemove", "--sync", "0", "0"});
+  EXPECT_TRUE(WaitUntil([&] { return form.Leaves > 0; }));
+}
+
+TEST(GtkHost, AltF4IsACloseRequestTheFormMayRefuse) {
+  TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e close"));
+  ShowAndWait(form);
+  const std::string xid = XidOf(form);
+  Focus(xid);
+  RunOk({"xdotool", "key", "alt+F4"});
+  ASSERT_TRUE(WaitUntil([&] { return form.CloseRequests == 1; }));
+  Settle();
+  EXPECT_NE(RunOk({"xwininfo", "-id", xid}).find("IsViewable"), std::string::npos) << "the window stayed open";
+
+  form.CloseOnRequest = true;
+  RunOk({"xdotool", "key", "alt+F4"});
+  ASSERT_TRUE(WaitUntil([&] { return form.CloseRequests == 2; }));
+  EXPECT_TRUE(WaitUntil([&] { return RunOk({"xwininfo", "-id", xid}).find("IsUnMapped") != std::string::npos; }));
+}
+
+TEST(GtkHost, TopMostTogglesWithoutMovingResizingOrActivating) {
+  TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e top-most"));
+  gui::THostWindowParams otherParams = Params(200, 100, "Spintrak e2e other");
+  otherParams.Left = 700;
+  TRecordingForm other(*Host, otherParams);
+  ShowAndWait(form);
+  ShowAndWait(other);
+  const std::string xid = XidOf(form);
+  Focus(XidOf(other));
+  const std::string active = RunOk({"xprop", "-root", "_NET_ACTIVE_WINDOW"});
+  const TGeometry before = ClientGeometry(xid);
+
+  for (bool on : {true, false, true, false}) {
+    form.Window().SetTopMost(on);
+    EXPECT_TRUE(WaitUntil([&] {
+      Settle();
+      return (WindowState(xid).find("_NET_WM_STATE_ABOVE") != std::string::npos) == on;
+    })) << "top-most " << on;
+    const TGeometry after = ClientGeometry(xid);
+    EXPECT_EQ(after.Left, before.Left);
+    EXPECT_EQ(after.Top, before.Top);
+    EXPECT_EQ(after.Width, before.Width);
+    EXPECT_EQ(after.Height, before.Height);
+    EXPECT_EQ(RunOk({"xprop", "-root", "_NET_ACTIVE_WINDOW"}), active) << "not activated";
+  }
+}
+
+TEST(GtkHost, AModalWindowBlocksInputToItsOwner) {
+  TRecordingForm owner(*Host, Params(400, 300, "Spintrak e2e owner"));
+  ShowAndWait(owner);
+  gui::THostWindowParams params = Params(200, 100, "Spintrak e2e modal");
+  params.BorderStyle = gui::bsDialog;
+  params.BorderIcons = gui::biSystemMenu;
+  params.Modal = true;
+  params.Owner = &owner.Window();
+  TRecordingForm modal(*Host, params);
+  modal.Window().CenterOnScreen();
+  ShowAndWait(modal);
+  const std::string ownerXid = XidOf(owner);
+  const std::string modalXid = XidOf(modal);
+  EXPECT_NE(RunOk({"xprop", "-id", modalXid, "WM_TRANSIENT_FOR"}).find("window id"), std::string::npos);
+
+  // A click on the owner outside the modal window is dropped, not passed on to the modal one.
+  RunOk({"xdotool", "mousemove", "--window", ownerXid, "--sync", "5", "5", "click", "1"});
+  RunOk({"xdotool", "mousemove", "--window", modalXid, "--sync", "10", "10", "click", "1"});
+  ASSERT_TRUE(WaitUntil([&] { return modal.Take(TRecordingForm::ekMouseUp).size() == 1; }));
+  Settle();
+  EXPECT_TRUE(owner.Events.empty());
+  EXPECT_EQ(modal.Take(TRecordingForm::ekMouseDown).size(), 1u);
+  EXPECT_EQ(modal.Take(TRecordingForm::ekMouseDown)[0].Pos, (gui::TPoint{10, 10}));
+
+  Focus(modalXid);
+  RunOk({"xdotool", "type", "--delay", "20", "42"});
+  ASSERT_TRUE(WaitUntil([&] { return modal.Text == U"42"; }));
+  EXPECT_TRUE(owner.Text.empty());
+
+  modal.Window().Hide();
+  modal.Window().SetModal(false, nullptr);
+  RunOk({"xdotool", "mousemove", "--window", ownerXid, "--sync", "5", "5", "click", "1"});
+  EXPECT_TRUE(WaitUntil([&] { return owner.Take(TRecordingForm::ekMouseUp).size() == 1; }));
+}
+
+TEST(GtkHost, ClipboardTextRoundTrips) {
+  TRecordingForm form(*Host, Params(100, 100, "Spintrak e2e clipboard"));
+  ShowAndWait(form);
+  ASSERT_TRUE(Host->SetClipboardText("Привет, 42"));
+  EXPECT_EQ(Host->ClipboardText(), std::optional<std::string>("Привет, 42"));
+  ASSERT_TRUE(Host->SetClipboardText(""));
+  EXPECT_EQ(Host->ClipboardText().value_or("?"), "");
+}
+
+TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
+  TRecordingForm form(*Host, Params(400, 300, "Spintrak e2e web"));
+  const gui::TRect pane{20, 40, 220, 140};
+  std::unique_ptr<gui::THostWebView> view = Host->CreateWebView(form.Window(), pane);
+  std::string failedUri;
+  view->OnLoadFailed = [&](const std::string& uri, const std::string&) { failedUri = uri; };
+  const std::string page = TempDir() + "/page.htm";
+  std::ofstream(page) << "<HTML><HEAD><TITLE>e2e</TITLE></HEAD>"
+                         "<BODY style=\"margin:0;background:#00FF00\"><script>document.title='ran'</script></BODY></HTML>";
+  // Asked before the first frame: carried out once the view exists.
+  ASSERT_TRUE(view->Navigate(page));
+  ShowAndWait(form);
+  auto& web = static_cast<platform::gtk::TGtkWebView&>(*view).View();
+  ASSERT_TRUE(WaitUntil([&] { return web.Loaded(); }, std::chrono::seconds(30)));
+  if (platform::gtk::TWebView::HasEngine()) {
+    EXPECT_TRUE(WaitUntil([&] { return web.Title() == "ran"; })) << "the page's script ran: " << web.Title();
+  }
+
+  const std::string xid = XidOf(form);
+  const std::string shot = TempDir() + "/web.png";
+  gui::TBitmap screen;
+  auto paneIsGreen = [&] {
+    Settle();
+    RunOk({"import", "-window", xid, shot});
+    screen.LoadFromFile(shot);
+    return screen.GetPixel(120, 90) == gui::TColor(0x00FF00);
+  };
+  if (platform::gtk::TWebView::HasEngine()) {
+    EXPECT_TRUE(WaitUntil(paneIsGreen, std::chrono::seconds(20)));
+  } else {
+    paneIsGreen();
+  }
+  // Outside the pane the form's own pixels are untouched.
+  for (gui::TPoint p : {gui::TPoint{19, 90}, gui::TPoint{220, 90}, gui::TPoint{120, 39}, gui::TPoint{120, 140}})
+    EXPECT_EQ(screen.GetPixel(p.X, p.Y), form.Buffer().GetPixel(p.X, p.Y)) << p.X << "," << p.Y;
+
+  EXPECT_FALSE(view->Navigate(TempDir() + "/missing.htm"));
+  if (platform::gtk::TWebView::HasEngine()) {
+    ASSERT_TRUE(view->Navigate("file:///nonexistent/spintrak/page.htm"));
+    EXPECT_TRUE(WaitUntil([&] { return !failedUri.empty(); }, std::chrono::seconds(20)));
+    EXPECT_EQ(failedUri, "file:///nonexistent/spintrak/page.htm");
+  }
+}
+
+} // namespace
+} // namespace e2e
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  try {
+    platform::gtk::TGtkHost::Initialize(&argc, &argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  platform::gtk::TGtkHost host;
+  e2e::Host = &host;
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,110 @@
+#include "tests/e2e/x_tools.h"
+
+#include <gtest/gtest.h>
+// After the test framework: the X11 headers define macros (None, Bool) that clash with it.
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <cstdlib>
+#include <regex>
+
+namespace e2e {
+
+TCommandResult Run(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  gchar* out = nullptr;
+  gint status = -1;
+  GError* error = nullptr;
+  TCommandResult result;
+  if (!g_spawn_sync(nullptr, args.data(), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, &out, nullptr,
+                    &status, &error)) {
+    result.Output = error->message;
+    g_error_free(error);
+    return result;
+  }
+  result.ExitCode = g_spawn_check_wait_status(status, nullptr) ? 0 : (WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  result.Output = out != nullptr ? out : "";
+  g_free(out);
+  return result;
+}
+
+std::string RunOk(const std::vector<std::string>& argv) {
+  TCommandResult r = Run(argv);
+  std::string line;
+  for (const auto& a : argv) line += a + " ";
+  EXPECT_EQ(r.ExitCode, 0) << line << "\n" << r.Output;
+  return r.Output;
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    // Wakes at least every 10 ms so a condition that changes outside the loop is seen.
+    bool fired = false;
+    const guint tick = g_timeout_add(
+        10, +[](gpointer data) -> gboolean {
+          *static_cast<bool*>(data) = true;
+          return G_SOURCE_REMOVE;
+        },
+        &fired);
+    g_main_context_iteration(nullptr, TRUE);
+    if (!fired) g_source_remove(tick);
+  }
+  return true;
+}
+
+void Settle() {
+  gdk_display_sync(gdk_display_get_default());
+  while (g_main_context_iteration(nullptr, FALSE)) {
+  }
+  gdk_display_sync(gdk_display_get_default());
+}
+
+std::string Xid(GtkWindow* window) {
+  return std::to_string(gdk_x11_window_get_xid(gtk_widget_get_window(GTK_WIDGET(window))));
+}
+
+TGeometry ClientGeometry(const std::string& xid) {
+  const std::string info = RunOk({"xwininfo", "-id", xid});
+  auto field = [&info](const char* name) {
+    std::smatch m;
+    const std::regex re(std::string(name) + ":\\s+(-?\\d+)");
+    return std::regex_search(info, m, re) ? std::stoi(m[1]) : -99999;
+  };
+  return {field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height")};
+}
+
+std::string WindowState(const std::string& xid) { return RunOk({"xprop", "-id", xid, "_NET_WM_STATE"}); }
+
+void Focus(const std::string& xid) {
+  RunOk({"xdotool", "windowactivate", "--sync", xid});
+  RunOk({"xdotool", "windowfocus", "--sync", xid});
+  Settle();
+}
+
+long ScreenDifference(const std::string& xid, const std::string& png) {
+  const std::string shot = TempDir() + "/shot-" + xid + ".png";
+  RunOk({"import", "-window", xid, shot});
+  // compare prints the count of differing pixels on stderr and exits 1 when there are any.
+  const std::string command = "compare -metric AE '" + shot + "' '" + png + "' null: 2>&1";
+  TCommandResult r = Run({"sh", "-c", command});
+  try {
+    return std::stol(r.Output);
+  } catch (...) {
+    ADD_FAILURE() << "compare: " << r.Output;
+    return -1;
+  }
+}
+
+std::string TempDir() {
+  static const std::string dir = [] {
+    std::string pattern = std::string(g_get_tmp_dir()) + "/spintrak-e2e-XXXXXX";
+    return std::string(g_mkdtemp(pattern.data()));
+  }();
+  return dir;
+}
+
+} // namespace e2e

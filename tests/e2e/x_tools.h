@@ -1,0 +1,46 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+typedef struct _GtkWindow GtkWindow;
+
+namespace e2e {
+
+// What the X tools tell about the display, and the waiting that goes with driving it from outside.
+
+struct TCommandResult {
+  int ExitCode = -1;
+  std::string Output;
+};
+
+// Runs a command (no shell) and returns its exit status and standard output.
+TCommandResult Run(const std::vector<std::string>& argv);
+// Runs a command and fails the current test when it does not exit with 0.
+std::string RunOk(const std::vector<std::string>& argv);
+
+// Runs the main loop until `done` holds; false when `timeout` passed first.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+// Runs the main loop until nothing is pending and the X server has seen every request.
+void Settle();
+
+std::string Xid(GtkWindow* window);
+
+struct TGeometry {
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+// The client area's screen position and size as the X server knows them.
+TGeometry ClientGeometry(const std::string& xid);
+// The window's _NET_WM_STATE atoms as xprop prints them.
+std::string WindowState(const std::string& xid);
+// Gives the window the keyboard focus (through the window manager) and waits until it has it.
+void Focus(const std::string& xid);
+
+// Pixels that differ between the window's client area on screen and a PNG file.
+long ScreenDifference(const std::string& xid, const std::string& png);
+
+std::string TempDir();
+
+} // namespace e2e
