@@ -44,7 +44,8 @@ void TCanvas::LineTo(int x, int y) {
 // Steps along the major axis from the start point, leaving out the end point. The minor coordinate
 // is the exact one rounded to nearest, halves towards the start. Only the steps whose major
 // coordinate can be visible are walked, so far-away end points cost nothing.
-void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                       std::int64_t phase) {
   const TColor rgb = ColorToRGB(Pen.Color);
   if (rgb == clNone) return;
   const std::int64_t dx = x1 - x0, dy = y1 - y0;
@@ -72,7 +73,7 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
   }
   const std::uint32_t pixel = ColorToPixel(rgb);
   for (std::int64_t i = first; i < last; ++i) {
-    if (Pen.Style == psDot && (i & 1)) continue;
+    if (Pen.Style == psDot && ((i + phase) & 1)) continue;
     const auto off = std::int64_t((__int128(2) * i * aMinor + n - 1) / (__int128(2) * n));
     const std::int64_t major = major0 + sMajor * i, minor = minor0 + sMinor * off;
     const std::int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
@@ -112,22 +113,26 @@ void TCanvas::Rectangle(const TRect& r) {
   if (Brush.Style == bsSolid) FillDevice(ToDevice(r.Inflate(-width, -width)), ColorToRGB(Brush.Color));
   const TPen saved = Pen;
   Pen.Width = 1;
-  const TPoint pos = FPenPos;
   for (int k = 0; k < width; ++k) {
     const TRect f = r.Inflate(-k, -k);
     if (f.IsEmpty()) break;
-    MoveTo(f.Left, f.Top);
-    LineTo(f.Right - 1, f.Top);
-    LineTo(f.Right - 1, f.Bottom - 1);
-    LineTo(f.Left, f.Bottom - 1);
-    LineTo(f.Left, f.Top);
+    // One closed outline, clockwise from the top-left corner, the dot pattern running on.
+    const std::int64_t ox = FOrigin.X, oy = FOrigin.Y;
+    const std::int64_t l = f.Left + ox, t = f.Top + oy, rr = std::int64_t(f.Right) - 1 + ox,
+                       b = std::int64_t(f.Bottom) - 1 + oy;
+    std::int64_t phase = 0;
+    PlotLine(l, t, rr, t, phase);
+    phase += rr - l;
+    PlotLine(rr, t, rr, b, phase);
+    phase += b - t;
+    PlotLine(rr, b, l, b, phase);
+    phase += rr - l;
+    PlotLine(l, b, l, t, phase);
     if (f.Width() == 1 && f.Height() == 1) {
       // Every stroke of a one-pixel outline is empty.
-      const TColor rgb = ColorToRGB(Pen.Color);
-      FillDevice(ToDevice({f.Right - 1, f.Bottom - 1, f.Right, f.Bottom}), rgb);
+      FillDevice(ToDevice({f.Left, f.Top, f.Right, f.Bottom}), ColorToRGB(Pen.Color));
     }
   }
-  FPenPos = pos;
   Pen = saved;
 }
 

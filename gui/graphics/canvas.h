@@ -100,7 +100,8 @@ class TCanvas {
   };
 
   void FillDevice(const TRect& device, TColor rgb);
-  void PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+  // phase: the dot pattern's step count before this line, so that outlines keep one pattern.
+  void PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::int64_t phase = 0);
   struct TDeviceRect {
     std::int64_t Left, Top, Right, Bottom;
   };
