@@ -1,0 +1,167 @@
+#pragma once
+
+// A control: a rectangle on a parent with the properties and mouse behaviour that every kind of
+// control shares. Coordinates of Left/Top are in the parent's client area; mouse positions given
+// to the handlers are in the control's own client area.
+
+#include <string>
+#include <string_view>
+
+#include "gui/controls/component.h"
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/color.h"
+#include "gui/graphics/font.h"
+#include "gui/graphics/geometry.h"
+
+namespace gui {
+
+class TWinControl;
+class TForm;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+  // The form this control lies on (itself for a form), or null.
+  virtual TForm* Form() const;
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  // A right- (bottom-) aligned control whose width (height) changes keeps its right (bottom) edge.
+  virtual void SetBounds(int left, int top, int width, int height);
+  TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+  virtual int ClientWidth() const { return FWidth; }
+  virtual int ClientHeight() const { return FHeight; }
+  TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+  // Where the control's client (0, 0) lies in its form's client area.
+  virtual TPoint ClientOriginInForm() const;
+  // The control's whole rectangle in its form's client area.
+  virtual TRect RectInForm() const;
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign align);
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible, and so are all its parents up to a form that is on screen.
+  virtual bool Showing() const;
+
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool enabled);
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool value);
+
+  TFont& Font() { return FFont; }
+  const TFont& Font() const { return FFont; }
+  void SetFont(const TFont& font) { FFont.Assign(font); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool value);
+
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(std::string_view caption);
+
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor cursor);
+
+  // True for controls with a window of their own (TWinControl and below).
+  bool IsWindowed() const { return FWindowed; }
+
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle style) { FControlStyle = style; }
+
+  // Painting. Invalidate marks the control's rectangle; Update paints what is pending inside it
+  // at once; Repaint does both.
+  void Invalidate();
+  void Update();
+  void Repaint();
+  // How often Paint has run; tests read it.
+  int PaintCount() const { return FPaintCount; }
+
+  bool MouseCapture() const;
+  void SetMouseCapture(bool capture);
+
+  virtual void Click();
+  virtual void DblClick();
+
+  // The form's router calls these; a control acts on them through the virtual handlers below.
+  void RouteMouseDown(TMouseButton button, TShiftState shift, TPoint pos);
+  void RouteMouseUp(TMouseButton button, TShiftState shift, TPoint pos);
+  void RouteMouseMove(TShiftState shift, TPoint pos) { MouseMove(shift, pos.X, pos.Y); }
+  void RouteMouseEnter() { MouseEnter(); }
+  void RouteMouseLeave() { MouseLeave(); }
+  void RoutePaint(TCanvas& canvas);
+  // Called for every control of a form when its focused control changes (focused may be null).
+  virtual void FocusChanged(TControl* focused);
+  // Keys and characters of the dialog stages; true when taken.
+  virtual bool DialogKey(std::uint16_t key, TShiftState shift);
+  virtual bool DialogChar(char ch, TShiftState shift);
+
+  TNotifyEvent OnClick, OnDblClick, OnMouseEnter, OnMouseLeave, OnResize;
+  TMouseEvent OnMouseDown, OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
+ protected:
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void Paint() {}
+  virtual void Resize();
+  virtual void EnabledChanged();
+  virtual void VisibleChanged();
+  virtual void ColorChanged();
+  virtual void ParentColorChanged();
+  virtual void FontChanged();
+  virtual void ParentFontChanged();
+  virtual void TextChanged();
+  void Loaded() override;
+
+  // The canvas of the form's back buffer; during Paint its origin is this control's client
+  // (0, 0) and it is clipped to the control.
+  TCanvas& Canvas();
+
+  // Sets the initial visibility without any notification (forms start hidden).
+  void InitVisible(bool visible) { FVisible = visible; }
+
+  // Asks the parent to lay out its aligned children again.
+  void RequestAlign();
+
+ private:
+  friend class TWinControl;
+  void TakeParentColor();
+  void TakeParentFont();
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TAlign FAlign = alNone;
+  bool FVisible = true;
+  bool FEnabled = true;
+  bool FParentColor = true;
+  bool FParentFont = true;
+  bool FFontFromParent = false;
+  bool FClicked = false;
+  bool FWindowed = false;
+  TColor FColor = clWindow;
+  TFont FFont;
+  std::string FCaption;
+  TCursor FCursor = crDefault;
+  TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
+  int FPaintCount = 0;
+};
+
+}  // namespace gui

@@ -1,0 +1,9 @@
+#include "gui/controls/custom_control.h"
+
+namespace gui {
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
+
+void TCustomControl::Paint() { FireEvent(OnPaint, this); }
+
+}  // namespace gui

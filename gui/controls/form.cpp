@@ -1,0 +1,261 @@
+#include "gui/controls/form.h"
+
+#include "gui/controls/application.h"
+#include "gui/controls/exceptions.h"
+#include "gui/graphics/text.h"
+
+namespace gui {
+
+TForm::TForm(TComponent* owner) : TCustomControl(owner) {
+  InitVisible(false);
+  SetControlStyle(ControlStyle() | csAcceptsControls);
+  SetParentColor(false);
+  SetParentFont(false);
+  SetColor(clBtnFace);
+  SetNonClientInsets(FrameInsets(FBorderStyle));
+  SetBounds(0, 0, 320 + 8, 240 + 28);
+  if (Application) Application->RegisterForm(this);
+}
+
+TForm::~TForm() {
+  if (Application) Application->UnregisterForm(this);
+  DestroyControls();
+  FActiveControl = FFocusedControl = nullptr;
+  FCaptureControl = FMouseControl = nullptr;
+  FWindow.reset();
+}
+
+TRect TForm::FrameInsets(TFormBorderStyle style) {
+  switch (style) {
+    case bsSizeable: return {4, 24, 4, 4};
+    default: return {3, 22, 3, 3};
+  }
+}
+
+void TForm::SetClientSize(int width, int height) {
+  const TRect f = NonClientInsets();
+  SetBounds(Left(), Top(), width + f.Left + f.Right, height + f.Top + f.Bottom);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+  const bool moved = left != Left() || top != Top();
+  TCustomControl::SetBounds(left, top, width, height);
+  if (moved && FWindow && !FHostResizing) FWindow->SetPosition(Left(), Top());
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (style == FBorderStyle) return;
+  const int cw = ClientWidth(), ch = ClientHeight();
+  FBorderStyle = style;
+  SetNonClientInsets(FrameInsets(style));
+  SetClientSize(cw, ch);
+}
+
+void TForm::Resize() {
+  FBuffer.SetSize(ClientWidth(), ClientHeight());
+  if (FWindow && !FHostResizing) FWindow->SetClientSize(ClientWidth(), ClientHeight());
+  InvalidateRect(ClientRect());
+  TCustomControl::Resize();
+}
+
+void TForm::SetTopMost(bool topMost) {
+  if (topMost == FTopMost) return;
+  FTopMost = topMost;
+  if (FWindow) FWindow->SetTopMost(topMost);
+}
+
+void TForm::TextChanged() {
+  if (FWindow) FWindow->SetTitle(AnsiToUtf8(Caption()));
+}
+
+void TForm::CreateHostWindow() {
+  if (FWindow) return;
+  if (!Application) throw EInvalidOperation("No application object: cannot show form '" + Name() + "'");
+  THostWindowParams params;
+  params.Title = AnsiToUtf8(Caption());
+  params.Left = Left();
+  params.Top = Top();
+  params.ClientWidth = ClientWidth();
+  params.ClientHeight = ClientHeight();
+  params.BorderStyle = FBorderStyle;
+  params.BorderIcons = FBorderIcons;
+  params.Modal = FModal;
+  params.Icon = FIcon.get();
+  if (TForm* main = Application->MainForm(); main && main != this) params.Owner = main->HostWindow();
+  FWindow = Application->Host().CreateWindow(params, *this);
+  if (FTopMost) FWindow->SetTopMost(true);
+}
+
+void TForm::CenterOnScreen() {
+  FHostResizing = true;
+  if (FWindow) {
+    FWindow->CenterOnScreen();
+    const TPoint p = FWindow->Position();
+    SetBounds(p.X, p.Y, Width(), Height());
+  } else if (Application) {
+    const TSize screen = Application->Host().ScreenSize();
+    SetBounds((screen.Width - Width()) / 2, (screen.Height - Height()) / 2, Width(), Height());
+  }
+  FHostResizing = false;
+}
+
+void TForm::Show() {
+  if (Visible()) {
+    if (FWindow) FWindow->Activate();
+    if (Application) Application->ActivateForm(this);
+    return;
+  }
+  SetVisible(true);
+}
+
+void TForm::Hide() { SetVisible(false); }
+
+void TForm::VisibleChanged() {
+  TCustomControl::VisibleChanged();
+  auto alive = Watch();
+  if (Visible()) {
+    CreateHostWindow();
+    if (!FWasShown && FPosition == poScreenCenter) CenterOnScreen();
+    FWasShown = true;
+    FireEvent(OnShow, this);
+    if (!alive || !Visible()) return;
+    FDirty.assign(1, ClientRect());
+    PaintPending();
+    FWindow->Show();
+    if (Application) Application->ActivateForm(this);
+  } else {
+    FireEvent(OnHide, this);
+    if (!alive) return;
+    if (FWindow) FWindow->Hide();
+    FDirty.clear();
+    if (Application) Application->FormHidden(this);
+  }
+}
+
+bool TForm::Active() const { return Application && Application->ActiveForm() == this; }
+
+int TForm::ShowModal() {
+  if (FModal) throw EInvalidOperation("Form '" + Name() + "' is already shown modally");
+  if (Visible()) throw EInvalidOperation("Cannot make a visible window modal");
+  if (!Application) throw EInvalidOperation("No application object: cannot show form '" + Name() + "'");
+  TApplication& app = *Application;
+  TForm* previous = app.ActiveForm();
+  auto previousAlive = previous ? previous->Watch() : TAliveToken::TWatch(nullptr);
+  auto alive = Watch();
+
+  FModalResult = mrNone;
+  FModal = true;
+  app.PushModal(this);
+  // Whatever ends the loop (a result, an error, the form being freed), the modal state is undone
+  // and the form that was active before gets activated again.
+  struct TCleanup {
+    TForm* Form;
+    TAliveToken::TWatch& Alive;
+    TForm* Previous;
+    TAliveToken::TWatch& PreviousAlive;
+    ~TCleanup() {
+      if (!Application) return;
+      if (Alive) {
+        // Hidden while still modal, so that hiding does not pick another form to activate.
+        if (Form->Visible()) Form->SetVisible(false);
+        Form->FModal = false;
+        if (Form->FWindow) Form->FWindow->SetModal(false, nullptr);
+      }
+      Application->PopModal(Form);
+      if (Previous && PreviousAlive && Previous->Visible()) {
+        if (Previous->FWindow) Previous->FWindow->Activate();
+        Application->ActivateForm(Previous);
+      }
+    }
+  } cleanup{this, alive, previous, previousAlive};
+
+  CreateHostWindow();
+  FWindow->SetModal(true, previous ? previous->HostWindow() : nullptr);
+  Show();
+  while (alive) {
+    app.HandleMessage();
+    if (!alive) break;
+    if (app.Terminated()) FModalResult = mrCancel;
+    if (FModalResult != mrNone) {
+      EndModal();
+      if (!alive || FModalResult != mrNone) break;
+    }
+  }
+  return alive ? FModalResult : mrCancel;
+}
+
+void TForm::EndModal() {
+  auto alive = Watch();
+  TCloseAction action = caNone;
+  if (CloseQuery()) {
+    if (!alive) return;
+    action = caHide;
+    DoClose(action);
+    if (!alive) return;
+  }
+  if (action == caNone) FModalResult = mrNone;
+  else if (action == caFree) Release();
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  FireEvent(OnCloseQuery, this, canClose);
+  return canClose;
+}
+
+void TForm::DoClose(TCloseAction& action) { FireEvent(OnClose, this, action); }
+
+void TForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  auto alive = Watch();
+  if (!CloseQuery() || !alive) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (!alive || action == caNone) return;
+  if (Application && Application->MainForm() == this) {
+    Application->Terminate();
+  } else if (action == caFree) {
+    Release();
+  } else {
+    Hide();
+  }
+}
+
+void TForm::Release() {
+  if (Application) Application->ReleaseLater(this);
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+  if (control == FActiveControl) return;
+  if (control && control->Form() != this)
+    throw EInvalidOperation("Control '" + control->Name() + "' is not on form '" + Name() + "'");
+  if (Active() && control) {
+    if (!control->CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    FocusControl(control);
+  } else {
+    FActiveControl = control;
+  }
+}
+
+void TForm::SelectFirst() {
+  if (TWinControl* first = FindNextControl(nullptr, true, true)) {
+    FocusControl(first);
+  }
+}
+
+void TForm::RouteActivate() {
+  auto alive = Watch();
+  if (FActiveControl && FActiveControl->CanFocus())
+    FocusControl(FActiveControl);
+  else
+    SelectFirst();
+  if (!alive) return;
+  FireEvent(OnActivate, this);
+}
+
+void TForm::RouteDeactivate() { FireEvent(OnDeactivate, this); }
+
+}  // namespace gui

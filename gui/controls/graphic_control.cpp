@@ -1,0 +1,9 @@
+#include "gui/controls/graphic_control.h"
+
+namespace gui {
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+
+void TGraphicControl::Paint() { FireEvent(OnPaint, this); }
+
+}  // namespace gui

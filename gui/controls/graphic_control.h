@@ -1,0 +1,21 @@
+#pragma once
+
+// A control without a window of its own: its parent paints it, on the parent's surface and
+// clipped to the control, after the parent's own background.
+
+#include "gui/controls/control.h"
+
+namespace gui {
+
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* owner);
+
+  using TControl::Canvas;
+  TNotifyEvent OnPaint;
+
+ protected:
+  void Paint() override;
+};
+
+}  // namespace gui
