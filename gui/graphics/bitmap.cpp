@@ -25,7 +25,8 @@ TBitmap::TBitmap(int width, int height, TColor fill)
     throw EGraphicsError("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
                          " pixels is too large");
   if (FWidth == 0 || FHeight == 0) FWidth = FHeight = 0;
-  FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ColorToPixel(ColorToRGB(fill)));
+  const TColor rgb = ColorToRGB(fill);
+  FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ColorToPixel(rgb == clNone ? clWhite : rgb));
 }
 
 TBitmap::TBitmap(const TBitmap& other)
@@ -124,8 +125,7 @@ void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::str
   if (size == 0) throw EGraphicsError("cannot load " + what + ": the data is empty");
   if (!png_image_begin_read_from_memory(&image, data, size))
     throw EGraphicsError("cannot load " + what + ": " + image.message);
-  if (image.width == 0 || image.height == 0 ||
-      std::uint64_t(image.width) * image.height > MaxPixels) {
+  if (image.width == 0 || image.height == 0 || std::uint64_t(image.width) * image.height > MaxPixels) {
     png_image_free(&image);
     throw EGraphicsError("cannot load " + what + ": " + std::to_string(image.width) + " x " +
                          std::to_string(image.height) + " pixels is too large");

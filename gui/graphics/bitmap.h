@@ -22,7 +22,7 @@ constexpr TColor PixelToColor(std::uint32_t pixel) {
 }
 
 // An owned block of 32-bit pixels, rows top to bottom, stride Width() * 4. Any size including 0 x 0;
-// negative sizes count as 0.
+// negative sizes count as 0. A clNone fill leaves the pixels white.
 class TBitmap {
  public:
   TBitmap() = default;
@@ -41,9 +41,7 @@ class TBitmap {
   void Fill(TColor color);
 
   std::uint32_t* ScanLine(int y) { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }
-  const std::uint32_t* ScanLine(int y) const {
-    return FPixels.data() + std::size_t(y) * std::size_t(FWidth);
-  }
+  const std::uint32_t* ScanLine(int y) const { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }
   std::uint32_t* Pixels() { return FPixels.data(); }
   const std::uint32_t* Pixels() const { return FPixels.data(); }
 

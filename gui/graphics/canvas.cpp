@@ -5,21 +5,11 @@
 #include <limits>
 
 namespace gui {
-namespace {
-
-// Device coordinates are clamped to this range before they meet a bitmap; no bitmap comes near it,
-// so the intersections stay exact while the arithmetic cannot overflow.
-constexpr std::int64_t Far = std::int64_t(1) << 30;
-
-int Clamp(std::int64_t v) { return int(std::clamp(v, -Far, Far)); }
-
-}  // namespace
-
 TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(&bitmap) {}
 
 TRect TCanvas::ToDevice(const TRect& r) const {
-  return {Clamp(std::int64_t(r.Left) + FOrigin.X), Clamp(std::int64_t(r.Top) + FOrigin.Y),
-          Clamp(std::int64_t(r.Right) + FOrigin.X), Clamp(std::int64_t(r.Bottom) + FOrigin.Y)};
+  return {ClampCoord(std::int64_t(r.Left) + FOrigin.X), ClampCoord(std::int64_t(r.Top) + FOrigin.Y),
+          ClampCoord(std::int64_t(r.Right) + FOrigin.X), ClampCoord(std::int64_t(r.Bottom) + FOrigin.Y)};
 }
 
 void TCanvas::FillDevice(const TRect& device, TColor rgb) {
@@ -57,7 +47,7 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
   const std::int64_t sMajor = dMajor < 0 ? -1 : 1, sMinor = dMinor < 0 ? -1 : 1;
   const std::int64_t aMinor = dMinor < 0 ? -dMinor : dMinor;
 
-  const int width = std::max(Pen.Width, 1);
+  const int width = PenWidth();
   const int before = (width - 1) / 2;
   const TRect bounds = DeviceClipBounds();
   if (bounds.IsEmpty()) return;
@@ -77,8 +67,8 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
     const auto off = std::int64_t((__int128(2) * i * aMinor + n - 1) / (__int128(2) * n));
     const std::int64_t major = major0 + sMajor * i, minor = minor0 + sMinor * off;
     const std::int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
-    const TRect dot{Clamp(px - before), Clamp(py - before), Clamp(px - before + width),
-                    Clamp(py - before + width)};
+    const TRect dot{ClampCoord(px - before), ClampCoord(py - before), ClampCoord(px - before + width),
+                    ClampCoord(py - before + width)};
     ForEachVisible(dot, [&](const TRect& part) {
       for (int y = part.Top; y < part.Bottom; ++y)
         std::fill_n(FBitmap->ScanLine(y) + part.Left, part.Width(), pixel);
@@ -102,36 +92,38 @@ void TCanvas::FrameRect(const TRect& r) {
   FillDevice({d.Right - 1, d.Top + 1, d.Right, d.Bottom - 1}, rgb);
 }
 
+// Works on clamped device coordinates: the clamp keeps far edges far outside any bitmap, and the
+// insets below cannot overflow.
 void TCanvas::Rectangle(const TRect& r) {
   if (r.IsEmpty()) return;
+  const TRect d = ToDevice(r);
   if (Pen.Style == psClear) {
     if (Brush.Style == bsSolid)
-      FillDevice(ToDevice({r.Left, r.Top, r.Right - 1, r.Bottom - 1}), ColorToRGB(Brush.Color));
+      FillDevice({d.Left, d.Top, d.Right - 1, d.Bottom - 1}, ColorToRGB(Brush.Color));
     return;
   }
-  const int width = std::max(Pen.Width, 1);
-  if (Brush.Style == bsSolid) FillDevice(ToDevice(r.Inflate(-width, -width)), ColorToRGB(Brush.Color));
+  const int width = PenWidth();
+  if (Brush.Style == bsSolid) FillDevice(d.Inflate(-width, -width), ColorToRGB(Brush.Color));
   const TPen saved = Pen;
   Pen.Width = 1;
   for (int k = 0; k < width; ++k) {
-    const TRect f = r.Inflate(-k, -k);
+    const TRect f = d.Inflate(-k, -k);
     if (f.IsEmpty()) break;
-    // One closed outline, clockwise from the top-left corner, the dot pattern running on.
-    const std::int64_t ox = FOrigin.X, oy = FOrigin.Y;
-    const std::int64_t l = f.Left + ox, t = f.Top + oy, rr = std::int64_t(f.Right) - 1 + ox,
-                       b = std::int64_t(f.Bottom) - 1 + oy;
-    std::int64_t phase = 0;
-    PlotLine(l, t, rr, t, phase);
-    phase += rr - l;
-    PlotLine(rr, t, rr, b, phase);
-    phase += b - t;
-    PlotLine(rr, b, l, b, phase);
-    phase += rr - l;
-    PlotLine(l, b, l, t, phase);
     if (f.Width() == 1 && f.Height() == 1) {
       // Every stroke of a one-pixel outline is empty.
-      FillDevice(ToDevice({f.Left, f.Top, f.Right, f.Bottom}), ColorToRGB(Pen.Color));
+      FillDevice(f, ColorToRGB(Pen.Color));
+      break;
     }
+    // One closed outline, clockwise from the top-left corner, the dot pattern running on.
+    const int right = f.Right - 1, bottom = f.Bottom - 1;
+    std::int64_t phase = 0;
+    PlotLine(f.Left, f.Top, right, f.Top, phase);
+    phase += right - f.Left;
+    PlotLine(right, f.Top, right, bottom, phase);
+    phase += bottom - f.Top;
+    PlotLine(right, bottom, f.Left, bottom, phase);
+    phase += right - f.Left;
+    PlotLine(f.Left, bottom, f.Left, f.Top, phase);
   }
   Pen = saved;
 }
@@ -190,8 +182,8 @@ TRect TCanvas::DeviceClipBounds() const {
 TRect TCanvas::ClipBounds() const {
   const TRect u = DeviceClipBounds();
   if (u.IsEmpty()) return {};
-  return {Clamp(std::int64_t(u.Left) - FOrigin.X), Clamp(std::int64_t(u.Top) - FOrigin.Y),
-          Clamp(std::int64_t(u.Right) - FOrigin.X), Clamp(std::int64_t(u.Bottom) - FOrigin.Y)};
+  return {ClampCoord(std::int64_t(u.Left) - FOrigin.X), ClampCoord(std::int64_t(u.Top) - FOrigin.Y),
+          ClampCoord(std::int64_t(u.Right) - FOrigin.X), ClampCoord(std::int64_t(u.Bottom) - FOrigin.Y)};
 }
 
 bool TCanvas::PtVisible(int x, int y) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -66,6 +67,8 @@ class TCanvas {
   // Glyphs only, no background and no underline of the style: the building block of DrawText.
   // Returns the advance.
   int DrawGlyphs(int x, int y, std::string_view ansi);
+  // The underline and strike-out lines of Font.Style under a text cell of the given width.
+  void DrawStyleLines(int x, int y, int width);
 
   // Viewport origin.
   TPoint Origin() const { return FOrigin; }
@@ -107,11 +110,12 @@ class TCanvas {
   };
   void BlitScaled(const TDeviceRect& dest, const TBitmap& source, const TRect& sourceRect,
                   std::optional<TColor> transparent);
-  TDeviceRect ToDevice64(std::int64_t left, std::int64_t top, std::int64_t right,
-                         std::int64_t bottom) const {
+  TDeviceRect ToDevice64(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const {
     return {left + FOrigin.X, top + FOrigin.Y, right + FOrigin.X, bottom + FOrigin.Y};
   }
   std::vector<TRect> ClipRects() const;
+  // Widths beyond this only cost time; nothing in the program draws lines that thick.
+  int PenWidth() const { return std::clamp(Pen.Width, 1, 255); }
   TRect DeviceClipBounds() const;
 
   TBitmap* FBitmap;

@@ -5,10 +5,6 @@
 namespace gui {
 namespace {
 
-constexpr std::int64_t Far = std::int64_t(1) << 30;
-
-int Clamp(std::int64_t v) { return int(std::clamp(v, -Far, Far)); }
-
 // The source offset under the centre of destination pixel `offset` when d pixels show s.
 std::int64_t MapCentre(std::int64_t offset, std::int64_t s, std::int64_t d) {
   return std::int64_t((__int128(2) * offset + 1) * s / (__int128(2) * d));
@@ -17,13 +13,13 @@ std::int64_t MapCentre(std::int64_t offset, std::int64_t s, std::int64_t d) {
 }  // namespace
 
 void TCanvas::Draw(int x, int y, const TBitmap& source) {
-  BlitScaled(ToDevice64(x, y, std::int64_t(x) + source.Width(), std::int64_t(y) + source.Height()),
-             source, source.BoundsRect(), std::nullopt);
+  BlitScaled(ToDevice64(x, y, std::int64_t(x) + source.Width(), std::int64_t(y) + source.Height()), source,
+             source.BoundsRect(), std::nullopt);
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& source, TColor transparent) {
-  BlitScaled(ToDevice64(x, y, std::int64_t(x) + source.Width(), std::int64_t(y) + source.Height()),
-             source, source.BoundsRect(), transparent);
+  BlitScaled(ToDevice64(x, y, std::int64_t(x) + source.Width(), std::int64_t(y) + source.Height()), source,
+             source.BoundsRect(), transparent);
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
@@ -37,8 +33,7 @@ void TCanvas::StretchDraw(const TRect& dest, const TBitmap& source, TColor trans
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect) {
-  BlitScaled(ToDevice64(dest.Left, dest.Top, dest.Right, dest.Bottom), source, sourceRect,
-             std::nullopt);
+  BlitScaled(ToDevice64(dest.Left, dest.Top, dest.Right, dest.Bottom), source, sourceRect, std::nullopt);
 }
 
 // Each destination pixel takes the source pixel under its centre. Only the visible part of the
@@ -52,8 +47,10 @@ void TCanvas::BlitScaled(const TDeviceRect& dest, const TBitmap& source, const T
   std::uint32_t key = 0;
   if (transparent) {
     const TColor rgb = ColorToRGB(*transparent);
-    if (rgb != clNone) key = ColorToPixel(rgb);
-    else transparent.reset();
+    if (rgb != clNone)
+      key = ColorToPixel(rgb);
+    else
+      transparent.reset();
   }
   // Drawing a bitmap onto itself must read the pixels as they were before the call.
   const TBitmap* from = &source;
@@ -62,7 +59,8 @@ void TCanvas::BlitScaled(const TDeviceRect& dest, const TBitmap& source, const T
     copy = source;
     from = &copy;
   }
-  const TRect visible{Clamp(dest.Left), Clamp(dest.Top), Clamp(dest.Right), Clamp(dest.Bottom)};
+  const TRect visible{ClampCoord(dest.Left), ClampCoord(dest.Top), ClampCoord(dest.Right),
+                      ClampCoord(dest.Bottom)};
   ForEachVisible(visible, [&](const TRect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       const std::int64_t sy = sourceRect.Top + MapCentre(y - dest.Top, sh, dh);

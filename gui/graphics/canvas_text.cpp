@@ -46,7 +46,8 @@ int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
     const std::int64_t gx = pen + g.Left, gy = baseline - g.Top;
     pen += g.Advance;
     if (rgb == clNone || g.Width == 0 || g.Height == 0) continue;
-    if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left || gy + g.Height <= bounds.Top)
+    if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left ||
+        gy + g.Height <= bounds.Top)
       continue;
     const TRect box{int(gx), int(gy), int(gx + g.Width), int(gy + g.Height)};
     ForEachVisible(box, [&](const TRect& part) {
@@ -61,6 +62,22 @@ int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
   return int(std::clamp<std::int64_t>(pen - (std::int64_t(x) + FOrigin.X), 0, INT32_MAX));
 }
 
+void TCanvas::DrawStyleLines(int x, int y, int width) {
+  const TFontStyles style = Font.Style();
+  if ((!style.Contains(fsUnderline) && !style.Contains(fsStrikeOut)) || width <= 0) return;
+  const TFontMetrics m = Metrics();
+  const TColor rgb = ColorToRGB(Font.Color());
+  const int thickness = std::max(1, (m.Height - m.InternalLeading) / 14);
+  const std::int64_t left = std::int64_t(x) + FOrigin.X, right = left + width;
+  auto band = [&](std::int64_t row) {
+    const std::int64_t top = row + FOrigin.Y;
+    FillDevice({ClampCoord(left), ClampCoord(top), ClampCoord(right), ClampCoord(top + thickness)}, rgb);
+  };
+  // The underline sits one pixel below the baseline, like the prefix underline of DrawText.
+  if (style.Contains(fsUnderline)) band(std::int64_t(y) + m.Ascent + 1);
+  if (style.Contains(fsStrikeOut)) band(std::int64_t(y) + m.Ascent - (m.Ascent - m.InternalLeading) / 3 - 1);
+}
+
 void TCanvas::TextOut(int x, int y, std::string_view ansi) {
   const TSize size = TextExtent(ansi);
   const std::int64_t right = std::int64_t(x) + size.Width;
@@ -68,18 +85,7 @@ void TCanvas::TextOut(int x, int y, std::string_view ansi) {
                    int(std::min<std::int64_t>(std::int64_t(y) + size.Height, INT32_MAX))};
   FillRect(cell);
   DrawGlyphs(x, y, ansi);
-  const TFontStyles style = Font.Style();
-  if ((style.Contains(fsUnderline) || style.Contains(fsStrikeOut)) && size.Width > 0) {
-    const TFontMetrics m = Metrics();
-    const TColor rgb = ColorToRGB(Font.Color());
-    const int thickness = std::max(1, (m.Height - m.InternalLeading) / 14);
-    if (style.Contains(fsUnderline))
-      FillDevice(ToDevice({cell.Left, y + m.Ascent + 1, cell.Right, y + m.Ascent + 1 + thickness}), rgb);
-    if (style.Contains(fsStrikeOut)) {
-      const int row = y + m.Ascent - (m.Ascent - m.InternalLeading) / 3 - 1;
-      FillDevice(ToDevice({cell.Left, row, cell.Right, row + thickness}), rgb);
-    }
-  }
+  DrawStyleLines(x, y, size.Width);
   MoveTo(cell.Right, y);
 }
 

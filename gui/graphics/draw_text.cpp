@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,13 +8,14 @@
 #include "gui/graphics/text_layout.h"
 
 namespace gui {
-
 int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags) {
   const TFontMetrics metrics = canvas.Metrics();
   const TTextMeasure measure(canvas, (flags & DT_EXPANDTABS) != 0, metrics.AveCharWidth * 8);
   const bool single = (flags & DT_SINGLELINE) != 0;
   const int lineHeight = metrics.Height;
-  const int available = rect.Width();
+  const std::int64_t width = std::int64_t(rect.Right) - rect.Left;
+  const int available = ClampCoord(width);  // for fitting; placement uses the exact width
+  const std::int64_t height = std::int64_t(rect.Bottom) - rect.Top;
 
   std::vector<TTextLine> lines;
   if (single) {
@@ -36,8 +38,8 @@ int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags
   if ((flags & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) && !lines.empty()) {
     // The last line whose top lies inside the rectangle (the only one of a single line).
     std::size_t last = lines.size() - 1;
-    if (!single && !(flags & DT_CALCRECT) && rect.Height() > 0)
-      last = std::min(last, std::size_t((rect.Height() - 1) / std::max(lineHeight, 1)));
+    if (!single && !(flags & DT_CALCRECT) && height > 0)
+      last = std::min(last, std::size_t((height - 1) / std::max(lineHeight, 1)));
     TTextLine& line = lines[last];
     bool done = false;
     if (flags & DT_PATH_ELLIPSIS) done = PathEllipsis(line, measure, available);
@@ -53,26 +55,32 @@ int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags
   const int blockHeight = int(lines.size()) * lineHeight;
 
   if (flags & DT_CALCRECT) {
-    rect.Right = rect.Left + widest;
-    rect.Bottom = rect.Top + blockHeight;
+    rect.Right = int(std::min<std::int64_t>(std::int64_t(rect.Left) + widest, INT32_MAX));
+    rect.Bottom = int(std::min<std::int64_t>(std::int64_t(rect.Top) + blockHeight, INT32_MAX));
     return blockHeight;
   }
 
-  int top = rect.Top;
-  if (single && (flags & DT_VCENTER)) top = rect.Top + (rect.Height() - lineHeight) / 2;
-  else if (single && (flags & DT_BOTTOM)) top = rect.Bottom - lineHeight;
+  std::int64_t top = rect.Top;
+  if (single && (flags & DT_VCENTER))
+    top = rect.Top + (height - lineHeight) / 2;
+  else if (single && (flags & DT_BOTTOM))
+    top = std::int64_t(rect.Bottom) - lineHeight;
 
   TCanvasSaver saver(canvas);
   if (!(flags & DT_NOCLIP)) canvas.IntersectClipRect(rect);
   const TColor ink = canvas.Font.Color();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const TTextLine& line = lines[i];
-    const int y = top + int(i) * lineHeight;
-    int x = rect.Left;
-    if (flags & DT_CENTER) x = rect.Left + (available - widths[i]) / 2;
-    else if (flags & DT_RIGHT) x = rect.Right - widths[i];
+    const int y = ClampCoord(top + std::int64_t(i) * lineHeight);
+    std::int64_t left = rect.Left;
+    if (flags & DT_CENTER)
+      left = rect.Left + (width - widths[i]) / 2;
+    else if (flags & DT_RIGHT)
+      left = std::int64_t(rect.Right) - widths[i];
+    const int x = ClampCoord(left);
     if (canvas.Brush.Style == bsSolid) canvas.FillRect({x, y, x + widths[i], y + lineHeight});
     measure.Draw(line.Text, x, y);
+    canvas.DrawStyleLines(x, y, widths[i]);
     for (int u : line.Underlined) {
       const int ux = x + measure.Width(std::string_view(line.Text).substr(0, std::size_t(u)));
       const int uw = measure.Width(std::string_view(line.Text).substr(std::size_t(u), 1));

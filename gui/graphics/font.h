@@ -19,8 +19,14 @@ class TFontStyles {
     for (TFontStyle s : styles) FBits |= s;
   }
   constexpr bool Contains(TFontStyle s) const { return (FBits & s) != 0; }
-  constexpr TFontStyles& Include(TFontStyle s) { FBits |= s; return *this; }
-  constexpr TFontStyles& Exclude(TFontStyle s) { FBits &= std::uint8_t(~s); return *this; }
+  constexpr TFontStyles& Include(TFontStyle s) {
+    FBits |= s;
+    return *this;
+  }
+  constexpr TFontStyles& Exclude(TFontStyle s) {
+    FBits &= std::uint8_t(~s);
+    return *this;
+  }
   constexpr bool IsEmpty() const { return FBits == 0; }
   constexpr std::uint8_t Bits() const { return FBits; }
   friend constexpr bool operator==(const TFontStyles&, const TFontStyles&) = default;
@@ -58,8 +64,8 @@ class TFont {
   void Assign(const TFont& other);
 
   friend bool operator==(const TFont& a, const TFont& b) {
-    return a.FName == b.FName && a.FHeight == b.FHeight && a.FStyle == b.FStyle &&
-           a.FColor == b.FColor && a.FCharset == b.FCharset;
+    return a.FName == b.FName && a.FHeight == b.FHeight && a.FStyle == b.FStyle && a.FColor == b.FColor &&
+           a.FCharset == b.FCharset;
   }
 
   // Called after any property changed value; copies of a font do not take it along.

@@ -111,7 +111,8 @@ struct TFontCache::TImpl {
     for (const std::string& folder : AppFolders) {
       std::error_code ec;
       for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (Lower(entry.path().extension().string()) == ".fon") ReadStrikes(entry.path().string(), StrikesOfFamily);
+        if (Lower(entry.path().extension().string()) == ".fon")
+          ReadStrikes(entry.path().string(), StrikesOfFamily);
       }
     }
   }
@@ -128,7 +129,8 @@ struct TFontCache::TImpl {
     // The largest strike not taller than asked for, else the smallest: bitmap faces never grow.
     const int wanted = height < 0 ? -height : height == 0 ? 11 : height;
     auto size = [&](const TStrike& s) { return height < 0 || height == 0 ? s.CharHeight : s.CellHeight; };
-    std::sort(cyrillic.begin(), cyrillic.end(), [&](const TStrike& a, const TStrike& b) { return size(a) < size(b); });
+    std::sort(cyrillic.begin(), cyrillic.end(),
+              [&](const TStrike& a, const TStrike& b) { return size(a) < size(b); });
     const TStrike* chosen = &cyrillic.front();
     for (const TStrike& s : cyrillic)
       if (size(s) <= wanted) chosen = &s;
@@ -139,8 +141,8 @@ struct TFontCache::TImpl {
   std::optional<TFaceSource> FromFamily(const std::string& family, int height, bool bold, bool italic) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_INDEX, FC_FONTFORMAT, FC_WEIGHT, FC_SLANT,
-                                            FC_SCALABLE, nullptr);
+    FcObjectSet* objects =
+        FcObjectSetBuild(FC_FILE, FC_INDEX, FC_FONTFORMAT, FC_WEIGHT, FC_SLANT, FC_SCALABLE, nullptr);
     FcFontSet* set = FcFontList(Config, pattern, objects);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
@@ -162,7 +164,11 @@ struct TFontCache::TImpl {
       const int score = std::abs(weight - wantedWeight) + ((slant != FC_SLANT_ROMAN) != italic ? 1000 : 0);
       if (!best || score < bestScore) {
         bestScore = score;
-        best = TFaceSource{file, index, family, false, bold && weight < FC_WEIGHT_DEMIBOLD,
+        best = TFaceSource{file,
+                           index,
+                           family,
+                           false,
+                           bold && weight < FC_WEIGHT_DEMIBOLD,
                            italic && slant == FC_SLANT_ROMAN};
       }
     }
@@ -188,8 +194,8 @@ struct TFontCache::TImpl {
     if (!file.empty() && GetBool(match, FC_SCALABLE)) {
       const int weight = GetInt(match, FC_WEIGHT, FC_WEIGHT_REGULAR);
       const int slant = GetInt(match, FC_SLANT, FC_SLANT_ROMAN);
-      source = TFaceSource{file, GetInt(match, FC_INDEX, 0), GetString(match, FC_FAMILY), false,
-                           bold && weight < FC_WEIGHT_DEMIBOLD, italic && slant == FC_SLANT_ROMAN};
+      source = TFaceSource{file,  GetInt(match, FC_INDEX, 0),          GetString(match, FC_FAMILY),
+                           false, bold && weight < FC_WEIGHT_DEMIBOLD, italic && slant == FC_SLANT_ROMAN};
     }
     FcPatternDestroy(match);
     return source;
@@ -272,7 +278,8 @@ TFontFace& TFontCache::Face(const TFont& font) {
       F->LastKey.Name() == font.Name())
     return *F->LastFace;
   std::string key = Lower(font.Name()) + '\n' + std::to_string(font.Height()) + '\n' +
-                    (font.Style().Contains(fsBold) ? 'b' : '-') + (font.Style().Contains(fsItalic) ? 'i' : '-');
+                    (font.Style().Contains(fsBold) ? 'b' : '-') +
+                    (font.Style().Contains(fsItalic) ? 'i' : '-');
   auto& face = F->Faces[key];
   if (!face) {
     try {

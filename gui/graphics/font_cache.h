@@ -10,8 +10,8 @@
 namespace gui {
 
 struct TFontCacheOptions {
-  bool SystemFonts = true;                   // the fonts fontconfig knows on this machine
-  std::vector<std::string> AppFontFolders;   // extra folders added for this program only
+  bool SystemFonts = true;                  // the fonts fontconfig knows on this machine
+  std::vector<std::string> AppFontFolders;  // extra folders added for this program only
 };
 
 // Finds the installed face for each requested font through one substitution table and keeps every

@@ -79,7 +79,8 @@ void SizeFace(FT_Face face, int ppem) {
   } else if (face->num_fixed_sizes > 0) {
     int best = 0;
     for (int i = 1; i < face->num_fixed_sizes; ++i)
-      if (std::abs(face->available_sizes[i].height - ppem) < std::abs(face->available_sizes[best].height - ppem))
+      if (std::abs(face->available_sizes[i].height - ppem) <
+          std::abs(face->available_sizes[best].height - ppem))
         best = i;
     FT_Select_Size(face, best);
   }
@@ -140,9 +141,9 @@ TFontFace::TFontFace(const TFaceSource& source, int height, TFallbackFinder fall
     FMetrics.Descent = RoundScaled(u.Descent, F->Ppem, u.UnitsPerEm);
     FMetrics.Height = FMetrics.Ascent + FMetrics.Descent;
     FMetrics.InternalLeading = std::max(FMetrics.Height - F->Ppem, 0);
-    FMetrics.AveCharWidth = u.AveWidth > 0 ? RoundScaled(u.AveWidth, F->Ppem, u.UnitsPerEm) +
-                                                 (source.SyntheticBold ? 1 : 0)
-                                           : Advance('x');
+    FMetrics.AveCharWidth =
+        u.AveWidth > 0 ? RoundScaled(u.AveWidth, F->Ppem, u.UnitsPerEm) + (source.SyntheticBold ? 1 : 0)
+                       : Advance('x');
   }
   int letters = 0;
   for (char c = 'A'; c <= 'Z'; ++c) letters += Advance(static_cast<unsigned char>(c));

@@ -14,11 +14,11 @@ namespace gui {
 
 // One glyph as coverage (0..255), placed relative to the pen position on the baseline.
 struct TGlyph {
-  int Left = 0;     // from the pen position to the first column
-  int Top = 0;      // from the baseline up to the first row
+  int Left = 0;  // from the pen position to the first column
+  int Top = 0;   // from the baseline up to the first row
   int Width = 0;
   int Height = 0;
-  int Advance = 0;  // whole pixels
+  int Advance = 0;                     // whole pixels
   std::vector<std::uint8_t> Coverage;  // Width * Height, rows top to bottom
 };
 

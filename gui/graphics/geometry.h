@@ -1,8 +1,16 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gui {
+
+// Clamps a 64-bit coordinate to +-2^30: far outside any bitmap, so clipping results stay exact,
+// yet small enough that adding a bitmap-sized offset cannot overflow an int.
+constexpr int ClampCoord(std::int64_t v) {
+  constexpr std::int64_t Far = std::int64_t(1) << 30;
+  return int(std::clamp(v, -Far, Far));
+}
 
 struct TPoint {
   int X = 0;
@@ -27,9 +35,7 @@ struct TRect {
   constexpr int Width() const { return Right - Left; }
   constexpr int Height() const { return Bottom - Top; }
   constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-  constexpr bool Contains(TPoint p) const {
-    return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
-  }
+  constexpr bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
   constexpr TPoint TopLeft() const { return {Left, Top}; }
   constexpr TPoint BottomRight() const { return {Right, Bottom}; }
   constexpr TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }

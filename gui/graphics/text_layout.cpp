@@ -13,8 +13,10 @@ int TTextMeasure::Width(std::string_view s) const {
   TFontFace& face = TFontCache::Instance().Face(FCanvas.Font);
   int x = 0;
   for (char c : s) {
-    if (c == '\t' && FExpandTabs) x = (x / FTabWidth + 1) * FTabWidth;
-    else x += face.Advance(static_cast<unsigned char>(c));
+    if (c == '\t' && FExpandTabs)
+      x = (x / FTabWidth + 1) * FTabWidth;
+    else
+      x += face.Advance(static_cast<unsigned char>(c));
   }
   return x;
 }
@@ -128,8 +130,10 @@ bool PathEllipsis(TTextLine& line, const TTextMeasure& measure, int width) {
   while (!head.empty() && measure.Width(head + "..." + tail) > width) head.pop_back();
   std::vector<int> underlined;
   for (int u : line.Underlined) {
-    if (std::size_t(u) < head.size()) underlined.push_back(u);
-    else if (std::size_t(u) >= sep) underlined.push_back(int(u - sep + head.size() + 3));
+    if (std::size_t(u) < head.size())
+      underlined.push_back(u);
+    else if (std::size_t(u) >= sep)
+      underlined.push_back(int(u - sep + head.size() + 3));
   }
   line.Text = head + "..." + tail;
   line.Underlined = std::move(underlined);

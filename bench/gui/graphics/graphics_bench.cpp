@@ -20,18 +20,18 @@ struct TCaption {
 };
 
 std::vector<TFont> Fonts() {
-  struct TSpec {
+  struct TFontRow {
     const char* Name;
     int Height;
     TColor Color;
   };
-  const TSpec specs[] = {{"MS Sans Serif", -11, clBlack}, {"MS Sans Serif", -12, clBlack},
-                         {"MS Sans Serif", -11, clNavy},  {"Comic Sans MS", -19, clNavy},
-                         {"Comic Sans MS", -27, clRed},   {"Comic Sans MS", -21, clNavy},
-                         {"Comic Sans MS", -13, clNavy},  {"Comic Sans MS", -27, clPurple},
-                         {"Comic Sans MS", -13, clWindowText}};
+  const TFontRow rows[] = {{"MS Sans Serif", -11, clBlack},     {"MS Sans Serif", -12, clBlack},
+                           {"MS Sans Serif", -11, clNavy},      {"Comic Sans MS", -19, clNavy},
+                           {"Comic Sans MS", -27, clRed},       {"Comic Sans MS", -21, clNavy},
+                           {"Comic Sans MS", -13, clNavy},      {"Comic Sans MS", -27, clPurple},
+                           {"Comic Sans MS", -13, clWindowText}};
   std::vector<TFont> fonts;
-  for (const TSpec& s : specs) {
+  for (const TFontRow& s : rows) {
     TFont f;
     f.SetName(s.Name);
     f.SetHeight(s.Height);
@@ -61,23 +61,28 @@ std::vector<TCaption> MainWindowCaptions() {
     const int x = side * 576;
     c.push_back({0, Bounds(52 + x, 120, 90, 13), "Игровое поле"_cp, label});
     for (int k = 0; k < 3; ++k)
-      c.push_back({0, Bounds(188 + 96 * k + x, 112, 50, 26), std::to_string(10 * (k + 1)) + "\r\n" + "спинов"_cp, label});
+      c.push_back({0, Bounds(188 + 96 * k + x, 112, 50, 26),
+                   std::to_string(10 * (k + 1)) + "\r\n" + "спинов"_cp, label});
     c.push_back({0, Bounds(476 + x, 120, 40, 13), "Всего"_cp, label});
   }
-  const char* rows[] = {"Красное", "Черное", "1 - 18", "19 - 36", "Чет", "Нечет", "1 - 12", "13 - 24", "25 - 36"};
+  const char* rows[] = {"Красное", "Черное", "1 - 18",  "19 - 36", "Чет",
+                        "Нечет",   "1 - 12", "13 - 24", "25 - 36"};
   const int tops[] = {150, 198, 270, 318, 390, 438, 510, 558, 606};
   for (int r = 0; r < 9; ++r) {
     c.push_back({4, Bounds(52, tops[r], 117, 38), gui::Utf8ToAnsi(rows[r]), label});
     for (int col = 0; col < 4; ++col)
-      c.push_back({5, Bounds(194 + 96 * col, tops[r] + 3, 50, 38), col == 1 ? "(3)" : std::to_string(4 + r + col * 5), label});
+      c.push_back({5, Bounds(194 + 96 * col, tops[r] + 3, 50, 38),
+                   col == 1 ? "(3)" : std::to_string(4 + r + col * 5), label});
   }
   for (int n = 0; n <= 36; ++n) {
     const int top = 145 + 16 * n;
     c.push_back({6, Bounds(669, top, 16, 19), std::to_string(n), label});
     for (int col = 0; col < 4; ++col)
-      c.push_back({6, Bounds(778 + 96 * col, top, 16, 19), (n + col) % 5 == 0 ? "(0)" : std::to_string((n * 3 + col) % 9), label});
+      c.push_back({6, Bounds(778 + 96 * col, top, 16, 19),
+                   (n + col) % 5 == 0 ? "(0)" : std::to_string((n * 3 + col) % 9), label});
   }
-  c.push_back({8, Bounds(40, 664, 230, 21), "показывать окно поверх всех окон"_cp, DT_LEFT | DT_VCENTER | DT_SINGLELINE});
+  c.push_back({8, Bounds(40, 664, 230, 21), "показывать окно поверх всех окон"_cp,
+               DT_LEFT | DT_VCENTER | DT_SINGLELINE});
   // Fill up to the window's count with the second strip row of headings the layout repeats.
   while (c.size() < 330) c.push_back({6, Bounds(1100, 145 + 16 * int(c.size() % 37), 40, 19), "(12)", label});
   return c;

@@ -1,10 +1,11 @@
+#include "gui/graphics/bitmap.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
-#include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/debug_png.h"
 #include "gui/graphics/graphics_error.h"

@@ -41,7 +41,8 @@ class DrawTextTest : public ::testing::Test {
     TRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (int y = 0; y < b.Height(); ++y)
       for (int x = 0; x < b.Width(); ++x)
-        if (b.GetPixel(x, y) != clWhite) r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
+        if (b.GetPixel(x, y) != clWhite)
+          r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
     return r;
   }
 };
@@ -109,8 +110,10 @@ TEST_F(DrawTextTest, PrefixesHideAmpersandsAndUnderlineTheNextCharacter) {
   for (int y = 0; y < 100; ++y)
     for (int x = 0; x < 200; ++x) {
       const bool underline = y == baseline + 1 && x < W("F");
-      if (underline) EXPECT_EQ(Bitmap.GetPixel(x, y), clBlack) << x;
-      else EXPECT_EQ(Bitmap.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y;
+      if (underline)
+        EXPECT_EQ(Bitmap.GetPixel(x, y), clBlack) << x;
+      else
+        EXPECT_EQ(Bitmap.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y;
     }
 }
 
@@ -199,6 +202,20 @@ TEST_F(DrawTextTest, NothingIsDrawnOutsideTheRectUnlessNoClip) {
   DrawText(loose.Canvas(), text, r3, DT_NOCLIP);
   EXPECT_GT(Ink(loose).Right, 60);
   EXPECT_GT(Ink(loose).Bottom, 40);
+  // Rects at the ends of the integer range neither overflow nor draw where they should not.
+  TBitmap centred(200, 100);
+  TRect huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  DrawText(centred.Canvas(), "far", huge, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  const TRect around = Ink(centred);  // centred on (-0.5, -0.5): the lower right part shows
+  EXPECT_EQ(around.Left, 0);
+  EXPECT_EQ(around.Top, 0);
+  EXPECT_LT(around.Right, W("far"));
+  TBitmap far(200, 100);
+  TRect edge{INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX};
+  DrawText(far.Canvas(), "far away\text", edge, DT_RIGHT | DT_WORDBREAK | DT_END_ELLIPSIS | DT_PATH_ELLIPSIS);
+  EXPECT_EQ(CountColor(far, clWhite), 200 * 100);
+  DrawText(far.Canvas(), "far", edge, DT_CALCRECT);
+  EXPECT_EQ(edge.Right, INT_MAX);
 }
 
 TEST_F(DrawTextTest, SolidBrushFillsBehindEachLineAndClearLeavesTheBackground) {

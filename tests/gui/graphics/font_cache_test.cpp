@@ -1,9 +1,10 @@
+#include "gui/graphics/font_cache.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "gui/graphics/canvas.h"
-#include "gui/graphics/font_cache.h"
 #include "gui/graphics/graphics_error.h"
 #include "gui/graphics/text.h"
 #include "pixel_map.h"
@@ -163,7 +164,8 @@ TEST(TextOut, AntialiasedEdgesBlendTheFontColourOverWhatIsThere) {
   for (int y = 0; y < b.Height(); ++y)
     for (int x = 0; x < b.Width(); ++x) {
       const TColor p = b.GetPixel(x, y);
-      if (p == clRed) ++full;
+      if (p == clRed)
+        ++full;
       else if (p != clBlue) {
         ++partial;
         // A blend of red over blue has no green and its two channels sum to about 255.
@@ -184,6 +186,12 @@ TEST(TextOut, StylesAndNoneColour) {
   const int width = c.TextWidth("ab");
   // The underline is one row, one pixel below the baseline, as wide as the text.
   for (int x = 0; x < 40; ++x) EXPECT_EQ(b.GetPixel(x, 12) == clBlack, x < width) << x;
+  // DrawText draws the same line under each of its lines.
+  TBitmap d(40, 16);
+  d.Canvas().Font.SetStyle({fsUnderline});
+  TRect r{0, 0, 40, 16};
+  DrawText(d.Canvas(), "ab", r, DT_LEFT);
+  EXPECT_EQ(testing::PixelMap(d), testing::PixelMap(b));
   TBitmap n(40, 16);
   n.Canvas().Font.SetColor(clNone);
   n.Canvas().Brush.Style = bsClear;
