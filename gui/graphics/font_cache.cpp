@@ -1,9 +1,6 @@
 #include "gui/graphics/font_cache.h"
 
 #include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_WINFONTS_H
 
 #include <algorithm>
 #include <cstdlib>
@@ -47,41 +44,14 @@ bool GetBool(FcPattern* p, const char* object) {
   return FcPatternGetBool(p, object, 0, &value) == FcResultMatch && value;
 }
 
-// The header facts of one Windows FNT strike.
-struct TStrike {
-  std::string File;
-  int Index = 0;
-  int Charset = 0;
-  int CellHeight = 0;
-  int CharHeight = 0;
-};
-
-FT_Library StrikeLibrary() {
-  static FT_Library lib = [] {
-    FT_Library l = nullptr;
-    return FT_Init_FreeType(&l) == 0 ? l : nullptr;
-  }();
-  return lib;
-}
-
-// Reads the strikes of one .fon file, keyed by lower-case family name.
-void ReadStrikes(const std::string& file, std::map<std::string, std::vector<TStrike>>& out) {
-  FT_Library lib = StrikeLibrary();
-  if (!lib) return;
-  for (int index = 0;; ++index) {
-    FT_Face face = nullptr;
-    if (FT_New_Face(lib, file.c_str(), index, &face) != 0) break;
-    FT_WinFNT_HeaderRec h;
-    if (FT_Get_WinFNT_Header(face, &h) == 0 && face->family_name) {
-      auto& strikes = out[Lower(face->family_name)];
-      const bool known = std::any_of(strikes.begin(), strikes.end(),
-                                     [&](const TStrike& s) { return s.File == file && s.Index == index; });
-      if (!known)
-        strikes.push_back({file, index, h.charset, h.pixel_height, h.pixel_height - h.internal_leading});
-    }
-    const long faces = face->num_faces;
-    FT_Done_Face(face);
-    if (index + 1 >= faces) break;
+// Adds the strikes of one .fon file to a map keyed by lower-case family name.
+void AddStrikes(const std::string& file, std::map<std::string, std::vector<TBitmapStrike>>& out) {
+  for (TBitmapStrike& strike : ReadBitmapStrikes(file)) {
+    auto& strikes = out[Lower(strike.Family)];
+    const bool known = std::any_of(strikes.begin(), strikes.end(), [&](const TBitmapStrike& s) {
+      return s.File == strike.File && s.Index == strike.Index;
+    });
+    if (!known) strikes.push_back(std::move(strike));
   }
 }
 
@@ -91,7 +61,7 @@ struct TFontCache::TImpl {
   FcConfig* Config = nullptr;
   std::unordered_map<std::string, std::unique_ptr<TFontFace>> Faces;
   std::unordered_map<char32_t, std::optional<TFaceSource>> FallbackFor;
-  std::map<std::string, std::vector<TStrike>> StrikesOfFamily;
+  std::map<std::string, std::vector<TBitmapStrike>> StrikesOfFamily;
   std::vector<std::string> AppFolders;
   bool FoldersScanned = false;
   // The last face handed out: captions come in runs of the same font.
@@ -112,7 +82,7 @@ struct TFontCache::TImpl {
       std::error_code ec;
       for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         if (Lower(entry.path().extension().string()) == ".fon")
-          ReadStrikes(entry.path().string(), StrikesOfFamily);
+          AddStrikes(entry.path().string(), StrikesOfFamily);
       }
     }
   }
@@ -122,17 +92,17 @@ struct TFontCache::TImpl {
     auto& strikes = StrikesOfFamily[Lower(family)];
     if (strikes.empty()) return std::nullopt;
     // The bitmap face is used only in its Windows-1251 variant; the others cannot show our text.
-    std::vector<TStrike> cyrillic;
+    std::vector<TBitmapStrike> cyrillic;
     std::copy_if(strikes.begin(), strikes.end(), std::back_inserter(cyrillic),
-                 [](const TStrike& s) { return s.Charset == 204; });
+                 [](const TBitmapStrike& s) { return s.Charset == 204; });
     if (cyrillic.empty()) return std::nullopt;
     // The largest strike not taller than asked for, else the smallest: bitmap faces never grow.
     const int wanted = height < 0 ? -height : height == 0 ? 11 : height;
-    auto size = [&](const TStrike& s) { return height < 0 || height == 0 ? s.CharHeight : s.CellHeight; };
+    auto size = [&](const TBitmapStrike& s) { return height < 0 || height == 0 ? s.CharHeight : s.CellHeight; };
     std::sort(cyrillic.begin(), cyrillic.end(),
-              [&](const TStrike& a, const TStrike& b) { return size(a) < size(b); });
-    const TStrike* chosen = &cyrillic.front();
-    for (const TStrike& s : cyrillic)
+              [&](const TBitmapStrike& a, const TBitmapStrike& b) { return size(a) < size(b); });
+    const TBitmapStrike* chosen = &cyrillic.front();
+    for (const TBitmapStrike& s : cyrillic)
       if (size(s) <= wanted) chosen = &s;
     TFaceSource source{chosen->File, chosen->Index, family, true, bold, italic};
     return source;
@@ -155,7 +125,7 @@ struct TFontCache::TImpl {
       const std::string file = GetString(p, FC_FILE);
       const int index = GetInt(p, FC_INDEX, 0);
       if (GetString(p, FC_FONTFORMAT) == "Windows FNT") {
-        ReadStrikes(file, StrikesOfFamily);
+        AddStrikes(file, StrikesOfFamily);
         continue;
       }
       if (!GetBool(p, FC_SCALABLE) || file.empty()) continue;

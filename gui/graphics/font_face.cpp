@@ -88,6 +88,21 @@ void SizeFace(FT_Face face, int ppem) {
 
 }  // namespace
 
+std::vector<TBitmapStrike> ReadBitmapStrikes(const std::string& file) {
+  std::vector<TBitmapStrike> strikes;
+  for (long index = 0, faces = 1; index < faces; ++index) {
+    FT_Face face = nullptr;
+    if (FT_New_Face(Library(), file.c_str(), index, &face) != 0) break;
+    faces = face->num_faces;
+    FT_WinFNT_HeaderRec h;
+    if (FT_Get_WinFNT_Header(face, &h) == 0 && face->family_name)
+      strikes.push_back({file, int(index), face->family_name, h.charset, h.pixel_height,
+                         h.pixel_height - h.internal_leading});
+    FT_Done_Face(face);
+  }
+  return strikes;
+}
+
 struct TFontFace::TImpl {
   struct TFallbackFace {
     TFaceSource Source;

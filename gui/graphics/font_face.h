@@ -32,6 +32,19 @@ struct TFaceSource {
   bool SyntheticItalic = false;
 };
 
+// One size of a Windows FNT bitmap face, as its file header describes it.
+struct TBitmapStrike {
+  std::string File;
+  int Index = 0;
+  std::string Family;
+  int Charset = 0;
+  int CellHeight = 0;
+  int CharHeight = 0;  // cell height without internal leading
+};
+
+// The strikes of a .fon file; empty when the file is not one or cannot be read.
+std::vector<TBitmapStrike> ReadBitmapStrikes(const std::string& file);
+
 // Where a character missing from a face comes from; no value when nothing installed has it.
 using TFallbackFinder = std::function<std::optional<TFaceSource>(char32_t)>;
 
