@@ -195,6 +195,8 @@ std::unique_ptr<TGlyph> TFontFace::Rasterize(unsigned char ansi) {
   auto glyph = std::make_unique<TGlyph>();
   if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) return glyph;
   FT_GlyphSlot slot = face->glyph;
+  // The advance holds even when the outline cannot be rendered, so the text keeps its width.
+  glyph->Advance = int((slot->advance.x + 32) >> 6) + (FSource.SyntheticBold ? 1 : 0);
   const bool italic = FSource.SyntheticItalic && !fromFallback;
   if (italic && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_GlyphSlot_Oblique(slot);
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
@@ -204,7 +206,6 @@ std::unique_ptr<TGlyph> TFontFace::Rasterize(unsigned char ansi) {
   glyph->Top = slot->bitmap_top;
   glyph->Width = int(bm.width);
   glyph->Height = int(bm.rows);
-  glyph->Advance = int((slot->advance.x + 32) >> 6);
   glyph->Coverage.assign(std::size_t(glyph->Width) * glyph->Height, 0);
   for (int y = 0; y < glyph->Height; ++y) {
     const unsigned char* row = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
@@ -230,7 +231,6 @@ std::unique_ptr<TGlyph> TFontFace::Rasterize(unsigned char ansi) {
       }
     glyph->Coverage = std::move(wide);
     if (glyph->Height > 0) ++glyph->Width;
-    ++glyph->Advance;
   }
   return glyph;
 }

@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "gui/graphics/canvas.h"
+#include "gui/graphics/debug_png.h"
 #include "gui/graphics/text.h"
 
 namespace {
@@ -62,7 +64,7 @@ std::vector<TCaption> MainWindowCaptions() {
     c.push_back({0, Bounds(52 + x, 120, 90, 13), "Игровое поле"_cp, label});
     for (int k = 0; k < 3; ++k)
       c.push_back({0, Bounds(188 + 96 * k + x, 112, 50, 26),
-                   std::to_string(10 * (k + 1)) + "\r\n" + "спинов"_cp, label});
+                   std::to_string(k == 2 ? 50 : 10 * (k + 1)) + "\r\n" + "спинов"_cp, label});
     c.push_back({0, Bounds(476 + x, 120, 40, 13), "Всего"_cp, label});
   }
   const char* rows[] = {"Красное", "Черное", "1 - 18",  "19 - 36", "Чет",
@@ -102,6 +104,8 @@ void BM_MainWindowCaptions(benchmark::State& state) {
     }
   };
   drawAll();  // warm the glyph caches
+  // SPINTRAK_BENCH_PNG=file.png keeps a picture of what is being timed.
+  if (const char* png = std::getenv("SPINTRAK_BENCH_PNG")) SaveDebugPng(bitmap, png);
   for (auto _ : state) {
     drawAll();
     benchmark::ClobberMemory();
