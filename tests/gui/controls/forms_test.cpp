@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "gui/controls/error_report_form.h"
+#include "gui/controls/exceptions.h"
+#include "test_controls.h"
+
+using namespace gui;
+using namespace spintrak_test;
+using namespace platform::headless::testing;
+
+namespace {
+
+struct FormsTest : ::testing::Test, TShownForm {
+  int MainActivations = 0;
+  TForm* Dialog = nullptr;
+  TTestButton* DialogOk = nullptr;
+
+  void SetUp() override {
+    Form->OnActivate = [this](TComponent*) { ++MainActivations; };
+    Dialog = App.CreateForm<TForm>();
+    Dialog->SetName("Dialog");
+    Dialog->SetBorderStyle(bsDialog);
+    DialogOk = new TTestButton(Dialog, Dialog, "OK", {10, 10, 75, 23});
+    DialogOk->OnClick = [this](TComponent*) { Dialog->SetModalResult(mrOk); };
+  }
+};
+
+TEST_F(FormsTest, ModalFormBlocksOtherFormsAndActivationComesBackAfterIt) {
+  int mainClicks = 0;
+  auto* mainButton = new TTestButton(Form, Form, "MainButton", {10, 10, 75, 23});
+  mainButton->OnClick = [&](TComponent*) { ++mainClicks; };
+  Show();
+  EXPECT_EQ(MainActivations, 1);
+
+  int dialogActivations = 0;
+  Dialog->OnActivate = [&](TComponent*) { ++dialogActivations; };
+  Host.OnModal = [&](TForm& modal) {
+    EXPECT_EQ(&modal, Dialog);
+    EXPECT_TRUE(Host.WindowOf(modal).Modal());
+    Click(Host, *Form, "MainButton");  // blocked: the modal form is above it
+    Click(Host, modal, "OK");
+  };
+  EXPECT_EQ(Dialog->ShowModal(), mrOk);
+  EXPECT_EQ(mainClicks, 0);
+  EXPECT_EQ(dialogActivations, 1);
+  EXPECT_FALSE(Dialog->Visible());
+  EXPECT_EQ(App.ActiveForm(), Form);
+  EXPECT_EQ(MainActivations, 2) << "returning from a modal form activates the main form again";
+  Click(Host, *Form, "MainButton");
+  EXPECT_EQ(mainClicks, 1);
+}
+
+TEST_F(FormsTest, CloseBoxOfAModalFormGivesResultTwoAndCloseQueryMayRefuse) {
+  Show();
+  int queries = 0;
+  Dialog->OnCloseQuery = [&](TComponent*, bool& canClose) { canClose = ++queries > 1; };
+  Host.OnModal = [&](TForm& modal) {
+    Host.CloseRequest(modal);  // refused by the first query
+    Host.CloseRequest(modal);
+  };
+  EXPECT_EQ(Dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(queries, 2);
+}
+
+TEST_F(FormsTest, ModalLoopIsGuardedAgainstReentry) {
+  Show();
+  EXPECT_THROW(Form->ShowModal(), EInvalidOperation) << "a visible form cannot become modal";
+  bool threw = false;
+  Host.OnModal = [&](TForm& modal) {
+    try {
+      modal.ShowModal();
+    } catch (const EInvalidOperation&) {
+      threw = true;
+    }
+    modal.SetModalResult(mrOk);
+  };
+  EXPECT_EQ(Dialog->ShowModal(), mrOk);
+  EXPECT_TRUE(threw);
+  EXPECT_EQ(App.ModalForm(), nullptr);
+}
+
+TEST_F(FormsTest, UnansweredModalFormIsClosedAsByItsCloseBox) {
+  Show();
+  EXPECT_EQ(Dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(Host.UnansweredModals(), 1);
+}
+
+TEST_F(FormsTest, ClosingTheMainFormEndsRunUnlessCloseQueryRefuses) {
+  int closes = 0;
+  bool allow = false;
+  Form->OnCloseQuery = [&](TComponent*, bool& canClose) { canClose = allow; };
+  Form->OnClose = [&](TComponent*, TCloseAction&) { ++closes; };
+  Form->Show();
+  Host.CloseRequest(*Form);
+  App.Run();  // ends only because the script ran out
+  EXPECT_TRUE(Host.RanOutOfInput());
+  EXPECT_EQ(closes, 0);
+  EXPECT_TRUE(Form->Visible());
+}
+
+TEST_F(FormsTest, ClosingTheMainFormTerminatesTheApplication) {
+  Form->Show();
+  Host.CloseRequest(*Form);
+  App.Run();
+  EXPECT_TRUE(App.Terminated());
+  EXPECT_FALSE(Host.RanOutOfInput());
+}
+
+TEST_F(FormsTest, SwitchingToAnotherApplicationAndBackIsNoActivation) {
+  auto* edit = new TTestEdit(Form, Form, "Edit", {0, 0, 80, 20});
+  int enters = 0;
+  edit->OnEnter = [&](TComponent*) { ++enters; };
+  Show();
+  Host.FocusChanged(*Form, false);
+  Host.FocusChanged(*Form, true);
+  Host.RunUntilIdle();
+  EXPECT_EQ(MainActivations, 1);
+  EXPECT_EQ(enters, 1);
+}
+
+TEST_F(FormsTest, TopMostChangesOnlyTheStacking) {
+  Form->SetPosition(poScreenCenter);
+  Show();
+  auto& window = Host.WindowOf(*Form);
+  const TPoint where = window.Position();
+  EXPECT_EQ(where, (TPoint{(1280 - 308) / 2, (1024 - 228) / 2}));
+  Form->SetTopMost(true);
+  EXPECT_TRUE(window.TopMost());
+  Form->SetTopMost(false);
+  EXPECT_FALSE(window.TopMost());
+  EXPECT_EQ(window.TopMostChanges(), 2);
+  EXPECT_EQ(window.Position(), where);
+  EXPECT_EQ(window.ClientSize(), (TSize{300, 200}));
+  EXPECT_EQ(window.Activations(), 0);
+  EXPECT_EQ(MainActivations, 1);
+}
+
+TEST_F(FormsTest, ErrorInAClickHandlerIsReportedAndTheProgramGoesOn) {
+  App.SetTitle("Spintrak");
+  std::vector<std::string> reports;
+  App.OnShowErrorReport = [&](const std::string& title, const std::string& text) {
+    reports.push_back(title + ": " + text);
+  };
+  auto* button = new TTestButton(Form, Form, "Button", {10, 10, 75, 23});
+  std::vector<const char*> errors{"Invalid floating point operation", "Done.", "Oh!", ""};
+  std::size_t next = 0;
+  int afterwards = 0;
+  button->OnClick = [&](TComponent*) {
+    if (next < errors.size()) throw std::runtime_error(errors[next++]);
+    if (next++ == errors.size()) Abort();
+    ++afterwards;
+  };
+  Show();
+  for (int i = 0; i < 6; ++i) Click(Host, *Form, "Button");
+  EXPECT_EQ(reports, (std::vector<std::string>{"Spintrak: Invalid floating point operation.", "Spintrak: Done.",
+                                               "Spintrak: Oh!", "Spintrak: "}));
+  EXPECT_EQ(afterwards, 1) << "the silent abort was not reported and the next click ran normally";
+}
+
+TEST_F(FormsTest, DefaultErrorReportIsAModalFormWithTheTitleAndOk) {
+  App.SetTitle("Spintrak");
+  App.OnShowErrorReport = nullptr;
+  auto* button = new TTestButton(Form, Form, "Button", {10, 10, 75, 23});
+  button->OnClick = [](TComponent*) { throw std::runtime_error("Cannot open clipboard"); };
+  std::string caption, message;
+  Host.OnModal = [&](TForm& modal) {
+    auto& report = dynamic_cast<TErrorReportForm&>(modal);
+    caption = report.Caption();
+    message = report.Message();
+    EXPECT_EQ(report.FocusedControl(), report.OkButton());
+    PressKey(Host, report, VK_RETURN);
+  };
+  Show();
+  Click(Host, *Form, "Button");
+  EXPECT_EQ(caption, "Spintrak");
+  EXPECT_EQ(message, "Cannot open clipboard.");
+  EXPECT_EQ(Host.UnansweredModals(), 0);
+  EXPECT_EQ(App.ErrorReportCount(), 1);
+  EXPECT_EQ(App.ActiveForm(), Form);
+}
+
+}  // namespace
