@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "gui/graphics/canvas.h"
 
@@ -20,6 +21,25 @@ struct TGradientArea {
   i64 X, Y, W, H;
   TRect Visible;
   TColor Start, Stop;  // resolved
+};
+
+// Device pixels of the lines 1..n of a ramp, from a table when the run is of a sensible length
+// (every widget's is) and computed one by one for absurdly long runs.
+class TRampPixels {
+ public:
+  TRampPixels(TColor from, TColor to, i64 n) : FRamp(from, to, n) {
+    if (n > MaxTable) return;
+    FTable.resize(static_cast<std::size_t>(n));
+    for (i64 i = 0; i < n; ++i) FTable[static_cast<std::size_t>(i)] = gui::ColorToPixel(FRamp.At(i + 1));
+  }
+  std::uint32_t Line(i64 line) const {
+    return FTable.empty() ? gui::ColorToPixel(FRamp.At(line)) : FTable[static_cast<std::size_t>(line - 1)];
+  }
+
+ private:
+  static constexpr i64 MaxTable = 1 << 16;
+  TColorRamp FRamp;
+  std::vector<std::uint32_t> FTable;
 };
 
 // Colours of the n lines of a one-dimensional gradient, end to end or out to the middle line
@@ -82,7 +102,7 @@ void PaintColumns(TCanvas& canvas, const TGradientArea& a, bool centred) {
 // the far corner is exactly the stop colour.
 void PaintDiagonal(TBitmap& bitmap, const TGradientArea& a, bool upwards) {
   const i64 steps = static_cast<i64>(std::sqrt(double(a.W) * double(a.W) + double(a.H) * double(a.H))) + 1;
-  const TColorRamp ramp(a.Start, a.Stop, steps);
+  const TRampPixels ramp(a.Start, a.Stop, steps);
   const int axes = (a.W > 1 ? 1 : 0) + (a.H > 1 ? 1 : 0);
   const double ax = a.W > 1 ? 1.0 / double(a.W - 1) : 0.0;
   const double ay = a.H > 1 ? 1.0 / double(a.H - 1) : 0.0;
@@ -95,7 +115,7 @@ void PaintDiagonal(TBitmap& bitmap, const TGradientArea& a, bool upwards) {
     for (int px = 0; px < v.Width(); ++px) {
       const double u = double(v.Left + px - a.X) * ax + fromStart;
       const i64 band = std::min(static_cast<i64>(u * scale), steps - 1);
-      line[px] = gui::ColorToPixel(ramp.At(band + 1));
+      line[px] = ramp.Line(band + 1);
     }
   }
 }
@@ -107,19 +127,21 @@ void PaintBox(TBitmap& bitmap, const TGradientArea& a, i64 insetX, i64 insetY) {
   const i64 maxX = (a.W - 1) / 2 - insetX;
   const i64 maxY = (a.H - 1) / 2 - insetY;
   const i64 steps = std::max(maxX, maxY) + 1;
-  const TColorRamp ramp(a.Start, a.Stop, steps);
+  const TRampPixels ramp(a.Start, a.Stop, steps);
   const TRect& v = a.Visible;
+  std::vector<i64> ringX(static_cast<std::size_t>(v.Width()));
+  for (int px = 0; px < v.Width(); ++px) {
+    const i64 x = v.Left + px - a.X;
+    const i64 dx = std::min(x, a.W - 1 - x);
+    ringX[static_cast<std::size_t>(px)] = dx < maxX ? dx : steps - 1;
+  }
   for (int py = 0; py < v.Height(); ++py) {
     const i64 y = v.Top + py - a.Y;
     const i64 dy = std::min(y, a.H - 1 - y);
-    const i64 ringY = std::min(dy < maxY ? dy : steps - 1, steps - 1);
+    const i64 ringY = dy < maxY ? dy : steps - 1;
     std::uint32_t* line = bitmap.ScanLine(py);
-    for (int px = 0; px < v.Width(); ++px) {
-      const i64 x = v.Left + px - a.X;
-      const i64 dx = std::min(x, a.W - 1 - x);
-      const i64 ring = std::min(dx < maxX ? dx : steps - 1, ringY);
-      line[px] = gui::ColorToPixel(ramp.At(ring + 1));
-    }
+    for (int px = 0; px < v.Width(); ++px)
+      line[px] = ramp.Line(std::min(ringX[static_cast<std::size_t>(px)], ringY) + 1);
   }
 }
 

@@ -1,0 +1,40 @@
+#include "widgets/parent_background.h"
+
+#include "gui/controls/custom_control.h"
+#include "gui/controls/form.h"
+
+namespace widgets {
+
+namespace {
+
+// The form's paint pass holds its back buffer's canvas state saved from start to end, so a
+// saved state on that canvas means a pass is running.
+bool InPaintPass(gui::TForm& form) { return form.BufferCanvas().SaveCount() > 0; }
+
+}  // namespace
+
+void PaintParentBackground(gui::TControl& control, TCanvas& canvas, bool invalidateParent) {
+  gui::TWinControl* parent = control.Parent();
+  if (!parent) return;
+  gui::TForm* form = control.Form();
+  if (form && &canvas.Bitmap() != &form->BackBuffer()) {
+    const TPoint origin = control.ClientOriginInForm();
+    const TPoint parentOrigin = parent->ClientOriginInForm();
+    const TRect source = gui::IntersectRect(
+        gui::Bounds(origin.X, origin.Y, control.ClientWidth(), control.ClientHeight()),
+        gui::Bounds(parentOrigin.X, parentOrigin.Y, parent->ClientWidth(), parent->ClientHeight()));
+    if (!source.IsEmpty()) canvas.CopyRect(source.Offset(-origin.X, -origin.Y), form->BackBuffer(), source);
+  }
+  if (invalidateParent && !dynamic_cast<gui::TCustomControl*>(parent) && !(form && InPaintPass(*form)))
+    parent->Invalidate();
+}
+
+void InvalidateTransparentChildren(gui::TWinControl& container) {
+  for (int i = 0; i < container.ControlCount(); ++i) {
+    gui::TControl* child = container.Controls(i);
+    const auto* transparent = dynamic_cast<const TTransparentProperty*>(child);
+    if (transparent && transparent->Transparent()) child->Invalidate();
+  }
+}
+
+}  // namespace widgets
