@@ -73,7 +73,13 @@ class TCanvas {
   // Viewport origin.
   TPoint Origin() const { return FOrigin; }
   void SetOrigin(TPoint origin) { FOrigin = origin; }
-  void MoveOrigin(int dx, int dy) { FOrigin = {FOrigin.X + dx, FOrigin.Y + dy}; }
+  // Saturates at the ends of the int range instead of wrapping.
+  void MoveOrigin(int dx, int dy) {
+    auto add = [](int a, int b) {
+      return int(std::clamp<std::int64_t>(std::int64_t(a) + b, INT32_MIN, INT32_MAX));
+    };
+    FOrigin = {add(FOrigin.X, dx), add(FOrigin.Y, dy)};
+  }
 
   // The clip region; rects are logical at the time of the call.
   void IntersectClipRect(const TRect& r);
