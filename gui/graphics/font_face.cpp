@@ -183,12 +183,16 @@ std::unique_ptr<TGlyph> TFontFace::Rasterize(unsigned char ansi) {
   if (index == 0 && code >= 0x20 && F->Fallback) {
     if (const auto source = F->Fallback(code)) {
       int k = 0;
-      FT_Face other = F->FallbackFace(*source, k);
-      if (const FT_UInt i = FT_Get_Char_Index(other, code); i != 0) {
-        face = other;
-        index = i;
-        fromFallback = true;
-        F->DrawnBy[ansi] = k;
+      try {
+        FT_Face other = F->FallbackFace(*source, k);
+        if (const FT_UInt i = FT_Get_Char_Index(other, code); i != 0) {
+          face = other;
+          index = i;
+          fromFallback = true;
+          F->DrawnBy[ansi] = k;
+        }
+      } catch (const EGraphicsError&) {
+        // An unreadable fallback file: the face's own missing-glyph box is shown instead.
       }
     }
   }
