@@ -200,18 +200,29 @@ struct TFontCache::TImpl {
     return found;
   }
 
-  TFaceSource Resolve(const TFont& font) {
+  // The first candidate that opens, in the order of the substitution table and then
+  // fontconfig's own choice; a font file that cannot be read is passed over like a missing one.
+  std::unique_ptr<TFontFace> Realize(const TFont& font) {
     const bool bold = font.Style().Contains(fsBold), italic = font.Style().Contains(fsItalic);
-    std::vector<std::string> tried;
+    std::string problems;
+    auto open = [&](const std::optional<TFaceSource>& source) -> std::unique_ptr<TFontFace> {
+      if (!source) return nullptr;
+      try {
+        return std::make_unique<TFontFace>(*source, font.Height(),
+                                           [this](char32_t c) { return FallbackSource(c); });
+      } catch (const EGraphicsError& e) {
+        problems += std::string("; ") + e.what();
+        return nullptr;
+      }
+    };
+    std::string tried;
     for (const std::string& family : Substitutes(font.Name())) {
-      if (auto source = FromFamily(family, font.Height(), bold, italic)) return *source;
-      tried.push_back("\"" + family + "\"");
+      if (auto face = open(FromFamily(family, font.Height(), bold, italic))) return face;
+      tried += (tried.empty() ? "\"" : ", \"") + family + "\"";
     }
-    if (auto source = DefaultFor(font.Name(), bold, italic)) return *source;
-    std::string list;
-    for (const auto& t : tried) list += (list.empty() ? "" : ", ") + t;
-    throw EGraphicsError("no usable font is installed: none of " + list +
-                         " was found and fontconfig offers no scalable font at all");
+    if (auto face = open(DefaultFor(font.Name(), bold, italic))) return face;
+    throw EGraphicsError("no usable font is installed: none of " + tried +
+                         " could be used and fontconfig offers no other scalable font" + problems);
   }
 };
 
@@ -253,9 +264,7 @@ TFontFace& TFontCache::Face(const TFont& font) {
   auto& face = F->Faces[key];
   if (!face) {
     try {
-      const TFaceSource source = F->Resolve(font);
-      face = std::make_unique<TFontFace>(source, font.Height(),
-                                         [impl = F.get()](char32_t c) { return impl->FallbackSource(c); });
+      face = F->Realize(font);
     } catch (...) {
       F->Faces.erase(key);
       throw;
