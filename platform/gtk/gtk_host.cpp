@@ -66,7 +66,8 @@ gui::THost::TTimerId TGtkHost::StartTimer(std::uint32_t intervalMs, std::functio
 }
 
 void TGtkHost::StopTimer(TTimerId id) {
-  if (id != 0) g_source_remove(id);
+  // Stopping a timer twice, or one that never ran, is harmless.
+  if (id != 0 && g_main_context_find_source_by_id(nullptr, id) != nullptr) g_source_remove(id);
 }
 
 void TGtkHost::Beep() { platform::gtk::Beep(); }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+// After the test framework: the X11 headers define macros (None, Bool) that clash with it.
+#include <gdk/gdkx.h>
 
 #include <algorithm>
 #include <fstream>
@@ -30,6 +32,11 @@ gui::THostWindowParams Params(int width, int height, const char* title) {
 }
 
 std::string XidOf(TRecordingForm& form) { return Xid(static_cast<TGtkWindow&>(form.Window()).Widget()); }
+
+// The display's integer scale factor (GDK_SCALE): the window shows each pixel as a square of that side.
+int ScaleOf(TRecordingForm& form) {
+  return gtk_widget_get_scale_factor(GTK_WIDGET(static_cast<TGtkWindow&>(form.Window()).Widget()));
+}
 
 // Shows the form and waits until its first frame is on screen.
 void ShowAndWait(TRecordingForm& form) {
@@ -62,8 +69,23 @@ TEST(GtkHost, ShowsTheFormCentredAtItsClientSizeAndPixelExact) {
   form.Window().CenterOnScreen();
   ShowAndWait(form);
   const std::string xid = XidOf(form);
-  const gui::TSize screen = Host->ScreenSize();
+  const int scale = ScaleOf(form);
+  const std::string png = TempDir() + "/buffer.png";
+  form.Buffer().SaveToFile(png);
+  if (scale != 1) {
+    // Enlarged by whole pixels, never smoothed: the screen equals the buffer scaled by repetition.
+    const std::string scaled = TempDir() + "/buffer-scaled.png";
+    RunOk({"convert", png, "-scale", std::to_string(100 * scale) + "%", scaled});
+    EXPECT_EQ(ScreenDifference(xid, scaled), 0);
+    const TGeometry g = ClientGeometry(xid);
+    EXPECT_EQ(g.Width, 640 * scale);
+    EXPECT_EQ(g.Height, 400 * scale);
+    return;
+  }
+  EXPECT_EQ(ScreenDifference(xid, png), 0);
+
   // The window is centred with its frame, which is known only once the window manager framed it.
+  const gui::TSize screen = Host->ScreenSize();
   TGeometry g;
   TFrameExtents frame;
   auto centred = [&] {
@@ -79,10 +101,6 @@ TEST(GtkHost, ShowsTheFormCentredAtItsClientSizeAndPixelExact) {
   EXPECT_EQ(g.Height, 400);
   EXPECT_EQ(form.Window().Position().X, g.Left - frame.Left);
   EXPECT_EQ(form.Window().Position().Y, g.Top - frame.Top);
-
-  const std::string png = TempDir() + "/buffer.png";
-  form.Buffer().SaveToFile(png);
-  EXPECT_EQ(ScreenDifference(xid, png), 0);
 }
 
 TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
@@ -127,6 +145,35 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
   EXPECT_EQ(form.Text, U"0123456789" U"1.");
 }
 
+// Not a pass/fail test: prints how long a key press takes to reach the screen, from the X server's
+// time stamp of the press to the moment the server has the changed pixels.
+TEST(GtkHost, KeyPressToPixelsLatency) {
+  TRecordingForm form(*Host, Params(1166, 741, "Spintrak e2e latency"));
+  ShowAndWait(form);
+  GtkWidget* widget = GTK_WIDGET(static_cast<TGtkWindow&>(form.Window()).Widget());
+  Focus(XidOf(form));
+  int paints = 0;
+  const gulong handler = g_signal_connect_swapped(gtk_widget_get_frame_clock(widget), "after-paint",
+                                                  G_CALLBACK(+[](int* count) { ++*count; }), &paints);
+  std::vector<std::uint32_t> latencies;
+  for (int i = 0; i < 20; ++i) {
+    const std::size_t before = form.Text.size();
+    // Started without waiting, so the loop is free to take the key as soon as it arrives.
+    Start({"xdotool", "key", std::to_string(i % 10)});
+    ASSERT_TRUE(WaitUntil([&] { return form.Text.size() > before; }));
+    const int painted = paints;
+    ASSERT_TRUE(WaitUntil([&] { return paints > painted; }));
+    gdk_display_sync(gtk_widget_get_display(widget));
+    latencies.push_back(gdk_x11_get_server_time(gtk_widget_get_window(widget)) - form.LastKeyTime);
+  }
+  g_signal_handler_disconnect(gtk_widget_get_frame_clock(widget), handler);
+  EXPECT_TRUE(WaitForStarted());
+  std::sort(latencies.begin(), latencies.end());
+  std::printf("key press to pixels on screen: median %u ms, max %u ms over %zu presses\n",
+              latencies[latencies.size() / 2], latencies.back(), latencies.size());
+  RecordProperty("KeyToPixelsMedianMs", static_cast<int>(latencies[latencies.size() / 2]));
+}
+
 TEST(GtkHost, CyrillicLayoutAndDeadKeysCommitTheirCharacters) {
   TRecordingForm form(*Host, Params(300, 120, "Spintrak e2e layouts"));
   ShowAndWait(form);
@@ -148,7 +195,10 @@ TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
   TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e mouse"));
   ShowAndWait(form);
   const std::string xid = XidOf(form);
-  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", "100", "50", "click", "1"});
+  const int scale = ScaleOf(form);
+  // xdotool places the pointer in device pixels; the form sees its own, logical ones.
+  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", std::to_string(100 * scale + scale - 1),
+         std::to_string(50 * scale), "click", "1"});
   ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 1; }));
   auto downs = form.Take(TRecordingForm::ekMouseDown);
   ASSERT_EQ(downs.size(), 1u);
@@ -158,7 +208,8 @@ TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
   // A fast double click is two plain presses whose times lie within the double-click time; the
   // toolkit's own double-press event adds nothing.
   form.Events.clear();
-  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", "40", "30", "click", "--repeat", "2", "--delay", "40", "1"});
+  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", std::to_string(40 * scale), std::to_string(30 * scale),
+         "click", "--repeat", "2", "--delay", "40", "1"});
   ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 2; }));
   Settle();
   downs = form.Take(TRecordingForm::ekMouseDown);
@@ -322,5 +373,7 @@ int main(int argc, char** argv) {
   }
   platform::gtk::TGtkHost host;
   e2e::Host = &host;
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  e2e::RemoveTempDir();
+  return result;
 }

@@ -6,6 +6,7 @@
 #include <gtk/gtk.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 
 namespace e2e {
@@ -28,6 +29,36 @@ TCommandResult Run(const std::vector<std::string>& argv) {
   result.Output = out != nullptr ? out : "";
   g_free(out);
   return result;
+}
+
+namespace {
+int Running = 0;
+}
+
+void Start(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  GPid pid = 0;
+  GError* error = nullptr;
+  if (!g_spawn_async(nullptr, args.data(), nullptr, GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD),
+                     nullptr, nullptr, &pid, &error)) {
+    ADD_FAILURE() << argv[0] << ": " << error->message;
+    g_error_free(error);
+    return;
+  }
+  ++Running;
+  g_child_watch_add(
+      pid,
+      +[](GPid child, gint, gpointer) {
+        g_spawn_close_pid(child);
+        --Running;
+      },
+      nullptr);
+}
+
+bool WaitForStarted() {
+  return WaitUntil([] { return Running == 0; });
 }
 
 std::string RunOk(const std::vector<std::string>& argv) {
@@ -99,12 +130,21 @@ long ScreenDifference(const std::string& xid, const std::string& png) {
   }
 }
 
+namespace {
+std::string TheTempDir;
+}
+
 std::string TempDir() {
-  static const std::string dir = [] {
+  if (TheTempDir.empty()) {
     std::string pattern = std::string(g_get_tmp_dir()) + "/spintrak-e2e-XXXXXX";
-    return std::string(g_mkdtemp(pattern.data()));
-  }();
-  return dir;
+    TheTempDir = g_mkdtemp(pattern.data());
+  }
+  return TheTempDir;
+}
+
+void RemoveTempDir() {
+  if (!TheTempDir.empty()) std::filesystem::remove_all(TheTempDir);
+  TheTempDir.clear();
 }
 
 } // namespace e2e

@@ -21,6 +21,11 @@ TCommandResult Run(const std::vector<std::string>& argv);
 // Runs a command and fails the current test when it does not exit with 0.
 std::string RunOk(const std::vector<std::string>& argv);
 
+// Starts a command and returns at once; the main loop reaps it. For input whose arrival is timed.
+void Start(const std::vector<std::string>& argv);
+// Waits until every started command has exited.
+bool WaitForStarted();
+
 // Runs the main loop until `done` holds; false when `timeout` passed first.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Runs the main loop until nothing is pending and the X server has seen every request.
@@ -41,6 +46,8 @@ void Focus(const std::string& xid);
 // Pixels that differ between the window's client area on screen and a PNG file.
 long ScreenDifference(const std::string& xid, const std::string& png);
 
+// A private folder for screenshots and pages, made on first use; RemoveTempDir deletes it.
 std::string TempDir();
+void RemoveTempDir();
 
 } // namespace e2e
