@@ -114,13 +114,5 @@ TEST(ColorOps, OfficeColoursWithoutThemesComeFromTheSystemColours) {
   EXPECT_EQ(ThemeColorScheme(), 0);
 }
 
-TEST(ColorOps, FullColourFlagCanBeSwitchedForTests) {
-  EXPECT_TRUE(HasFullColorDisplay());
-  SetHasFullColorDisplay(false);
-  EXPECT_FALSE(HasFullColorDisplay());
-  SetHasFullColorDisplay(true);
-  EXPECT_TRUE(HasFullColorDisplay());
-}
-
 }  // namespace
 }  // namespace widgets
