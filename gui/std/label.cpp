@@ -1,0 +1,140 @@
+#include "gui/std/label.h"
+
+#include "gui/graphics/text.h"
+#include "gui/std/accel.h"
+#include "gui/std/measure_canvas.h"
+
+namespace gui {
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 65, 17);
+}
+
+void TLabel::SetAlignment(TAlignment value) {
+  if (value == FAlignment) return;
+  FAlignment = value;
+  Invalidate();
+}
+
+void TLabel::SetLayout(TTextLayout value) {
+  if (value == FLayout) return;
+  FLayout = value;
+  Invalidate();
+}
+
+void TLabel::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TLabel::SetShowAccelChar(bool value) {
+  if (value == FShowAccelChar) return;
+  FShowAccelChar = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TLabel::SetTransparent(bool value) {
+  if (value == FTransparent) return;
+  FTransparent = value;
+  Invalidate();
+}
+
+void TLabel::SetAutoSize(bool value) {
+  if (value == FAutoSize) return;
+  FAutoSize = value;
+  AdjustBounds();
+}
+
+void TLabel::SetFocusControl(TWinControl* control) {
+  FFocusControl = control;
+  if (control)
+    FFocusControlAlive = control->Watch();
+  else
+    FFocusControlAlive.reset();
+}
+
+unsigned TLabel::DrawTextFlags() const {
+  static constexpr unsigned Align[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  unsigned flags = DT_EXPANDTABS | Align[FAlignment];
+  if (FWordWrap) flags |= DT_WORDBREAK;
+  if (!FShowAccelChar) flags |= DT_NOPREFIX;
+  return flags;
+}
+
+void TLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
+  std::string_view text = Caption();
+  // An empty caption still measures one line high, so an auto-sized label does not collapse.
+  const bool measuring = (flags & DT_CALCRECT) != 0;
+  const std::string blank = " ";
+  if (measuring && (text.empty() || (FShowAccelChar && text == "&"))) text = blank;
+  if (measuring || Enabled()) {
+    DrawText(canvas, text, rect, flags);
+    return;
+  }
+  // A disabled caption: an embossed highlight one pixel down and right, the grey text over it.
+  TRect shifted = rect.Offset(1, 1);
+  canvas.Font.SetColor(clBtnHighlight);
+  DrawText(canvas, text, shifted, flags);
+  canvas.Font.SetColor(clBtnShadow);
+  DrawText(canvas, text, rect, flags);
+}
+
+void TLabel::Paint() {
+  TCanvas& canvas = Canvas();
+  const TRect client = ClientRect();
+  if (!FTransparent) {
+    canvas.Brush.Color = Color();
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(client);
+  }
+  canvas.Brush.Style = bsClear;
+  TRect rect = client;
+  const unsigned flags = DrawTextFlags();
+  if (FLayout != tlTop) {
+    TRect calc = client;
+    DoDrawText(canvas, calc, flags | DT_CALCRECT);
+    const int free = client.Height() - calc.Height();
+    rect.Top += FLayout == tlCenter ? free / 2 : free;
+  }
+  DoDrawText(canvas, rect, flags);
+}
+
+void TLabel::AdjustBounds() {
+  if (!FAutoSize || Loading()) return;
+  TCanvas& canvas = MeasureCanvas(Font());
+  TRect rect{0, 0, FWordWrap ? Width() : 0, 0};
+  DoDrawText(canvas, rect, DrawTextFlags() | DT_CALCRECT);
+  int left = Left();
+  // A right-justified label grows to the left, so its text stays where the layout put its end.
+  if (FAlignment == taRightJustify) left += Width() - rect.Width();
+  SetBounds(left, Top(), rect.Width(), rect.Height());
+}
+
+void TLabel::TextChanged() {
+  AdjustBounds();
+  TGraphicControl::TextChanged();
+}
+
+void TLabel::FontChanged() {
+  AdjustBounds();
+  TGraphicControl::FontChanged();
+}
+
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+bool TLabel::DialogChar(char ch, TShiftState shift) {
+  TWinControl* target = FocusControl();
+  if (target && FShowAccelChar && Visible() && IsAccel(ch, Caption()) && target->CanFocus()) {
+    target->SetFocus();
+    return true;
+  }
+  return TGraphicControl::DialogChar(ch, shift);
+}
+
+}  // namespace gui
