@@ -172,14 +172,14 @@ int TForm::ShowModal() {
   CreateHostWindow();
   FWindow->SetModal(true, previous ? previous->HostWindow() : nullptr);
   Show();
+  // The result is looked at before waiting, so that one set while showing ends the loop at once.
   while (alive) {
-    app.HandleMessage();
-    if (!alive) break;
     if (app.Terminated()) FModalResult = mrCancel;
     if (FModalResult != mrNone) {
       EndModal();
       if (!alive || FModalResult != mrNone) break;
     }
+    app.HandleMessage();
   }
   return alive ? FModalResult : mrCancel;
 }

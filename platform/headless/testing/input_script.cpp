@@ -41,6 +41,28 @@ gui::TPoint CentreOf(const gui::TControl& control) {
   return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
 }
 
+void MoveTo(THeadlessHost& host, gui::TForm& form, gui::TPoint pos) {
+  host.MouseMove(form, pos);
+  host.RunUntilIdle();
+}
+
+void MoveOnto(THeadlessHost& host, gui::TForm& form, std::string_view name) {
+  MoveTo(host, form, CentreOf(FindControl(form, name)));
+}
+
+void PressOn(THeadlessHost& host, gui::TForm& form, std::string_view name, gui::TMouseButton button) {
+  const gui::TPoint pos = CentreOf(FindControl(form, name));
+  host.MouseMove(form, pos);
+  host.MouseDown(form, pos, button);
+  host.RunUntilIdle();
+}
+
+void ReleaseAt(THeadlessHost& host, gui::TForm& form, gui::TPoint pos, gui::TMouseButton button) {
+  host.MouseMove(form, pos);
+  host.MouseUp(form, pos, button);
+  host.RunUntilIdle();
+}
+
 void ClickAt(THeadlessHost& host, gui::TForm& form, gui::TPoint pos, gui::TMouseButton button) {
   host.MouseMove(form, pos);
   host.MouseDown(form, pos, button);

@@ -25,6 +25,13 @@ gui::TControl& FindControl(gui::TForm& form, std::string_view name);
 // The centre of a control in its form's client coordinates.
 gui::TPoint CentreOf(const gui::TControl& control);
 
+// The pointer moved onto a point or onto the centre of a named control.
+void MoveTo(THeadlessHost& host, gui::TForm& form, gui::TPoint pos);
+void MoveOnto(THeadlessHost& host, gui::TForm& form, std::string_view name);
+// A press on the centre of a named control that is not released yet, and a release anywhere.
+void PressOn(THeadlessHost& host, gui::TForm& form, std::string_view name, gui::TMouseButton button = gui::mbLeft);
+void ReleaseAt(THeadlessHost& host, gui::TForm& form, gui::TPoint pos, gui::TMouseButton button = gui::mbLeft);
+
 void ClickAt(THeadlessHost& host, gui::TForm& form, gui::TPoint pos, gui::TMouseButton button = gui::mbLeft);
 void Click(THeadlessHost& host, gui::TForm& form, std::string_view name, gui::TMouseButton button = gui::mbLeft);
 // Two presses 50 ms apart on the same spot: a double click for controls that accept one.

@@ -81,6 +81,13 @@ TEST_F(FormsTest, ModalLoopIsGuardedAgainstReentry) {
   EXPECT_EQ(App.ModalForm(), nullptr);
 }
 
+TEST_F(FormsTest, AResultSetWhileShowingEndsTheModalLoopWithoutWaiting) {
+  Show();
+  Dialog->OnShow = [&](TComponent*) { Dialog->SetModalResult(mrYes); };
+  EXPECT_EQ(Dialog->ShowModal(), mrYes);
+  EXPECT_EQ(Host.UnansweredModals(), 0);
+}
+
 TEST_F(FormsTest, UnansweredModalFormIsClosedAsByItsCloseBox) {
   Show();
   EXPECT_EQ(Dialog->ShowModal(), mrCancel);
