@@ -197,7 +197,7 @@ TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
   const std::string xid = XidOf(form);
   const int scale = ScaleOf(form);
   // xdotool places the pointer in device pixels; the form sees its own, logical ones.
-  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", std::to_string(100 * scale + scale - 1),
+  RunOk({"xdotool", "mousemove", "--window", xid, std::to_string(100 * scale + scale - 1),
          std::to_string(50 * scale), "click", "1"});
   ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 1; }));
   auto downs = form.Take(TRecordingForm::ekMouseDown);
@@ -208,7 +208,7 @@ TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
   // A fast double click is two plain presses whose times lie within the double-click time; the
   // toolkit's own double-press event adds nothing.
   form.Events.clear();
-  RunOk({"xdotool", "mousemove", "--window", xid, "--sync", std::to_string(40 * scale), std::to_string(30 * scale),
+  RunOk({"xdotool", "mousemove", "--window", xid, std::to_string(40 * scale), std::to_string(30 * scale),
          "click", "--repeat", "2", "--delay", "40", "1"});
   ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 2; }));
   Settle();
@@ -288,8 +288,8 @@ TEST(GtkHost, AModalWindowBlocksInputToItsOwner) {
   EXPECT_NE(RunOk({"xprop", "-id", modalXid, "WM_TRANSIENT_FOR"}).find("window id"), std::string::npos);
 
   // A click on the owner outside the modal window is dropped, not passed on to the modal one.
-  RunOk({"xdotool", "mousemove", "--window", ownerXid, "--sync", "5", "5", "click", "1"});
-  RunOk({"xdotool", "mousemove", "--window", modalXid, "--sync", "10", "10", "click", "1"});
+  RunOk({"xdotool", "mousemove", "--window", ownerXid, "5", "5", "click", "1"});
+  RunOk({"xdotool", "mousemove", "--window", modalXid, "10", "10", "click", "1"});
   ASSERT_TRUE(WaitUntil([&] { return modal.Take(TRecordingForm::ekMouseUp).size() == 1; }));
   Settle();
   EXPECT_TRUE(owner.Events.empty());
@@ -303,7 +303,7 @@ TEST(GtkHost, AModalWindowBlocksInputToItsOwner) {
 
   modal.Window().Hide();
   modal.Window().SetModal(false, nullptr);
-  RunOk({"xdotool", "mousemove", "--window", ownerXid, "--sync", "5", "5", "click", "1"});
+  RunOk({"xdotool", "mousemove", "--window", ownerXid, "5", "5", "click", "1"});
   EXPECT_TRUE(WaitUntil([&] { return owner.Take(TRecordingForm::ekMouseUp).size() == 1; }));
 }
 

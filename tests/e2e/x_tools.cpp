@@ -69,9 +69,17 @@ std::string RunOk(const std::vector<std::string>& argv) {
   return r.Output;
 }
 
+namespace {
+std::function<void()> Pump;
+}
+
+void SetPump(std::function<void()> pump) { Pump = std::move(pump); }
+
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
+  for (;;) {
+    if (Pump) Pump();
+    if (done()) break;
     if (std::chrono::steady_clock::now() > deadline) return false;
     // Wakes at least every 10 ms so a condition that changes outside the loop is seen.
     bool fired = false;
@@ -88,8 +96,11 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 }
 
 void Settle() {
-  gdk_display_sync(gdk_display_get_default());
-  while (g_main_context_iteration(nullptr, FALSE)) {
+  for (int round = 0; round < 2; ++round) {
+    if (Pump) Pump();
+    gdk_display_sync(gdk_display_get_default());
+    while (g_main_context_iteration(nullptr, FALSE)) {
+    }
   }
   gdk_display_sync(gdk_display_get_default());
 }

@@ -26,6 +26,10 @@ void Start(const std::vector<std::string>& argv);
 // Waits until every started command has exited.
 bool WaitForStarted();
 
+// Work to do on every round of WaitUntil and Settle besides the toolkit's loop (the control
+// layer's event handling and idle painting).
+void SetPump(std::function<void()> pump);
+
 // Runs the main loop until `done` holds; false when `timeout` passed first.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Runs the main loop until nothing is pending and the X server has seen every request.

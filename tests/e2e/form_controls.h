@@ -1,0 +1,73 @@
+#pragma once
+
+// Small controls for the end-to-end form: an entry, a push button, a check box and a label that
+// takes double clicks. They paint plainly; what matters is that real input reaches them through
+// the host and the control layer.
+
+#include "gui/controls/custom_control.h"
+#include "gui/controls/graphic_control.h"
+#include "gui/graphics/text.h"
+
+#include <string>
+
+namespace e2e {
+
+// Paints a caption on a control's canvas: a filled, framed box with the text inside.
+void PaintBox(gui::TCanvas& canvas, const gui::TRect& rect, gui::TColor face, const std::string& text,
+              bool focused);
+
+class TE2EEdit : public gui::TCustomControl {
+public:
+  explicit TE2EEdit(gui::TComponent* owner);
+  std::string Text;  // Windows-1251
+
+protected:
+  void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
+  void KeyPress(char& key) override;
+  void Paint() override;
+  void DoEnter() override;
+  void DoExit() override;
+};
+
+// Takes the focus on a left press and clicks on a release inside; Space clicks; Enter clicks the
+// default button from anywhere on the form.
+class TE2EButton : public gui::TCustomControl {
+public:
+  explicit TE2EButton(gui::TComponent* owner);
+  bool Default = false;
+  int ModalResult = 0;
+  bool DialogKey(std::uint16_t key, gui::TShiftState shift) override;
+  void Click() override;
+
+protected:
+  void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
+  void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
+  void KeyUp(std::uint16_t& key, gui::TShiftState shift) override;
+  void Paint() override;
+  void DoEnter() override;
+  void DoExit() override;
+
+  bool FPressed = false;
+};
+
+// A button that toggles before its OnClick runs.
+class TE2ECheck : public TE2EButton {
+public:
+  explicit TE2ECheck(gui::TComponent* owner) : TE2EButton(owner) {}
+  bool Checked = false;
+  void Click() override;
+
+protected:
+  void Paint() override;
+};
+
+// A label that reports double clicks.
+class TE2ELabel : public gui::TGraphicControl {
+public:
+  explicit TE2ELabel(gui::TComponent* owner) : TGraphicControl(owner) {}
+
+protected:
+  void Paint() override;
+};
+
+} // namespace e2e
