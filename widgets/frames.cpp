@@ -105,9 +105,10 @@ void Line(TCanvas& canvas, int x0, int y0, int x1, int y1) {
 
 // Two-pixel etched line: a shadow line with a highlight line one pixel further in (or the
 // reverse for a bump). Where a chosen side meets an unchosen one, the corner pixels are set so
-// the two lines end square instead of leaving a diagonal notch.
+// the two lines end square instead of leaving a diagonal notch. A rectangle too small for two
+// lines gets none: its corner pixels would land outside it.
 TRect PaintEtched(TCanvas& canvas, const TRect& r, TColor u, TColor w, TSides sides) {
-  if (!r.IsEmpty()) {
+  if (r.Width() >= 2 && r.Height() >= 2) {
     const bool l = sides.Contains(sdLeft), t = sides.Contains(sdTop);
     const bool rt = sides.Contains(sdRight), b = sides.Contains(sdBottom);
     if (rt) canvas.SetPixel(r.Right - 1, r.Top, w);

@@ -56,9 +56,10 @@ void PaintCheckGlyph(TCanvas& canvas, const TRect& rect, TCheckGlyphState check,
   if (check == cgsChecked) {
     canvas.Brush.Style = gui::bsSolid;
     canvas.Brush.Color = mark;
+    // Clipped to the interior, so a square smaller than the usual 13 pixels keeps its tick inside.
     for (int i = 0; i < 7; ++i) {
       const int x = inner.Left + TickLeft + i, y = inner.Top + TickTops[i];
-      canvas.FillRect({x, y, x + 1, y + TickHeight});
+      canvas.FillRect(gui::IntersectRect({x, y, x + 1, y + TickHeight}, inner));
     }
   } else if (check == cgsGrayed) {
     Fill(canvas, inner.Inflate(-2, -2), mark);

@@ -148,6 +148,11 @@ hhhhhh)"));
 ......
 ssssss
 hhhhhh)"));
+  // Too thin for two lines: nothing may land outside the rectangle.
+  TBitmap thin = Blank(5, 5);
+  EXPECT_EQ(PaintFrameStyle(thin.Canvas(), {2, 1, 3, 4}, fsGroove, sdRight), (TRect{2, 1, 1, 4}));
+  EXPECT_TRUE(UntouchedOutside(thin, {2, 1, 3, 4}));
+
   TBitmap corner = Blank(6, 5);
   PaintFrameStyle(corner.Canvas(), {0, 0, 6, 5}, fsBump, sdLeft | sdTop);
   EXPECT_EQ(Grid(corner, SystemLegend), Picture(R"(

@@ -84,6 +84,15 @@ FwwwwwwwwwwwF
 FFFFFFFFFFFFF)"));
 }
 
+TEST(CheckGlyph, ASmallerSquareKeepsItsTickInside) {
+  TBitmap bmp = Blank(12, 12);
+  PaintCheckGlyph(bmp.Canvas(), {1, 1, 9, 9}, cgsChecked, cdsNormal, GlyphStyle());
+  EXPECT_TRUE(UntouchedOutside(bmp, {1, 1, 9, 9}));
+  EXPECT_EQ(bmp.GetPixel(1, 1), Frame);
+  EXPECT_EQ(bmp.GetPixel(8, 8), Frame);
+  EXPECT_EQ(bmp.GetPixel(4, 7), Mark);
+}
+
 TEST(CheckGlyph, GrayedDisabledAndPressedStates) {
   TBitmap grayed = Blank(13, 13);
   PaintCheckGlyph(grayed.Canvas(), {0, 0, 13, 13}, cgsGrayed, cdsNormal, GlyphStyle());
