@@ -114,11 +114,11 @@ void TBitmap::LoadFromFile(const std::string& path) {
   LoadPng(data.data(), data.size(), "image \"" + path + "\"");
 }
 
-void TBitmap::LoadFromMemory(std::span<const std::uint8_t> png) {
-  LoadPng(png.data(), png.size(), "image in memory");
+void TBitmap::LoadFromMemory(std::span<const std::uint8_t> png, TColor background) {
+  LoadPng(png.data(), png.size(), "image in memory", background);
 }
 
-void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::string& what) {
+void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::string& what, TColor background) {
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
@@ -133,17 +133,18 @@ void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::str
   // B, G, R bytes make 0x00RRGGBB words; with no alpha in the requested format libpng
   // composites transparent pixels over the background we pass.
   image.format = PNG_FORMAT_BGR;
-  const png_color background{255, 255, 255};
-  std::vector<std::uint8_t> rgb(std::size_t(image.width) * image.height * 3);
-  if (!png_image_finish_read(&image, &background, rgb.data(), 0, nullptr)) {
+  const TColor rgb = ColorToRGB(background == clNone ? clWhite : background);
+  const png_color backdrop{png_byte(rgb & 0xFF), png_byte((rgb >> 8) & 0xFF), png_byte((rgb >> 16) & 0xFF)};
+  std::vector<std::uint8_t> bgr(std::size_t(image.width) * image.height * 3);
+  if (!png_image_finish_read(&image, &backdrop, bgr.data(), 0, nullptr)) {
     const std::string reason = image.message;
     png_image_free(&image);
     throw EGraphicsError("cannot load " + what + ": " + reason);
   }
   std::vector<std::uint32_t> pixels(std::size_t(image.width) * image.height);
   for (std::size_t i = 0; i < pixels.size(); ++i)
-    pixels[i] = std::uint32_t(rgb[i * 3]) | (std::uint32_t(rgb[i * 3 + 1]) << 8) |
-                (std::uint32_t(rgb[i * 3 + 2]) << 16);
+    pixels[i] = std::uint32_t(bgr[i * 3]) | (std::uint32_t(bgr[i * 3 + 1]) << 8) |
+                (std::uint32_t(bgr[i * 3 + 2]) << 16);
   FPixels = std::move(pixels);
   FWidth = int(image.width);
   FHeight = int(image.height);

@@ -49,10 +49,10 @@ class TBitmap {
   TColor GetPixel(int x, int y) const;
   void SetPixel(int x, int y, TColor color);
 
-  // PNG input is composited over white where it has transparency. Failures throw EGraphicsError
-  // naming the file and the reason and leave the bitmap as it was.
+  // PNG input is composited over white (or the given background) where it has transparency.
+  // Failures throw EGraphicsError naming the file and the reason and leave the bitmap as it was.
   void LoadFromFile(const std::string& path);
-  void LoadFromMemory(std::span<const std::uint8_t> png);
+  void LoadFromMemory(std::span<const std::uint8_t> png, TColor background = clWhite);
   void SaveToFile(const std::string& path) const;
   std::vector<std::uint8_t> SaveToMemory() const;
 
@@ -60,7 +60,7 @@ class TBitmap {
   TCanvas& Canvas();
 
  private:
-  void LoadPng(const std::uint8_t* data, std::size_t size, const std::string& what);
+  void LoadPng(const std::uint8_t* data, std::size_t size, const std::string& what, TColor background = clWhite);
 
   int FWidth = 0;
   int FHeight = 0;

@@ -1,0 +1,29 @@
+#include "dialogs/dialog_units.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
+
+namespace dialogs {
+
+int MulDiv(int a, int b, int c) {
+  if (c == 0) return -1;
+  const std::int64_t product = std::int64_t(a) * b;
+  const std::int64_t half = std::llabs(c) / 2;
+  const bool negative = (product < 0) != (c < 0);
+  const std::int64_t magnitude = (std::llabs(product) + half) / std::llabs(c);
+  return int(negative ? -magnitude : magnitude);
+}
+
+TDialogUnits DialogUnitsOf(const gui::TFont& font) {
+  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  gui::TBitmap scratch(1, 1);
+  gui::TCanvas& canvas = scratch.Canvas();
+  canvas.Font.Assign(font);
+  const gui::TSize size = canvas.TextExtent(kLetters);
+  return {size.Width / 52, size.Height};
+}
+
+}  // namespace dialogs
