@@ -8,25 +8,18 @@ namespace widgets {
 
 namespace {
 
-// Rounds to the nearest integer, halves to even (the default floating-point rounding mode).
-long RoundEven(double value) { return std::lrint(value); }
+using i64 = std::int64_t;
 
-struct TRgb {
-  double R, G, B;
-};
-
-TRgb Channels(TColor color) {
-  const TColor rgb = ColorToRGB(color);
-  return {static_cast<double>(rgb & 0xFF) / 255.0, static_cast<double>((rgb >> 8) & 0xFF) / 255.0,
-          static_cast<double>((rgb >> 16) & 0xFF) / 255.0};
+// num / den rounded to the nearest integer, halves to even; num >= 0, den > 0. The conversions
+// work on exact fractions of the channel bytes, so a value that lies exactly half-way is seen
+// as such instead of being decided by floating-point noise.
+i64 RoundHalfEven(i64 num, i64 den) {
+  const i64 q = num / den, twice = 2 * (num % den);
+  if (twice > den || (twice == den && (q & 1) != 0)) return q + 1;
+  return q;
 }
 
 std::uint8_t ToByte(long value) { return static_cast<std::uint8_t>(std::clamp(value, 0L, 255L)); }
-
-// A channel of 0..1 as a byte. The upper clamp is the documented one; the lower one matters only
-// for saturations above 240, where M1 dips just under zero and would otherwise wrap to a bright
-// byte.
-std::uint8_t ChannelByte(double value) { return ToByte(RoundEven(std::clamp(value, 0.0, 1.0) * 255.0)); }
 
 TColor MakeColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
@@ -49,49 +42,55 @@ bool FullColorDisplay = true;
 }  // namespace
 
 THslColor SplitColorHsl(TColor color) {
-  const TRgb c = Channels(color);
-  const double max = std::max({c.R, c.G, c.B});
-  const double min = std::min({c.R, c.G, c.B});
-  const double l = (max + min) / 2.0;
-  double h = 0.0;
-  double s = 0.0;
-  if (max != min) {
-    const double d = max - min;
-    s = l < 0.5 ? d / (max + min) : d / (2.0 - max - min);
-    if (c.R == max)
-      h = (c.G - c.B) / d;
-    else if (c.G == max)
-      h = (c.B - c.R) / d + 2.0;
-    else
-      h = (c.R - c.G) / d + 4.0;
-    h /= 6.0;
-    if (h < 0.0) h += 1.0;
-  }
-  return {ToByte(RoundEven(h * 240.0)), ToByte(RoundEven(s * 240.0)), ToByte(RoundEven(l * 240.0))};
+  const TColor rgb = ColorToRGB(color);
+  const i64 r = rgb & 0xFF, g = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
+  const i64 max = std::max({r, g, b}), min = std::min({r, g, b});
+  const i64 sum = max + min;  // L = sum / 510
+  const auto byte = [](i64 v) { return static_cast<std::uint8_t>(std::min<i64>(v, 255)); };
+  const std::uint8_t luminance = byte(RoundHalfEven(sum * 240, 510));
+  if (max == min) return {0, 0, luminance};
+  const i64 d = max - min;
+  const std::uint8_t saturation = byte(RoundHalfEven(d * 240, sum < 255 ? sum : 510 - sum));
+  // Hue in sixths of the circle, scaled to 240: 40 per sixth, wrapped into 0..240.
+  i64 hue;
+  if (r == max)
+    hue = 40 * (g - b) + (g < b ? 240 * d : 0);
+  else if (g == max)
+    hue = 40 * (b - r) + 80 * d;
+  else
+    hue = 40 * (r - g) + 160 * d;
+  return {byte(RoundHalfEven(hue, d)), saturation, luminance};
 }
 
 TColor ComposeHslColor(std::uint8_t hue, std::uint8_t saturation, std::uint8_t luminance) {
-  const double h = hue / 239.0;
-  const double s = saturation / 240.0;
-  const double l = luminance / 240.0;
-  const double m2 = l >= 0.5 ? l + s - l * s : l * (1.0 + s);
-  if (m2 <= 0.0) return clBlack;
-  const double m1 = 2.0 * l - m2;
-  const double x = h * 6.0;
-  const int sector = static_cast<int>(x);
-  const double f = x - sector;
-  const double up = m1 + (m2 - m1) * f;
-  const double down = m2 - (m2 - m1) * f;
-  double r, g, b;
+  // L = l / 240 and S = s / 240, so M1 and M2 are exact multiples of 1 / 57600, and with the
+  // hue fraction (over 239) every channel is an exact multiple of 1 / (57600 * 239).
+  const i64 l = luminance, s = saturation;
+  const i64 m2 = l >= 120 ? 240 * l + 240 * s - l * s : l * (240 + s);
+  if (m2 <= 0) return clBlack;
+  const i64 m1 = 480 * l - m2;
+  const i64 sector = 6 * i64(hue) / 239;
+  const i64 f = 6 * i64(hue) - 239 * sector;  // the fraction is f / 239
+  const i64 hi = m2 * 239, lo = m1 * 239;
+  const i64 up = lo + (m2 - m1) * f, down = hi - (m2 - m1) * f;
+  i64 rgb[3];
   switch (sector) {
-    case 1: r = down, g = m2, b = m1; break;
-    case 2: r = m1, g = m2, b = up; break;
-    case 3: r = m1, g = down, b = m2; break;
-    case 4: r = up, g = m1, b = m2; break;
-    case 5: r = m2, g = m1, b = down; break;
-    default: r = m2, g = up, b = m1; break;  // sector 0, and 6 for hues 239 and 240
+    case 1: rgb[0] = down, rgb[1] = hi, rgb[2] = lo; break;
+    case 2: rgb[0] = lo, rgb[1] = hi, rgb[2] = up; break;
+    case 3: rgb[0] = lo, rgb[1] = down, rgb[2] = hi; break;
+    case 4: rgb[0] = up, rgb[1] = lo, rgb[2] = hi; break;
+    case 5: rgb[0] = hi, rgb[1] = lo, rgb[2] = down; break;
+    default: rgb[0] = hi, rgb[1] = up, rgb[2] = lo; break;  // sector 0, and 6 for hues 239 and 240
   }
-  return MakeColor(ChannelByte(r), ChannelByte(g), ChannelByte(b));
+  constexpr i64 den = 57600 * 239;
+  std::uint8_t bytes[3];
+  for (int i = 0; i < 3; ++i) {
+    // Clamped to 1 as documented, and to 0 as well: above a saturation of 240, M1 dips below
+    // zero and would otherwise wrap into a bright byte.
+    const i64 v = std::clamp<i64>(rgb[i], 0, den);
+    bytes[i] = static_cast<std::uint8_t>(RoundHalfEven(v * 255, den));
+  }
+  return MakeColor(bytes[0], bytes[1], bytes[2]);
 }
 
 std::uint8_t HueOfColor(TColor color) { return SplitColorHsl(color).Hue; }
@@ -117,7 +116,7 @@ TColor MixColors(TColor a, TColor b, int weight) {
   auto channel = [&](int shift) {
     const double ca = static_cast<double>((ra >> shift) & 0xFF);
     const double cb = static_cast<double>((rb >> shift) & 0xFF);
-    return ToByte(RoundEven(w * ca + (1.0 - w) * cb));
+    return ToByte(std::lrint(w * ca + (1.0 - w) * cb));
   };
   return MakeColor(channel(0), channel(8), channel(16));
 }

@@ -20,6 +20,14 @@ TEST(ColorOps, SplitsKnownColours) {
   EXPECT_EQ(SplitColorHsl(clWhite), (THslColor{0, 0, 240}));
 }
 
+TEST(ColorOps, ExactHalvesRoundToEven) {
+  // Saturation of 0x113F01 is 62 * 240 / 64 = 232.5 exactly; greys of luminance 8 and 24 give
+  // channels of 8.5 and 25.5.
+  EXPECT_EQ(SplitColorHsl(0x113F01).Saturation, 232);
+  EXPECT_EQ(ComposeHslColor(0, 0, 8), 0x080808u);
+  EXPECT_EQ(ComposeHslColor(0, 0, 24), 0x1A1A1Au);
+}
+
 // Composition divides the hue by 239 while splitting multiplies by 240: some colours come back
 // exactly, others drift by a step in one channel. The widgets' shades rely on this drift.
 TEST(ColorOps, RoundTripsThroughHslDriftAsTheFormulasSay) {
