@@ -65,6 +65,18 @@ TEST(Gradients, CentreGradientsPeakOnTheMiddleLineAndReturnToTheStart) {
   EXPECT_EQ(reds[0], 42);
 }
 
+TEST(Gradients, TheStatisticsSeparatorBar) {
+  // 2 x 25, window colour to green and back: row 12 pure green, row 24 exactly the window colour,
+  // row 0 one step short of it, both columns alike.
+  const TColor face = ColorToRGB(clBtnFace);
+  TBitmap bar = Blank(2, 25);
+  PaintGradientRect(bar.Canvas(), {0, 0, 2, 25}, gdHorizontalCenter, clBtnFace, gui::clGreen);
+  EXPECT_EQ(bar.GetPixel(0, 12), gui::clGreen);
+  EXPECT_EQ(bar.GetPixel(0, 24), face);
+  EXPECT_EQ(bar.GetPixel(0, 0), 0xC7E0D9u);
+  for (int y = 0; y < 25; ++y) EXPECT_EQ(bar.GetPixel(1, y), bar.GetPixel(0, y)) << y;
+}
+
 TEST(Gradients, DiagonalsRunFromTheStartCornerToExactlyTheStopAtTheFarOne) {
   TBitmap down = Blank(20, 10);
   PaintGradientRect(down.Canvas(), {0, 0, 20, 10}, gdDiagonalDown, clBlack, 0x0000FF);
