@@ -81,6 +81,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   void UpdateRect(const TRect& rect);
   void PaintPending();
   bool HasPendingPaint() const { return !FDirty.empty(); }
+  // Whether the paint pass is running (controls are painting into the back buffer now).
+  bool Painting() const { return FPainting; }
   const std::vector<TRect>& DirtyRects() const { return FDirty; }
   // The part of a control's rectangle that its parents leave visible (form coordinates).
   TRect VisibleRectOf(const TControl* control) const;

@@ -5,7 +5,8 @@
 namespace gui {
 
 namespace {
-constexpr std::size_t kMaxDirtyRects = 32;
+// Enough for every label of a window changing colour at once without repainting the ones between.
+constexpr std::size_t kMaxDirtyRects = 128;
 
 bool Covers(const TRect& outer, const TRect& inner) {
   return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&

@@ -103,6 +103,18 @@ void BM_RepaintOneLabel(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintOneLabel)->Unit(benchmark::kMicrosecond);
 
+// After an entry the statistics change the colour of many scattered labels; only they repaint.
+void BM_ScatteredColourChanges(benchmark::State& state) {
+  TMainLikeForm m(true);
+  bool flip = false;
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < m.Labels.size(); i += 3) m.Labels[i]->SetColor(flip ? clBtnFace : clInfoBk);
+    flip = !flip;
+    m.Form->PaintPending();
+  }
+}
+BENCHMARK(BM_ScatteredColourChanges)->Unit(benchmark::kMillisecond);
+
 void BM_KeyToFocusedControl(benchmark::State& state) {
   TMainLikeForm m(false);
   m.Fields[3]->SetFocus();
