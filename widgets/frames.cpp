@@ -5,33 +5,33 @@
 namespace widgets {
 
 const std::array<TColor, FrameStyleExCount> FrameUpperLeftColors = {
-    clNone,        // fsNone
-    cl3DDkShadow,  // fsFlat
-    clBtnShadow,   // fsGroove
-    clBtnHighlight,// fsBump
-    clNone,        // fsLowered: two passes of its own
-    clNone,        // fsButtonDown
-    clNone,        // fsRaised
-    clNone,        // fsButtonUp
-    clBtnShadow,   // fsStatus
-    clBtnHighlight,// fsPopup
-    clBtnShadow,   // fsFlatBold
-    clNone,        // fsFlatRounded
+    clNone,          // fsNone
+    cl3DDkShadow,    // fsFlat
+    clBtnShadow,     // fsGroove
+    clBtnHighlight,  // fsBump
+    clNone,          // fsLowered: two passes of its own
+    clNone,          // fsButtonDown
+    clNone,          // fsRaised
+    clNone,          // fsButtonUp
+    clBtnShadow,     // fsStatus
+    clBtnHighlight,  // fsPopup
+    clBtnShadow,     // fsFlatBold
+    clNone,          // fsFlatRounded
 };
 
 const std::array<TColor, FrameStyleExCount> FrameLowerRightColors = {
-    clNone,         // fsNone
-    cl3DDkShadow,   // fsFlat
-    clBtnHighlight, // fsGroove
-    clBtnShadow,    // fsBump
-    clNone,         // fsLowered
-    clNone,         // fsButtonDown
-    clNone,         // fsRaised
-    clNone,         // fsButtonUp
-    clBtnHighlight, // fsStatus
-    clBtnShadow,    // fsPopup
-    clBtnShadow,    // fsFlatBold
-    clNone,         // fsFlatRounded
+    clNone,          // fsNone
+    cl3DDkShadow,    // fsFlat
+    clBtnHighlight,  // fsGroove
+    clBtnShadow,     // fsBump
+    clNone,          // fsLowered
+    clNone,          // fsButtonDown
+    clNone,          // fsRaised
+    clNone,          // fsButtonUp
+    clBtnHighlight,  // fsStatus
+    clBtnShadow,     // fsPopup
+    clBtnShadow,     // fsFlatBold
+    clNone,          // fsFlatRounded
 };
 
 // fsFlatRounded is 0 because PaintFrameStyle does not draw it; its outline insets by 2 itself.
@@ -53,18 +53,18 @@ struct TSystemFrame {
 };
 
 constexpr TSystemFrame SystemFrames[FrameStyleExCount] = {
-    {fkNothing, {}, {}},                                     // fsNone
-    {fkOnePass, {}, {}},                                     // fsFlat
-    {fkEtched, {}, {}},                                      // fsGroove
-    {fkEtched, {}, {}},                                      // fsBump
-    {fkTwoPasses, {clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}},   // fsLowered
-    {fkTwoPasses, {clBtnText, clBtnText}, {clBtnShadow, clBtnShadow}},         // fsButtonDown
-    {fkTwoPasses, {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}},   // fsRaised
-    {fkTwoPasses, {clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow}},   // fsButtonUp
-    {fkOnePass, {}, {}},                                     // fsStatus
-    {fkOnePass, {}, {}},                                     // fsPopup
-    {fkTwoPasses, {}, {}},                                   // fsFlatBold
-    {fkNothing, {}, {}},                                     // fsFlatRounded
+    {fkNothing, {}, {}},                                                        // fsNone
+    {fkOnePass, {}, {}},                                                        // fsFlat
+    {fkEtched, {}, {}},                                                         // fsGroove
+    {fkEtched, {}, {}},                                                         // fsBump
+    {fkTwoPasses, {clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}},    // fsLowered
+    {fkTwoPasses, {clBtnText, clBtnText}, {clBtnShadow, clBtnShadow}},          // fsButtonDown
+    {fkTwoPasses, {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}},    // fsRaised
+    {fkTwoPasses, {clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow}},    // fsButtonUp
+    {fkOnePass, {}, {}},                                                        // fsStatus
+    {fkOnePass, {}, {}},                                                        // fsPopup
+    {fkTwoPasses, {}, {}},                                                      // fsFlatBold
+    {fkNothing, {}, {}},                                                        // fsFlatRounded
 };
 
 // Shades of a base colour: darkened by 50 and 100, lightened by 50, 100 and 40.
