@@ -100,6 +100,7 @@ void TApplication::HandleException(std::exception_ptr error) {
   }
   ++FErrorReports;
   const std::string text = ReportText(message);
+  FLastErrorReport = text;
   try {
     if (OnShowErrorReport)
       OnShowErrorReport(FTitle, text);

@@ -57,6 +57,7 @@ class TApplication : public TComponent {
   // Replaces the built-in report window (the standard dialogs install theirs here).
   std::function<void(const std::string& title, const std::string& message)> OnShowErrorReport;
   int ErrorReportCount() const { return FErrorReports; }
+  const std::string& LastErrorReport() const { return FLastErrorReport; }
 
   // Activation and modal nesting.
   TForm* ActiveForm() const { return FActiveForm; }
@@ -88,6 +89,7 @@ class TApplication : public TComponent {
   std::unordered_map<int, TCursor> FCursors;
   bool FTerminated = false;
   int FErrorReports = 0;
+  std::string FLastErrorReport;
 };
 
 // The one application object, or null when none exists.

@@ -54,8 +54,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
   const bool byLayout = FParent && FParent->Aligning();
-  if (!byLayout) {
+  if (!byLayout && !Loading()) {
     // A right- or bottom-aligned control that is resized keeps its outer edge where it was.
+    // Not while a layout is being built: its stored positions are the design's, in any order.
     if (FAlign == alRight && width != FWidth && left == FLeft) left = FLeft + FWidth - width;
     if (FAlign == alBottom && height != FHeight && top == FTop) top = FTop + FHeight - height;
   }

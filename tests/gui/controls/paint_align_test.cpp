@@ -107,6 +107,10 @@ struct AlignTest : ::testing::Test, TShownForm {
 TEST_F(AlignTest, OrderIsTopBottomLeftRightClientAndTheOuterChildOfATieGoesFirst) {
   Form->BeginLoading();
   auto* client = Panel(Form, "Client", alClient, {0, 0, 10, 10});
+  auto* late = Panel(Form, "Late", alRight, {0, 0, 10, 10});
+  late->SetBounds(0, 0, 0, 80);  // sizes stored in a layout do not move the control while loading
+  late->SetWidth(20);
+  EXPECT_EQ(late->Left(), 0);
   auto* inner = Panel(Form, "RightInner", alRight, {100, 0, 160, 80});
   auto* outer = Panel(Form, "RightOuter", alRight, {200, 0, 100, 80});
   auto* top = Panel(Form, "Top", alTop, {0, 5, 50, 30});
@@ -121,6 +125,7 @@ TEST_F(AlignTest, OrderIsTopBottomLeftRightClientAndTheOuterChildOfATieGoesFirst
   EXPECT_EQ(left->BoundsRect(), (TRect{0, 30, 40, 180}));
   EXPECT_EQ(outer->BoundsRect(), (TRect{200, 30, 300, 180})) << "the larger right edge is outermost";
   EXPECT_EQ(inner->BoundsRect(), (TRect{40, 30, 200, 180}));
+  EXPECT_EQ(late->BoundsRect(), (TRect{20, 30, 40, 180}));
   EXPECT_EQ(client->BoundsRect(), (TRect{40, 30, 40, 180})) << "the client child gets what is left";
 }
 
