@@ -124,6 +124,7 @@ class TForm : public TCustomControl, public THostWindowEvents {
 
  private:
   static TRect FrameInsets(TFormBorderStyle style);
+  static bool Within(const TControl* control, const TControl* root);
   void CreateHostWindow();
   void UpdateHover(TControl* hit);
   TControl* HitTest(TPoint pos);

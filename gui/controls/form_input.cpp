@@ -257,12 +257,14 @@ bool TForm::FocusControl(TWinControl* control) {
   return alive && FFocusedControl == control;
 }
 
+bool TForm::Within(const TControl* c, const TControl* root) {
+  for (; c; c = c->Parent())
+    if (c == root) return true;
+  return false;
+}
+
 void TForm::ControlRemoved(TControl* control) {
-  auto inside = [control](TControl* c) {
-    for (; c; c = c->Parent())
-      if (c == control) return true;
-    return false;
-  };
+  auto inside = [control](const TControl* c) { return Within(c, control); };
   if (inside(FCaptureControl)) FCaptureControl = nullptr;
   if (inside(FMouseControl)) FMouseControl = nullptr;
   if (inside(FLastPress.Control)) FLastPress.Valid = false, FLastPress.Control = nullptr;
@@ -272,11 +274,7 @@ void TForm::ControlRemoved(TControl* control) {
 
 void TForm::ControlLostInput(TControl* control) {
   if (control == this) return;
-  auto inside = [control](TControl* c) {
-    for (; c; c = c->Parent())
-      if (c == control) return true;
-    return false;
-  };
+  auto inside = [control](const TControl* c) { return Within(c, control); };
   if (inside(FCaptureControl)) FCaptureControl = nullptr;
   if (inside(FMouseControl)) FMouseControl = nullptr;
   if (inside(FFocusedControl)) {

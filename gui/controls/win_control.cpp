@@ -254,10 +254,6 @@ void TWinControl::FontChanged() {
   for (std::size_t i = 0; i < FControls.size(); ++i) FControls[i]->ParentFontChanged();
 }
 
-void TWinControl::EnabledChanged() {
-  TControl::EnabledChanged();
-}
-
 void TWinControl::Loaded() {
   TControl::Loaded();
   Realign();

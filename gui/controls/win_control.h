@@ -91,7 +91,6 @@ class TWinControl : public TControl {
   void Resize() override;
   void ColorChanged() override;
   void FontChanged() override;
-  void EnabledChanged() override;
   void Loaded() override;
   // Frees every child control.
   void DestroyControls();

@@ -52,9 +52,6 @@ class TTestButton : public TCustomControl {
     if (CanFocus()) SetFocus();
     if (alive && Focused()) Pressed = true;
   }
-  void MouseMove(TShiftState shift, int x, int y) override {
-    TCustomControl::MouseMove(shift, x, y);
-  }
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override {
     auto alive = Watch();
     TCustomControl::MouseUp(button, shift, x, y);
