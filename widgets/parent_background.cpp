@@ -5,14 +5,6 @@
 
 namespace widgets {
 
-namespace {
-
-// The form's paint pass holds its back buffer's canvas state saved from start to end, so a
-// saved state on that canvas means a pass is running.
-bool InPaintPass(gui::TForm& form) { return form.BufferCanvas().SaveCount() > 0; }
-
-}  // namespace
-
 void PaintParentBackground(gui::TControl& control, TCanvas& canvas, bool invalidateParent) {
   gui::TWinControl* parent = control.Parent();
   if (!parent) return;
@@ -25,7 +17,7 @@ void PaintParentBackground(gui::TControl& control, TCanvas& canvas, bool invalid
         gui::Bounds(parentOrigin.X, parentOrigin.Y, parent->ClientWidth(), parent->ClientHeight()));
     if (!source.IsEmpty()) canvas.CopyRect(source.Offset(-origin.X, -origin.Y), form->BackBuffer(), source);
   }
-  if (invalidateParent && !dynamic_cast<gui::TCustomControl*>(parent) && !(form && InPaintPass(*form)))
+  if (invalidateParent && !dynamic_cast<gui::TCustomControl*>(parent) && !(form && form->Painting()))
     parent->Invalidate();
 }
 
