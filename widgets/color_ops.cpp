@@ -21,10 +21,6 @@ i64 RoundHalfEven(i64 num, i64 den) {
 
 std::uint8_t ToByte(long value) { return static_cast<std::uint8_t>(std::clamp(value, 0L, 255L)); }
 
-TColor MakeColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
-}
-
 TColor WithLuminance(TColor color, int luminance) {
   const THslColor hsl = SplitColorHsl(color);
   return ComposeHslColor(hsl.Hue, hsl.Saturation, static_cast<std::uint8_t>(std::clamp(luminance, 0, 255)));
@@ -90,7 +86,7 @@ TColor ComposeHslColor(std::uint8_t hue, std::uint8_t saturation, std::uint8_t l
     const i64 v = std::clamp<i64>(rgb[i], 0, den);
     bytes[i] = static_cast<std::uint8_t>(RoundHalfEven(v * 255, den));
   }
-  return MakeColor(bytes[0], bytes[1], bytes[2]);
+  return RGB(bytes[0], bytes[1], bytes[2]);
 }
 
 std::uint8_t HueOfColor(TColor color) { return SplitColorHsl(color).Hue; }
@@ -118,7 +114,7 @@ TColor MixColors(TColor a, TColor b, int weight) {
     const double cb = static_cast<double>((rb >> shift) & 0xFF);
     return ToByte(std::lrint(w * ca + (1.0 - w) * cb));
   };
-  return MakeColor(channel(0), channel(8), channel(16));
+  return RGB(channel(0), channel(8), channel(16));
 }
 
 bool ColorsNearlyEqual(TColor a, TColor b) {

@@ -12,7 +12,8 @@ enum TSide : std::uint8_t { sdLeft = 0, sdTop = 1, sdRight = 2, sdBottom = 3 };
 class TSides {
  public:
   constexpr TSides() noexcept = default;
-  constexpr TSides(TSide side) noexcept : FMask(Bit(side)) {}  // NOLINT: a side is a one-element set
+  // Implicit on purpose: a single side is a one-element set.
+  constexpr TSides(TSide side) noexcept : FMask(Bit(side)) {}
   static constexpr TSides FromMask(unsigned mask) noexcept { return TSides(static_cast<std::uint8_t>(mask & 15u)); }
   static constexpr TSides All() noexcept { return FromMask(15); }
   static constexpr TSides None() noexcept { return TSides(); }

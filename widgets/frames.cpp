@@ -208,6 +208,12 @@ TRect StrokeBox(TCanvas& canvas, const TRect& rect, TColor color) {
   return StrokeSides(canvas, rect, color, color, AllSides);
 }
 
+void FillSolid(TCanvas& canvas, const TRect& rect, TColor color) {
+  canvas.Brush.Style = gui::bsSolid;
+  canvas.Brush.Color = color;
+  canvas.FillRect(rect);
+}
+
 TRect StrokeDottedBox(TCanvas& canvas, const TRect& rect) {
   const TRect& r = rect;
   for (int y = r.Top + 1; y < r.Bottom; y += 2) {

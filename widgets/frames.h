@@ -44,6 +44,9 @@ TRect PaintColorButtonEdge(TCanvas& canvas, const TRect& rect, TColor base, bool
 
 TRect StrokeBox(TCanvas& canvas, const TRect& rect, TColor color);
 
+// Fills the rectangle with a solid brush of that colour; the brush keeps it afterwards.
+void FillSolid(TCanvas& canvas, const TRect& rect, TColor color);
+
 // Every second pixel of each edge in black, starting one pixel in from the edge's start.
 TRect StrokeDottedBox(TCanvas& canvas, const TRect& rect);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/graphics/canvas.h"
+#include "widgets/frames.h"
 
 namespace widgets {
 
@@ -145,12 +146,6 @@ void PaintBox(TBitmap& bitmap, const TGradientArea& a, i64 insetX, i64 insetY) {
   }
 }
 
-void FillPlain(TCanvas& canvas, const TRect& r, TColor color) {
-  canvas.Brush.Style = gui::bsSolid;
-  canvas.Brush.Color = color;
-  canvas.FillRect(r);
-}
-
 }  // namespace
 
 TColorRamp::TColorRamp(TColor from, TColor to, i64 n) {
@@ -198,7 +193,7 @@ void PaintGradientRect(TCanvas& canvas, const TRect& rect, TGradientDirection di
     case gdDiagonalUp:
     case gdDiagonalDown:
       if (a.Start == a.Stop) {
-        FillPlain(canvas, visible, a.Start);
+        FillSolid(canvas, visible, a.Start);
       } else {
         TBitmap bitmap(visible.Width(), visible.Height(), a.Start);
         PaintDiagonal(bitmap, a, direction == gdDiagonalUp);
@@ -210,7 +205,7 @@ void PaintGradientRect(TCanvas& canvas, const TRect& rect, TGradientDirection di
     case gdSquareBox:
     case gdBigSquareBox:
       if (w < 5 || h < 5 || a.Start == a.Stop) {
-        FillPlain(canvas, visible, a.Start);
+        FillSolid(canvas, visible, a.Start);
       } else {
         const bool wide = direction == gdHorizontalBox || direction == gdBigSquareBox;
         const bool tall = direction == gdVerticalBox || direction == gdBigSquareBox;

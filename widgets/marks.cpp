@@ -27,12 +27,6 @@ TColor InteriorColor(TCheckDrawState draw, const TCheckGlyphStyle& s) {
   }
 }
 
-void Fill(TCanvas& canvas, const TRect& r, TColor color) {
-  canvas.Brush.Style = gui::bsSolid;
-  canvas.Brush.Color = color;
-  canvas.FillRect(r);
-}
-
 }  // namespace
 
 void PaintHotRing(TCanvas& canvas, const TRect& rect, TGradientDirection direction, TColor start, TColor stop) {
@@ -50,7 +44,7 @@ void PaintCheckGlyph(TCanvas& canvas, const TRect& rect, TCheckGlyphState check,
   const TColor frame = hot && style.HotTrack == chtFrame ? style.HotFrameColor : style.FrameColor;
   const TRect inner = StrokeBox(canvas, rect, frame);
   const gui::TBrush savedBrush = canvas.Brush;
-  Fill(canvas, inner, InteriorColor(draw, style));
+  FillSolid(canvas, inner, InteriorColor(draw, style));
   const TColor mark = draw == cdsDisabled ? clBtnShadow : style.MarkColor;
 
   if (check == cgsChecked) {
@@ -62,7 +56,7 @@ void PaintCheckGlyph(TCanvas& canvas, const TRect& rect, TCheckGlyphState check,
       canvas.FillRect(gui::IntersectRect({x, y, x + 1, y + TickHeight}, inner));
     }
   } else if (check == cgsGrayed) {
-    Fill(canvas, inner.Inflate(-2, -2), mark);
+    FillSolid(canvas, inner.Inflate(-2, -2), mark);
   }
   canvas.Brush = savedBrush;
 
