@@ -6,60 +6,42 @@ namespace spintrak_test {
 namespace {
 
 struct PanelTest : TStdFixture {
-  TPanel* Make(const char* name, TRect r) {
+  TPanel* Make(TWinControl* parent, TRect r) {
     auto* p = new TPanel(Form);
-    p->SetName(name);
-    p->SetParent(Form);
+    p->SetParent(parent);
     p->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     return p;
   }
-  // Colours along the middle row from the left edge inwards, and from the right edge inwards.
-  std::vector<TColor> FromLeft(const TControl& c, int n) {
+  // Colours from the left edge inwards, then from the right edge inwards, on the middle row.
+  std::vector<TColor> Edges(const TControl& c, int n) {
     std::vector<TColor> v;
     for (int i = 0; i < n; ++i) v.push_back(Px(c, i, c.Height() / 2));
-    return v;
-  }
-  std::vector<TColor> FromTop(const TControl& c, int n) {
-    std::vector<TColor> v;
-    for (int i = 0; i < n; ++i) v.push_back(Px(c, c.Width() / 2, i));
-    return v;
-  }
-  std::vector<TColor> FromRight(const TControl& c, int n) {
-    std::vector<TColor> v;
     for (int i = 0; i < n; ++i) v.push_back(Px(c, c.Width() - 1 - i, c.Height() / 2));
     return v;
   }
 };
 
-TEST_F(PanelTest, BevelsBorderAndColour) {
+TEST_F(PanelTest, BevelsBorderColourAndCaption) {
   const TColor hi = Rgb(clBtnHighlight), sh = Rgb(clBtnShadow), face = Rgb(clBtnFace), teal = Rgb(clTeal);
-  auto* raised = Make("Raised", {10, 10, 70, 50});
-  auto* both = Make("Both", {90, 10, 170, 50});
+  auto* raised = Make(Form, {10, 10, 70, 50});
+  auto* both = Make(Form, {90, 10, 170, 50});
   both->SetBevelOuter(bvLowered);
   both->SetBevelInner(bvRaised);
   both->SetBorderWidth(2);
   both->SetColor(clTeal);
-  auto* wide = Make("Wide", {180, 10, 260, 50});
+  auto* wide = Make(Form, {180, 10, 260, 50});
   wide->SetBevelWidth(2);
-  auto* none = Make("None", {10, 60, 70, 100});
+  auto* none = Make(Form, {10, 60, 70, 100});
   none->SetBevelOuter(bvNone);
   none->SetCaption("Caption");
   Show();
   SavePng("panel_bevels");
-
-  EXPECT_EQ(FromLeft(*raised, 2), (std::vector<TColor>{hi, face}));
-  EXPECT_EQ(FromTop(*raised, 2), (std::vector<TColor>{hi, face}));
-  EXPECT_EQ(FromRight(*raised, 2), (std::vector<TColor>{sh, face}));
-  EXPECT_EQ(Px(*raised, raised->Width() - 1, 0), sh) << "top-right corner is the lower-right colour";
+  EXPECT_EQ(Edges(*raised, 2), (std::vector<TColor>{hi, face, sh, face}));
+  EXPECT_EQ(Px(*raised, raised->Width() - 1, 0), sh) << "the top-right corner is the lower-right colour";
   EXPECT_EQ(Px(*raised, 0, raised->Height() - 1), sh);
-
-  EXPECT_EQ(FromLeft(*both, 5), (std::vector<TColor>{sh, teal, teal, hi, teal}));
-  EXPECT_EQ(FromRight(*both, 5), (std::vector<TColor>{hi, teal, teal, sh, teal}));
-  EXPECT_EQ(both->FrameWidth(), 4);
-
-  EXPECT_EQ(FromLeft(*wide, 3), (std::vector<TColor>{hi, hi, face}));
-  EXPECT_EQ(FromRight(*wide, 3), (std::vector<TColor>{sh, sh, face}));
-
+  EXPECT_EQ(Px(*raised, raised->Width() / 2, 0), hi);
+  EXPECT_EQ(Edges(*both, 5), (std::vector<TColor>{sh, teal, teal, hi, teal, hi, teal, teal, sh, teal}));
+  EXPECT_EQ(Edges(*wide, 3), (std::vector<TColor>{hi, hi, face, sh, sh, face}));
   EXPECT_EQ(Px(*none, 0, 0), face);
   bool ink = false;
   for (int x = 0; x < none->Width(); ++x) ink |= Px(*none, x, none->Height() / 2) != face;
@@ -67,15 +49,12 @@ TEST_F(PanelTest, BevelsBorderAndColour) {
 }
 
 TEST_F(PanelTest, AlignedChildrenStayInsideTheBevels) {
-  auto* p = Make("P", {10, 10, 110, 90});
+  auto* p = Make(Form, {10, 10, 110, 90});
   p->SetBevelInner(bvLowered);
   p->SetBorderWidth(3);
-  auto* top = new TPanel(Form);
-  top->SetParent(p);
-  top->SetHeight(20);
+  auto* top = Make(p, {0, 0, 10, 20});
   top->SetAlign(alTop);
-  auto* rest = new TPanel(Form);
-  rest->SetParent(p);
+  auto* rest = Make(p, {0, 0, 10, 10});
   rest->SetAlign(alClient);
   EXPECT_EQ(top->BoundsRect(), (TRect{5, 5, 95, 25}));
   EXPECT_EQ(rest->BoundsRect(), (TRect{5, 25, 95, 75}));
