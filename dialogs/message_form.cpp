@@ -9,6 +9,7 @@
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
 #include "gui/std/button.h"
+#include "gui/std/clipboard.h"
 #include "gui/std/label.h"
 
 namespace dialogs {
@@ -107,31 +108,35 @@ TMessageForm::TMessageForm(TComponent* owner, const AnsiString& message, Message
   FMessage->SetCaption(message);
   FMessage->SetBounds(blockWidth - text.Width() + horzMargin, vertMargin, text.Width(), text.Height());
 
+  CreateButtons(buttons, {(clientWidth - groupWidth) / 2, blockHeight + vertMargin + vertSpacing},
+                {buttonWidth, buttonHeight}, buttonSpacing);
+}
+
+void TMessageForm::CreateButtons(TDialogButtons buttons, TPoint origin, TSize size, int spacing) {
   const DialogButton defaultButton = DefaultButtonOf(buttons);
   const DialogButton cancelButton = CancelButtonOf(buttons);
-  int x = (clientWidth - groupWidth) / 2;
-  const int y = blockHeight + vertMargin + vertSpacing;
+  int x = origin.X;
   for (int b = 0; b < kDialogButtonCount; ++b) {
-    const DialogButton kindOfButton = DialogButton(b);
-    if (!buttons.Contains(kindOfButton)) continue;
+    const DialogButton which = DialogButton(b);
+    if (!buttons.Contains(which)) continue;
     auto* button = new TButton(this);
-    button->SetName(ButtonName(kindOfButton));
+    button->SetName(ButtonName(which));
     button->SetParent(this);
-    button->SetCaption(ButtonCaption(kindOfButton));
-    button->SetModalResult(ButtonResult(kindOfButton));
-    button->SetDefault(kindOfButton == defaultButton);
-    button->SetCancel(kindOfButton == cancelButton);
-    button->SetBounds(x, y, buttonWidth, buttonHeight);
+    button->SetCaption(ButtonCaption(which));
+    button->SetModalResult(ButtonResult(which));
+    button->SetDefault(which == defaultButton);
+    button->SetCancel(which == cancelButton);
+    button->SetBounds(x, origin.Y, size.Width, size.Height);
     // Ctrl+C must work whichever button has the focus.
     button->OnKeyDown = [this](TComponent*, std::uint16_t& key, TShiftState shift) {
       if (HandleCopyKey(key, shift)) key = 0;
     };
-    if (kindOfButton == dbHelp)
+    if (which == dbHelp)
       button->OnClick = [this](TComponent*) {
         if (OnHelp) OnHelp(FHelpContext);
       };
     FButtons[b] = button;
-    x += buttonWidth + buttonSpacing;
+    x += size.Width + spacing;
   }
   // The first button in Tab order holds the initial focus.
   for (TButton* button : FButtons)
@@ -151,10 +156,8 @@ AnsiString TMessageForm::CopyText() const {
 }
 
 void TMessageForm::CopyToClipboard() {
-  if (!Application) throw EClipboardError("Cannot open clipboard");
-  THost& host = Application->Host();
-  host.Beep();
-  if (!host.SetClipboardText(AnsiToUtf8(CopyText()))) throw EClipboardError("Cannot open clipboard");
+  if (Application) Application->Host().Beep();
+  ClipboardSetText(CopyText());
 }
 
 bool TMessageForm::HandleCopyKey(std::uint16_t key, TShiftState shift) {

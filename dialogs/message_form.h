@@ -4,7 +4,6 @@
 // buttons under them, all measured in dialog units of the message font. Ctrl+C copies its text.
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 #include "dialogs/dialog_kinds.h"
@@ -19,11 +18,6 @@ class TLabel;
 namespace dialogs {
 
 class TMessageIcon;
-
-class EClipboardError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class TMessageForm : public gui::TForm {
  public:
@@ -41,7 +35,7 @@ class TMessageForm : public gui::TForm {
 
   // The window's text as Ctrl+C puts it on the clipboard (Windows-1251).
   gui::AnsiString CopyText() const;
-  // Beeps and puts CopyText on the clipboard; throws EClipboardError when it cannot.
+  // Beeps and puts CopyText on the clipboard; throws gui::EClipboardError when it cannot.
   void CopyToClipboard();
 
   // Called by the help button with the dialog's help context; the dialog stays open.
@@ -51,6 +45,8 @@ class TMessageForm : public gui::TForm {
   void KeyDown(std::uint16_t& key, gui::TShiftState shift) override;
 
  private:
+  // The requested buttons side by side from origin, in the order of DialogButton.
+  void CreateButtons(TDialogButtons buttons, gui::TPoint origin, gui::TSize size, int spacing);
   bool HandleCopyKey(std::uint16_t key, gui::TShiftState shift);
   static int ButtonWidth(gui::TCanvas& canvas, int minimum, TDialogButtons buttons);
 
