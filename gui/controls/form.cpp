@@ -54,8 +54,12 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 void TForm::Resize() {
   FBuffer.SetSize(ClientWidth(), ClientHeight());
   if (FWindow && !FHostResizing) FWindow->SetClientSize(ClientWidth(), ClientHeight());
-  InvalidateRect(ClientRect());
+  auto alive = Watch();
   TCustomControl::Resize();
+  if (!alive) return;
+  // The host may still refer to the old pixels: present the new buffer before anything else.
+  InvalidateRect(ClientRect());
+  PaintPending();
 }
 
 void TForm::SetTopMost(bool topMost) {

@@ -141,6 +141,8 @@ TEST_F(AlignTest, RightAlignedChildKeepsItsRightEdgeAndOrderAcrossResizes) {
   EXPECT_EQ(p3->BoundsRect(), (TRect{140, 0, 200, 80})) << "the right edge stays";
   Show();
   Host.Resize(*Form, 500, 200);
+  ASSERT_TRUE(Host.ProcessEvents(false));  // the resize alone, without the idle pass
+  EXPECT_EQ(Host.WindowOf(*Form).LastPresented(), (TRect{0, 0, 500, 200})) << "the new buffer is shown at once";
   Host.RunUntilIdle();
   EXPECT_EQ(band->Width(), 500);
   EXPECT_EQ(p2->BoundsRect(), (TRect{400, 0, 500, 80}));
