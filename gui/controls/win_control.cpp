@@ -85,11 +85,12 @@ void TWinControl::SetTabOrder(int order) {
 }
 
 bool TWinControl::CanFocus() const {
-  for (const TControl* c = this; c; c = c->Parent()) {
+  // The form itself need not be on screen yet: the focus then waits for its activation.
+  const TForm* form = Form();
+  if (!form) return false;
+  for (const TControl* c = this; c != form; c = c->Parent())
     if (!c->Visible() || !c->Enabled()) return false;
-    if (c == Form()) break;
-  }
-  return Form() != nullptr;
+  return form->Enabled();
 }
 
 void TWinControl::SetFocus() {

@@ -134,6 +134,43 @@ TEST_F(FocusKeysTest, EveryControlHearsOfEveryFocusMove) {
   EXPECT_EQ(deep->Seen, (std::vector<TControl*>{b1, b2}));
 }
 
+TEST_F(FocusKeysTest, FocusSetBeforeShowingIsTakenWhenTheFormIsActivated) {
+  new TTestButton(Form, Form, "B1", {0, 0, 50, 20});
+  auto* b2 = new TTestButton(Form, Form, "B2", {0, 30, 50, 20});
+  b2->SetFocus();
+  EXPECT_EQ(Form->FocusedControl(), nullptr);
+  EXPECT_EQ(Form->ActiveControl(), b2);
+  Show();
+  EXPECT_EQ(Form->FocusedControl(), b2);
+  EXPECT_EQ(b2->EnterCount, 1);
+}
+
+TEST_F(FocusKeysTest, CharactersGoToAcceleratorsWhenTheFocusedControlTakesNone) {
+  struct TAccelButton : TTestButton {
+    using TTestButton::TTestButton;
+    char Accel = 0;
+    int Hits = 0;
+    bool WantsChars() const override { return false; }
+    bool DialogChar(char ch, TShiftState) override { return ch == Accel && ++Hits > 0; }
+  };
+  auto* yes = new TAccelButton(Form, Form, "Yes", {0, 0, 50, 20});
+  auto* edit = new TTestEdit(Form, Form, "Edit", {0, 30, 80, 20});
+  yes->Accel = 'y';
+  Show();
+  ASSERT_EQ(Form->FocusedControl(), yes);
+  TypeText(Host, *Form, "y");
+  EXPECT_EQ(yes->Hits, 1);
+  edit->SetFocus();
+  TypeText(Host, *Form, "y");
+  EXPECT_EQ(yes->Hits, 1) << "a field that takes characters gets them first";
+  EXPECT_EQ(edit->Text, "y");
+  Host.KeyDown(*Form, 'Y', ssAlt);
+  Host.Char(*Form, U'y');
+  Host.RunUntilIdle();
+  EXPECT_EQ(yes->Hits, 2) << "with Alt held the accelerators come first";
+  EXPECT_EQ(edit->Text, "y");
+}
+
 TEST_F(FocusKeysTest, DisablingOrFreeingTheFocusedControlMovesTheFocusAway) {
   auto* b1 = new TTestButton(Form, Form, "B1", {0, 0, 50, 20});
   auto* b2 = new TTestButton(Form, Form, "B2", {0, 30, 50, 20});
