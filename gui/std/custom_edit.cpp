@@ -168,7 +168,8 @@ void TCustomEdit::KeyPress(char& key) {
       if (!ReadOnly()) Commit(FBuffer.DeleteBackward());
       break;
     default:
-      if (c >= 32 && !ReadOnly()) Commit(FBuffer.ReplaceSel(std::string_view(&key, 1), FMaxLength, true));
+      // 127 is what Ctrl+Backspace gives: a control character, not text.
+      if (c >= 32 && c != 127 && !ReadOnly()) Commit(FBuffer.ReplaceSel(std::string_view(&key, 1), FMaxLength, true));
       break;
   }
 }
