@@ -1,12 +1,11 @@
 // A form of the control layer on the GTK host, used as a user would: typing digits and Cyrillic,
 // Enter, Tab, clicks and a fast double click, the stay-on-top switch, Alt+F4 answered in a
-// confirmation, the screen compared with the form's back buffer, and a local page in a web view.
+// confirmation, and the screen compared with the form's back buffer.
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
 #include "platform/gtk/gtk_host.h"
-#include "platform/gtk/gtk_web_view.h"
 #include "platform/gtk/gtk_window.h"
 #include "tests/e2e/form_controls.h"
 #include "tests/e2e/x_tools.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
-#include <fstream>
 
 namespace e2e {
 namespace {
@@ -185,26 +183,6 @@ TEST_F(FormE2E, TheStayOnTopSwitchChangesOnlyTheStacking) {
     EXPECT_EQ(after.Width, before.Width);
     EXPECT_EQ(after.Height, before.Height);
   }
-}
-
-TEST_F(FormE2E, AWebViewShowsALocalPageInsideTheForm) {
-  const std::string page = TempDir() + "/banner.htm";
-  std::ofstream(page) << "<HTML><HEAD><TITLE>test</TITLE></HEAD><BODY style=\"margin:0;background:#0000FF\"></BODY></HTML>\r\n";
-  const gui::TRect pane{220, 10, 410, 60};
-  std::unique_ptr<gui::THostWebView> view = Host->CreateWebView(*Test->Form->HostWindow(), pane);
-  ASSERT_TRUE(view->Navigate(page));
-  auto& web = static_cast<platform::gtk::TGtkWebView&>(*view).View();
-  ASSERT_TRUE(WaitUntil([&] { return web.Loaded(); }, std::chrono::seconds(30)));
-  if (!platform::gtk::TWebView::HasEngine()) GTEST_SKIP() << "built without the web engine";
-  const std::string shot = TempDir() + "/form-web.png";
-  gui::TBitmap screen;
-  EXPECT_TRUE(WaitUntil([&] {
-    Settle();
-    RunOk({"import", "-window", Xid_, shot});
-    screen.LoadFromFile(shot);
-    return screen.GetPixel(315, 35) == gui::TColor(0xFF0000);
-  }, std::chrono::seconds(20)));
-  EXPECT_EQ(screen.GetPixel(215, 35), Test->Form->BackBuffer().GetPixel(215, 35));
 }
 
 // Answers the confirmation window, once it is up, by clicking one of its buttons.

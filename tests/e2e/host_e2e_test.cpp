@@ -229,22 +229,6 @@ TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
   EXPECT_TRUE(WaitUntil([&] { return form.Leaves > 0; }));
 }
 
-TEST(GtkHost, AltF4IsACloseRequestTheFormMayRefuse) {
-  TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e close"));
-  ShowAndWait(form);
-  const std::string xid = XidOf(form);
-  Focus(xid);
-  RunOk({"xdotool", "key", "alt+F4"});
-  ASSERT_TRUE(WaitUntil([&] { return form.CloseRequests == 1; }));
-  Settle();
-  EXPECT_NE(RunOk({"xwininfo", "-id", xid}).find("IsViewable"), std::string::npos) << "the window stayed open";
-
-  form.CloseOnRequest = true;
-  RunOk({"xdotool", "key", "alt+F4"});
-  ASSERT_TRUE(WaitUntil([&] { return form.CloseRequests == 2; }));
-  EXPECT_TRUE(WaitUntil([&] { return RunOk({"xwininfo", "-id", xid}).find("IsUnMapped") != std::string::npos; }));
-}
-
 TEST(GtkHost, TopMostTogglesWithoutMovingResizingOrActivating) {
   TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e top-most"));
   gui::THostWindowParams otherParams = Params(200, 100, "Spintrak e2e other");

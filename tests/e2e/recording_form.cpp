@@ -80,11 +80,6 @@ void TRecordingForm::HostChar(char32_t ch) {
   }
 }
 
-void TRecordingForm::HostCloseRequest() {
-  ++CloseRequests;
-  if (CloseOnRequest) FWindow->Hide();
-}
-
 void TRecordingForm::HostResized(int clientWidth, int clientHeight) {
   FBuffer.SetSize(clientWidth, clientHeight);
   Repaint();

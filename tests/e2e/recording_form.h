@@ -30,11 +30,8 @@ public:
 
   std::vector<TEvent> Events;
   std::u32string Text;
-  int CloseRequests = 0;
   int Leaves = 0;
-  int Moves = 0;
   bool Focused = false;
-  bool CloseOnRequest = false;
   // The X server's time stamp of the last key press.
   std::uint32_t LastKeyTime = 0;
 
@@ -47,9 +44,9 @@ public:
   void HostKeyDown(std::uint16_t key, gui::TShiftState shift) override;
   void HostKeyUp(std::uint16_t key, gui::TShiftState shift) override;
   void HostChar(char32_t ch) override;
-  void HostCloseRequest() override;
+  void HostCloseRequest() override {}
   void HostResized(int clientWidth, int clientHeight) override;
-  void HostMoved(int, int) override { ++Moves; }
+  void HostMoved(int, int) override {}
   void HostExpose(const gui::TRect& rect) override;
   void HostFocusChanged(bool gained) override { Focused = gained; }
 
