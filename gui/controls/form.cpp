@@ -260,6 +260,13 @@ void TForm::RouteActivate() {
   FireEvent(OnActivate, this);
 }
 
-void TForm::RouteDeactivate() { FireEvent(OnDeactivate, this); }
+void TForm::RouteDeactivate() {
+  // Another window takes the input (a modal form opened by a press, say): a press in progress
+  // here ends without its release, and the pointer is no longer over any of our controls.
+  FCaptureControl = nullptr;
+  auto alive = Watch();
+  UpdateHover(nullptr);
+  if (alive) FireEvent(OnDeactivate, this);
+}
 
 }  // namespace gui

@@ -104,6 +104,25 @@ TEST_F(MouseTest, TheClockMayWrapBetweenTheTwoPressesOfADoubleClick) {
   EXPECT_EQ(Log.back(), "Label down2");
 }
 
+TEST_F(MouseTest, AModalFormOpenedByAPressEndsThePressAndTheHover) {
+  auto* dialog = App.CreateForm<TForm>();
+  Label->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) {
+    Log.push_back("modal");
+    dialog->ShowModal();  // closed by the host as unanswered
+  };
+  auto* other = new TTestLabel(Form, Form, "Other", {100, 100, 40, 20});
+  Record(other);
+  Show();
+  Press({20, 20});
+  EXPECT_EQ(Form->CaptureControl(), nullptr);
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "modal", "Label leave"}));
+  Release({20, 20});
+  Log.clear();
+  ClickAt(Host, *Form, {110, 110});
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label leave", "Other enter", "Other down", "Other click", "Other up"}))
+      << "the next press goes to the control under the pointer, not to the one pressed before";
+}
+
 TEST_F(MouseTest, AClickHandlerMayFreeItsOwnControl) {
   auto* button = new TTestButton(Form, Form, "Button", {100, 100, 60, 25});
   button->OnClick = [&](TComponent* sender) { delete static_cast<TControl*>(sender); };
