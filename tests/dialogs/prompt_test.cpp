@@ -80,11 +80,6 @@ TEST_F(PromptTest, TypingReplacesTheSelectedDefaultAndOkReturnsIt) {
             }),
             "");
   EXPECT_EQ(Prompt("", [&](TPromptForm& form) { PressKey(Host, form, VK_RETURN); }), "");
-  EXPECT_EQ(Prompt("", [&](TPromptForm& form) {
-              TypeText(Host, form, "Зеро");
-              PressKey(Host, form, VK_RETURN);
-            }),
-            "Зеро"_cp);
 }
 
 TEST_F(PromptTest, EntryHoldsAtMost255Characters) {
