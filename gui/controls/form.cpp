@@ -252,6 +252,7 @@ void TForm::SelectFirst() {
 
 void TForm::RouteActivate() {
   auto alive = Watch();
+  if (FFocusedControl) FFocusedControl->Invalidate();
   if (FActiveControl && FActiveControl->CanFocus())
     FocusControl(FActiveControl);
   else
@@ -266,7 +267,10 @@ void TForm::RouteDeactivate() {
   FCaptureControl = nullptr;
   auto alive = Watch();
   UpdateHover(nullptr);
-  if (alive) FireEvent(OnDeactivate, this);
+  if (!alive) return;
+  // Its focused control no longer reports Focused(); let it paint so.
+  if (FFocusedControl) FFocusedControl->Invalidate();
+  FireEvent(OnDeactivate, this);
 }
 
 }  // namespace gui

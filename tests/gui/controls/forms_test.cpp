@@ -35,7 +35,13 @@ TEST_F(FormsTest, ModalFormBlocksOtherFormsAndActivationComesBackAfterIt) {
   EXPECT_EQ(MainActivations, 1);
 
   int dialogActivations = 0;
-  Dialog->OnActivate = [&](TComponent*) { ++dialogActivations; };
+  int focusedPaints = -1;
+  const int paintsBefore = mainButton->PaintCount();
+  Dialog->OnActivate = [&](TComponent*) {
+    ++dialogActivations;
+    Host.RunUntilIdle();
+    focusedPaints = mainButton->PaintCount() - paintsBefore;
+  };
   Host.OnModal = [&](TForm& modal) {
     EXPECT_EQ(&modal, Dialog);
     EXPECT_TRUE(Host.WindowOf(modal).Modal());
@@ -45,6 +51,7 @@ TEST_F(FormsTest, ModalFormBlocksOtherFormsAndActivationComesBackAfterIt) {
   EXPECT_EQ(Dialog->ShowModal(), mrOk);
   EXPECT_EQ(mainClicks, 0);
   EXPECT_EQ(dialogActivations, 1);
+  EXPECT_EQ(focusedPaints, 1) << "the main form's focused button repaints without the focus";
   EXPECT_FALSE(Dialog->Visible());
   EXPECT_EQ(App.ActiveForm(), Form);
   EXPECT_EQ(MainActivations, 2) << "returning from a modal form activates the main form again";
