@@ -337,6 +337,10 @@ TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
       paneIsGreen();
       return screen.GetPixel(pane.Right - 2, pane.Bottom - 2) == gui::ColorToRGB(gui::clWindow);
     }));
+    int inked = 0;
+    for (int y = pane.Top; y < pane.Top + 40; ++y)
+      for (int x = pane.Left; x < pane.Right; ++x) inked += screen.GetPixel(x, y) != gui::ColorToRGB(gui::clWindow);
+    EXPECT_GT(inked, 50) << "title and address are written on the pane";
   }
   // Outside the pane the form's own pixels are untouched.
   for (gui::TPoint p : {gui::TPoint{19, 90}, gui::TPoint{220, 90}, gui::TPoint{120, 39}, gui::TPoint{120, 140}})
