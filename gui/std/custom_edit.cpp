@@ -132,7 +132,8 @@ void TCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
       break;
     case VK_RIGHT:
     case VK_DOWN:
-      move(collapse ? FBuffer.SelStart() + FBuffer.SelLength() : ctrl ? FBuffer.NextWordStart(caret) : caret + 1);
+      move(collapse ? FBuffer.SelStart() + FBuffer.SelLength()
+                    : ctrl ? FBuffer.NextWordStart(caret) : caret + 1);
       break;
     case VK_HOME: move(0); break;
     case VK_END: move(FBuffer.Length()); break;
@@ -169,7 +170,8 @@ void TCustomEdit::KeyPress(char& key) {
       break;
     default:
       // 127 is what Ctrl+Backspace gives: a control character, not text.
-      if (c >= 32 && c != 127 && !ReadOnly()) Commit(FBuffer.ReplaceSel(std::string_view(&key, 1), FMaxLength, true));
+      if (c >= 32 && c != 127 && !ReadOnly())
+        Commit(FBuffer.ReplaceSel(std::string_view(&key, 1), FMaxLength, true));
       break;
   }
 }
