@@ -247,7 +247,16 @@ void TGtkWindow::SetCursor(gui::TCursor cursor) {
 void TGtkWindow::Present(const gui::TBitmap& buffer, const gui::TRect& rect) {
   FBuffer = &buffer;
   const gui::TRect r = gui::IntersectRect(rect, buffer.BoundsRect());
-  if (!r.IsEmpty()) gtk_widget_queue_draw_area(FArea, r.Left, r.Top, r.Width(), r.Height());
+  if (r.IsEmpty()) return;
+  gtk_widget_queue_draw_area(FArea, r.Left, r.Top, r.Width(), r.Height());
+  // The frame clock would hold the paint back to its next tick, adding up to a whole frame to
+  // every key press; once the window is up, the queued area is painted at once instead.
+  GdkWindow* window = gtk_widget_get_window(FArea);
+  if (FFirstFrameShown && window != nullptr && gtk_widget_is_drawable(FArea)) {
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gdk_window_process_updates(window, FALSE);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+  }
 }
 
 int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {

@@ -9,8 +9,9 @@ typedef struct _cairo cairo_t;
 
 namespace platform::gtk {
 
-// A browser pane laid over a rectangle of a form. With the web engine built in it is a WebKitGTK
-// view; without it, a plain area whose painting the owner supplies (title and address of the page).
+// A browser pane laid over a rectangle of a form. With the web engine it is a WebKitGTK view;
+// when the engine was not built in or cannot be loaded, a plain area whose painting the owner
+// supplies (title and address of the page).
 // The engine view costs ~80 ms to create, so the host creates it only after the form's first frame;
 // navigations asked for before that are kept and carried out on creation.
 class TWebView {
@@ -24,6 +25,7 @@ public:
   TWebView(const TWebView&) = delete;
   TWebView& operator=(const TWebView&) = delete;
 
+  // Whether the web engine can be used; loads it on first call.
   static bool HasEngine();
 
   // Position and size within the overlay, in logical pixels.
@@ -50,12 +52,14 @@ public:
 private:
   static int OnChildPosition(GtkOverlay*, GtkWidget* widget, void* allocation, TWebView* self);
   static int OnFallbackDraw(GtkWidget*, cairo_t* cr, TWebView* self);
+  void CreateEngineView();
   void StartLoad();
   void LoadFinished();
   void LoadFailed(const std::string& message);
 
   GtkOverlay* FOverlay;
   GtkWidget* FWidget = nullptr;
+  const void* FEngine = nullptr;  // the loaded engine's entry points; null: the stand-in pane
   unsigned long FPositionHandler = 0;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   bool FVisible = true;

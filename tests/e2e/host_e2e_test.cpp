@@ -146,31 +146,51 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
 }
 
 // Not a pass/fail test: prints how long a key press takes to reach the screen, from the X server's
-// time stamp of the press to the moment the server has the changed pixels.
+// time stamp of the press to the moment the server holds the changed pixels (read back from it).
 TEST(GtkHost, KeyPressToPixelsLatency) {
   TRecordingForm form(*Host, Params(1166, 741, "Spintrak e2e latency"));
   ShowAndWait(form);
   GtkWidget* widget = GTK_WIDGET(static_cast<TGtkWindow&>(form.Window()).Widget());
+  GdkWindow* window = gtk_widget_get_window(widget);
   Focus(XidOf(form));
-  int paints = 0;
-  const gulong handler = g_signal_connect_swapped(gtk_widget_get_frame_clock(widget), "after-paint",
-                                                  G_CALLBACK(+[](int* count) { ++*count; }), &paints);
+  // The text box of the form, as the server has it, equals the form's buffer.
+  auto textOnScreen = [&] {
+    const int left = 8, top = 8, width = 392, height = 22;
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(window, left, top, width, height);
+    if (shot == nullptr) return false;
+    const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+    const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
+    bool same = true;
+    for (int y = 0; y < height && same; ++y)
+      for (int x = 0; x < width && same; ++x) {
+        const guchar* p = pixels + y * stride + x * channels;
+        const std::uint32_t expected = form.Buffer().ScanLine(top + y)[left + x];
+        same = p[0] == ((expected >> 16) & 0xFF) && p[1] == ((expected >> 8) & 0xFF) && p[2] == (expected & 0xFF);
+      }
+    g_object_unref(shot);
+    return same;
+  };
   std::vector<std::uint32_t> latencies;
   for (int i = 0; i < 20; ++i) {
     const std::size_t before = form.Text.size();
     // Started without waiting, so the loop is free to take the key as soon as it arrives.
     Start({"xdotool", "key", std::to_string(i % 10)});
-    ASSERT_TRUE(WaitUntil([&] { return form.Text.size() > before; }));
-    const int painted = paints;
-    ASSERT_TRUE(WaitUntil([&] { return paints > painted; }));
-    gdk_display_sync(gtk_widget_get_display(widget));
-    latencies.push_back(gdk_x11_get_server_time(gtk_widget_get_window(widget)) - form.LastKeyTime);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!(form.Text.size() > before && textOnScreen()) && std::chrono::steady_clock::now() < deadline) {
+      while (g_main_context_iteration(nullptr, FALSE)) {
+      }
+      g_usleep(200);
+    }
+    ASSERT_GT(form.Text.size(), before);
+    latencies.push_back(gdk_x11_get_server_time(window) - form.LastKeyTime);
   }
-  g_signal_handler_disconnect(gtk_widget_get_frame_clock(widget), handler);
   EXPECT_TRUE(WaitForStarted());
+  // The first press also loads the input method and renders its glyphs for the first time.
+  const std::uint32_t first = latencies.front();
+  latencies.erase(latencies.begin());
   std::sort(latencies.begin(), latencies.end());
-  std::printf("key press to pixels on screen: median %u ms, max %u ms over %zu presses\n",
-              latencies[latencies.size() / 2], latencies.back(), latencies.size());
+  std::printf("key press to pixels on screen: first press %u ms, then median %u ms, max %u ms over %zu presses\n",
+              first, latencies[latencies.size() / 2], latencies.back(), latencies.size());
   RecordProperty("KeyToPixelsMedianMs", static_cast<int>(latencies[latencies.size() / 2]));
 }
 
@@ -331,6 +351,9 @@ TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
   };
   if (platform::gtk::TWebView::HasEngine()) {
     EXPECT_TRUE(WaitUntil(paneIsGreen, std::chrono::seconds(20)));
+    // The form presenting its whole buffer again leaves the pane above it alone.
+    form.Repaint();
+    EXPECT_TRUE(paneIsGreen());
   } else {
     // The stand-in paints the title and address on a window-coloured pane over the form.
     EXPECT_TRUE(WaitUntil([&] {
