@@ -107,6 +107,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
 
 TGtkWindow::~TGtkWindow() {
   *FAlive = false;
+  if (FFlushSource != 0) g_source_remove(FFlushSource);
   FHost.WindowDestroyed(this);
   g_signal_handlers_disconnect_by_data(FIm, this);
   g_signal_handlers_disconnect_by_data(FArea, this);
@@ -250,12 +251,23 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, const gui::TRect& rect) {
   if (r.IsEmpty()) return;
   gtk_widget_queue_draw_area(FArea, r.Left, r.Top, r.Width(), r.Height());
   // The frame clock would hold the paint back to its next tick, adding up to a whole frame to
-  // every key press; once the window is up, the queued area is painted at once instead.
-  GdkWindow* window = gtk_widget_get_window(FArea);
-  if (FFirstFrameShown && window != nullptr && gtk_widget_is_drawable(FArea)) {
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gdk_window_process_updates(window, FALSE);
-    G_GNUC_END_IGNORE_DEPRECATIONS
+  // every key press. Once the window is up, what was presented while handling an event is
+  // painted as soon as that event is done: one paint however many areas it presented.
+  if (FFirstFrameShown && FFlushSource == 0) {
+    FFlushSource = g_idle_add_full(
+        G_PRIORITY_DEFAULT,
+        +[](gpointer data) -> gboolean {
+          auto* self = static_cast<TGtkWindow*>(data);
+          self->FFlushSource = 0;
+          GdkWindow* window = gtk_widget_get_window(self->FArea);
+          if (window != nullptr && gtk_widget_is_drawable(self->FArea)) {
+            G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+            gdk_window_process_updates(window, FALSE);
+            G_GNUC_END_IGNORE_DEPRECATIONS
+          }
+          return G_SOURCE_REMOVE;
+        },
+        this, nullptr);
   }
 }
 

@@ -93,6 +93,7 @@ private:
   bool FFramed = false;
   bool FFirstFrameShown = false;
   gui::TCursor FCursor = gui::crDefault;
+  unsigned FFlushSource = 0;
   std::vector<std::function<void()>> FAfterFirstFrame;
   // Handlers call into the form, which may destroy this window; they check this token afterwards.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
