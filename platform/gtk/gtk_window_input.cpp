@@ -39,7 +39,8 @@ gui::TPoint PointOf(double x, double y) {
 
 // The code of the key itself, whatever the shift state: the keyval without Shift, but with NumLock
 // so keypad keys are digits while it is on. Keys of a non-Latin group take their code from the
-// first group, where letters sit in the same places.
+// first group, where letters sit in the same places, or, on a layout without a Latin group, from
+// the key's place on the keyboard.
 int VirtualKeyOf(const GdkEventKey* event) {
   GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_window_get_display(event->window));
   const auto numLock = GdkModifierType(event->state & GDK_MOD2_MASK);
@@ -53,7 +54,8 @@ int VirtualKeyOf(const GdkEventKey* event) {
                                           nullptr, nullptr)) {
     if (const int code = VirtualKeyFromKeyval(keyval)) return code;
   }
-  return VirtualKeyFromKeyval(event->keyval);
+  if (const int code = VirtualKeyFromKeyval(event->keyval)) return code;
+  return VirtualKeyFromKeycode(event->hardware_keycode);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gdk/gdkkeysyms.h>
 
+#include <string_view>
 #include <utility>
 
 namespace platform::gtk {
@@ -47,6 +48,20 @@ int VirtualKeyFromKeyval(std::uint32_t keyval) {
   if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F24) return static_cast<int>(keyval - GDK_KEY_F1) + 112;
   for (const auto& [val, code] : kKeyTable)
     if (val == keyval) return code;
+  return 0;
+}
+
+int VirtualKeyFromKeycode(std::uint16_t keycode) {
+  // Rows of the keyboard as the X server numbers their keys, left to right.
+  struct TRow {
+    std::uint16_t First;
+    const char* Keys;
+  };
+  static constexpr TRow kRows[] = {{10, "1234567890"}, {24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+  for (const TRow& row : kRows) {
+    const std::string_view keys(row.Keys);
+    if (keycode >= row.First && keycode < row.First + keys.size()) return keys[keycode - row.First];
+  }
   return 0;
 }
 

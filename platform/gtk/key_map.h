@@ -12,6 +12,10 @@ namespace platform::gtk {
 // as keypad digits when NumLock is on); 0 when the key has no code the program knows.
 int VirtualKeyFromKeyval(std::uint32_t keyval);
 
+// The code of a letter or digit key by its place on the keyboard (X keycode of the usual evdev
+// keyboard), for layouts that have no Latin group at all; 0 for other keys.
+int VirtualKeyFromKeycode(std::uint16_t keycode);
+
 // The character a key press produces that no input method commits: control characters and the
 // keys Windows turns into characters (Enter 13, Ctrl+Enter 10, Backspace 8, Tab 9, Esc 27,
 // Ctrl+A..Ctrl+Z 1..26). `virtualKey` is the code from VirtualKeyFromKeyval, so Ctrl+letter works

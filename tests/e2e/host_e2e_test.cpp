@@ -201,14 +201,22 @@ TEST(GtkHost, CyrillicLayoutAndDeadKeysCommitTheirCharacters) {
   RunOk({"setxkbmap", "-layout", "ru"});
   RunOk({"xdotool", "type", "--delay", "20", "привет"});
   const bool typed = WaitUntil([&] { return form.Text.size() >= 6; });
+  // Ctrl+C on a layout without Latin letters is still Ctrl+C, found by the key's place.
+  form.Events.clear();
+  RunOk({"xdotool", "key", "ctrl+Cyrillic_es"});
+  const bool copied = WaitUntil([&] { return !form.Take(TRecordingForm::ekChar).empty(); });
   RunOk({"setxkbmap", "-layout", "us", "-variant", "intl"});
   Settle();
   RunOk({"xdotool", "key", "--delay", "20", "dead_acute", "e"});
   const bool composed = WaitUntil([&] { return form.Text.size() >= 7; });
   RunOk({"setxkbmap", "-layout", "us"});
   ASSERT_TRUE(typed);
+  ASSERT_TRUE(copied);
   ASSERT_TRUE(composed) << form.Text.size();
   EXPECT_EQ(form.Text, U"приветé");
+  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekChar)).front(), 3);
+  std::vector<int> keys = Codes(form.Take(TRecordingForm::ekKeyDown));
+  EXPECT_NE(std::find(keys.begin(), keys.end(), 67), keys.end());
 }
 
 TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
@@ -305,10 +313,39 @@ TEST(GtkHost, AModalWindowBlocksInputToItsOwner) {
   ASSERT_TRUE(WaitUntil([&] { return modal.Text == U"42"; }));
   EXPECT_TRUE(owner.Text.empty());
 
+  // Keys that reach the blocked owner (given the focus behind the window manager's back) are
+  // dropped too, not passed on to the modal window.
+  RunOk({"xdotool", "windowfocus", "--sync", ownerXid});
+  RunOk({"xdotool", "type", "--delay", "20", "7"});
+  Focus(modalXid);
+  RunOk({"xdotool", "type", "--delay", "20", "8"});
+  ASSERT_TRUE(WaitUntil([&] { return modal.Text.size() == 3; }));
+  EXPECT_EQ(modal.Text, U"428");
+  EXPECT_TRUE(owner.Text.empty());
+
   modal.Window().Hide();
   modal.Window().SetModal(false, nullptr);
   RunOk({"xdotool", "mousemove", "--window", ownerXid, "5", "5", "click", "1"});
   EXPECT_TRUE(WaitUntil([&] { return owner.Take(TRecordingForm::ekMouseUp).size() == 1; }));
+}
+
+TEST(GtkHost, TheApplicationChooserComesUpForKnownExtensionsOnly) {
+  auto choosers = [] {
+    int count = 0;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w != nullptr; w = w->next)
+      count += GTK_IS_APP_CHOOSER_DIALOG(w->data) && gtk_widget_get_visible(GTK_WIDGET(w->data));
+    g_list_free(windows);
+    return count;
+  };
+  EXPECT_FALSE(Host->OpenWithChooser(".nosuchextension"));
+  ASSERT_TRUE(Host->OpenWithChooser(".htm"));
+  EXPECT_TRUE(WaitUntil([&] { return choosers() == 1; }));
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* w = windows; w != nullptr; w = w->next)
+    if (GTK_IS_APP_CHOOSER_DIALOG(w->data)) gtk_dialog_response(GTK_DIALOG(w->data), GTK_RESPONSE_CANCEL);
+  g_list_free(windows);
+  EXPECT_TRUE(WaitUntil([&] { return choosers() == 0; }));
 }
 
 TEST(GtkHost, ClipboardTextRoundTrips) {

@@ -38,6 +38,17 @@ TEST(KeyMap, EditingAndFunctionKeys) {
   EXPECT_EQ(VirtualKeyFromKeyval(GDK_KEY_Cyrillic_a), 0);
 }
 
+TEST(KeyMap, LetterAndDigitKeysByTheirPlace) {
+  EXPECT_EQ(VirtualKeyFromKeycode(10), '1');
+  EXPECT_EQ(VirtualKeyFromKeycode(19), '0');
+  EXPECT_EQ(VirtualKeyFromKeycode(24), 'Q');
+  EXPECT_EQ(VirtualKeyFromKeycode(38), 'A');
+  EXPECT_EQ(VirtualKeyFromKeycode(54), 'C');
+  EXPECT_EQ(VirtualKeyFromKeycode(58), 'M');
+  for (std::uint16_t other : {9, 20, 23, 34, 37, 47, 51, 59, 65})
+    EXPECT_EQ(VirtualKeyFromKeycode(other), 0) << other;
+}
+
 TEST(KeyMap, ControlCharacters) {
   EXPECT_EQ(ControlCharacter(65, true, false), 1u);
   EXPECT_EQ(ControlCharacter('C', true, false), 3u);
