@@ -123,7 +123,8 @@ TEST(WindowStats, MinimaAreTrueEvenBeyondAMillionPerNumber) {
   // With a very long history every count can pass one million; the smallest must still be found.
   Spins spins(37u * 1'000'001u + 5u);
   for (std::size_t i = 0; i < spins.size(); ++i) spins[i] = static_cast<std::int32_t>(i % 37);
-  const TWindowCounts& all = W(ComputeStatistics(spins), SpinWindow::All);
+  const TSpinStatistics statistics = ComputeStatistics(spins);
+  const TWindowCounts& all = statistics[SpinWindow::All];
   EXPECT_EQ(all.NumberMinimum, 1'000'001);
   EXPECT_EQ(all.Numbers[36], 1'000'001);
   EXPECT_EQ(all.Numbers[0], 1'000'002);
