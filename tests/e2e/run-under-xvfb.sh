@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command under a private X server (Xvfb) with a window manager (openbox) and always stops
 # both afterwards. The X server picks a free display number itself, so this also works while
-# another X server runs. Usage: run-under-xvfb.sh COMMAND [ARGS...]; exits with the command's status.
+# another X server runs. Usage: run-under-xvfb.sh COMMAND [ARGS...]; exits with the command's status
+# (124 when it ran longer than SPINTRAK_E2E_TIMEOUT seconds, 150 by default).
 set -u
 
 if [ $# -lt 1 ]; then
@@ -61,4 +62,6 @@ if ! wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window i
   exit 1
 fi
 
-"$@"
+# The command gets a time limit of its own, shorter than the test runner's, so that a hung test
+# still ends here and the X server and window manager are stopped, not left behind.
+timeout --kill-after=10 "${SPINTRAK_E2E_TIMEOUT:-150}" "$@"
