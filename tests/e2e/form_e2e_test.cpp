@@ -117,6 +117,15 @@ TEST_F(FormE2E, OpensCentredAtItsClientSizeShowingItsBackBuffer) {
   EXPECT_NEAR(g.Left + g.Width / 2, screen.Width / 2, 8);
   EXPECT_NEAR(g.Top + g.Height / 2, screen.Height / 2, 30);
 
+  // No close box, menu, minimise or maximise: the window manager hints offer none of them.
+  const std::string hints = RunOk({"xprop", "-id", Xid_, "_MOTIF_WM_HINTS"});
+  unsigned flags = 0, functions = 0, decorations = 0;
+  ASSERT_EQ(std::sscanf(hints.c_str() + std::min(hints.find('='), hints.size()), "= %x, %x, %x", &flags, &functions,
+                        &decorations), 3)
+      << hints;
+  EXPECT_EQ(functions & 0x39u, 0u) << "all, minimise, maximise or close offered: " << hints;
+  EXPECT_EQ(decorations & 0x71u, 0u) << "all, menu, minimise or maximise shown: " << hints;
+
   const std::string png = TempDir() + "/form.png";
   long difference = -1;
   EXPECT_TRUE(WaitUntil([&] {
