@@ -348,6 +348,35 @@ TEST(GtkHost, TheApplicationChooserComesUpForKnownExtensionsOnly) {
   EXPECT_TRUE(WaitUntil([&] { return choosers() == 0; }));
 }
 
+TEST(GtkHost, AUserResizeReachesTheFormAndItsNewPixelsAreShown) {
+  TRecordingForm form(*Host, Params(300, 200, "Spintrak e2e resize"));
+  ShowAndWait(form);
+  const std::string xid = XidOf(form);
+  RunOk({"xdotool", "windowsize", "--sync", xid, "360", "240"});
+  ASSERT_TRUE(WaitUntil([&] { return form.Resized == gui::TSize{360, 240}; }));
+  EXPECT_EQ(form.Buffer().Width(), 360);
+  const std::string png = TempDir() + "/resized.png";
+  form.Buffer().SaveToFile(png);
+  EXPECT_TRUE(WaitUntil([&] {
+    Settle();
+    return ScreenDifference(xid, png) == 0;
+  }));
+}
+
+TEST(GtkHost, TimersTickUntilStopped) {
+  int ticks = 0;
+  gui::THost::TTimerId id = 0;
+  id = Host->StartTimer(10, [&] {
+    if (++ticks == 3) Host->StopTimer(id);  // stopping from its own tick
+  });
+  ASSERT_NE(id, 0u);
+  EXPECT_TRUE(WaitUntil([&] { return ticks == 3; }));
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(60);
+  WaitUntil([&] { return std::chrono::steady_clock::now() > until; });
+  EXPECT_EQ(ticks, 3);
+  Host->StopTimer(id);  // a second stop is harmless
+}
+
 TEST(GtkHost, ClipboardTextRoundTrips) {
   TRecordingForm form(*Host, Params(100, 100, "Spintrak e2e clipboard"));
   ShowAndWait(form);

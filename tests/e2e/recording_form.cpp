@@ -81,6 +81,7 @@ void TRecordingForm::HostChar(char32_t ch) {
 }
 
 void TRecordingForm::HostResized(int clientWidth, int clientHeight) {
+  Resized = {clientWidth, clientHeight};
   FBuffer.SetSize(clientWidth, clientHeight);
   Repaint();
 }

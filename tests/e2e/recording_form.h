@@ -31,6 +31,7 @@ public:
   std::vector<TEvent> Events;
   std::u32string Text;
   int Leaves = 0;
+  gui::TSize Resized;
   bool Focused = false;
   // The X server's time stamp of the last key press.
   std::uint32_t LastKeyTime = 0;
