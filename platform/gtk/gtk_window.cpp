@@ -134,7 +134,8 @@ void TGtkWindow::ApplyBorderHints() {
   if (FIcons.Contains(gui::biSystemMenu)) {
     functions |= GDK_FUNC_CLOSE;
     decorations |= GDK_DECOR_MENU;
-    if (FIcons.Contains(gui::biMinimize)) {
+    // A dialog frame never offers minimising, whatever icons the form asks for.
+    if (FIcons.Contains(gui::biMinimize) && FBorderStyle != gui::bsDialog) {
       functions |= GDK_FUNC_MINIMIZE;
       decorations |= GDK_DECOR_MINIMIZE;
     }
