@@ -168,6 +168,9 @@ void TForm::HostKeyDown(std::uint16_t key, TShiftState shift) {
 
 void TForm::HostKeyUp(std::uint16_t key, TShiftState shift) {
   Guarded([&] {
+    // The character of a key comes before its release: whatever follows is text of its own
+    // (an input method's, say) and must not be swallowed for a key the dialog stage took.
+    FSuppressChar = false;
     FKeyShift = shift;
     if (!AcceptsInput()) return;
     TWinControl* target = FocusedControl() ? FocusedControl() : this;

@@ -141,11 +141,10 @@ void THeadlessHost::AdvanceClock(std::uint32_t ms) {
 bool THeadlessHost::AnswerModal() {
   gui::TForm* modal = gui::Application ? gui::Application->ModalForm() : nullptr;
   if (!modal) return false;
-  std::erase_if(FAnswered, [](const auto& a) { return !a.second; });
-  bool answered = false;
-  for (const auto& a : FAnswered) answered = answered || a.first == modal;
+  const gui::THostWindow* window = modal->HostWindow();
+  const bool answered = std::find(FAnswered.begin(), FAnswered.end(), window) != FAnswered.end();
   if (OnModal && !answered) {
-    FAnswered.emplace_back(modal, modal->Watch());
+    FAnswered.push_back(window);
     auto answer = OnModal;
     answer(*modal);
     return true;
@@ -153,6 +152,13 @@ bool THeadlessHost::AnswerModal() {
   ++FUnansweredModals;
   modal->HostCloseRequest();
   return true;
+}
+
+void THeadlessHost::ModalEnded(const THeadlessWindow* window) { std::erase(FAnswered, window); }
+
+void THeadlessHost::WindowDestroyed(THeadlessWindow* window) {
+  FWindows.erase(window);
+  ModalEnded(window);
 }
 
 bool THeadlessHost::ProcessEvents(bool wait) {

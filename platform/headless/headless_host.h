@@ -13,7 +13,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "gui/controls/alive_token.h"
 #include "gui/graphics/color.h"
 #include "gui/graphics/geometry.h"
 #include "gui/host.h"
@@ -107,7 +106,9 @@ class THeadlessHost : public gui::THost {
 
   // Bookkeeping by the windows and web views.
   void WindowCreated(THeadlessWindow* window) { FWindows.insert(window); }
-  void WindowDestroyed(THeadlessWindow* window) { FWindows.erase(window); }
+  void WindowDestroyed(THeadlessWindow* window);
+  // A window's modal loop ended: the next time it is shown modally it is a new question.
+  void ModalEnded(const THeadlessWindow* window);
   void RecordNavigation(const std::string& uri) { FNavigations.push_back(uri); }
 
  private:
@@ -142,7 +143,7 @@ class THeadlessHost : public gui::THost {
   TTimerId FNextTimer = 1;
   std::uint64_t FClock = 1000;  // wide, so that timers keep their order across a wrap of TickCount
   std::uint32_t FNow = 1000;
-  std::vector<std::pair<const gui::TForm*, gui::TAliveToken::TWatch>> FAnswered;
+  std::vector<const gui::THostWindow*> FAnswered;  // modal windows whose question was put to OnModal
   gui::TSize FScreen{1280, 1024};
   std::uint32_t FDoubleClickTime = 500;
   int FDoubleClickDistance = 4;

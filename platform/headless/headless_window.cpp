@@ -34,6 +34,7 @@ void THeadlessWindow::SetTopMost(bool topMost) {
 }
 
 void THeadlessWindow::SetModal(bool modal, gui::THostWindow* owner) {
+  if (FModal && !modal) FHost.ModalEnded(this);
   FModal = modal;
   FOwner = owner;
 }

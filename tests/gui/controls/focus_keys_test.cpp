@@ -83,6 +83,17 @@ TEST_F(FocusKeysTest, ArrowsGoToAFieldThatWantsThemAndMoveFocusFromOneThatDoesNo
   EXPECT_EQ(Form->FocusedControl(), b2);
 }
 
+TEST_F(FocusKeysTest, TextWithoutAKeyAfterAnArrowTakenByTheDialogStageIsTyped) {
+  auto* b1 = new TTestButton(Form, Form, "B1", {0, 0, 50, 20});
+  auto* edit = new TTestEdit(Form, Form, "Edit", {0, 30, 80, 20});
+  Show();
+  ASSERT_EQ(Form->FocusedControl(), b1);
+  PressKey(Host, *Form, VK_DOWN);  // moves the focus and gives no character
+  ASSERT_EQ(Form->FocusedControl(), edit);
+  TypeText(Host, *Form, "\xD0\xB6");  // Cyrillic zhe from an input method, no key of its own
+  EXPECT_EQ(edit->Text, "\xE6");
+}
+
 TEST_F(FocusKeysTest, TabCharacterIsNotTypedIntoTheFieldThatReceivedTheFocus) {
   new TTestButton(Form, Form, "B1", {0, 0, 50, 20});
   auto* edit = new TTestEdit(Form, Form, "Edit", {0, 30, 80, 20});

@@ -88,6 +88,20 @@ TEST_F(FormsTest, ModalLoopIsGuardedAgainstReentry) {
   EXPECT_EQ(App.ModalForm(), nullptr);
 }
 
+TEST_F(FormsTest, AFormShownModallyAgainIsAnsweredAgain) {
+  Show();
+  int answers = 0;
+  Host.OnModal = [&](TForm& modal) {
+    ++answers;
+    Click(Host, modal, "OK");
+  };
+  EXPECT_EQ(Dialog->ShowModal(), mrOk);
+  EXPECT_EQ(Dialog->ShowModal(), mrOk) << "the same window shown a second time is a new question";
+  EXPECT_EQ(answers, 2);
+  EXPECT_EQ(Host.UnansweredModals(), 0);
+  EXPECT_EQ(MainActivations, 3);
+}
+
 TEST_F(FormsTest, AResultSetWhileShowingEndsTheModalLoopWithoutWaiting) {
   Show();
   Dialog->OnShow = [&](TComponent*) { Dialog->SetModalResult(mrYes); };

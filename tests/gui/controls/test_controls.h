@@ -107,7 +107,7 @@ class TTestEdit : public TCustomControl {
     TCustomControl::KeyPress(key);  // OnKeyPress first, then the field's own handling
     if (!alive) return;
     if (Log) Log->push_back(Name() + ".KeyPress " + std::to_string(static_cast<unsigned char>(key)));
-    if (key >= 32) Text += key;
+    if (static_cast<unsigned char>(key) >= 32) Text += key;
   }
   void DoEnter() override {
     if (Log) Log->push_back(Name() + ".Enter");
