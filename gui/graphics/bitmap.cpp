@@ -5,8 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/graphics_error.h"
@@ -16,6 +14,8 @@ namespace {
 
 // Keeps a corrupt or hostile header from asking for gigabytes.
 constexpr std::uint64_t MaxPixels = std::uint64_t(1) << 26;
+// No picture of ours comes near this; it stops an endless source (a device, a pipe) early.
+constexpr std::size_t MaxFileBytes = std::size_t(1) << 28;
 
 }  // namespace
 
@@ -107,10 +107,23 @@ TCanvas& TBitmap::Canvas() {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EGraphicsError("cannot open image \"" + path + "\": " + std::strerror(errno));
-  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw EGraphicsError("cannot read image \"" + path + "\": " + std::strerror(errno));
+  // Plain stdio: a path that opens but cannot be read (a folder, an I/O error) must come back as
+  // our error with its reason, not as a stream exception.
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw EGraphicsError("cannot open image \"" + path + "\": " + std::strerror(errno));
+  std::vector<std::uint8_t> data;
+  std::uint8_t chunk[65536];
+  std::size_t n = 0;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+    data.insert(data.end(), chunk, chunk + n);
+    if (data.size() > MaxFileBytes) {
+      std::fclose(f);
+      throw EGraphicsError("cannot load image \"" + path + "\": the file is too large");
+    }
+  }
+  const int err = std::ferror(f) ? (errno != 0 ? errno : EIO) : 0;
+  std::fclose(f);
+  if (err != 0) throw EGraphicsError("cannot read image \"" + path + "\": " + std::strerror(err));
   LoadPng(data.data(), data.size(), "image \"" + path + "\"");
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/debug_png.h"
@@ -101,6 +102,35 @@ TEST(Bitmap, BadFilesThrowNamingTheFileAndKeepTheBitmap) {
 
   EXPECT_THROW(b.SaveToFile("/nonexistent-dir/x.png"), EGraphicsError);
   EXPECT_THROW(TBitmap().SaveToFile(TempPath("empty.png")), EGraphicsError);
+}
+
+TEST(Bitmap, AFolderOrDamagedBytesGiveOurErrorNeverACrash) {
+  TBitmap b(2, 2, clRed);
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  try {
+    b.LoadFromFile(folder);
+    FAIL() << "no exception";
+  } catch (const EGraphicsError& e) {
+    EXPECT_NE(std::string(e.what()).find(folder), std::string::npos) << e.what();
+  }
+  // Damaged copies of a good PNG either load or throw our error; the bitmap survives a failure.
+  TBitmap source(17, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 17; ++x) source.SetPixel(x, y, RGB(std::uint8_t(x * 13), std::uint8_t(y * 29), 99));
+  const std::vector<std::uint8_t> good = source.SaveToMemory();
+  std::mt19937 random(7);
+  for (int i = 0; i < 2000; ++i) {
+    std::vector<std::uint8_t> bad = good;
+    for (int k = 0; k < 3; ++k) bad[random() % bad.size()] = std::uint8_t(random());
+    if (i % 4 == 0) bad.resize(random() % bad.size());
+    try {
+      b.LoadFromMemory(bad);
+      b = TBitmap(2, 2, clRed);
+    } catch (const EGraphicsError&) {
+      ASSERT_EQ(b.Width(), 2);
+      ASSERT_EQ(b.GetPixel(1, 1), clRed);
+    }
+  }
 }
 
 TEST(Bitmap, DebugPngWritesEvenAnEmptyBitmap) {
