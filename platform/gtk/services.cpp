@@ -46,7 +46,9 @@ std::optional<std::string> GetClipboardText() {
   GtkClipboard* clipboard = DefaultClipboard();
   if (clipboard == nullptr) return std::nullopt;
   gchar* text = gtk_clipboard_wait_for_text(clipboard);
-  if (text == nullptr) return std::nullopt;
+  // No owner, or one without text (nothing copied yet, or its program has exited): an empty
+  // clipboard, which a paste takes as nothing to insert rather than as a failure.
+  if (text == nullptr) return std::string();
   std::string result(text);
   g_free(text);
   return result;
