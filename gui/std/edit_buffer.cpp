@@ -43,6 +43,9 @@ bool TEditBuffer::ReplaceSel(std::string_view text, int maxLength, bool typing) 
   const int start = SelStart(), length = SelLength();
   if (maxLength > 0) {
     const int room = std::max(0, maxLength - (Length() - length));
+    // No room at all (a longer text set by the program): keep the selection rather than
+    // replacing it by nothing.
+    if (room == 0 && !text.empty()) return false;
     if (static_cast<int>(text.size()) > room) text = text.substr(0, std::size_t(room));
   }
   if (text.empty() && length == 0) return false;

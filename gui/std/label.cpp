@@ -130,7 +130,7 @@ void TLabel::Loaded() {
 
 bool TLabel::DialogChar(char ch, TShiftState shift) {
   TWinControl* target = FocusControl();
-  if (target && FShowAccelChar && Visible() && IsAccel(ch, Caption()) && target->CanFocus()) {
+  if (target && FShowAccelChar && Visible() && Enabled() && IsAccel(ch, Caption()) && target->CanFocus()) {
     target->SetFocus();
     return true;
   }

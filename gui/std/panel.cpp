@@ -89,7 +89,7 @@ void TPanel::Paint() {
   static constexpr unsigned Align[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
   canvas.Brush.Style = bsClear;
   TRect text = r;
-  DrawText(canvas, Caption(), text, DT_VCENTER | DT_SINGLELINE | Align[FAlignment]);
+  DrawText(canvas, Caption(), text, DT_EXPANDTABS | DT_VCENTER | DT_SINGLELINE | Align[FAlignment]);
 }
 
 void TPanel::TextChanged() { Invalidate(); }

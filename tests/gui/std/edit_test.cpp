@@ -148,6 +148,10 @@ TEST_F(EditTest, MaxLengthLimitsTypingAndPasteButNotTheProgram) {
   EXPECT_EQ(Changes, 6);
   Edit->SetText("longer than five");
   EXPECT_EQ(Edit->Text(), "longer than five");
+  // Over the limit a typed character has no room: the selection it would replace stays.
+  Key(VK_RIGHT, ssShift);
+  Type("X");
+  EXPECT_EQ(State(), "[l]onger than five");
 }
 
 TEST_F(EditTest, ReadOnlyAndDisabledEntries) {

@@ -101,6 +101,11 @@ TEST_F(LabelTest, AcceleratorFocusesItsControlAndForgetsAFreedOne) {
   EXPECT_TRUE(target->Focused());
   EXPECT_EQ(clicks, 0) << "the label moves the focus, it does not click";
   first->SetFocus();
+  l->SetEnabled(false);
+  Host.Char(*Form, U'n');
+  Host.RunUntilIdle();
+  EXPECT_TRUE(first->Focused()) << "a disabled label's accelerator does nothing";
+  l->SetEnabled(true);
   delete target;
   EXPECT_EQ(l->FocusControl(), nullptr);
   Host.Char(*Form, U'n');
