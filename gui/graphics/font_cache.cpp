@@ -97,7 +97,7 @@ struct TFontCache::TImpl {
                  [](const TBitmapStrike& s) { return s.Charset == 204; });
     if (cyrillic.empty()) return std::nullopt;
     // The largest strike not taller than asked for, else the smallest: bitmap faces never grow.
-    const int wanted = height < 0 ? -height : height == 0 ? 11 : height;
+    const std::int64_t wanted = height < 0 ? -std::int64_t(height) : height == 0 ? 11 : height;
     auto size = [&](const TBitmapStrike& s) { return height < 0 || height == 0 ? s.CharHeight : s.CellHeight; };
     std::sort(cyrillic.begin(), cyrillic.end(),
               [&](const TBitmapStrike& a, const TBitmapStrike& b) { return size(a) < size(b); });

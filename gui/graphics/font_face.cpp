@@ -64,13 +64,17 @@ TVerticalUnits UnitsOf(FT_Face face) {
   return u;
 }
 
+// Far beyond any caption of ours; each cached glyph of a bigger size would cost megabytes.
+constexpr std::int64_t MaxPpem = 1024;
+
 // Pixels per em for a requested height: negative is the character height (the em), positive the
 // cell height (ascent + descent); 0 takes the dialog font's size.
 int PpemFor(FT_Face face, int height) {
-  if (height < 0) return std::min(-height, 4096);
+  if (height < 0) return int(std::min(-std::int64_t(height), MaxPpem));
   if (height == 0) return 11;
   const TVerticalUnits u = UnitsOf(face);
-  return std::clamp(int(std::lround(double(height) * u.UnitsPerEm / (u.Ascent + u.Descent))), 1, 4096);
+  return int(std::clamp<std::int64_t>(std::llround(double(height) * u.UnitsPerEm / (u.Ascent + u.Descent)), 1,
+                                      MaxPpem));
 }
 
 void SizeFace(FT_Face face, int ppem) {

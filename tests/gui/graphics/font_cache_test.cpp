@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "gui/graphics/canvas.h"
@@ -119,6 +120,15 @@ TEST(FontCache, CharactersMissingFromAFaceComeFromAFallback) {
   EXPECT_NE(tahoma.FamilyOf(0x80), "Tahoma");
   EXPECT_FALSE(tahoma.Glyph(0x80).Coverage.empty());
   EXPECT_EQ(tahoma.FamilyOf('A'), "Tahoma");
+}
+
+TEST(FontCache, HeightsAtTheEndsOfTheIntegerRangeGiveAUsableFace) {
+  for (const char* name : {"MS Sans Serif", "DejaVu Sans"})
+    for (int height : {INT_MIN, INT_MAX}) {
+      const TFontMetrics m = TFontCache::Instance().Face(MakeFont(name, height)).Metrics();
+      EXPECT_GT(m.Height, 0) << name << " " << height;
+      EXPECT_LE(m.Height, 2000) << name << " " << height;
+    }
 }
 
 TEST(FontCache, NoFontsAtAllIsAClearError) {
