@@ -1,6 +1,7 @@
 #include "platform/headless/headless_host.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "gui/controls/application.h"
@@ -146,12 +147,29 @@ bool THeadlessHost::AnswerModal() {
   if (OnModal && !answered) {
     FAnswered.push_back(window);
     auto answer = OnModal;
-    answer(*modal);
-    return true;
+    auto alive = modal->Watch();
+    const std::string name = modal->Name();
+    try {
+      answer(*modal);
+      return true;
+    } catch (const std::exception& e) {
+      RecordAnswerError(name, e.what());
+    } catch (...) {
+      RecordAnswerError(name, "unknown error");
+    }
+    // Left to the application's error report, the error would open a modal report that the same
+    // callback answers with the same error, without end.
+    if (!alive || gui::Application->ModalForm() != modal) return true;
   }
   ++FUnansweredModals;
   modal->HostCloseRequest();
   return true;
+}
+
+void THeadlessHost::RecordAnswerError(const std::string& form, const std::string& message) {
+  FAnswerErrors.push_back(message);
+  std::fprintf(stderr, "headless host: answering modal form '%s' failed: %s\n", form.c_str(),
+               message.c_str());
 }
 
 void THeadlessHost::ModalEnded(const THeadlessWindow* window) { std::erase(FAnswered, window); }

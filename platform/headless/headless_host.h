@@ -73,6 +73,9 @@ class THeadlessHost : public gui::THost {
   // (result 2) and counted.
   std::function<void(gui::TForm&)> OnModal;
   int UnansweredModals() const { return FUnansweredModals; }
+  // Errors thrown by OnModal. Such an error is a fault of the test script, not of the program:
+  // it is kept here (and written to stderr), and the form is closed as an unanswered one.
+  const std::vector<std::string>& AnswerErrors() const { return FAnswerErrors; }
   // Whether the application was told to end because it waited with nothing left to happen.
   bool RanOutOfInput() const { return FRanOutOfInput; }
 
@@ -136,6 +139,7 @@ class THeadlessHost : public gui::THost {
   void Dispatch(const TEvent& event);
   bool FireDueTimer(std::uint64_t now);
   bool AnswerModal();
+  void RecordAnswerError(const std::string& form, const std::string& message);
 
   std::deque<TEvent> FQueue;
   std::unordered_set<THeadlessWindow*> FWindows;
@@ -154,6 +158,7 @@ class THeadlessHost : public gui::THost {
   std::vector<std::string> FOpenedUris;
   std::vector<std::string> FChooserRequests;
   std::vector<std::string> FNavigations;
+  std::vector<std::string> FAnswerErrors;
 };
 
 }  // namespace platform::headless

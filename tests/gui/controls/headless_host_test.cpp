@@ -78,6 +78,24 @@ TEST_F(HeadlessHostTest, InputForAFormThatWasNeverShownIsRefusedClearly) {
   EXPECT_THROW(FindControl(*Form, "Missing"), std::logic_error);
 }
 
+TEST_F(HeadlessHostTest, AFailingModalAnswerIsRecordedAndClosesTheFormInsteadOfLooping) {
+  App.OnShowErrorReport = nullptr;  // the built-in report is itself a modal form
+  int calls = 0;
+  Host.OnModal = [&](TForm&) {
+    ++calls;
+    throw std::logic_error("no control named 'Yes' on form 'Dialog'");
+  };
+  Show();
+  auto* dialog = App.CreateForm<TForm>();
+  dialog->SetName("Dialog");
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(calls, 1);
+  ASSERT_EQ(Host.AnswerErrors().size(), 1u);
+  EXPECT_NE(Host.AnswerErrors()[0].find("no control named 'Yes'"), std::string::npos);
+  EXPECT_EQ(App.ErrorReportCount(), 0) << "a fault of the test script is not the program's error";
+  EXPECT_EQ(App.ModalForm(), nullptr);
+}
+
 TEST_F(HeadlessHostTest, CharactersOfKeysFollowTheClassicKeyboard) {
   EXPECT_EQ(CharOfKey(VK_RETURN, {}), 13u);
   EXPECT_EQ(CharOfKey(VK_RETURN, ssCtrl), 10u);
