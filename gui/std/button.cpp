@@ -52,9 +52,9 @@ bool TButton::DialogChar(char ch, TShiftState shift) {
 
 void TButton::FocusChanged(TControl* focused) {
   TCustomControl::FocusChanged(focused);
-  // The default frame moves to a focused button and back to the Default one.
-  const bool shown = ActiveDefault();
-  if (shown != FShownDefault) Invalidate();
+  // The default frame moves to a focused button and back to the Default one; the focus box
+  // comes and goes with the focus, also on a button that keeps its frame.
+  if (ActiveDefault() != FShownDefault || Focused() != FShownFocused) Invalidate();
 }
 
 // Mouse and Space, as one table:
@@ -137,6 +137,7 @@ void TButton::Paint() {
   TCanvas& canvas = Canvas();
   const bool pressed = Pressed();
   FShownDefault = ActiveDefault();
+  FShownFocused = Focused();
   TRect r = ClientRect();
   canvas.Brush.Style = bsSolid;
   if (FShownDefault) {

@@ -53,6 +53,7 @@ class TButton : public TCustomControl {
   bool FMouseInside = false;  // the pointer is inside while FMouseDown
   bool FSpaceDown = false;
   bool FShownDefault = false;
+  bool FShownFocused = false;
 };
 
 }  // namespace gui

@@ -47,6 +47,7 @@ TEST_F(MessageDialogTest, ConfirmationIsAnsweredByButtonsKeysAndTheCloseBox) {
     EXPECT_TRUE(yes->Default() && !yes->Cancel());
     EXPECT_TRUE(no->Cancel() && !no->Default());
     EXPECT_TRUE(yes->Focused()) << "the first button holds the initial focus";
+    EXPECT_EQ(Host.Pixel(form, yes->Left() + 3, yes->Top() + 3), ColorToRGB(clBlack)) << "Yes shows its focus box";
     EXPECT_EQ(form.Button(dbOK), nullptr);
     const TPoint pos = Host.WindowOf(form).Position();
     EXPECT_NEAR(pos.X, (Host.ScreenSize().Width - form.Width()) / 2, 1) << "centred on the screen";

@@ -120,6 +120,8 @@ TEST_F(PromptTest, TabOrderIsEntryOkCancelAndFocusedButtonsTakeEnterAndSpace) {
               TypeText(Host, form, "9");
               Tab(Host, form);
               EXPECT_TRUE(form.OkButton()->Focused());
+              const TButton& ok = *form.OkButton();
+              EXPECT_EQ(Host.Pixel(form, ok.Left() + 3, ok.Top() + 3), ColorToRGB(clBlack)) << "OK shows its focus box";
               Tab(Host, form);
               EXPECT_TRUE(form.CancelButton()->Focused());
               PressKey(Host, form, VK_RETURN);
