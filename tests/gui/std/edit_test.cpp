@@ -265,7 +265,7 @@ TEST_F(EditTest, LongTextScrollsToKeepTheCaretVisibleAndAlignmentPlacesShortText
   EXPECT_EQ(Edit->CaretPos().X, width - 1);
 }
 
-// Digits only, the way a derived field filters keys.
+// Digits only, the way a derived field filters keys, with a frame of its own in the border band.
 class TDigitsEdit : public TCustomEdit {
  public:
   using TCustomEdit::TCustomEdit;
@@ -275,6 +275,10 @@ class TDigitsEdit : public TCustomEdit {
   void FilterKeyPress(char& key) override {
     Log += std::string("F") + key;
     if (key < '0' || key > '9') key = 0;
+  }
+  void NCPaint() override {
+    Canvas().Brush.Color = clRed;
+    Canvas().FillRect({0, 0, Width(), Height()});
   }
 };
 
@@ -291,6 +295,11 @@ TEST_F(EditTest, ADerivedEntryFiltersAfterOnKeyPressAndBeforeTyping) {
   Type("1ao");
   EXPECT_EQ(digits->Text(), "10");
   EXPECT_EQ(digits->Log, "E1F1EaFaEoF0");
+  // The band is painted in window coordinates and the text area never over it.
+  const int w = digits->Width(), h = digits->Height();
+  for (const TPoint p : {TPoint{0, 0}, TPoint{1, 1}, TPoint{w - 2, 3}, TPoint{w - 1, h - 1}, TPoint{3, h - 2}})
+    EXPECT_EQ(Px(*digits, p.X, p.Y), Rgb(clRed)) << p.X << "," << p.Y;
+  EXPECT_EQ(Px(*digits, w - 3, 2), Rgb(clWindow));
 }
 
 }  // namespace
