@@ -112,10 +112,33 @@ void TrimTrailingBlanks(TTextLine& line) {
   std::erase_if(line.Underlined, [&](int u) { return std::size_t(u) >= line.Text.size(); });
 }
 
+namespace {
+
+// The largest k in [0, limit] for which fits(k) holds, else 0. A head that fits stays fitting when
+// it is shortened (prefix widths only grow, tab stops included), so a binary search finds it; long
+// texts are not measured once per dropped character.
+template <typename Fn>
+std::size_t LongestFitting(std::size_t limit, Fn&& fits) {
+  std::size_t lo = 0, hi = limit;
+  while (lo < hi) {
+    const std::size_t mid = lo + (hi - lo + 1) / 2;
+    if (fits(mid))
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
+}  // namespace
+
 bool EndEllipsis(TTextLine& line, const TTextMeasure& measure, int width) {
   if (measure.Width(line.Text) <= width) return false;
-  std::string head = line.Text;
-  while (!head.empty() && measure.Width(head + "...") > width) head.pop_back();
+  const std::string_view text = line.Text;
+  const std::size_t keep = LongestFitting(text.empty() ? 0 : text.size() - 1, [&](std::size_t k) {
+    return measure.Width(std::string(text.substr(0, k)) + "...") <= width;
+  });
+  const std::string head(text.substr(0, keep));
   line.Text = head + "...";
   std::erase_if(line.Underlined, [&](int u) { return std::size_t(u) >= head.size(); });
   return true;
@@ -126,8 +149,10 @@ bool PathEllipsis(TTextLine& line, const TTextMeasure& measure, int width) {
   const std::size_t sep = line.Text.find_last_of("\\/");
   if (sep == std::string::npos) return false;
   const std::string tail = line.Text.substr(sep);
-  std::string head = line.Text.substr(0, sep);
-  while (!head.empty() && measure.Width(head + "..." + tail) > width) head.pop_back();
+  const std::size_t keep = LongestFitting(sep, [&](std::size_t k) {
+    return measure.Width(line.Text.substr(0, k) + "..." + tail) <= width;
+  });
+  const std::string head = line.Text.substr(0, keep);
   std::vector<int> underlined;
   for (int u : line.Underlined) {
     if (std::size_t(u) < head.size())

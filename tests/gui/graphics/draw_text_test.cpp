@@ -147,6 +147,29 @@ TEST_F(DrawTextTest, PathEllipsisKeepsTheLastComponent) {
   EXPECT_TRUE(PixelMapEqual(expect));
 }
 
+TEST_F(DrawTextTest, EllipsesKeepTheLongestHeadThatFitsAlsoAfterTabs) {
+  const unsigned flags = DT_SINGLELINE | DT_EXPANDTABS;
+  auto calc = [&](const std::string& s, unsigned f, int width) {
+    TRect r{0, 0, width, 0};
+    DrawText(Canvas, s, r, f | flags | DT_CALCRECT);
+    return r.Width();
+  };
+  const std::string text = "ab	cd efgh	ij klmnop";
+  const std::string path = "ab	cd/ef	gh/ijk	l.htm";
+  for (int width = calc(text, 0, 0) - 1; width > 0; width -= 7) {
+    std::size_t n = text.size();
+    while (n > 0 && calc(text.substr(0, n) + "...", 0, 0) > width) --n;
+    EXPECT_EQ(calc(text, DT_END_ELLIPSIS, width), calc(text.substr(0, n) + "...", 0, 0)) << width;
+  }
+  const std::size_t sep = path.rfind('/');
+  for (int width = calc(path, 0, 0) - 1; width > 0; width -= 5) {
+    std::size_t n = sep;
+    while (n > 0 && calc(path.substr(0, n) + "..." + path.substr(sep), 0, 0) > width) --n;
+    EXPECT_EQ(calc(path, DT_PATH_ELLIPSIS, width), calc(path.substr(0, n) + "..." + path.substr(sep), 0, 0))
+        << width;
+  }
+}
+
 TEST_F(DrawTextTest, CentredLinesAreEachCentredOnTheWiderLine) {
   const std::string text = "Ab\r\nAbcdefgh";
   TRect r{0, 0, 0, 0};
