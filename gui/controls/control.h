@@ -96,6 +96,8 @@ class TControl : public TComponent {
 
   virtual void Click();
   virtual void DblClick();
+  // The press in progress was cut off (another window took the input): its release clicks nothing.
+  virtual void CancelPress() { FClicked = false; }
 
   // The form's router calls these; a control acts on them through the virtual handlers below.
   void RouteMouseDown(TMouseButton button, TShiftState shift, TPoint pos);

@@ -1,5 +1,7 @@
 #include "gui/controls/form.h"
 
+#include <utility>
+
 #include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
 #include "gui/graphics/text.h"
@@ -264,8 +266,11 @@ void TForm::RouteActivate() {
 void TForm::RouteDeactivate() {
   // Another window takes the input (a modal form opened by a press, say): a press in progress
   // here ends without its release, and the pointer is no longer over any of our controls.
-  FCaptureControl = nullptr;
   auto alive = Watch();
+  if (TControl* pressed = std::exchange(FCaptureControl, nullptr)) {
+    pressed->CancelPress();
+    if (!alive) return;
+  }
   UpdateHover(nullptr);
   if (!alive) return;
   // Its focused control no longer reports Focused(); let it paint so.

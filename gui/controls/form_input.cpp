@@ -1,6 +1,7 @@
 // The form's input routing: mouse capture, click counting, enter/leave, the key pipeline and focus.
 
 #include <cstdlib>
+#include <utility>
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
@@ -278,7 +279,7 @@ void TForm::ControlRemoved(TControl* control) {
 void TForm::ControlLostInput(TControl* control) {
   if (control == this) return;
   auto inside = [control](const TControl* c) { return Within(c, control); };
-  if (inside(FCaptureControl)) FCaptureControl = nullptr;
+  if (inside(FCaptureControl)) std::exchange(FCaptureControl, nullptr)->CancelPress();
   if (inside(FMouseControl)) FMouseControl = nullptr;
   if (inside(FFocusedControl)) {
     FocusControl(nullptr);
