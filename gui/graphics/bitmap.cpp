@@ -19,6 +19,9 @@ constexpr std::size_t MaxFileBytes = std::size_t(1) << 28;
 
 }  // namespace
 
+// Out of line, like the destructor: the canvas type is incomplete in the header.
+TBitmap::TBitmap() = default;
+
 TBitmap::TBitmap(int width, int height, TColor fill)
     : FWidth(std::max(width, 0)), FHeight(std::max(height, 0)) {
   if (std::uint64_t(FWidth) * std::uint64_t(FHeight) > MaxPixels * 4)

@@ -25,7 +25,7 @@ constexpr TColor PixelToColor(std::uint32_t pixel) {
 // negative sizes count as 0. A clNone fill leaves the pixels white.
 class TBitmap {
  public:
-  TBitmap() = default;
+  TBitmap();
   TBitmap(int width, int height, TColor fill = clWhite);
   TBitmap(const TBitmap& other);
   TBitmap(TBitmap&& other) noexcept;
