@@ -12,7 +12,11 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) { FWindowed = true
 TWinControl::~TWinControl() { DestroyControls(); }
 
 void TWinControl::DestroyControls() {
+  // The children go with their parent: no layout of the ones left, whose handlers might reach
+  // parts of the parent that are gone already.
+  FDestroyingControls = true;
   while (!FControls.empty()) delete FControls.back();
+  FDestroyingControls = false;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
@@ -34,7 +38,7 @@ void TWinControl::RemoveControl(TControl* control) {
                                 [&](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
                  FTabList.end());
   control->FParent = nullptr;
-  if (control->Align() != alNone && !Destroying()) Realign();
+  if (control->Align() != alNone && !Destroying() && !FDestroyingControls) Realign();
 }
 
 TControl* TWinControl::ControlAtPos(TPoint pos) const {

@@ -108,6 +108,7 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FAligning = false;
   bool FAlignPending = false;
+  bool FDestroyingControls = false;
   int FAlignDisabled = 0;
 };
 

@@ -158,4 +158,14 @@ TEST_F(AlignTest, BottomAlignedChildKeepsItsBottomEdge) {
   EXPECT_EQ(bottom->BoundsRect(), (TRect{0, 170, 300, 200}));
 }
 
+TEST_F(AlignTest, ChildrenFreedWithTheirParentAreNotLaidOutAgainOnTheWay) {
+  auto* client = Panel(Form, "Client", alClient, {0, 0, 10, 10});
+  Panel(Form, "Top", alTop, {0, 0, 300, 40});
+  ASSERT_EQ(client->BoundsRect(), (TRect{0, 40, 300, 200}));
+  int resizes = 0;
+  client->OnResize = [&](TComponent*) { ++resizes; };
+  delete Form;  // a handler here could reach parts of the form that are gone already
+  EXPECT_EQ(resizes, 0);
+}
+
 }  // namespace
