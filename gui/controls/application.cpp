@@ -26,7 +26,12 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Run() {
-  if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
+  try {
+    if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
+  } catch (...) {
+    // An error of a handler run by the first showing is reported; the program goes on.
+    HandleException(std::current_exception());
+  }
   while (!FTerminated) HandleMessage();
 }
 
@@ -101,6 +106,11 @@ void TApplication::HandleException(std::exception_ptr error) {
   ++FErrorReports;
   const std::string text = ReportText(message);
   FLastErrorReport = text;
+  ++FReportDepth;
+  struct TDepth {
+    int& Depth;
+    ~TDepth() { --Depth; }
+  } depth{FReportDepth};
   try {
     if (OnShowErrorReport)
       OnShowErrorReport(FTitle, text);

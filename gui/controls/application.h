@@ -57,6 +57,9 @@ class TApplication : public TComponent {
   // Replaces the built-in report window (the standard dialogs install theirs here).
   std::function<void(const std::string& title, const std::string& message)> OnShowErrorReport;
   int ErrorReportCount() const { return FErrorReports; }
+  // While an error report is open. Like the platform's message box it stands for, the report
+  // is not an activation: the forms it covers get neither OnDeactivate nor OnActivate from it.
+  bool ShowingErrorReport() const { return FReportDepth > 0; }
   const std::string& LastErrorReport() const { return FLastErrorReport; }
 
   // Activation and modal nesting.
@@ -89,6 +92,7 @@ class TApplication : public TComponent {
   std::unordered_map<int, TCursor> FCursors;
   bool FTerminated = false;
   int FErrorReports = 0;
+  int FReportDepth = 0;
   std::string FLastErrorReport;
 };
 

@@ -160,17 +160,30 @@ int TForm::ShowModal() {
     TForm* Previous;
     TAliveToken::TWatch& PreviousAlive;
     ~TCleanup() {
+      // Runs while an error may be on its way out: a handler failing here is reported, never thrown.
+      auto guarded = [](auto&& step) {
+        try {
+          step();
+        } catch (...) {
+          if (Application) Application->HandleException(std::current_exception());
+        }
+      };
       if (!Application) return;
       if (Alive) {
         // Hidden while still modal, so that hiding does not pick another form to activate.
-        if (Form->Visible()) Form->SetVisible(false);
+        guarded([&] {
+          if (Form->Visible()) Form->SetVisible(false);
+        });
+      }
+      if (Alive) {
         Form->FModal = false;
         if (Form->FWindow) Form->FWindow->SetModal(false, nullptr);
       }
+      if (!Application) return;
       Application->PopModal(Form);
       if (Previous && PreviousAlive && Previous->Visible()) {
         if (Previous->FWindow) Previous->FWindow->Activate();
-        Application->ActivateForm(Previous);
+        guarded([&] { Application->ActivateForm(Previous); });
       }
     }
   } cleanup{this, alive, previous, previousAlive};
@@ -253,14 +266,24 @@ void TForm::SelectFirst() {
 }
 
 void TForm::RouteActivate() {
+  // Activation comes from showing, from the end of a modal loop or from the host; an error of
+  // one of the handlers it runs is reported like that of any other event and ends that step only.
   auto alive = Watch();
-  if (FFocusedControl) FFocusedControl->Invalidate();
-  if (FActiveControl && FActiveControl->CanFocus())
-    FocusControl(FActiveControl);
-  else
-    SelectFirst();
-  if (!alive) return;
-  FireEvent(OnActivate, this);
+  try {
+    if (FFocusedControl) FFocusedControl->Invalidate();
+    if (FActiveControl && FActiveControl->CanFocus())
+      FocusControl(FActiveControl);
+    else
+      SelectFirst();
+  } catch (...) {
+    if (Application) Application->HandleException(std::current_exception());
+  }
+  if (!alive || (Application && Application->ShowingErrorReport())) return;
+  try {
+    FireEvent(OnActivate, this);
+  } catch (...) {
+    if (Application) Application->HandleException(std::current_exception());
+  }
 }
 
 void TForm::RouteDeactivate() {
@@ -275,7 +298,12 @@ void TForm::RouteDeactivate() {
   if (!alive) return;
   // Its focused control no longer reports Focused(); let it paint so.
   if (FFocusedControl) FFocusedControl->Invalidate();
-  FireEvent(OnDeactivate, this);
+  if (Application && Application->ShowingErrorReport()) return;
+  try {
+    FireEvent(OnDeactivate, this);
+  } catch (...) {
+    if (Application) Application->HandleException(std::current_exception());
+  }
 }
 
 }  // namespace gui

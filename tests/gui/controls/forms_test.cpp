@@ -187,6 +187,57 @@ TEST_F(FormsTest, ErrorInAClickHandlerIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(afterwards, 1) << "the silent abort was not reported and the next click ran normally";
 }
 
+struct ActivationErrorTest : FormsTest {
+  std::vector<std::string> Reports;
+  void SetUp() override {
+    FormsTest::SetUp();
+    App.OnShowErrorReport = [this](const std::string&, const std::string& text) { Reports.push_back(text); };
+  }
+  void ThrowOnActivate() {
+    Form->OnActivate = [this](TComponent*) {
+      ++MainActivations;
+      throw std::runtime_error("Cannot create file");
+    };
+  }
+};
+
+TEST_F(ActivationErrorTest, AnErrorInOnActivateOnReturnFromAModalFormIsReported) {
+  auto* edit = new TTestEdit(Form, Form, "Edit", {0, 0, 80, 20});
+  Show();
+  ThrowOnActivate();
+  Host.OnModal = [&](TForm& modal) { Click(Host, modal, "OK"); };
+  EXPECT_EQ(Dialog->ShowModal(), mrOk);
+  EXPECT_EQ(MainActivations, 2);
+  EXPECT_EQ(Reports, (std::vector<std::string>{"Cannot create file."}));
+  EXPECT_EQ(App.ActiveForm(), Form);
+  EXPECT_EQ(Form->FocusedControl(), edit);
+}
+
+TEST_F(ActivationErrorTest, AnErrorInOnActivateOnFirstShowIsReportedAndRunGoesOn) {
+  ThrowOnActivate();
+  App.Run();  // ends when the script has nothing more to say
+  EXPECT_TRUE(Host.RanOutOfInput());
+  EXPECT_EQ(MainActivations, 1);
+  EXPECT_EQ(Reports, (std::vector<std::string>{"Cannot create file."}));
+  EXPECT_TRUE(Form->Visible());
+}
+
+TEST_F(ActivationErrorTest, ClosingTheErrorReportIsNoActivationOfTheFormBelowIt) {
+  // Otherwise an activation handler that fails every time would report its error without end.
+  App.OnShowErrorReport = nullptr;
+  int deactivations = 0;
+  Form->OnDeactivate = [&](TComponent*) { ++deactivations; };
+  Form->OnActivate = [&](TComponent*) {
+    if (++MainActivations < 5) throw std::runtime_error("Cannot create file");
+  };
+  Host.OnModal = [&](TForm& report) { PressKey(Host, report, VK_RETURN); };
+  Show();
+  EXPECT_EQ(MainActivations, 1);
+  EXPECT_EQ(deactivations, 0);
+  EXPECT_EQ(App.ErrorReportCount(), 1);
+  EXPECT_EQ(App.ActiveForm(), Form);
+}
+
 TEST_F(FormsTest, DefaultErrorReportIsAModalFormWithTheTitleAndOk) {
   App.SetTitle("Spintrak");
   App.OnShowErrorReport = nullptr;
