@@ -90,7 +90,11 @@ void THeadlessHost::Dispatch(const TEvent& e) {
   if (!FWindows.count(e.Window)) return;  // the window went away meanwhile
   gui::THostWindowEvents& sink = e.Window->Events();
   switch (e.Kind) {
-    case ekMouseDown: sink.HostMouseDown(e.Button, e.Pos, e.Shift, e.Time); break;
+    case ekMouseDown:
+      // As a window manager does, a press on a window gives it the keyboard focus first.
+      sink.HostFocusChanged(true);
+      if (FWindows.count(e.Window)) sink.HostMouseDown(e.Button, e.Pos, e.Shift, e.Time);
+      break;
     case ekMouseUp: sink.HostMouseUp(e.Button, e.Pos, e.Shift, e.Time); break;
     case ekMouseMove: sink.HostMouseMove(e.Pos, e.Shift, e.Time); break;
     case ekMouseLeave: sink.HostMouseLeave(); break;

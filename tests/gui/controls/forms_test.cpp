@@ -148,6 +148,20 @@ TEST_F(FormsTest, SwitchingToAnotherApplicationAndBackIsNoActivation) {
   EXPECT_EQ(enters, 1);
 }
 
+TEST_F(FormsTest, APressOnAnotherFormOfTheApplicationActivatesItFirst) {
+  int clicks = 0;
+  auto* button = new TTestButton(Form, Form, "MainButton", {10, 10, 75, 23});
+  button->OnClick = [&](TComponent*) { ++clicks; };
+  Show();
+  Dialog->Show();
+  Host.RunUntilIdle();
+  ASSERT_EQ(App.ActiveForm(), Dialog);
+  Click(Host, *Form, "MainButton");
+  EXPECT_EQ(App.ActiveForm(), Form);
+  EXPECT_EQ(MainActivations, 2);
+  EXPECT_EQ(clicks, 1) << "the button took the focus and clicked";
+}
+
 TEST_F(FormsTest, TopMostChangesOnlyTheStacking) {
   Form->SetPosition(poScreenCenter);
   Show();
