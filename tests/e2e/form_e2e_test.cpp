@@ -19,7 +19,6 @@ namespace {
 
 using namespace gui::literals;
 
-platform::gtk::TGtkHost* Host = nullptr;
 
 std::string XidOf(gui::TForm& form) {
   return Xid(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
@@ -255,17 +254,4 @@ TEST_F(FormE2E, AltF4AsksForConfirmationAndNoKeepsTheFormOpen) {
 } // namespace
 } // namespace e2e
 
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  try {
-    platform::gtk::TGtkHost::Initialize(&argc, &argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
-    return 1;
-  }
-  platform::gtk::TGtkHost host;
-  e2e::Host = &host;
-  const int result = RUN_ALL_TESTS();
-  e2e::RemoveTempDir();
-  return result;
-}
+int main(int argc, char** argv) { return e2e::RunTests(argc, argv); }

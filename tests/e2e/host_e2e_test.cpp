@@ -21,7 +21,6 @@ namespace {
 using platform::gtk::TGtkHost;
 using platform::gtk::TGtkWindow;
 
-TGtkHost* Host = nullptr;
 
 gui::THostWindowParams Params(int width, int height, const char* title) {
   gui::THostWindowParams p;
@@ -446,17 +445,4 @@ TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
 } // namespace
 } // namespace e2e
 
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  try {
-    platform::gtk::TGtkHost::Initialize(&argc, &argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
-    return 1;
-  }
-  platform::gtk::TGtkHost host;
-  e2e::Host = &host;
-  const int result = RUN_ALL_TESTS();
-  e2e::RemoveTempDir();
-  return result;
-}
+int main(int argc, char** argv) { return e2e::RunTests(argc, argv); }

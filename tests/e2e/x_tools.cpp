@@ -1,10 +1,13 @@
 #include "tests/e2e/x_tools.h"
 
 #include <gtest/gtest.h>
+
+#include "platform/gtk/gtk_host.h"
 // After the test framework: the X11 headers define macros (None, Bool) that clash with it.
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -156,6 +159,24 @@ std::string TempDir() {
 void RemoveTempDir() {
   if (!TheTempDir.empty()) std::filesystem::remove_all(TheTempDir);
   TheTempDir.clear();
+}
+
+platform::gtk::TGtkHost* Host = nullptr;
+
+int RunTests(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  try {
+    platform::gtk::TGtkHost::Initialize(&argc, &argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  platform::gtk::TGtkHost host;
+  Host = &host;
+  const int result = RUN_ALL_TESTS();
+  Host = nullptr;
+  RemoveTempDir();
+  return result;
 }
 
 } // namespace e2e

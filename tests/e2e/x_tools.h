@@ -7,7 +7,17 @@
 
 typedef struct _GtkWindow GtkWindow;
 
+namespace platform::gtk {
+class TGtkHost;
+}
+
 namespace e2e {
+
+// The host every test of the program drives; set by RunTests.
+extern platform::gtk::TGtkHost* Host;
+
+// The test programs' main: starts GTK on the private display, runs every test, cleans up.
+int RunTests(int argc, char** argv);
 
 // What the X tools tell about the display, and the waiting that goes with driving it from outside.
 
