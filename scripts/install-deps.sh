@@ -13,7 +13,7 @@ packages=(
   # the desktop host and the banner pane
   libgtk-3-dev libwebkit2gtk-4.1-dev
   # end-to-end tests under a private X server
-  xvfb openbox xdotool x11-utils imagemagick
+  xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
 )
 
 missing=()
