@@ -15,31 +15,14 @@
 #include <string>
 #include <string_view>
 
+#include "gui/graphics/flags.h"
+
 namespace gui {
 
 struct TPoint;
 struct TSize;
 struct TRect;
 class TBitmap;
-
-// A small set of flags of one enumeration whose values are distinct bits.
-template <class E>
-class TFlags {
- public:
-  constexpr TFlags() = default;
-  constexpr TFlags(E flag) : FBits(static_cast<std::uint32_t>(flag)) {}
-  constexpr bool Contains(E flag) const { return (FBits & static_cast<std::uint32_t>(flag)) != 0; }
-  constexpr TFlags& Include(E flag) { FBits |= static_cast<std::uint32_t>(flag); return *this; }
-  constexpr TFlags& Exclude(E flag) { FBits &= ~static_cast<std::uint32_t>(flag); return *this; }
-  constexpr bool Empty() const { return FBits == 0; }
-  constexpr std::uint32_t Bits() const { return FBits; }
-  constexpr friend TFlags operator|(TFlags a, TFlags b) { TFlags r; r.FBits = a.FBits | b.FBits; return r; }
-  constexpr friend TFlags operator&(TFlags a, TFlags b) { TFlags r; r.FBits = a.FBits & b.FBits; return r; }
-  constexpr bool operator==(const TFlags&) const = default;
-
- private:
-  std::uint32_t FBits = 0;
-};
 
 // Modifier keys and held mouse buttons; ssDouble marks the second press of a double click.
 enum TShiftFlag : std::uint32_t {

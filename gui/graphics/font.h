@@ -6,34 +6,13 @@
 #include <string>
 
 #include "gui/graphics/color.h"
+#include "gui/graphics/flags.h"
 
 namespace gui {
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
-// A small set of TFontStyle flags.
-class TFontStyles {
- public:
-  constexpr TFontStyles() = default;
-  constexpr TFontStyles(std::initializer_list<TFontStyle> styles) {
-    for (TFontStyle s : styles) FBits |= s;
-  }
-  constexpr bool Contains(TFontStyle s) const { return (FBits & s) != 0; }
-  constexpr TFontStyles& Include(TFontStyle s) {
-    FBits |= s;
-    return *this;
-  }
-  constexpr TFontStyles& Exclude(TFontStyle s) {
-    FBits &= std::uint8_t(~s);
-    return *this;
-  }
-  constexpr bool IsEmpty() const { return FBits == 0; }
-  constexpr std::uint8_t Bits() const { return FBits; }
-  friend constexpr bool operator==(const TFontStyles&, const TFontStyles&) = default;
-
- private:
-  std::uint8_t FBits = 0;
-};
+using TFontStyles = TFlags<TFontStyle>;
 
 inline constexpr int DEFAULT_CHARSET = 1;
 inline constexpr int RUSSIAN_CHARSET = 204;
