@@ -1,13 +1,6 @@
-// A sheet of every frame style and gradient direction, for looking at with the eye.
-// Set SPINTRAK_WIDGETS_SHEET=/path/sheet.png to have it written (enlarged three times).
-//
-// Left block: one row per frame style (fsNone .. fsFlatRounded), columns all sides, left, top,
+// The drawing helpers' section of the widget sheet. Left block: one row per frame style (fsNone .. fsFlatRounded), columns all sides, left, top,
 // right, bottom; system colours first, then the same in shades of a blue base. Below: the ten
 // gradient directions in their ordinal order, then hot rings and check squares in each state.
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
@@ -15,6 +8,7 @@
 #include "widgets/frames.h"
 #include "widgets/gradients.h"
 #include "widgets/marks.h"
+#include "tools/widget_sheet/sheet.h"
 
 namespace widgets {
 namespace {
@@ -72,27 +66,8 @@ TBitmap RenderSheet() {
   return sheet;
 }
 
-TEST(DrawingSheet, RendersEveryStyleAndDirection) {
-  const TBitmap sheet = RenderSheet();
-  const TColor face = ColorToRGB(clBtnFace);
-  // Every style but fsNone leaves a mark in each cell.
-  for (int style = 1; style < FrameStyleExCount; ++style) {
-    for (int col = 0; col < 5; ++col) {
-      for (int left : {4, 224}) {
-        const int x0 = left + col * CellW, y0 = 4 + style * CellH;
-        bool painted = false;
-        for (int y = y0; y < y0 + FrameH && !painted; ++y)
-          for (int x = x0; x < x0 + FrameW && !painted; ++x) painted = sheet.GetPixel(x, y) != face;
-        EXPECT_TRUE(painted) << "style " << style << " column " << col << " at " << left;
-      }
-    }
-  }
-  if (const char* path = std::getenv("SPINTRAK_WIDGETS_SHEET")) {
-    TBitmap large(sheet.Width() * 3, sheet.Height() * 3);
-    large.Canvas().StretchDraw(large.BoundsRect(), sheet);
-    large.SaveToFile(path);
-  }
-}
+const sheet::TSectionRegistrar Registered(0, "Frames, gradients, hot rings and check squares",
+                                           [](sheet::TTestApp&) { return RenderSheet(); });
 
 }  // namespace
 }  // namespace widgets
