@@ -34,7 +34,7 @@ TEST_F(PaintTest, UpdatePaintsAtOnceAndAnEqualValuePaintsNothing) {
 TEST_F(PaintTest, ScatteredInvalidationsPaintEachControlOnceAndNothingBetween) {
   std::vector<TTestLabel*> labels;
   for (int i = 0; i < 60; ++i)
-    labels.push_back(new TTestLabel(Form, Form, ("L" + std::to_string(i)).c_str(), {5 + 24 * (i % 12), 5 + 30 * (i / 12), 20, 20}));
+    labels.push_back(new TTestLabel(Form, Form, std::to_string(i).insert(0, "L").c_str(), {5 + 24 * (i % 12), 5 + 30 * (i / 12), 20, 20}));
   Show();
   std::vector<int> before;
   for (auto* l : labels) before.push_back(l->PaintCount());
