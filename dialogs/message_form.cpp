@@ -6,8 +6,7 @@
 #include "dialogs/dialog_units.h"
 #include "dialogs/message_icon.h"
 #include "gui/controls/application.h"
-#include "gui/graphics/bitmap.h"
-#include "gui/graphics/canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "gui/std/button.h"
 #include "gui/std/clipboard.h"
 #include "gui/std/label.h"
@@ -59,10 +58,8 @@ TMessageForm::TMessageForm(TComponent* owner, const AnsiString& message, Message
   Font().SetName("Tahoma");
   Font().SetHeight(-11);
 
-  TBitmap scratch(1, 1);
-  TCanvas& canvas = scratch.Canvas();
-  canvas.Font.Assign(Font());
   const TDialogUnits du = DialogUnitsOf(Font());
+  TCanvas& canvas = MeasureCanvas(Font());
   const int horzMargin = du.Horz(8);
   const int vertMargin = du.Vert(8);
   const int horzSpacing = du.Horz(10);
