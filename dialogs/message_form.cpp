@@ -15,8 +15,6 @@ namespace dialogs {
 
 using namespace gui;
 
-std::function<void(int)> TMessageForm::OnHelp;
-
 namespace {
 
 // Caption widths are measured once per run: the captions and the font never change.
@@ -128,9 +126,10 @@ void TMessageForm::CreateButtons(TDialogButtons buttons, TPoint origin, TSize si
     button->OnKeyDown = [this](TComponent*, std::uint16_t& key, TShiftState shift) {
       if (HandleCopyKey(key, shift)) key = 0;
     };
+    // The help button shows the application's help and leaves the dialog open.
     if (which == dbHelp)
       button->OnClick = [this](TComponent*) {
-        if (OnHelp) OnHelp(FHelpContext);
+        if (Application && Application->OnHelp) Application->OnHelp(FHelpContext);
       };
     FButtons[b] = button;
     x += size.Width + spacing;

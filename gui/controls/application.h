@@ -62,6 +62,9 @@ class TApplication : public TComponent {
   bool ShowingErrorReport() const { return FReportDepth > 0; }
   const std::string& LastErrorReport() const { return FLastErrorReport; }
 
+  // Shows the application's help for a help context (the message dialog's help button).
+  std::function<void(int helpContext)> OnHelp;
+
   // Activation and modal nesting.
   TForm* ActiveForm() const { return FActiveForm; }
   void ActivateForm(TForm* form);

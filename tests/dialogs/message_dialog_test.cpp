@@ -149,7 +149,7 @@ TEST_F(MessageDialogTest, ClipboardThatCannotBeOpenedIsReportedAndTheDialogStays
 
 TEST_F(MessageDialogTest, HelpButtonShowsHelpForTheContextAndLeavesTheDialogOpen) {
   std::vector<int> contexts;
-  TMessageForm::OnHelp = [&](int context) { contexts.push_back(context); };
+  App.OnHelp = [&](int context) { contexts.push_back(context); };
   Answer([&](TForm& form) {
     Click(Host, form, "Help");
     EXPECT_EQ(form.ModalResult(), mrNone);
@@ -157,7 +157,6 @@ TEST_F(MessageDialogTest, HelpButtonShowsHelpForTheContextAndLeavesTheDialogOpen
     Click(Host, form, "OK");
   });
   EXPECT_EQ(ShowMessageDialog("Read the manual", mkInformation, {dbOK, dbHelp}, 42), mrOk);
-  TMessageForm::OnHelp = nullptr;
   EXPECT_EQ(contexts, std::vector<int>{42});
 }
 
