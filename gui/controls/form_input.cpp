@@ -184,6 +184,8 @@ void TForm::HostChar(char32_t ch) {
     if (!target->WantsChars() || FKeyShift.Contains(ssAlt)) {
       auto alive = Watch();
       if (DialogChar(c, FKeyShift) || !alive) return;
+      // An Alt character is an access key or nothing: it is never typed into a field.
+      if (FKeyShift.Contains(ssAlt)) return;
       target = FocusedControl() ? FocusedControl() : this;
     }
     target->RouteKeyPress(c);
