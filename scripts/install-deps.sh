@@ -14,6 +14,8 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev
   # end-to-end tests under a private X server
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
+  # the format check
+  clang-format
 )
 
 missing=()

@@ -21,3 +21,4 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPINTRAK_SANITIZE=$sa
   -DSPINTRAK_TESTS=ON -DSPINTRAK_BENCH=ON -DSPINTRAK_WERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
+bash scripts/check-format.sh

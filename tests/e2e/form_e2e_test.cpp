@@ -20,10 +20,6 @@ namespace {
 using namespace gui::literals;
 
 
-std::string XidOf(gui::TForm& form) {
-  return Xid(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
-}
-
 template <class T>
 T* Make(gui::TForm* form, const char* name, const std::string& caption, int left, int top, int width, int height) {
   auto* control = new T(form);
