@@ -12,9 +12,12 @@ struct Border : testing::TFormFixture {
   const TColor Light = ColorToRGB(clBtnHighlight);
 };
 
-TEST_F(Border, ABottomRuleIsTheEtchedLineOnItsLastTwoRows) {
-  auto* rule = Add<TUiBorder>({0, 0, 1161, 10});
-  rule->SetBorderSides(sdBottom);
+// A rule of the tables: shadow then highlight across its last two rows (or columns), nothing else.
+TEST_F(Border, RulesAreTheEtchedLineAlongTheirChosenSide) {
+  auto* bottom = Add<TUiBorder>({0, 0, 1161, 10});
+  bottom->SetBorderSides(sdBottom);
+  auto* right = Add<TUiBorder>({0, 12, 10, 632});
+  right->SetBorderSides(sdRight);
   Show();
   int wrong = 0;
   for (int y = 0; y < 11; ++y)
@@ -22,17 +25,9 @@ TEST_F(Border, ABottomRuleIsTheEtchedLineOnItsLastTwoRows) {
       const TColor want = x == 1161 || y < 8 || y == 10 ? FormColor : y == 8 ? Shadow : Light;
       wrong += Px(x, y) != want;
     }
-  EXPECT_EQ(wrong, 0);
-}
-
-TEST_F(Border, ARightRuleIsTheEtchedLineOnItsLastTwoColumns) {
-  auto* rule = Add<TUiBorder>({0, 0, 10, 620});
-  rule->SetBorderSides(sdRight);
-  Show();
-  int wrong = 0;
-  for (int y = 0; y < 621; ++y)
+  for (int y = 12; y < 633; ++y)
     for (int x = 0; x < 11; ++x) {
-      const TColor want = y == 620 || x < 8 || x == 10 ? FormColor : x == 8 ? Shadow : Light;
+      const TColor want = y == 632 || x < 8 || x == 10 ? FormColor : x == 8 ? Shadow : Light;
       wrong += Px(x, y) != want;
     }
   EXPECT_EQ(wrong, 0);
