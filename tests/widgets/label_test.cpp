@@ -24,19 +24,6 @@ struct Label : testing::TFormFixture {
   testing::TInk Ink(const TUiLabel& label) const { return InkIn(label.BoundsRect(), label.Color()); }
 };
 
-TEST_F(Label, StartsAsTheFormsExpectIt) {
-  TUiLabel label(nullptr);
-  EXPECT_EQ(label.Width(), 65);
-  EXPECT_EQ(label.Height(), 17);
-  EXPECT_TRUE(label.AutoSize());
-  EXPECT_TRUE(label.ShowAccelChar());
-  EXPECT_TRUE(label.ParentColor());
-  EXPECT_TRUE(label.ControlStyle().Contains(gui::csOpaque));
-  EXPECT_EQ(label.FlatColorAdjustment(), 30);
-  EXPECT_EQ(label.BorderSides(), AllSides);
-  EXPECT_EQ(label.ShadowDepth(), 2);
-}
-
 TEST_F(Label, EqualAssignmentsPaintAndMeasureNothing) {
   TUiLabel* label = Make(10, 10, "12");
   label->Font().SetColor(gui::clNavy);

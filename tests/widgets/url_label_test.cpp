@@ -109,14 +109,5 @@ TEST_F(UrlLabel, AClickHandlerThatFreesTheLabelEndsTheClick) {
   EXPECT_TRUE(Host.OpenedUris().empty());
 }
 
-TEST_F(UrlLabel, TheColoursFollowVisited) {
-  Link->SetVisitedColor(gui::clRed);
-  Link->SetUnvisitedColor(gui::clNavy);
-  EXPECT_EQ(Link->Font().Color(), gui::clNavy);
-  Link->SetVisited(true);
-  EXPECT_EQ(Link->Font().Color(), gui::clRed);
-  EXPECT_EQ(Link->TextColor(), gui::clRed);
-}
-
 }  // namespace
 }  // namespace widgets
