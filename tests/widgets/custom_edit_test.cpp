@@ -201,6 +201,15 @@ TEST_F(EditFrame, OtherwiseTheColourLastGivenFromOutside) {
   EXPECT_EQ(Field->FocusColor(), gui::clAqua) << "a distinct focus colour stays";
 }
 
+TEST_F(EditFrame, AParentColourIsAColourFromOutside) {
+  Small->SetParentColor(true);
+  Form->SetColor(gui::clLime);
+  EXPECT_EQ(Small->Color(), gui::clLime);
+  EXPECT_EQ(Small->NormalColor(), gui::clLime);
+  EXPECT_EQ(Small->FocusColor(), gui::clLime);
+  EXPECT_EQ(Px(*Small, 1, 1), gui::clLime) << "the band is painted in the new colour";
+}
+
 TEST_F(EditFrame, FramePropertiesRepaintOnlyTheBand) {
   Host.RunUntilIdle();
   Field->SetFrameColor(gui::clRed);

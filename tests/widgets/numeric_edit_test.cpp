@@ -246,6 +246,20 @@ TEST_F(NumericEdit, ARangeHandlerMayCorrectOrKeepTheEnteredValue) {
   EXPECT_TRUE(Field->FocusInside());
 }
 
+TEST_F(NumericEdit, AFieldThatCanNoLongerHoldTheFocusLetsItGoWithTheEnteredValue) {
+  // Keeping the focus is asked for, but the field is being disabled: taking the focus back
+  // would fail, so the field lets it go as if the value had been accepted.
+  Field->OnRangeError = [](gui::TComponent*, long double, long double, bool& autoCorrect) { autoCorrect = false; };
+  Focus(*Field);
+  Field->SetText("50");
+  Field->SetEnabled(false);
+  Host.RunUntilIdle();
+  EXPECT_TRUE(Reports.empty()) << (Reports.empty() ? "" : Reports[0]);
+  EXPECT_FALSE(Field->Focused());
+  EXPECT_FALSE(Field->FocusInside());
+  EXPECT_EQ(Field->Text(), "50");
+}
+
 TEST_F(NumericEdit, EqualBoundsApplyNoRangeUnlessCheckRangeIsSet) {
   Field->SetMax(0);
   Focus(*Field);

@@ -43,6 +43,8 @@ TEST(ParseNumericText, ReadsFieldTextsAsTheFieldDoes) {
   EXPECT_EQ(Parse("--5"), -5);
   EXPECT_EQ(Parse("1,234"), 1234) << "grouping separators are dropped";
   EXPECT_EQ(Parse("99999999999999999999"), 99999999999999999999.0L);
+  EXPECT_EQ(Parse("9999999999999999999"), 9999999999999999999.0L) << "the largest whole number read exactly";
+  EXPECT_EQ(Parse("-18446744073709551615"), -18446744073709551615.0L);
 }
 
 TEST(ParseNumericText, TextsThatAreNoNumberReadAsZero) {
@@ -164,6 +166,8 @@ TEST(FormatNumericPicture, TheMainWindowPictureRoundsHalvesAwayFromZero) {
   EXPECT_EQ(Format(0.49999999L, "0"), "0");
   EXPECT_EQ(Format(1234567, "0"), "1234567");
   EXPECT_EQ(Format(99999999999999999999.0L, "0"), "100000000000000000000");
+  EXPECT_EQ(Format(9999999999999999999.5L, "0"), "10000000000000000000");
+  EXPECT_EQ(Format(-9223372036854775807.5L, "0"), "-9223372036854775808");
 }
 
 TEST(FormatNumericPicture, TheDefaultPictureGroupsAndPutsNegativesInParentheses) {
