@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/headless/testing/input_script.h"
+#include "tests/widgets/main_field.h"
 #include "widgets/numeric_edit.h"
 #include "widgets/numeric_picture.h"
 
@@ -22,11 +23,7 @@ struct TFieldBench : TTestApp {
     Form->SetClientSize(200, 60);
     Field->SetParent(Form);
     Field->SetBounds(10, 10, 65, 21);
-    Field->SetMax(36);
-    Field->SetDisplayFormat("0");
-    Field->SetFrameVisible(true);
-    Field->SetFrameHotTrack(true);
-    Field->SetFrameHotStyle(fsBump);
+    widgets::testing::SetMainFieldProperties(*Field);
     Form->Show();
     Host.RunUntilIdle();
     Field->SetFocus();

@@ -13,6 +13,7 @@
 #include "platform/headless/testing/input_script.h"
 #include "widgets/edit.h"
 #include "widgets/numeric_edit.h"
+#include "main_field.h"
 
 namespace widgets::testing {
 
@@ -42,11 +43,7 @@ struct TEditFixture : ::testing::Test, TTestApp {
     Field->SetName("UiNumericEdit1");
     Field->SetParent(Form);
     Field->SetBounds(10, 10, 65, 21);
-    Field->SetMax(36);
-    Field->SetDisplayFormat("0");
-    Field->SetFrameVisible(true);
-    Field->SetFrameHotTrack(true);
-    Field->SetFrameHotStyle(fsBump);
+    SetMainFieldProperties(*Field);
     Field->OnChange = [this](gui::TComponent*) { Events.push_back("change " + Field->Text()); };
     Field->OnEnter = [this](gui::TComponent*) { Events.push_back("enter"); };
     Field->OnExit = [this](gui::TComponent*) { Events.push_back("exit " + Field->Text()); };

@@ -6,6 +6,7 @@
 
 #include "gui/controls/form.h"
 #include "gui/std/label.h"
+#include "tests/widgets/main_field.h"
 #include "tools/widget_sheet/sheet.h"
 #include "widgets/numeric_edit.h"
 
@@ -30,11 +31,7 @@ TUiNumericEdit* MainWindowField(gui::TForm& form, int x, int y, int value) {
   auto* field = new TUiNumericEdit(&form);
   field->SetParent(&form);
   field->SetBounds(x, y, FieldW, FieldH);
-  field->SetMax(36);
-  field->SetDisplayFormat("0");
-  field->SetFrameVisible(true);
-  field->SetFrameHotTrack(true);
-  field->SetFrameHotStyle(fsBump);
+  widgets::testing::SetMainFieldProperties(*field);
   field->SetIntegerValue(value);
   return field;
 }
