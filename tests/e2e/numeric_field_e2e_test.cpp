@@ -1,9 +1,9 @@
 // The numeric field on the GTK host, used as the player uses it: typed digits and refused
-// letters, the bump frame under the pointer, and a push button that takes the focus and reads
+// letters, the bump frame under the pointer, and a glyph button that takes the focus and reads
 // the value the field has already pulled into its range. The screen shows the back buffer.
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
-#include "gui/std/button.h"
+#include "widgets/bit_btn.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
 #include "tests/e2e/x_tools.h"
@@ -31,7 +31,7 @@ protected:
     Field->SetBounds(10, 10, 65, 21);
     widgets::testing::SetMainFieldProperties(*Field);
     Field->OnKeyPress = [](gui::TComponent*, char& key) { Keys += key; };
-    Button = new gui::TButton(Form);
+    Button = new widgets::TUiBitBtn(Form);
     Button->SetName("Button1");
     Button->SetParent(Form);
     Button->SetBounds(100, 10, 75, 25);
@@ -67,7 +67,7 @@ protected:
   static gui::TApplication* App;
   static gui::TForm* Form;
   static widgets::TUiNumericEdit* Field;
-  static gui::TButton* Button;
+  static widgets::TUiBitBtn* Button;
   static std::string Xid_;
   static std::string Keys;
   static std::int64_t ReadOnClick;
@@ -76,7 +76,7 @@ protected:
 gui::TApplication* NumericFieldE2E::App = nullptr;
 gui::TForm* NumericFieldE2E::Form = nullptr;
 widgets::TUiNumericEdit* NumericFieldE2E::Field = nullptr;
-gui::TButton* NumericFieldE2E::Button = nullptr;
+widgets::TUiBitBtn* NumericFieldE2E::Button = nullptr;
 std::string NumericFieldE2E::Xid_;
 std::string NumericFieldE2E::Keys;
 std::int64_t NumericFieldE2E::ReadOnClick = -1;

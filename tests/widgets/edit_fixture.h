@@ -1,6 +1,6 @@
 #pragma once
 // A shown form with the numeric field as the main window lays it out (Max 36, picture "0",
-// the bump frame while hot), a push button and a second framed entry, on the headless host.
+// the bump frame while hot), one of its glyph buttons and a second framed entry, on the headless host.
 // Separators are "." and "," unless a test sets others; they are put back afterwards.
 
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "gui/controls/form.h"
-#include "gui/std/button.h"
 #include "platform/headless/testing/input_script.h"
+#include "widgets/bit_btn.h"
 #include "widgets/edit.h"
 #include "widgets/numeric_edit.h"
 #include "main_field.h"
@@ -23,7 +23,7 @@ struct TEditFixture : ::testing::Test, TTestApp {
   gui::TForm* Form = nullptr;
   TUiEdit* Other = nullptr;
   TUiNumericEdit* Field = nullptr;
-  gui::TButton* Button = nullptr;
+  TUiBitBtn* Button = nullptr;
   std::vector<std::string> Events;
   std::vector<std::string> Reports;
   TNumberSeparators SavedSeparators = NumberSeparators();
@@ -47,7 +47,7 @@ struct TEditFixture : ::testing::Test, TTestApp {
     Field->OnChange = [this](gui::TComponent*) { Events.push_back("change " + Field->Text()); };
     Field->OnEnter = [this](gui::TComponent*) { Events.push_back("enter"); };
     Field->OnExit = [this](gui::TComponent*) { Events.push_back("exit " + Field->Text()); };
-    Button = new gui::TButton(Form);
+    Button = new TUiBitBtn(Form);
     Button->SetName("Button1");
     Button->SetParent(Form);
     Button->SetBounds(100, 10, 75, 25);

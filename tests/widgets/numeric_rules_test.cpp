@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "widgets/numeric_picture.h"
@@ -237,9 +238,17 @@ TEST(NumberSeparators, CanBeSetAndComeFromTheLocaleOtherwise) {
   SetNumberSeparators(Comma);
   EXPECT_EQ(NumberSeparators(), Comma);
   SetNumberSeparators(saved);
-  const TNumberSeparators locale = LocaleNumberSeparators();
-  EXPECT_NE(locale.Decimal, locale.Grouping);
-  EXPECT_NE(locale.Decimal, 0);
+  // The C locale has no grouping separator; the field still groups with ",".
+  const char* environment = std::getenv("LC_ALL");
+  const std::string previous = environment ? environment : "";
+  setenv("LC_ALL", "C", 1);
+  EXPECT_EQ(LocaleNumberSeparators(), Point);
+  setenv("LC_ALL", "no_SUCH.locale", 1);
+  EXPECT_EQ(LocaleNumberSeparators(), Point) << "a locale that is not there";
+  if (environment)
+    setenv("LC_ALL", previous.c_str(), 1);
+  else
+    unsetenv("LC_ALL");
 }
 
 }  // namespace
