@@ -55,6 +55,7 @@ int Ink(const TBitmap& b, TColor key, int left = 0, int right = -1) {
 }
 
 bool IsBlue(TColor c) { return gui::GetBValue(c) > gui::GetRValue(c) + 60 && gui::GetBValue(c) > gui::GetGValue(c) + 30; }
+bool IsGreen(TColor c) { return gui::GetGValue(c) > gui::GetRValue(c) + 40 && gui::GetGValue(c) > gui::GetBValue(c); }
 bool IsWhitish(TColor c) { return gui::GetRValue(c) > 235 && gui::GetGValue(c) > 235 && gui::GetBValue(c) > 235; }
 
 TEST(Artwork, GlyphsHaveTheirSizesAndTransparentColours) {
@@ -133,6 +134,34 @@ TEST(Artwork, IconsKeepTheirTransparencyAtEverySize) {
   const TBitmap window = Load("icons/spintrak.png");
   for (int y = 0; y < 128; y += 9)
     for (int x = 0; x < 128; x += 7) ASSERT_EQ(desktop.GetPixel(x, y), window.GetPixel(x, y)) << x << "," << y;
+}
+
+TEST(Artwork, AboutBoxPicturesFitTheirControlsAndLeaveTheirGroundOut) {
+  const TBitmap emblem = Load("pictures/emblem.png");
+  ASSERT_EQ(emblem.Width(), 101);
+  ASSERT_EQ(emblem.Height(), 101);
+  // Its ground is the panel's face, so it looks right whether or not it is drawn transparently.
+  EXPECT_EQ(BottomLeft(emblem), gui::RGB(236, 233, 216));
+  EXPECT_EQ(KeyPixelsInside(emblem, BottomLeft(emblem)), 0);
+  EXPECT_TRUE(IsGreen(emblem.GetPixel(50, 50)));  // the letter S crosses the centre
+  EXPECT_TRUE(IsGreen(emblem.GetPixel(50, 17)));  // the zero's pocket at the top
+  EXPECT_FALSE(IsGreen(emblem.GetPixel(58, 17)));  // and the red one beside it
+  EXPECT_GT(gui::GetRValue(emblem.GetPixel(58, 17)), 150);
+
+  const TBitmap mark = Load("pictures/wordmark.png");
+  ASSERT_EQ(mark.Width(), 96);
+  ASSERT_EQ(mark.Height(), 96);
+  EXPECT_EQ(BottomLeft(mark), gui::clWhite);
+  int left = 96, right = -1, black = 0;
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 96; ++x)
+      if (mark.GetPixel(x, y) != gui::clWhite) {
+        left = std::min(left, x), right = std::max(right, x);
+        black += mark.GetPixel(x, y) == gui::clBlack;
+      }
+  EXPECT_GT(black, 300);
+  EXPECT_GE(left, 2);
+  EXPECT_LE(right, 93);
 }
 
 }  // namespace
