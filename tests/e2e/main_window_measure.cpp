@@ -65,7 +65,30 @@ void Pump(gui::TApplication& app) {
   app.ProcessMessages();
 }
 
-int RunCommand(const std::string& command) { return std::system(command.c_str()); }
+// Runs a shell command while the loop goes on, so that the window can answer the window
+// manager (taking the focus needs the client's help).
+void RunCommand(gui::TApplication& app, const std::string& command) {
+  const gchar* argv[] = {"sh", "-c", command.c_str(), nullptr};
+  GPid pid = 0;
+  if (!g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr,
+                     GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr, &pid, nullptr))
+    return;
+  bool done = false;
+  g_child_watch_add(pid, +[](GPid child, gint, gpointer data) {
+    g_spawn_close_pid(child);
+    *static_cast<bool*>(data) = true;
+  }, &done);
+  while (!done) {
+    g_main_context_iteration(nullptr, TRUE);
+    app.ProcessMessages();
+  }
+}
+
+// Starts a shell command and returns at once.
+void StartCommand(const std::string& command) {
+  const gchar* argv[] = {"sh", "-c", command.c_str(), nullptr};
+  g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr);
+}
 
 int LabelPaints(app::TForm1& form) {
   int paints = 0;
@@ -88,15 +111,14 @@ void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) 
   const gui::TRect below{0, 30, form.ClientWidth(), form.ClientHeight()};
   std::vector<std::uint32_t> latencies;
   for (int i = 0; i < 20; ++i) {
-    RunCommand("xdotool type " + std::to_string(i % 37));
+    RunCommand(app, "xdotool type " + std::to_string(i % 37));
     Pump(app);
     const std::size_t before = form.History().Length();
-    RunCommand("xdotool key Return &");
+    StartCommand("xdotool key Return");
     while (!(form.History().Length() > before && !form.HasPendingPaint() && ScreenShowsBuffer(form, below)))
       Pump(app);
     latencies.push_back(gdk_x11_get_server_time(WindowOf(form)) - pressed);
   }
-  RunCommand("wait");
   std::sort(latencies.begin(), latencies.end());
   std::printf("Enter to counter, strip and tables on screen with %zu spins: median %u ms, slowest %u ms of 20\n",
               spins, latencies[latencies.size() / 2], latencies.back());
@@ -122,18 +144,18 @@ int main(int argc, char** argv) {
   std::printf("main window: first frame %.1f ms after launch (%.1f ms after main), resident%s, peak%s\n",
               (frameNs - startNs) / 1e6, (frameNs - mainNs) / 1e6, StatusField("VmRSS").c_str(),
               StatusField("VmHWM").c_str());
+  std::fflush(stdout);
   if (!latency) return 0;
 
   Pump(app);
-  RunCommand("xdotool search --onlyvisible --name '^Spintrak$' windowfocus --sync");
-  for (const char* n : {"5", "17", "5"}) {
-    RunCommand(std::string("xdotool type ") + n + " key Return");
-    Pump(app);
-  }
+  const std::string xid = std::to_string(GDK_WINDOW_XID(WindowOf(form)));
+  RunCommand(app, "xdotool windowactivate --sync " + xid + " windowfocus --sync " + xid);
+  // Typed and pressed by separate calls: a key chained after typing in one call gets lost.
+  for (const char* n : {"5", "17", "5"}) RunCommand(app, std::string("xdotool type ") + n + "; xdotool key Return");
   while (form.History().Length() < 3) Pump(app);
   app.Idle();
   const int paints = LabelPaints(form);
-  RunCommand("xdotool type 5 key Return");
+  RunCommand(app, "xdotool type 5; xdotool key Return");
   while (form.History().Length() < 4) Pump(app);
   app.Idle();
   std::printf("one entry (5 after 5, 17, 5) repainted %d of 265 labels\n", LabelPaints(form) - paints);
