@@ -1,57 +1,50 @@
 #pragma once
-// The control classes the main window is built from, and how one control of each kind is made
-// from its row of the layout.
+// How one control of each kind is made from its row of the main window's layout: each is owned
+// by the form, named, and placed on its parent (the form when the row names none).
+
+#include <stdexcept>
+#include <string>
 
 #include "app/main_layout.h"
 #include "gui/controls/form.h"
-#include "gui/std/button.h"
-#include "gui/std/edit.h"
-#include "gui/std/label.h"
-#include "gui/std/panel.h"
+
+namespace widgets {
+class TUiBitBtn;
+class TUiBorder;
+class TUiCheckBox;
+class TUiLabel;
+class TUiNumericEdit;
+class TUiPanel;
+class TUiSeparator;
+}  // namespace widgets
 
 namespace app {
 
-// Stand-ins until the widget set's classes are in the tree.
-class TInterimNumericEdit : public gui::TEdit {
- public:
-  explicit TInterimNumericEdit(gui::TComponent* owner);
-  std::int64_t IntegerValue();
-  void SetIntegerValue(std::int64_t value);
-  void SetMax(int max) { FMax = max; }
+widgets::TUiPanel* MakePanel(gui::TForm& form, const TPanelDef& def);
+widgets::TUiLabel* MakeLabel(gui::TForm& form, const TLabelDef& def);
+widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def);
+widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def);
 
- protected:
-  void FilterKeyPress(char& key) override;
-  void DoEnter() override;
-  void DoExit() override;
+// The controls that take input.
+widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def);
+widgets::TUiNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def);
+widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def);
 
- private:
-  int FMax = 0;
-};
+// The named parent of a layout row: the form itself for an empty name.
+inline gui::TWinControl& ParentOf(gui::TForm& form, std::string_view parent) {
+  if (parent.empty()) return form;
+  auto* control = dynamic_cast<gui::TWinControl*>(form.FindComponent(parent));
+  if (!control) throw std::logic_error("layout: no parent control " + std::string(parent));
+  return *control;
+}
 
-class TInterimCheckBox : public gui::TButton {
- public:
-  explicit TInterimCheckBox(gui::TComponent* owner) : gui::TButton(owner) {}
-  bool Checked() const { return FChecked; }
-  void Click() override;
-
- private:
-  bool FChecked = false;
-};
-
-using TMainLabel = gui::TLabel;
-using TMainPanel = gui::TPanel;
-using TMainButton = gui::TButton;
-using TMainNumericEdit = TInterimNumericEdit;
-using TMainCheckBox = TInterimCheckBox;
-
-// Each makes the control owned by the form, named and placed on its parent (the form when the
-// definition names none).
-TMainPanel* MakePanel(gui::TForm& form, const TPanelDef& def);
-TMainButton* MakeButton(gui::TForm& form, const TButtonDef& def);
-TMainLabel* MakeLabel(gui::TForm& form, const TLabelDef& def);
-void MakeSeparator(gui::TForm& form, const TSeparatorDef& def);
-void MakeBorder(gui::TForm& form, const TBorderDef& def);
-TMainNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def);
-TMainCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def);
+template <class T>
+T* Place(gui::TForm& form, std::string_view name, std::string_view parent, int left, int top, int width, int height) {
+  auto* control = new T(&form);
+  control->SetName(name);
+  control->SetParent(&ParentOf(form, parent));
+  control->SetBounds(left, top, width, height);
+  return control;
+}
 
 }  // namespace app

@@ -9,6 +9,9 @@
 #include "resources/resources.h"
 #include "stats/display_rules.h"
 #include "stats/wheel.h"
+#include "widgets/bit_btn.h"
+#include "widgets/check_box.h"
+#include "widgets/numeric_edit.h"
 
 namespace app {
 
@@ -37,7 +40,7 @@ TForm1::TForm1(gui::TComponent* owner) : gui::TForm(owner) {
 void TForm1::BuildLayout() {
   const TMainLayout& layout = MainLayout();
   for (const TPanelDef& def : layout.Panels) {
-    TMainPanel* panel = MakePanel(*this, def);
+    widgets::TUiPanel* panel = MakePanel(*this, def);
     if (def.Name == kBannerPanel) UiPanel4 = panel;
   }
   for (const TButtonDef& def : layout.Buttons) MakeButton(*this, def);
@@ -47,10 +50,10 @@ void TForm1::BuildLayout() {
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
 
-  UiBitBtn1 = static_cast<TMainButton*>(FindComponent("UiBitBtn1"));
-  UiBitBtn2 = static_cast<TMainButton*>(FindComponent("UiBitBtn2"));
-  UiBitBtn3 = static_cast<TMainButton*>(FindComponent("UiBitBtn3"));
-  UiLabel266 = static_cast<TMainLabel*>(FindComponent("UiLabel266"));
+  UiBitBtn1 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn1"));
+  UiBitBtn2 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn2"));
+  UiBitBtn3 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn3"));
+  UiLabel266 = static_cast<gui::TControl*>(FindComponent("UiLabel266"));
 }
 
 void TForm1::ConnectHandlers() {

@@ -35,13 +35,13 @@ class TForm1 : public gui::TForm {
   // Shows the about box; set by start-up once the box exists.
   std::function<void()> OnShowAbout;
 
-  TMainButton* UiBitBtn1 = nullptr;
-  TMainButton* UiBitBtn2 = nullptr;
-  TMainButton* UiBitBtn3 = nullptr;
-  TMainNumericEdit* UiNumericEdit1 = nullptr;
-  TMainLabel* UiLabel266 = nullptr;
-  TMainPanel* UiPanel4 = nullptr;
-  TMainCheckBox* UiCheckBox1 = nullptr;
+  widgets::TUiBitBtn* UiBitBtn1 = nullptr;
+  widgets::TUiBitBtn* UiBitBtn2 = nullptr;
+  widgets::TUiBitBtn* UiBitBtn3 = nullptr;
+  widgets::TUiNumericEdit* UiNumericEdit1 = nullptr;
+  gui::TControl* UiLabel266 = nullptr;  // the spin counter
+  widgets::TUiPanel* UiPanel4 = nullptr;
+  widgets::TUiCheckBox* UiCheckBox1 = nullptr;
 
  private:
   void BuildLayout();

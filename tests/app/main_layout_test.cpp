@@ -6,6 +6,8 @@
 #include "app/main_layout.h"
 #include "stats/display_rules.h"
 #include "tests/app/main_form_fixture.h"
+#include "widgets/label.h"
+#include "widgets/numeric_edit.h"
 
 namespace app_test {
 namespace {
@@ -18,11 +20,11 @@ using MainLayoutTest = TMainFormFixture;
 
 TEST_F(MainLayoutTest, TheStatisticsFindEveryLabelTheyAskForAndNothingBeyond) {
   for (const char* name : {"UiLabelLast1", "UiLabelLast21", "UiLabel10S0", "UiLabelAllS36", "UiLabel50S18"})
-    EXPECT_NE(dynamic_cast<app::TMainLabel*>(Form->FindComponent(name)), nullptr) << name;
+    EXPECT_NE(dynamic_cast<widgets::TUiLabel*>(Form->FindComponent(name)), nullptr) << name;
   for (const char* name : {"UiLabelLast0", "UiLabelLast22", "UiLabel10S37", "UiLabelAllS-1", "UiLabel20S"})
     EXPECT_EQ(Form->FindComponent(name), nullptr) << name;
   int labels = 0;
-  for (int i = 0; i < Form->ComponentCount(); ++i) labels += dynamic_cast<app::TMainLabel*>(Form->Components(i)) != nullptr;
+  for (int i = 0; i < Form->ComponentCount(); ++i) labels += dynamic_cast<widgets::TUiLabel*>(Form->Components(i)) != nullptr;
   EXPECT_EQ(labels, 265);
 }
 

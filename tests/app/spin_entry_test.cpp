@@ -3,6 +3,8 @@
 
 #include "stats/display_rules.h"
 #include "tests/app/main_form_fixture.h"
+#include "widgets/label.h"
+#include "widgets/numeric_edit.h"
 
 namespace app_test {
 namespace {
@@ -110,7 +112,7 @@ TEST_F(SpinEntryTest, AnEntryRepaintsOnlyTheLabelsItChanged) {
   Host.RunUntilIdle();
   std::map<std::string, int> before;
   for (int i = 0; i < Form->ComponentCount(); ++i)
-    if (auto* label = dynamic_cast<app::TMainLabel*>(Form->Components(i))) before[label->Name()] = label->PaintCount();
+    if (auto* label = dynamic_cast<widgets::TUiLabel*>(Form->Components(i))) before[label->Name()] = label->PaintCount();
   Enter("5");
   Host.RunUntilIdle();
   std::vector<std::string> repainted;

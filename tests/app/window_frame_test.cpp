@@ -3,6 +3,7 @@
 
 #include "dialogs/dialog_kinds.h"
 #include "dialogs/message_form.h"
+#include "gui/std/label.h"
 #include "platform/headless/headless_window.h"
 #include "tests/app/main_form_fixture.h"
 

@@ -4,6 +4,8 @@
 // in the history. The launching script passes its clock in SPINTRAK_LAUNCH_NS (CLOCK_REALTIME).
 
 #include "app/startup.h"
+#include "widgets/label.h"
+#include "widgets/numeric_edit.h"
 #include "gui/controls/application.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
@@ -93,7 +95,7 @@ void StartCommand(const std::string& command) {
 int LabelPaints(app::TForm1& form) {
   int paints = 0;
   for (int i = 0; i < form.ComponentCount(); ++i)
-    if (auto* label = dynamic_cast<app::TMainLabel*>(form.Components(i))) paints += label->PaintCount();
+    if (auto* label = dynamic_cast<widgets::TUiLabel*>(form.Components(i))) paints += label->PaintCount();
   return paints;
 }
 
