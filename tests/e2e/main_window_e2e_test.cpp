@@ -212,10 +212,7 @@ TEST_F(MainWindowE2E, TheCheckBoxKeepsTheWindowAboveOthersAndBack) {
   const TGeometry before = ClientGeometry(Xid_);
   for (bool on : {true, false}) {
     ClickOn("UiCheckBox1");
-    EXPECT_TRUE(WaitUntil([on] {
-      Settle();
-      return (WindowState(Xid_).find("_NET_WM_STATE_ABOVE") != std::string::npos) == on;
-    })) << on;
+    EXPECT_TRUE(WaitForKeptAbove(Xid_, on)) << on;
     const TGeometry after = ClientGeometry(Xid_);
     EXPECT_EQ(after.Left, before.Left);
     EXPECT_EQ(after.Top, before.Top);
