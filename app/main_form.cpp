@@ -74,7 +74,9 @@ void TForm1::FormActivate(gui::TComponent*) { UiNumericEdit1->SetFocus(); }
 void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
   const int answer = dialogs::ShowMessageDialog("Вы уверены, что хотите выйти из программы?"_cp,
                                                 dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
-  if (answer == gui::mrNo) action = gui::caNone;
+  // Only Yes ends the run: a question dismissed by its close box must not throw away every
+  // spin entered so far, as nothing is saved.
+  if (answer != gui::mrYes) action = gui::caNone;
 }
 
 void TForm1::UiBitBtn1Click(gui::TComponent*) { Close(); }

@@ -64,11 +64,24 @@ TEST_F(WindowFrameTest, ACloseRequestOfTheDesktopAsksTheSameQuestion) {
   Host.RunUntilIdle();
   EXPECT_EQ(Modals, 1);
   EXPECT_FALSE(App.Terminated());
-  // Closed by its own close box, the question counts as not answered No.
-  Answer([](gui::TForm& form) { form.Close(); });
+  AnswerConfirmation(dialogs::dbYes);
   Host.CloseRequest(*Form);
   Host.RunUntilIdle();
+  EXPECT_EQ(Modals, 2);
   EXPECT_TRUE(App.Terminated());
+}
+
+TEST_F(WindowFrameTest, AQuestionDismissedWithoutAnAnswerKeepsTheSpins) {
+  Enter("21");
+  // Its own close box and Esc both leave the program running with everything entered.
+  Answer([](gui::TForm& form) { form.Close(); });
+  Click(Host, *Form, "UiBitBtn1");
+  Answer([this](gui::TForm& form) { platform::headless::testing::PressKey(Host, form, gui::VK_ESCAPE); });
+  Host.CloseRequest(*Form);
+  Host.RunUntilIdle();
+  EXPECT_EQ(Modals, 2);
+  EXPECT_FALSE(App.Terminated());
+  EXPECT_EQ(Spins(), std::vector<std::int32_t>{21});
 }
 
 TEST_F(WindowFrameTest, TheCheckBoxSwitchesStayOnTopWithoutMovingOrActivating) {
