@@ -72,6 +72,8 @@ private:
 
   bool Admit(const GdkEvent* event);
   bool IsOwnKeyEvent(const GdkEventKey* event) const;
+  // Whether a browser pane, not the form's canvas, holds the window's keyboard focus.
+  bool PaneHasFocus() const;
   void ApplyBorderHints();
   void CenterNow();
   void FirstFrameDone();

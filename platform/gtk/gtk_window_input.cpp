@@ -75,8 +75,16 @@ bool TGtkWindow::IsOwnKeyEvent(const GdkEventKey* event) const {
   return gdk_window_get_toplevel(event->window) == gtk_widget_get_window(FWindow);
 }
 
+bool TGtkWindow::PaneHasFocus() const {
+  GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(FWindow));
+  return focus != nullptr && focus != FArea;
+}
+
 int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
-  if (!self->IsOwnKeyEvent(event) || !self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
+  if (!self->IsOwnKeyEvent(event)) return TRUE;
+  // A browser pane with the focus gets the keys through the toolkit's own propagation.
+  if (self->PaneHasFocus() && !self->FHost.HoldingInput()) return self->FHost.AcceptsInput(self) ? FALSE : TRUE;
+  if (!self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const int key = VirtualKeyOf(event);
   const bool ctrl = (event->state & GDK_CONTROL_MASK) != 0;
   const bool alt = (event->state & GDK_MOD1_MASK) != 0;
@@ -98,7 +106,9 @@ int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
 }
 
 int TGtkWindow::OnKeyRelease(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
-  if (!self->IsOwnKeyEvent(event) || !self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
+  if (!self->IsOwnKeyEvent(event)) return TRUE;
+  if (self->PaneHasFocus() && !self->FHost.HoldingInput()) return self->FHost.AcceptsInput(self) ? FALSE : TRUE;
+  if (!self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   gtk_im_context_filter_keypress(self->FIm, event);
   if (const int key = VirtualKeyOf(event))
     self->FEvents.HostKeyUp(static_cast<std::uint16_t>(key), ShiftOf(event->state));
