@@ -7,6 +7,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform::gtk {
@@ -80,10 +81,28 @@ bool TGtkWindow::PaneHasFocus() const {
   return focus != nullptr && focus != FArea;
 }
 
+bool TGtkWindow::ReturnedByPane(const GdkEventKey* event) {
+  // The web engine hands a key the page did not use back to the window after the page has seen
+  // it: a Tab that left the page comes back when the form's canvas has the focus again. It is
+  // the same event (time, key and state); it was the page's and is not handled a second time.
+  const TPaneKey key{event->type, event->time, event->hardware_keycode, event->state};
+  const auto seen = std::find(FPaneKeys.begin(), FPaneKeys.end(), key);
+  if (seen == FPaneKeys.end()) return false;
+  FPaneKeys.erase(seen);
+  return true;
+}
+
+bool TGtkWindow::PassToPane(const GdkEventKey* event) {
+  if (!PaneHasFocus() || FHost.HoldingInput() || !FHost.AcceptsInput(this)) return false;
+  // The pane gets the key through the toolkit's own propagation to the focus widget.
+  if (FPaneKeys.size() == kPaneKeysKept) FPaneKeys.pop_front();
+  FPaneKeys.push_back({event->type, event->time, event->hardware_keycode, event->state});
+  return true;
+}
+
 int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
-  if (!self->IsOwnKeyEvent(event)) return TRUE;
-  // A browser pane with the focus gets the keys through the toolkit's own propagation.
-  if (self->PaneHasFocus() && !self->FHost.HoldingInput()) return self->FHost.AcceptsInput(self) ? FALSE : TRUE;
+  if (!self->IsOwnKeyEvent(event) || self->ReturnedByPane(event)) return TRUE;
+  if (self->PassToPane(event)) return FALSE;
   if (!self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const int key = VirtualKeyOf(event);
   const bool ctrl = (event->state & GDK_CONTROL_MASK) != 0;
@@ -106,8 +125,8 @@ int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
 }
 
 int TGtkWindow::OnKeyRelease(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
-  if (!self->IsOwnKeyEvent(event)) return TRUE;
-  if (self->PaneHasFocus() && !self->FHost.HoldingInput()) return self->FHost.AcceptsInput(self) ? FALSE : TRUE;
+  if (!self->IsOwnKeyEvent(event) || self->ReturnedByPane(event)) return TRUE;
+  if (self->PassToPane(event)) return FALSE;
   if (!self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   gtk_im_context_filter_keypress(self->FIm, event);
   if (const int key = VirtualKeyOf(event))
