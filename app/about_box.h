@@ -22,10 +22,11 @@ class TUiURLLabel;
 
 namespace app {
 
-// The web site the link opens, and the pictures the box shows (names of compiled-in resources).
+// The web site the link names and opens, and the pictures the box shows (compiled-in resources).
+inline constexpr std::string_view kSiteHost = "www.spintrak.example";
 inline constexpr std::string_view kSiteAddress = "http://www.spintrak.example/";
-inline constexpr std::string_view kEmblemPicture = "about/emblem.png";
-inline constexpr std::string_view kWordmarkPicture = "about/wordmark.png";
+inline constexpr std::string_view kEmblemPicture = "pictures/emblem.png";
+inline constexpr std::string_view kWordmarkPicture = "pictures/wordmark.png";
 
 class TAboutBox : public gui::TForm {
  public:
