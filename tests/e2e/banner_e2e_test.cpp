@@ -24,20 +24,6 @@
 namespace e2e {
 namespace {
 
-std::string XidOf(gui::TForm& form) {
-  return Xid(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
-}
-
-template <class T>
-T* Make(gui::TForm* form, gui::TWinControl* parent, const char* name, int left, int top, int width, int height) {
-  auto* control = new T(form);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  control->SetCaption(name);
-  return control;
-}
-
 // A top band with the pane in a bevelled panel across it, the entry and the add button below,
 // then the check box: the main window's Tab order around the pane.
 struct TBannerForm {
@@ -47,19 +33,19 @@ struct TBannerForm {
     Form->SetCaption("Spintrak e2e banner");
     Form->SetClientSize(420, 200);
     Form->SetPosition(gui::poScreenCenter);
-    Panel = Make<gui::TPanel>(Form, Form, "UiPanel4", 0, 0, 420, 80);
+    Panel = MakeControl<gui::TPanel>(Form, Form, "UiPanel4", 0, 0, 420, 80);
     Panel->SetCaption("");
     Panel->SetAlign(gui::alTop);
     Panel->SetBevelOuter(gui::bvLowered);
     Panel->SetBevelInner(gui::bvRaised);
     Panel->SetTabOrder(2);
-    Pane = Make<gui::TWebBrowser>(Form, Panel, "WebBrowser1", 0, 0, 10, 10);
+    Pane = MakeControl<gui::TWebBrowser>(Form, Panel, "WebBrowser1", 0, 0, 10, 10);
     Pane->SetAlign(gui::alClient);
-    Edit = Make<TE2EEdit>(Form, Form, "Edit", 10, 100, 100, 21);
+    Edit = MakeControl<TE2EEdit>(Form, Form, "Edit", 10, 100, 100, 21);
     Edit->SetTabOrder(0);
-    Add = Make<TE2EButton>(Form, Form, "Add", 120, 100, 60, 25);
+    Add = MakeControl<TE2EButton>(Form, Form, "Add", 120, 100, 60, 25);
     Add->SetTabOrder(1);
-    Check = Make<TE2ECheck>(Form, Form, "Check", 10, 150, 120, 21);
+    Check = MakeControl<TE2ECheck>(Form, Form, "Check", 10, 150, 120, 21);
     Check->SetTabOrder(3);
     Form->OnActivate = [this](gui::TComponent*) {
       ++Activations;
@@ -85,13 +71,8 @@ class BannerE2E : public ::testing::Test {
     App->SetTitle("Spintrak e2e");
     Test = new TBannerForm(*App);
     SetPump([] { App->ProcessMessages(); });
-    Test->Form->Show();
-    ASSERT_TRUE(WaitUntil([] { return Test->Form->HostWindow() != nullptr; }));
-    bool shown = false;
-    static_cast<platform::gtk::TGtkWindow*>(Test->Form->HostWindow())->AfterFirstFrame([&shown] { shown = true; });
-    ASSERT_TRUE(WaitUntil([&] { return shown; }));
-    Xid_ = XidOf(*Test->Form);
-    Focus(Xid_);
+    Xid_ = ShowOnScreen(*Test->Form);
+    ASSERT_FALSE(Xid_.empty());
   }
   static void TearDownTestSuite() {
     SetPump(nullptr);

@@ -18,6 +18,7 @@
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/signal.h"
 #include "platform/gtk/web_engine.h"
+#include "tests/e2e/form_controls.h"
 
 #include <gtk/gtk.h>
 #include <unistd.h>
@@ -35,15 +36,6 @@ using TClock = std::chrono::steady_clock;
 
 double MsSince(TClock::time_point start) {
   return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
-}
-
-template <class T>
-T* Make(gui::TForm* form, gui::TWinControl* parent, const char* name, int left, int top, int width, int height) {
-  auto* control = new T(form);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
 }
 
 bool WindowHasFocus(gui::TForm& form) {
@@ -72,13 +64,13 @@ int main(int argc, char** argv) {
   form->SetCaption("Spintrak banner figures");
   form->SetClientSize(1166, 741);
   form->SetPosition(gui::poScreenCenter);
-  auto* panel = Make<gui::TPanel>(form, form, "UiPanel4", 0, 0, 596, 80);
+  auto* panel = e2e::MakeControl<gui::TPanel>(form, form, "UiPanel4", 0, 0, 596, 80);
   panel->SetCaption("");
   panel->SetBevelOuter(gui::bvLowered);
   panel->SetBevelInner(gui::bvRaised);
-  auto* pane = Make<gui::TWebBrowser>(form, panel, "WebBrowser1", 0, 0, 10, 10);
+  auto* pane = e2e::MakeControl<gui::TWebBrowser>(form, panel, "WebBrowser1", 0, 0, 10, 10);
   pane->SetAlign(gui::alClient);
-  auto* edit = Make<gui::TEdit>(form, form, "UiNumericEdit1", 760, 12, 65, 21);
+  auto* edit = e2e::MakeControl<gui::TEdit>(form, form, "UiNumericEdit1", 760, 12, 65, 21);
   auto* about = app.CreateForm<app::TAboutBox>();
 
   bool activated = false;
