@@ -107,6 +107,9 @@ GObject* SmallSettings(const TWebEngine& e) {
   SetFlag(settings, "enable-html5-local-storage", FALSE);
   SetFlag(settings, "enable-offline-web-application-cache", FALSE);
   SetFlag(settings, "enable-dns-prefetching", FALSE);
+  // A banner needs no GPU: the page is painted in software and handed over as a bitmap.
+  if (g_object_class_find_property(G_OBJECT_GET_CLASS(settings), "hardware-acceleration-policy") != nullptr)
+    g_object_set(settings, "hardware-acceleration-policy", WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER, nullptr);
   return settings;
 }
 
