@@ -52,7 +52,8 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
       rest = arg.substr(2);
     }
     const bool isLong = arg.starts_with("--");
-    const std::string shown = isLong ? "--" + std::string(name) : "-" + std::string(name);
+    std::string shown = isLong ? "--" : "-";
+    shown += name;
 
     auto value = [&]() -> std::string_view {
       if (attached) return *attached;
