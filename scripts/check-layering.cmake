@@ -2,6 +2,7 @@
 # Allowed: app -> dialogs, widgets, stats, gui, resources; widgets -> gui, resources;
 # dialogs -> gui, resources; platform -> gui; gui -> (nothing above it); stats -> nothing;
 # cli (the command-line tools) -> stats.
+# Inside gui the parts are layered too: graphics, then controls (with host.h), then std.
 # Script mode starts with old policies; IN_LIST below needs this one.
 cmake_policy(SET CMP0057 NEW)
 
@@ -29,6 +30,31 @@ foreach(layer IN LISTS layers)
         string(APPEND errors "  ${rel} includes ${header}\n")
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# The rank of a path inside gui: graphics 0, controls and the files at gui's top 1, std 2.
+function(gui_rank path out)
+  if(path MATCHES "^gui/graphics/")
+    set(${out} 0 PARENT_SCOPE)
+  elseif(path MATCHES "^gui/std/")
+    set(${out} 2 PARENT_SCOPE)
+  else()
+    set(${out} 1 PARENT_SCOPE)
+  endif()
+endfunction()
+
+file(GLOB_RECURSE gui_sources "${ROOT}/gui/*.h" "${ROOT}/gui/*.cpp")
+foreach(source IN LISTS gui_sources)
+  file(RELATIVE_PATH rel "${ROOT}" "${source}")
+  gui_rank("${rel}" own)
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"gui/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    gui_rank("${header}" theirs)
+    if(theirs GREATER own)
+      string(APPEND errors "  ${rel} includes ${header}\n")
+    endif()
   endforeach()
 endforeach()
 

@@ -19,7 +19,7 @@ bash scripts/install-deps.sh
 build=build/test-sanitize-$sanitize
 jobs=$(nproc)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPINTRAK_SANITIZE=$sanitize \
-  -DSPINTRAK_TESTS=ON -DSPINTRAK_BENCH=ON >/dev/null
+  -DSPINTRAK_TESTS=ON -DSPINTRAK_BENCH=ON -DSPINTRAK_WERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
 bash scripts/fuzz.sh --time 20 --if-available

@@ -9,6 +9,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "gui/graphics/font_folders.h"
 #include "gui/graphics/graphics_error.h"
 #include "gui/graphics/text.h"
 
@@ -21,8 +22,17 @@ const char* const WineFontFolder = "/usr/share/wine/fonts";
 const std::map<std::string, std::vector<std::string>, std::less<>> SubstitutionTable = {
     {"ms sans serif", {"MS Sans Serif", "Tahoma", "Liberation Sans", "DejaVu Sans"}},
     {"tahoma", {"Tahoma", "Liberation Sans", "DejaVu Sans"}},
-    {"comic sans ms", {"Comic Sans MS", "Comfortaa", "DejaVu Sans"}},
+    {"comic sans ms", {"Comic Relief", "Comfortaa", "DejaVu Sans"}},
 };
+
+// The faces the program brings along in its own font folders.
+struct TProgramFace {
+  const char* Name;  // as reported when missing
+  const char* Family;
+  bool Bold;
+};
+const TProgramFace ProgramFaces[] = {{"Comic Relief", "Comic Relief", false},
+                                     {"Comic Relief Bold", "Comic Relief", true}};
 
 std::string Lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
@@ -148,6 +158,19 @@ struct TFontCache::TImpl {
     return best;
   }
 
+  // Whether the family has a face of its own in that weight that opens; a bold made by overstrike
+  // does not count.
+  bool HasFace(const std::string& family, bool bold) {
+    const std::optional<TFaceSource> source = FromFamily(family, -13, bold, false);
+    if (!source || source->SyntheticBold || source->BitmapStrike) return false;
+    try {
+      TFontFace face(*source, -13, [](char32_t) { return std::optional<TFaceSource>(); });
+      return true;
+    } catch (const EGraphicsError&) {
+      return false;
+    }
+  }
+
   // fontconfig's own choice for a name; the last resort before giving up.
   std::optional<TFaceSource> DefaultFor(const std::string& name, bool bold, bool italic) {
     FcPattern* pattern = FcPatternCreate();
@@ -239,6 +262,7 @@ TFontCache::~TFontCache() = default;
 TFontCache& TFontCache::Instance() {
   static TFontCache cache([] {
     TFontCacheOptions options;
+    options.AppFontFolders = ProgramFontFolders();
     std::error_code ec;
     if (std::filesystem::is_directory(WineFontFolder, ec)) options.AppFontFolders.push_back(WineFontFolder);
     return options;
@@ -275,6 +299,12 @@ TFontFace& TFontCache::Face(const TFont& font) {
   return *face;
 }
 
-void TFontCache::CheckFontsAvailable() { Face(TFont()); }
+std::vector<std::string> TFontCache::CheckFontsAvailable() {
+  Face(TFont());
+  std::vector<std::string> missing;
+  for (const TProgramFace& face : ProgramFaces)
+    if (!F->HasFace(face.Family, face.Bold)) missing.push_back(face.Name);
+  return missing;
+}
 
 }  // namespace gui

@@ -23,16 +23,18 @@ class TFontCache {
   TFontCache(const TFontCache&) = delete;
   TFontCache& operator=(const TFontCache&) = delete;
 
-  // The machine's fonts plus the Wine font folder when it exists.
+  // The machine's fonts plus the program's own font folders and the Wine font folder, where they exist.
   static TFontCache& Instance();
 
   // The face for a font's name, height and bold/italic style. A missing face falls back along the
   // substitution table and then to fontconfig's choice; only a machine without any usable font
   // throws EGraphicsError.
   TFontFace& Face(const TFont& font);
-  // Throws EGraphicsError with a clear message when no usable font is installed at all; meant for
-  // start-up, so that the problem shows before the first window.
-  void CheckFontsAvailable();
+  // Meant for start-up, so that a problem shows before the first window. Returns the names of the
+  // program's own faces that cannot be used ("Comic Relief", "Comic Relief Bold"), empty when all
+  // are there; the program still runs, the fallback chain serving them. Throws EGraphicsError with
+  // a clear message when no usable font is installed at all.
+  std::vector<std::string> CheckFontsAvailable();
 
   // The families tried for a requested name, in order of preference.
   static std::vector<std::string> Substitutes(const std::string& name);

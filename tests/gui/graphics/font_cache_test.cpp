@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "gui/graphics/canvas.h"
+#include "gui/graphics/font_folders.h"
 #include "gui/graphics/graphics_error.h"
 #include "gui/graphics/text.h"
 #include "pixel_map.h"
@@ -101,7 +104,7 @@ TEST(FontCache, GlyphsAreRasterizedOnceAndFacesReused) {
 
 TEST(FontCache, MissingFacesFallBackAlongTheTableWithoutFailing) {
   EXPECT_EQ(TFontCache::Substitutes("Comic Sans MS"),
-            (std::vector<std::string>{"Comic Sans MS", "Comfortaa", "DejaVu Sans"}));
+            (std::vector<std::string>{"Comic Relief", "Comfortaa", "DejaVu Sans"}));
   EXPECT_EQ(TFontCache::Substitutes("Tahoma").front(), "Tahoma");
   // Without the Wine folder the dialog font comes from the next installed family of the table.
   TFontCache systemOnly(TFontCacheOptions{true, {}});
@@ -129,6 +132,76 @@ TEST(FontCache, HeightsAtTheEndsOfTheIntegerRangeGiveAUsableFace) {
       EXPECT_GT(m.Height, 0) << name << " " << height;
       EXPECT_LE(m.Height, 2000) << name << " " << height;
     }
+}
+
+// A scratch folder tree, removed again at the end of the test.
+class TScratch {
+ public:
+  TScratch() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "spintrak-fonts-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+    FRoot = pattern;
+  }
+  ~TScratch() {
+    std::error_code ec;
+    std::filesystem::remove_all(FRoot, ec);
+  }
+  const std::filesystem::path& Root() const { return FRoot; }
+
+ private:
+  std::filesystem::path FRoot;
+};
+
+std::filesystem::path OwnFontFolder() {
+  return std::filesystem::path(SPINTRAK_GRAPHICS_TEST_DATA) / "../../../../resources/fonts";
+}
+
+TEST(FontCache, TheProgramsOwnFaceServesComicSansWithCyrillicAndARealBold) {
+  EXPECT_EQ(TFontCache::Instance().CheckFontsAvailable(), std::vector<std::string>{});
+  for (bool bold : {false, true}) {
+    TFontFace& face =
+        TFontCache::Instance().Face(MakeFont("Comic Sans MS", -19, bold ? TFontStyles{fsBold} : TFontStyles{}));
+    EXPECT_EQ(face.Source().Family, "Comic Relief");
+    EXPECT_FALSE(face.Source().SyntheticBold);
+    EXPECT_EQ(std::filesystem::path(face.Source().File).filename(),
+              bold ? "ComicRelief-Bold.ttf" : "ComicRelief-Regular.ttf");
+    // "Красное": every letter of the row captions is the face's own, none from a fallback.
+    for (unsigned char c : std::string_view("Красное Чёт №"_cp)) {
+      EXPECT_EQ(face.FamilyOf(c), "Comic Relief") << int(c);
+      EXPECT_GT(face.Glyph(c).Advance, 0) << int(c);
+    }
+  }
+}
+
+TEST(FontCache, ProgramFontFoldersPreferTheInstalledOneAndSkipMissingOnes) {
+  TScratch scratch;
+  const std::filesystem::path installed = scratch.Root() / "share" / "spintrak" / "fonts";
+  const std::string source = std::filesystem::canonical(OwnFontFolder()).string();
+  // Not installed: only the source tree's folder.
+  EXPECT_EQ(ProgramFontFolders(scratch.Root() / "bin" / "spintrak"), std::vector<std::string>{source});
+  std::filesystem::create_directories(installed);
+  EXPECT_EQ(ProgramFontFolders(scratch.Root() / "bin" / "spintrak"),
+            (std::vector<std::string>{std::filesystem::canonical(installed).string(), source}));
+  // A program without a known path still finds the source tree.
+  EXPECT_EQ(ProgramFontFolders(std::filesystem::path()), std::vector<std::string>{source});
+}
+
+TEST(FontCache, AMissingOwnFaceIsNamedAndServedByTheFallback) {
+  TScratch scratch;
+  std::filesystem::copy_file(OwnFontFolder() / "ComicRelief-Regular.ttf",
+                             scratch.Root() / "ComicRelief-Regular.ttf");
+  // A damaged copy of the bold is no bold at all.
+  std::ofstream(scratch.Root() / "ComicRelief-Bold.ttf") << "not a font";
+  TFontCache regularOnly(TFontCacheOptions{true, {scratch.Root().string()}});
+  EXPECT_EQ(regularOnly.CheckFontsAvailable(), std::vector<std::string>{"Comic Relief Bold"});
+  TFontFace& bold = regularOnly.Face(MakeFont("Comic Sans MS", -19, {fsBold}));
+  EXPECT_EQ(bold.Source().Family, "Comic Relief");
+  EXPECT_TRUE(bold.Source().SyntheticBold);
+
+  TFontCache noFolder(TFontCacheOptions{true, {(scratch.Root() / "no such folder").string()}});
+  EXPECT_EQ(noFolder.CheckFontsAvailable(), (std::vector<std::string>{"Comic Relief", "Comic Relief Bold"}));
+  const std::string family = noFolder.Face(MakeFont("Comic Sans MS", -19)).Source().Family;
+  EXPECT_TRUE(family == "Comfortaa" || family == "DejaVu Sans") << family;
 }
 
 TEST(FontCache, NoFontsAtAllIsAClearError) {

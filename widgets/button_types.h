@@ -1,0 +1,35 @@
+#pragma once
+// Enumerations of the push buttons and the check box. Ordinals are stored by layouts, so their
+// order is fixed.
+
+#include <cstdint>
+
+#include "gui/std/std_types.h"
+
+namespace widgets {
+
+using gui::TAlignment;
+using gui::taCenter;
+using gui::taLeftJustify;
+using gui::taRightJustify;
+
+enum TAlignmentVertical : std::uint8_t { avTop = 0, avCenter = 1, avBottom = 2 };
+
+// Whether the hover ring takes HotTrackColor as it is or the hue opposite to it.
+enum TUiHotTrackColorType : std::uint8_t { htctComplement = 0, htctActual = 1 };
+
+enum TTextStyle : std::uint8_t { tsNormal = 0, tsRaised = 1, tsRecessed = 2, tsShadow = 3 };
+
+enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
+
+enum TBitBtnKind : std::uint8_t {
+  bkCustom = 0, bkOK = 1, bkCancel = 2, bkHelp = 3, bkYes = 4, bkNo = 5, bkClose = 6, bkAbort = 7,
+  bkRetry = 8, bkIgnore = 9, bkAll = 10,
+};
+
+// How many images a glyph strip holds, side by side: 1..4.
+using TNumGlyphs = int;
+
+enum TCheckBoxState : std::uint8_t { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
+
+}  // namespace widgets

@@ -1,0 +1,269 @@
+#include "widgets/custom_button.h"
+
+#include <array>
+#include <utility>
+
+#include "gui/controls/form.h"
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/text.h"
+#include "widgets/color_ops.h"
+#include "widgets/parent_background.h"
+
+namespace widgets {
+
+TUiCustomButton::TUiCustomButton(gui::TComponent* owner) : gui::TCustomControl(owner) {
+  // Each press of a fast double click is a press of its own, and the click is raised here on
+  // release, not by the control layer.
+  SetControlStyle(ControlStyle()
+                      .Include(gui::csCaptureMouse)
+                      .Exclude(gui::csDoubleClicks)
+                      .Exclude(gui::csClickEvents)
+                      .Exclude(gui::csAcceptsControls));
+  SetTabStop(true);
+  SetBounds(Left(), Top(), 115, 17);
+}
+
+void TUiCustomButton::SetAlignmentVertical(TAlignmentVertical value) {
+  if (value == FAlignmentVertical) return;
+  FAlignmentVertical = value;
+  Repaint();
+}
+
+void TUiCustomButton::SetHotTrack(bool value) {
+  if (value == FHotTrack) return;
+  FHotTrack = value;
+  HotTrackChanged();
+}
+
+void TUiCustomButton::HotTrackChanged() { Invalidate(); }
+
+void TUiCustomButton::SetHotTrackColor(TColor value) {
+  if (value == FHotTrackColor) return;
+  FHotTrackColor = value;
+  Invalidate();
+}
+
+void TUiCustomButton::SetHotTrackColorType(TUiHotTrackColorType value) {
+  if (value == FHotTrackColorType) return;
+  FHotTrackColorType = value;
+  Invalidate();
+}
+
+void TUiCustomButton::SetHighlightColor(TColor value) {
+  if (value == FHighlightColor) return;
+  FHighlightColor = value;
+  Invalidate();
+}
+
+void TUiCustomButton::SetTextStyle(TTextStyle value) {
+  if (value == FTextStyle) return;
+  FTextStyle = value;
+  Invalidate();
+}
+
+void TUiCustomButton::SetThemeAware(bool value) {
+  if (value == FThemeAware) return;
+  FThemeAware = value;
+  Invalidate();
+}
+
+void TUiCustomButton::SetTransparent(bool value) {
+  if (value == FTransparent) return;
+  FTransparent = value;
+  Invalidate();
+}
+
+void TUiCustomButton::StateChanged() { Invalidate(); }
+void TUiCustomButton::FocusStateChanged() { Repaint(); }
+TRect TUiCustomButton::HoverRect() const { return ClientRect(); }
+
+void TUiCustomButton::PressClick() {
+  StateChanged();
+  auto alive = Watch();
+  FInClick = true;
+  try {
+    Click();
+  } catch (...) {
+    if (alive) FInClick = false;
+    throw;
+  }
+  if (alive) FInClick = false;
+}
+
+void TUiCustomButton::CancelPress() {
+  // The release will go elsewhere (another window took the input, or this control was disabled
+  // or hidden): a press left tracking would click on some later, unrelated release.
+  gui::TCustomControl::CancelPress();
+  if (!FPressTracking && !FShowPressed) return;
+  FPressTracking = false;
+  FShowPressed = false;
+  StateChanged();
+}
+
+void TUiCustomButton::EraseBackground() {
+  if (FTransparent)
+    PaintTransparentCorners();
+  else
+    gui::TCustomControl::EraseBackground();
+}
+
+void TUiCustomButton::PaintTransparentCorners() {
+  const int w = ClientWidth(), h = ClientHeight();
+  TCanvas& canvas = Canvas();
+  auto parentInto = [&](const TRect& r) {
+    gui::TCanvasSaver saver(canvas);
+    canvas.IntersectClipRect(r);
+    PaintParentBackground(*this, canvas, true);
+  };
+  const bool enabled = Enabled();
+  const std::array<TPoint, 3> enabledCorner{{{0, 0}, {1, 0}, {0, 1}}};
+  const std::array<TPoint, 3> disabledCorner{{{1, 1}, {2, 1}, {1, 2}}};
+  for (const TPoint p : enabled ? enabledCorner : disabledCorner) {
+    for (const TPoint q : {p, TPoint{w - 1 - p.X, p.Y}, TPoint{p.X, h - 1 - p.Y}, TPoint{w - 1 - p.X, h - 1 - p.Y}})
+      parentInto(gui::Bounds(q.X, q.Y, 1, 1));
+  }
+  if (!enabled) {
+    parentInto({0, 0, w, 1});
+    parentInto({0, h - 1, w, h});
+    parentInto({0, 1, 1, h - 1});
+    parentInto({w - 1, 1, w, h - 1});
+  }
+}
+
+void TUiCustomButton::DrawCaptionText(TCanvas& canvas, TRect rect, unsigned flags) const {
+  if (rect.IsEmpty() || Caption().empty()) return;
+  canvas.Brush.Style = gui::bsClear;
+  TRect measured = rect;
+  const int h = gui::DrawText(canvas, Caption(), measured, flags | gui::DT_CALCRECT);
+  switch (FAlignmentVertical) {
+    case avTop:
+      rect.Bottom = rect.Top + h;
+      break;
+    case avCenter:
+      rect.Top = (rect.Top + rect.Bottom - h) / 2;
+      rect.Bottom = rect.Top + h;
+      break;
+    case avBottom:
+      rect.Top = rect.Bottom - h - 1;
+      break;
+  }
+  if (!Enabled()) canvas.Font.SetColor(ColorsNearlyEqual(Color(), gui::clGrayText) ? gui::cl3DDkShadow : gui::clGrayText);
+  gui::DrawText(canvas, Caption(), rect, flags);
+  canvas.Brush.Style = gui::bsSolid;
+}
+
+void TUiCustomButton::InvalidateHover() {
+  if (!(FHotTrack || UsesThemes())) return;
+  gui::TForm* form = Form();
+  if (!form || !Showing()) return;
+  const TPoint origin = ClientOriginInForm();
+  form->InvalidateRect(gui::IntersectRect(HoverRect().Offset(origin.X, origin.Y), form->VisibleRectOf(this)));
+}
+
+void TUiCustomButton::MouseEnter() {
+  FMouseInside = true;
+  auto alive = Watch();
+  gui::TCustomControl::MouseEnter();
+  if (alive) InvalidateHover();
+}
+
+void TUiCustomButton::MouseLeave() {
+  FMouseInside = false;
+  auto alive = Watch();
+  gui::TCustomControl::MouseLeave();
+  if (alive) InvalidateHover();
+}
+
+// Press tracking, one row per event:
+//   pointer enters / leaves        -> MouseInside set / cleared; hover part invalidated
+//   left button down, focus taken  -> ShowPressed and PressTracking set; repaint
+//   move during a press            -> ShowPressed follows inside / outside; repaint on change
+//   any button up during a press   -> both cleared; PressClick when released inside; repaint
+//   Space down / up                -> SpaceArmed and ShowPressed set / ShowPressed cleared,
+//                                     PressClick when armed; repaint
+//   focus gained                   -> repaint
+//   focus lost                     -> SpaceArmed and ShowPressed cleared; repaint
+//   enabled changed                -> focus moved away when disabled; repaint
+void TUiCustomButton::MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
+  auto alive = Watch();
+  gui::TCustomControl::MouseDown(button, shift, x, y);
+  if (!alive || button != gui::mbLeft || !Enabled()) return;
+  if (!Focused() && CanFocus()) SetFocus();
+  if (!alive || !Focused()) return;
+  FShowPressed = true;
+  FPressTracking = true;
+  StateChanged();
+}
+
+void TUiCustomButton::MouseMove(gui::TShiftState shift, int x, int y) {
+  auto alive = Watch();
+  gui::TCustomControl::MouseMove(shift, x, y);
+  if (!alive || !FPressTracking) return;
+  const bool inside = ClientRect().Contains({x, y});
+  if (inside == FShowPressed) return;
+  FShowPressed = inside;
+  StateChanged();
+}
+
+void TUiCustomButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
+  auto alive = Watch();
+  gui::TCustomControl::MouseUp(button, shift, x, y);
+  if (!alive || !FPressTracking) return;
+  FPressTracking = false;
+  FShowPressed = false;
+  if (ClientRect().Contains({x, y})) {
+    PressClick();
+    if (!alive) return;
+  }
+  StateChanged();
+}
+
+void TUiCustomButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
+  if (key == gui::VK_SPACE && !shift.Contains(gui::ssAlt)) {
+    FSpaceArmed = true;
+    FShowPressed = true;
+    StateChanged();
+  }
+  gui::TCustomControl::KeyDown(key, shift);
+}
+
+void TUiCustomButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
+  auto alive = Watch();
+  if (key == gui::VK_SPACE) {
+    FShowPressed = false;
+    // One press, one click: a Space release that no Space press on this button armed (the
+    // second release of a key held through Alt+Space, say) clicks nothing.
+    if (std::exchange(FSpaceArmed, false)) {
+      PressClick();
+      if (!alive) return;
+    }
+    StateChanged();
+  }
+  gui::TCustomControl::KeyUp(key, shift);
+}
+
+void TUiCustomButton::DoEnter() {
+  auto alive = Watch();
+  gui::TCustomControl::DoEnter();
+  if (alive) FocusStateChanged();
+}
+
+void TUiCustomButton::DoExit() {
+  auto alive = Watch();
+  gui::TCustomControl::DoExit();
+  if (!alive || Destroying()) return;
+  FocusStateChanged();
+  FSpaceArmed = false;
+  FShowPressed = false;
+  FocusStateChanged();
+}
+
+void TUiCustomButton::EnabledChanged() {
+  auto alive = Watch();
+  gui::TCustomControl::EnabledChanged();
+  if (alive) StateChanged();
+}
+
+void TUiCustomButton::TextChanged() { Repaint(); }
+
+}  // namespace widgets

@@ -1,0 +1,100 @@
+#pragma once
+// The base of the push buttons and the check box: hover tracking, the mouse and Space press,
+// the focus hooks, the see-through erase of the corners and the caption text.
+
+#include <string_view>
+
+#include "gui/controls/custom_control.h"
+#include "widgets/button_types.h"
+#include "widgets/color_base.h"
+
+namespace widgets {
+
+class TUiCustomButton : public gui::TCustomControl {
+ public:
+  explicit TUiCustomButton(gui::TComponent* owner);
+
+  TAlignmentVertical AlignmentVertical() const { return FAlignmentVertical; }
+  void SetAlignmentVertical(TAlignmentVertical value);
+  bool HotTrack() const { return FHotTrack; }
+  void SetHotTrack(bool value);
+  TColor HotTrackColor() const { return FHotTrackColor; }
+  void SetHotTrackColor(TColor value);
+  TUiHotTrackColorType HotTrackColorType() const { return FHotTrackColorType; }
+  void SetHotTrackColorType(TUiHotTrackColorType value);
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor value);
+  // Only tsNormal is drawn; the embossed styles are kept for layouts that store them.
+  TTextStyle TextStyle() const { return FTextStyle; }
+  void SetTextStyle(TTextStyle value);
+  bool ThemeAware() const { return FThemeAware; }
+  void SetThemeAware(bool value);
+
+  // Run-time state, read by the look and by tests.
+  bool MouseInside() const { return FMouseInside; }
+  bool PressTracking() const { return FPressTracking; }
+  bool ShowPressed() const { return FShowPressed; }
+  bool SpaceArmed() const { return FSpaceArmed; }
+  bool InClick() const { return FInClick; }
+  bool Transparent() const { return FTransparent; }
+
+  // Raises the click of a completed mouse or Space press, with InClick set while it runs.
+  virtual void PressClick();
+  void CancelPress() override;
+
+ protected:
+  // The erase step of a see-through control: the parent's image in the pixels outside the
+  // outline. Enabled, that is the three outermost pixels of each corner; disabled, the outer
+  // ring and the three pixels diagonally inside each corner.
+  virtual void PaintTransparentCorners();
+  // The look changed (pressed, hover, armed); repaints as the control wants it.
+  virtual void StateChanged();
+  // The keyboard focus came or went.
+  virtual void FocusStateChanged();
+  // The part that depends on the pointer being over the control.
+  virtual TRect HoverRect() const;
+  // The platform's themed drawing is never enabled for this program.
+  virtual bool UsesThemes() const { return false; }
+  virtual void HotTrackChanged();
+  // Draws the caption in `rect` with `flags` (alignment, word break, tab expansion), placed
+  // vertically by AlignmentVertical, grey when disabled. An empty rectangle draws nothing.
+  void DrawCaptionText(TCanvas& canvas, TRect rect, unsigned flags) const;
+  void SetTransparent(bool value);
+
+  // State changes without the repaint, for subclasses that order their own handling.
+  void SetShowPressed(bool value) { FShowPressed = value; }
+  void DisarmSpace() { FSpaceArmed = false; }
+
+  void EraseBackground() override;
+  void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
+  void MouseMove(gui::TShiftState shift, int x, int y) override;
+  void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void KeyDown(std::uint16_t& key, gui::TShiftState shift) override;
+  void KeyUp(std::uint16_t& key, gui::TShiftState shift) override;
+  void DoEnter() override;
+  void DoExit() override;
+  void EnabledChanged() override;
+  void TextChanged() override;
+
+ private:
+  void InvalidateHover();
+
+  TAlignmentVertical FAlignmentVertical = avCenter;
+  bool FHotTrack = false;
+  TColor FHotTrackColor = 0x149BF0;
+  TUiHotTrackColorType FHotTrackColorType = htctActual;
+  TColor FHighlightColor = gui::clHighlight;
+  TTextStyle FTextStyle = tsNormal;
+  bool FThemeAware = true;
+
+  bool FMouseInside = false;
+  bool FPressTracking = false;
+  bool FShowPressed = false;
+  bool FSpaceArmed = false;
+  bool FInClick = false;
+  bool FTransparent = false;
+};
+
+}  // namespace widgets

@@ -1,0 +1,245 @@
+#include "widgets/glyph_button.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "gui/controls/form.h"
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/text.h"
+#include "gui/std/accel.h"
+#include "gui/std/measure_canvas.h"
+#include "widgets/frames.h"
+#include "widgets/parent_background.h"
+
+namespace widgets {
+
+TUiCustomGlyphButton::TUiCustomGlyphButton(gui::TComponent* owner) : TUiCustomButton(owner) {
+  SetAlignmentVertical(avTop);
+}
+
+void TUiCustomGlyphButton::SetAlignment(TAlignment value) {
+  if (value == taCenter || value == FAlignment) return;
+  FAlignment = value;
+  Repaint();
+}
+
+void TUiCustomGlyphButton::SetAutoSize(bool value) {
+  if (value == FAutoSize) return;
+  FAutoSize = value;
+  FitToCaption();
+}
+
+void TUiCustomGlyphButton::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  FitToCaption();
+  Repaint();
+}
+
+void TUiCustomGlyphButton::SetTransparent(bool value) {
+  if (value == Transparent()) return;
+  TUiCustomButton::SetTransparent(value);
+  FCacheValid = false;
+}
+
+void TUiCustomGlyphButton::SetTransparentColor(TColor value) {
+  if (value == FTransparentColor) return;
+  FTransparentColor = value;
+  Repaint();
+}
+
+unsigned TUiCustomGlyphButton::CaptionFlags() const {
+  return gui::DT_LEFT | gui::DT_EXPANDTABS | (FWordWrap ? gui::DT_WORDBREAK : 0u);
+}
+
+TRect TUiCustomGlyphButton::StateGlyphRect() const {
+  const int w = ClientWidth(), h = ClientHeight();
+  const int x = CaptionOnRight() ? 0 : w - StateGlyphSize;
+  int y = 2;
+  if (AlignmentVertical() == avCenter) y = (h - StateGlyphSize) / 2;
+  if (AlignmentVertical() == avBottom) y = h - StateGlyphSize - 2;
+  return gui::Bounds(x, y, StateGlyphSize, StateGlyphSize);
+}
+
+TRect TUiCustomGlyphButton::CaptionRect() const {
+  TRect r = ClientRect().Inflate(-1, -1);
+  if (CaptionOnRight())
+    r.Left += StateGlyphSize + GlyphSpacing;
+  else
+    r.Right -= StateGlyphSize + GlyphSpacing;
+  return r;
+}
+
+void TUiCustomGlyphButton::FitToCaption() {
+  if (!Parent() || Loading() || !FAutoSize) return;
+  TRect r = ClientRect().Inflate(-1, -1);
+  r.Right -= StateGlyphSize + GlyphSpacing;
+  if (r.Right - r.Left < 2) r.Right = r.Left + 2;
+  gui::DrawText(gui::MeasureCanvas(Font()), Caption(), r,
+                gui::DT_CALCRECT | gui::DT_EXPANDTABS | (FWordWrap ? gui::DT_WORDBREAK : 0u));
+  const int width = r.Width() + StateGlyphSize + 6;
+  const int height = std::max(StateGlyphSize + 2, r.Height() + 2);
+  const int left = CaptionOnRight() ? Left() : Left() + Width() - width;
+  SetBounds(left, Top(), width, height);
+}
+
+void TUiCustomGlyphButton::SetParent(gui::TWinControl* parent) {
+  TUiCustomButton::SetParent(parent);
+  FitToCaption();
+}
+
+void TUiCustomGlyphButton::Loaded() {
+  TUiCustomButton::Loaded();
+  // A box given more height than one line of its font needs was meant to wrap its caption.
+  if (gui::MeasureCanvas(Font()).Metrics().Height + 2 < Height()) FWordWrap = true;
+  FitToCaption();
+}
+
+void TUiCustomGlyphButton::RebuildBackground(TCanvas& screen) {
+  const int w = ClientWidth(), h = ClientHeight();
+  FBackgroundCache.SetSize(w, h);
+  if (Transparent())
+    FBackgroundCache.Canvas().CopyRect({0, 0, w, h}, screen.Bitmap(), screen.ToDevice({0, 0, w, h}));
+  else
+    FBackgroundCache.Fill(Color());
+  FCacheValid = true;
+}
+
+void TUiCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
+  TBitmap glyph(StateGlyphSize, StateGlyphSize);
+  BuildStateGlyph(glyph);
+  const TRect at = StateGlyphRect();
+  if (!Transparent()) FillSolid(canvas, at, Color());
+  canvas.Draw(at.Left, at.Top, glyph, FTransparentColor);
+}
+
+void TUiCustomGlyphButton::Paint() {
+  if (Destroying()) return;
+  TCanvas& screen = Canvas();
+  TBitmap image(ClientWidth(), ClientHeight());
+  TCanvas& canvas = image.Canvas();
+  canvas.Font.Assign(Font());
+  canvas.Brush.Color = Color();
+  canvas.Brush.Style = gui::bsSolid;
+  if (!FCacheValid) RebuildBackground(screen);
+  canvas.Draw(0, 0, FBackgroundCache);
+  DrawStateGlyph(canvas);
+  canvas.Brush.Color = Color();
+  const TRect text = CaptionRect();
+  DrawCaptionText(canvas, text, CaptionFlags());
+  if (Focused() && !Caption().empty()) StrokeDottedBox(canvas, text.Inflate(1, 1));
+  screen.Draw(0, 0, image);
+}
+
+void TUiCustomGlyphButton::EraseBackground() {
+  FCacheValid = false;
+  if (Transparent())
+    PaintParentBackground(*this, Canvas(), true);
+  else
+    gui::TCustomControl::EraseBackground();
+}
+
+// Mouse and keys, one row per event:
+//   left press, focus taken        -> square shown pushed
+//   release inside                 -> ToggleState (new state, then OnClick); square normal
+//   release outside                -> square normal, no change
+//   Space down / up                -> pushed / ToggleState when armed
+//   Escape while Space is held     -> disarmed: the Space release changes nothing
+//   focus lost                     -> pushed look and the arm cleared
+void TUiCustomGlyphButton::MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
+  FMousePressing = true;
+  TUiCustomButton::MouseDown(button, shift, x, y);
+}
+
+void TUiCustomGlyphButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
+  auto alive = Watch();
+  TUiCustomButton::MouseUp(button, shift, x, y);
+  if (alive) FMousePressing = false;
+}
+
+bool TUiCustomGlyphButton::WantsKey(std::uint16_t key, gui::TShiftState shift) const {
+  return (key == gui::VK_RETURN && FTabOnEnter) || TUiCustomButton::WantsKey(key, shift);
+}
+
+void TUiCustomGlyphButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
+  auto alive = Watch();
+  gui::TCustomControl::KeyDown(key, shift);
+  if (!alive) return;
+  if (key == gui::VK_RETURN && FTabOnEnter) {
+    key = 0;
+    if (gui::TForm* form = Form()) form->SelectNext(this, !shift.Contains(gui::ssShift), true);
+    return;
+  }
+  if (FReadOnly) return;
+  if (key == gui::VK_ESCAPE) {
+    FToggleArmed = false;
+    SetShowPressed(false);
+    Repaint();
+  } else if (key == gui::VK_SPACE) {
+    FToggleArmed = true;
+    SetShowPressed(true);
+    Repaint();
+  }
+}
+
+void TUiCustomGlyphButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
+  auto alive = Watch();
+  gui::TCustomControl::KeyUp(key, shift);
+  if (!alive || FReadOnly || key != gui::VK_SPACE) return;
+  SetShowPressed(false);
+  // The arm is used up by the release it belongs to: one Space press, one toggle.
+  if (std::exchange(FToggleArmed, false)) {
+    ToggleState();
+    if (!alive) return;
+  }
+  Repaint();
+}
+
+void TUiCustomGlyphButton::DoExit() {
+  auto alive = Watch();
+  gui::TCustomControl::DoExit();
+  if (!alive || Destroying()) return;
+  // A Space held while the focus leaves must not toggle when the box gets the focus back.
+  FToggleArmed = false;
+  DisarmSpace();
+  SetShowPressed(false);
+  Repaint();
+}
+
+bool TUiCustomGlyphButton::DialogChar(char ch, gui::TShiftState shift) {
+  if (!gui::IsAccel(ch, Caption()) || !CanFocus()) return TUiCustomButton::DialogChar(ch, shift);
+  auto alive = Watch();
+  if (!Focused()) SetFocus();
+  if (alive && Focused() && !FReadOnly) {
+    ToggleState();
+    if (alive) Repaint();
+  }
+  return true;
+}
+
+void TUiCustomGlyphButton::Resize() {
+  FCacheValid = false;
+  TUiCustomButton::Resize();
+}
+
+void TUiCustomGlyphButton::EnabledChanged() {
+  FCacheValid = false;
+  TUiCustomButton::EnabledChanged();
+}
+
+void TUiCustomGlyphButton::ColorChanged() {
+  FCacheValid = false;
+  TUiCustomButton::ColorChanged();
+}
+
+void TUiCustomGlyphButton::FontChanged() {
+  TUiCustomButton::FontChanged();
+  FitToCaption();
+}
+
+void TUiCustomGlyphButton::TextChanged() {
+  TUiCustomButton::TextChanged();
+  FitToCaption();
+}
+
+}  // namespace widgets
