@@ -183,11 +183,8 @@ TEST_F(MainWindowE2E, ADoubleClickOnTheStripCorrectsThatSpin) {
   std::vector<std::int32_t> expected = Spins();
   expected[expected.size() - 3] = 8;
   WhenModalShown(*App, [](gui::TForm& prompt) {
-    Start({"xdotool", "windowfocus", "--sync", XidOf(prompt), "type", "--delay", "20", "8"});
-    g_timeout_add(300, +[](gpointer) -> gboolean {
-      Start({"xdotool", "key", "Return"});
-      return G_SOURCE_REMOVE;
-    }, nullptr);
+    // One after the other: Enter must not overtake the typed digit.
+    Start({"sh", "-c", "xdotool windowfocus --sync " + XidOf(prompt) + " type --delay 20 8 && xdotool key Return"});
   });
   ClickOn("UiLabelLast3", 2);
   ASSERT_TRUE(WaitUntil([&] { return Spins() == expected; }, std::chrono::seconds(20)));
