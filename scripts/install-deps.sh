@@ -16,6 +16,10 @@ packages=(
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
   # the format check
   clang-format
+  # installation: checking the menu entry, the Debian package's library dependencies
+  desktop-file-utils dpkg-dev
+  # fuzzing with libFuzzer
+  clang libclang-rt-dev
 )
 
 missing=()
