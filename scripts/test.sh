@@ -2,6 +2,7 @@
 # Builds everything and runs every test: unit, headless integration and, where a display
 # host is built, the end-to-end tests under a private X server.
 # Sanitizers (AddressSanitizer, UndefinedBehaviorSanitizer) are on; --no-sanitize turns them off.
+# Then every fuzz target runs for 20 seconds when clang with libFuzzer is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,3 +22,5 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPINTRAK_SANITIZE=$sa
   -DSPINTRAK_TESTS=ON -DSPINTRAK_BENCH=ON -DSPINTRAK_WERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
+bash scripts/check-format.sh
+bash scripts/fuzz.sh --time 20 --if-available

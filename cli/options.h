@@ -1,0 +1,38 @@
+#pragma once
+// The command line of spintrak-stats.
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/table_format.h"
+
+namespace cli {
+
+enum class TColorWhen : std::uint8_t { cwAuto, cwAlways, cwNever };
+
+struct TOptions {
+  TOutputFormat Format = TOutputFormat::ofText;
+  TColorWhen Color = TColorWhen::cwAuto;
+  bool SkipInvalid = false;
+  bool Help = false;
+  bool Version = false;
+  std::vector<std::string> Files;  // in the order given; empty means standard input
+};
+
+// A command line that cannot be followed; the message names the offending argument.
+class TUsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads the arguments after the program name. Options and files may come in any order; "--"
+// ends the options and "-" names standard input.
+TOptions ParseOptions(std::span<const std::string_view> args);
+
+std::string HelpText();
+
+}  // namespace cli

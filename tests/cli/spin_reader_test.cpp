@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cli/spin_reader.h"
+
+namespace cli {
+namespace {
+
+using TSpins = std::vector<std::int32_t>;
+
+TSpins Parse(std::string_view text, TInvalidTokens invalid = TInvalidTokens::itStop) {
+  TSpins spins;
+  TSpinParser parser("log", spins, invalid);
+  parser.Feed(text);
+  parser.Finish();
+  return spins;
+}
+
+// The error that stopping at the first bad token gives.
+TSpinInputError ErrorOf(std::string_view text) {
+  try {
+    Parse(text);
+  } catch (const TSpinInputError& e) {
+    return e;
+  }
+  ADD_FAILURE() << "no error for \"" << text << '"';
+  return TSpinInputError("", 0, "", "");
+}
+
+TEST(SpinParser, EverySeparatorAndLineEndingSplitsTokens) {
+  EXPECT_EQ(Parse("1\n2,3;4 5\t6\r\n7\r8,,; \n\n9"), (TSpins{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(Parse("36"), (TSpins{36}));
+  EXPECT_EQ(Parse("0 007 36\n"), (TSpins{0, 7, 36}));
+}
+
+TEST(SpinParser, ErrorsNameTheLineWhateverTheLineEndings) {
+  EXPECT_EQ(ErrorOf("1\n2\n37").Line(), 3u);
+  EXPECT_EQ(ErrorOf("1\r\n2\r\nx").Line(), 3u);
+  EXPECT_EQ(ErrorOf("1\r2\rx").Line(), 3u);
+  EXPECT_EQ(ErrorOf("1\r\n\r\n\n2 3 x").Line(), 4u);
+  const TSpinInputError e = ErrorOf("5, 12\n7; 40, 3");
+  EXPECT_EQ(e.Source(), "log");
+  EXPECT_EQ(e.Token(), "40");
+  EXPECT_STREQ(e.what(), "log:2: \"40\" is not a wheel number (a whole number from 0 to 36)");
+}
+
+TEST(SpinParser, RefusesEverythingButTheNumbersOfTheWheel) {
+  for (const char* bad : {"37", "-1", "+5", "5.0", "1e1", "99999999999999999999999", "0x1", "five"})
+    EXPECT_EQ(ErrorOf(std::string("1 ") + bad + " 2").Token(), bad) << bad;
+  // The double-zero pocket must not count as zero.
+  EXPECT_EQ(ErrorOf("00").Token(), "00");
+  EXPECT_EQ(ErrorOf("000").Token(), "000");
+}
+
+TEST(SpinParser, ShowsBinaryAndOverlongTokensSafely) {
+  EXPECT_EQ(ErrorOf(std::string("1\x1b[2J\x01", 6)).Token(), "1\\x1B[2J\\x01");
+  EXPECT_EQ(ErrorOf("\"\\").Token(), "\\\"\\\\");
+  const std::string longToken(5000, '7');
+  EXPECT_EQ(ErrorOf(longToken).Token(), std::string(32, '7') + "...");
+}
+
+TEST(SpinParser, ALeadingByteOrderMarkIsNoToken) {
+  EXPECT_EQ(Parse("\xEF\xBB\xBF" "5\n6"), (TSpins{5, 6}));
+  EXPECT_EQ(Parse("\xEF\xBB\xBF\n6"), (TSpins{6}));
+  EXPECT_EQ(ErrorOf("5 \xEF\xBB\xBF" "6").Token(), "\\xEF\\xBB\\xBF6");
+}
+
+TEST(SpinParser, ASourceWithoutSpinsIsAnError) {
+  for (const char* empty : {"", "\n", " ,; \r\n"}) {
+    const TSpinInputError e = ErrorOf(empty);
+    EXPECT_EQ(e.Line(), 0u);
+    EXPECT_STREQ(e.what(), "log: holds no spins");
+  }
+}
+
+TEST(SpinParser, SkippingKeepsTheGoodTokensAndListsTheBad) {
+  TSpins spins{4};
+  TSpinParser parser("log", spins, TInvalidTokens::itSkip);
+  parser.Feed("1 x 2\n37,3\n");
+  parser.Finish();
+  EXPECT_EQ(spins, (TSpins{4, 1, 2, 3}));
+  ASSERT_EQ(parser.Skipped().size(), 2u);
+  EXPECT_EQ(parser.Skipped()[0].Line(), 1u);
+  EXPECT_EQ(parser.Skipped()[1].Token(), "37");
+  EXPECT_EQ(parser.Skipped()[1].Line(), 2u);
+
+  TSpins none;
+  TSpinParser empty("nothing", none, TInvalidTokens::itSkip);
+  empty.Feed("x y");
+  empty.Finish();
+  EXPECT_TRUE(none.empty());
+  ASSERT_EQ(empty.Skipped().size(), 3u);
+  EXPECT_STREQ(empty.Skipped()[2].what(), "nothing: holds no spins");
+}
+
+// The reader hands the text over in pieces; wherever a piece ends, the result is the same.
+TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
+  const std::string text = "\xEF\xBB\xBF" "12,3\r\n\r\n36;0 7\r19\n2";
+  const TSpins whole = Parse(text);
+  for (std::size_t a = 0; a <= text.size(); ++a)
+    for (std::size_t b = a; b <= text.size(); ++b) {
+      TSpins spins;
+      TSpinParser parser("log", spins, TInvalidTokens::itStop);
+      parser.Feed(std::string_view(text).substr(0, a));
+      parser.Feed(std::string_view(text).substr(a, b - a));
+      parser.Feed(std::string_view(text).substr(b));
+      parser.Finish();
+      ASSERT_EQ(spins, whole) << a << ' ' << b;
+    }
+  const std::string bad = "1\r\n2\r\n3 44\n";
+  for (std::size_t a = 0; a <= bad.size(); ++a) {
+    TSpins spins;
+    TSpinParser parser("log", spins, TInvalidTokens::itSkip);
+    parser.Feed(std::string_view(bad).substr(0, a));
+    parser.Feed(std::string_view(bad).substr(a));
+    parser.Finish();
+    ASSERT_EQ(parser.Skipped().size(), 1u) << a;
+    EXPECT_EQ(parser.Skipped()[0].Line(), 3u) << a;
+    EXPECT_EQ(parser.Skipped()[0].Token(), "44") << a;
+  }
+}
+
+TEST(ReadSpins, ReadsFilesLargerThanOneReadAndReportsUnreadableOnes) {
+  const auto path = std::filesystem::temp_directory_path() / ("spin_reader_test_" + std::to_string(::getpid()));
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 400'000; ++i) out << i % 37 << (i % 3 == 0 ? "\r\n" : ",");
+  }
+  TSpins spins;
+  EXPECT_TRUE(ReadSpins(path.string(), spins, TInvalidTokens::itStop).empty());
+  ASSERT_EQ(spins.size(), 400'000u);
+  for (int i = 0; i < 400'000; ++i) ASSERT_EQ(spins[i], i % 37) << i;
+  std::filesystem::remove(path);
+
+  EXPECT_THROW(ReadSpins(path.string(), spins, TInvalidTokens::itSkip), TSpinReadError);
+  EXPECT_THROW(ReadSpins(std::filesystem::temp_directory_path().string(), spins, TInvalidTokens::itSkip),
+               TSpinReadError);
+}
+
+}  // namespace
+}  // namespace cli
