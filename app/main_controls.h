@@ -8,6 +8,10 @@
 #include "app/main_layout.h"
 #include "gui/controls/form.h"
 
+namespace gui {
+class TWebBrowser;
+}
+
 namespace widgets {
 class TUiBitBtn;
 class TUiBorder;
@@ -24,6 +28,9 @@ widgets::TUiPanel* MakePanel(gui::TForm& form, const TPanelDef& def);
 widgets::TUiLabel* MakeLabel(gui::TForm& form, const TLabelDef& def);
 widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def);
 widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def);
+
+// The browser pane filling its panel inside the panel's border.
+gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel);
 
 // The controls that take input.
 widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def);

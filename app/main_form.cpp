@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/banner_pane.h"
 #include "app/number_parse.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
@@ -26,11 +27,9 @@ TForm1::TForm1(gui::TComponent* owner) : gui::TForm(owner) {
   SetPosition(gui::poScreenCenter);
   SetClientSize(kMainClientWidth, kMainClientHeight);
   SetColor(gui::clBtnFace);
-  if (auto png = resources::Find("icons/spintrak.png"); !png.empty()) {
-    gui::TBitmap icon;
-    icon.LoadFromMemory(png);
-    SetIcon(icon);
-  }
+  gui::TBitmap icon;
+  icon.LoadFromMemory(resources::Get("icons/spintrak.png"));
+  SetIcon(icon);
   BuildLayout();
   ConnectHandlers();
   EndLoading();
@@ -49,6 +48,7 @@ void TForm1::BuildLayout() {
   for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
+  WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
 
   UiBitBtn1 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn1"));
   UiBitBtn2 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn2"));
@@ -69,7 +69,7 @@ void TForm1::ConnectHandlers() {
         [this](gui::TComponent* sender) { UiLabelLast1DblClick(sender); };
 }
 
-void TForm1::FormActivate(gui::TComponent*) { UiNumericEdit1->SetFocus(); }
+void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNumericEdit1); }
 
 void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
   const int answer = dialogs::ShowMessageDialog("Вы уверены, что хотите выйти из программы?"_cp,

@@ -11,6 +11,10 @@
 #include "gui/controls/form.h"
 #include "stats/spin_history.h"
 
+namespace gui {
+class TWebBrowser;
+}
+
 namespace app {
 
 class TForm1 : public gui::TForm {
@@ -41,6 +45,7 @@ class TForm1 : public gui::TForm {
   widgets::TUiNumericEdit* UiNumericEdit1 = nullptr;
   gui::TControl* UiLabel266 = nullptr;  // the spin counter
   widgets::TUiPanel* UiPanel4 = nullptr;
+  gui::TWebBrowser* WebBrowser1 = nullptr;
   widgets::TUiCheckBox* UiCheckBox1 = nullptr;
 
  private:

@@ -1,6 +1,7 @@
 #include "app/main_controls.h"
 
 #include "gui/graphics/bitmap.h"
+#include "gui/std/web_browser.h"
 #include "resources/resources.h"
 #include "widgets/bit_btn.h"
 #include "widgets/check_box.h"
@@ -25,11 +26,9 @@ widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
   button->SetFrameColor(kButtonFrame);
   button->SetColor(kButtonFace);
   button->SetHotTrack(true);
-  if (auto png = resources::Find(def.Glyph); !png.empty()) {
-    gui::TBitmap glyph;
-    glyph.LoadFromMemory(png);
-    button->SetGlyph(glyph);
-  }
+  gui::TBitmap glyph;
+  glyph.LoadFromMemory(resources::Get(def.Glyph));
+  button->SetGlyph(glyph);
   button->SetNumGlyphs(def.NumGlyphs);
   button->SetTabOrder(def.TabOrder);
   return button;
@@ -44,6 +43,14 @@ widgets::TUiNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def) {
   edit->SetDisplayFormat(def.DisplayFormat);
   edit->SetTabOrder(def.TabOrder);
   return edit;
+}
+
+gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel) {
+  auto* pane = new gui::TWebBrowser(&form);
+  pane->SetName("WebBrowser1");
+  pane->SetParent(&ParentOf(form, panel));
+  pane->SetAlign(gui::alClient);
+  return pane;
 }
 
 widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def) {

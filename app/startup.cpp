@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/about_box.h"
 #include "dialogs/error_report.h"
 #include "gui/graphics/font_cache.h"
 
@@ -20,6 +21,8 @@ TForm1& StartUp(gui::TApplication& application) {
   }
   application.SetTitle("Spintrak");
   TForm1& form = *application.CreateForm<TForm1>();
+  TAboutBox* about = application.CreateForm<TAboutBox>();
+  form.OnShowAbout = [about] { about->ShowModal(); };
   return form;
 }
 

@@ -1,6 +1,6 @@
 #include "tests/app/main_form_fixture.h"
 
-#include "dialogs/error_report.h"
+#include "app/startup.h"
 
 namespace app_test {
 
@@ -8,9 +8,9 @@ using platform::headless::testing::PressKey;
 using platform::headless::testing::TypeText;
 
 TMainFormFixture::TMainFormFixture() {
-  App.SetTitle("Spintrak");
-  dialogs::InstallErrorReport(App);
-  Form = App.CreateForm<app::TForm1>();
+  Env.ClearTemp();
+  Env.Set("temp", Temp.Path().string());
+  Form = &app::StartUp(App);
   Form->Show();
   Host.RunUntilIdle();
 }

@@ -10,10 +10,14 @@
 
 #include "app/main_form.h"
 #include "platform/headless/testing/input_script.h"
+#include "tests/app/temp_env.h"
 
 namespace app_test {
 
+// Start-up as the program runs it, with the banner page written into a private folder.
 struct TMainFormFixture : ::testing::Test {
+  spintrak_test::TTempFolder Temp;
+  spintrak_test::TScopedEnv Env;
   platform::headless::testing::TTestApp Test;
   platform::headless::THeadlessHost& Host = Test.Host;
   gui::TApplication& App = Test.App;

@@ -84,15 +84,22 @@ TEST_F(MainLayoutTest, FontsByRoleWithTheRowCaptionsColouredPerRow) {
   EXPECT_EQ(Control("UiLabel10S3").Font().Height(), -13);
 }
 
-TEST_F(MainLayoutTest, TabGoesExitAboutEntryAddAndTheCheckBox) {
+TEST_F(MainLayoutTest, TabGoesExitAboutEntryAddBannerAndTheCheckBox) {
   Click(Host, *Form, "UiCheckBox1");
   std::vector<std::string> order;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     Tab(Host, *Form);
     order.push_back(Form->FocusedControl() ? Form->FocusedControl()->Name() : "(none)");
   }
   EXPECT_EQ(order, (std::vector<std::string>{"UiBitBtn1", "UiBitBtn2", "UiNumericEdit1", "UiBitBtn3",
-                                             "UiCheckBox1", "UiBitBtn1"}));
+                                             "WebBrowser1", "UiCheckBox1", "UiBitBtn1"}));
+}
+
+TEST_F(MainLayoutTest, TheBannerPaneFillsItsPanelInsideTheBorder) {
+  EXPECT_EQ(Control("WebBrowser1").Parent(), &Control("UiPanel4"));
+  EXPECT_EQ(Control("WebBrowser1").BoundsRect(), gui::Bounds(2, 2, 592, 76));
+  ASSERT_EQ(Host.Navigations().size(), 1u) << "the first showing is an activation";
+  EXPECT_EQ(Host.Navigations()[0], (Temp.Path() / "SKTemp1.htm").string());
 }
 
 TEST_F(MainLayoutTest, TheTopBandFollowsTheWidthAndTheRestKeepsItsPlace) {

@@ -1,6 +1,8 @@
 // The window itself: its frame, the close confirmation for every way of closing, the exit and
 // about buttons, and the stay-on-top switch.
 
+#include "app/about_box.h"
+#include "widgets/numeric_edit.h"
 #include "dialogs/dialog_kinds.h"
 #include "dialogs/message_form.h"
 #include "gui/std/label.h"
@@ -97,11 +99,21 @@ TEST_F(WindowFrameTest, TheCheckBoxSwitchesStayOnTopWithoutMovingOrActivating) {
   EXPECT_EQ(window.Activations(), activations);
 }
 
-TEST_F(WindowFrameTest, TheAboutButtonShowsTheAboutBox) {
-  int shown = 0;
-  Form->OnShowAbout = [&] { ++shown; };
-  Click(Host, *Form, "UiBitBtn2");
-  EXPECT_EQ(shown, 1);
+TEST_F(WindowFrameTest, TheAboutBoxIsMadeAtStartUpAndEachReturnIsAnActivation) {
+  std::vector<gui::TForm*> shown;
+  Answer([&](gui::TForm& form) {
+    shown.push_back(&form);
+    form.SetModalResult(gui::mrOk);
+  });
+  const auto* about = dynamic_cast<app::TAboutBox*>(App.Forms().at(1));
+  ASSERT_NE(about, nullptr) << "created hidden, after the main window";
+  EXPECT_EQ(App.MainForm(), Form);
+  for (int i = 0; i < 2; ++i) {
+    Click(Host, *Form, "UiBitBtn2");
+    EXPECT_TRUE(Form->UiNumericEdit1->Focused()) << "the field has the focus after every activation";
+  }
+  EXPECT_EQ(shown, (std::vector<gui::TForm*>{const_cast<app::TAboutBox*>(about), const_cast<app::TAboutBox*>(about)}));
+  EXPECT_EQ(Host.Navigations().size(), 3u) << "the banner is reloaded on every activation";
 }
 
 }  // namespace
