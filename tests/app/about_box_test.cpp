@@ -95,9 +95,10 @@ TEST_F(AboutBox, IsAFixedDialogWithEveryControlInPlace) {
   EXPECT_TRUE(Box->OKButton->Default());
 }
 
-TEST_F(AboutBox, ShowsTheEmblemScaledDownAndTheWordmarkAtItsOwnSize) {
-  ASSERT_EQ(Box->Image1->Picture().Width(), 128);
-  ASSERT_EQ(Box->Image1->Picture().Height(), 128);
+TEST_F(AboutBox, ShowsTheEmblemFillingItsPanelAndTheWordmarkAtItsOwnSize) {
+  // The emblem may come drawn at the panel's size already; larger, it is scaled down to it.
+  ASSERT_GE(Box->Image1->Picture().Width(), 101);
+  ASSERT_EQ(Box->Image1->Picture().Height(), Box->Image1->Picture().Width());
   ASSERT_EQ(Box->Image2->Picture().Width(), 96);
   ASSERT_EQ(Box->Image2->Picture().Height(), 96);
   for (TImage* image : {Box->Image1, Box->Image2}) {
