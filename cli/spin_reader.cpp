@@ -74,18 +74,11 @@ void TSpinParser::Feed(std::string_view text) {
       EndToken(text.substr(start, i - start));
     }
     // CR LF, a lone LF and a lone CR each end one line.
-    if (c == '\n') {
-      if (!FAfterCarriageReturn) ++FLine;
-    } else if (c == '\r') {
-      ++FLine;
-    }
-    FAfterCarriageReturn = c == '\r';
+    if (c == '\r' || (c == '\n' && !(i > 0 ? text[i - 1] == '\r' : FAfterCarriageReturn))) ++FLine;
     start = i + 1;
   }
-  if (start < text.size()) {
-    FPending.append(text.data() + start, text.size() - start);
-    FAfterCarriageReturn = false;
-  }
+  if (start < text.size()) FPending.append(text.data() + start, text.size() - start);
+  if (!text.empty()) FAfterCarriageReturn = text.back() == '\r';
 }
 
 void TSpinParser::Finish() {

@@ -43,6 +43,9 @@ TEST(SpinParser, ErrorsNameTheLineWhateverTheLineEndings) {
   EXPECT_EQ(ErrorOf("1\r\n2\r\nx").Line(), 3u);
   EXPECT_EQ(ErrorOf("1\r2\rx").Line(), 3u);
   EXPECT_EQ(ErrorOf("1\r\n\r\n\n2 3 x").Line(), 4u);
+  // A lone CR followed by a token and then LF: two line ends, not one CR LF.
+  EXPECT_EQ(ErrorOf("1\r2\nx").Line(), 3u);
+  EXPECT_EQ(ErrorOf("\r19\n2 u0").Line(), 3u);
   const TSpinInputError e = ErrorOf("5, 12\n7; 40, 3");
   EXPECT_EQ(e.Source(), "log");
   EXPECT_EQ(e.Token(), "40");
@@ -112,7 +115,7 @@ TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
       parser.Finish();
       ASSERT_EQ(spins, whole) << a << ' ' << b;
     }
-  const std::string bad = "1\r\n2\r\n3 44\n";
+  const std::string bad = "1\r\n2\r3\n44\n";
   for (std::size_t a = 0; a <= bad.size(); ++a) {
     TSpins spins;
     TSpinParser parser("log", spins, TInvalidTokens::itSkip);
@@ -120,7 +123,7 @@ TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
     parser.Feed(std::string_view(bad).substr(a));
     parser.Finish();
     ASSERT_EQ(parser.Skipped().size(), 1u) << a;
-    EXPECT_EQ(parser.Skipped()[0].Line(), 3u) << a;
+    EXPECT_EQ(parser.Skipped()[0].Line(), 4u) << a;
     EXPECT_EQ(parser.Skipped()[0].Token(), "44") << a;
   }
 }
