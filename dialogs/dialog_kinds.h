@@ -4,8 +4,9 @@
 // captions and result codes.
 
 #include <cstdint>
-#include <initializer_list>
 #include <string_view>
+
+#include "gui/graphics/flags.h"
 
 namespace dialogs {
 
@@ -16,33 +17,8 @@ enum DialogButton : std::uint8_t {
 };
 inline constexpr int kDialogButtonCount = dbHelp + 1;
 
-// A set of dialog buttons; iterating it always goes in the order of DialogButton.
-class TDialogButtons {
- public:
-  constexpr TDialogButtons() = default;
-  constexpr TDialogButtons(std::initializer_list<DialogButton> buttons) {
-    for (DialogButton b : buttons) Include(b);
-  }
-  constexpr bool Contains(DialogButton b) const { return (FBits >> b) & 1u; }
-  constexpr TDialogButtons& Include(DialogButton b) {
-    FBits |= 1u << b;
-    return *this;
-  }
-  constexpr TDialogButtons& Exclude(DialogButton b) {
-    FBits &= ~(1u << b);
-    return *this;
-  }
-  constexpr int Count() const {
-    int n = 0;
-    for (int b = 0; b < kDialogButtonCount; ++b) n += Contains(DialogButton(b));
-    return n;
-  }
-  constexpr bool Empty() const { return FBits == 0; }
-  constexpr bool operator==(const TDialogButtons&) const = default;
-
- private:
-  std::uint32_t FBits = 0;
-};
+// A set of dialog buttons; the dialog lays them out in the order of DialogButton.
+using TDialogButtons = gui::TFlags<DialogButton, gui::TFlagValues::Ordinals>;
 
 // The window title of a kind; empty for mkCustom, which takes the application title.
 std::string_view KindTitle(MessageKind kind);

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "gui/graphics/bitmap.h"
-#include "gui/graphics/canvas.h"
+#include "gui/graphics/measure_canvas.h"
 
 namespace dialogs {
 
@@ -19,10 +18,7 @@ int MulDiv(int a, int b, int c) {
 
 TDialogUnits DialogUnitsOf(const gui::TFont& font) {
   static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-  gui::TBitmap scratch(1, 1);
-  gui::TCanvas& canvas = scratch.Canvas();
-  canvas.Font.Assign(font);
-  const gui::TSize size = canvas.TextExtent(kLetters);
+  const gui::TSize size = gui::MeasureCanvas(font).TextExtent(kLetters);
   return {size.Width / 52, size.Height};
 }
 

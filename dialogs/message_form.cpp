@@ -6,8 +6,7 @@
 #include "dialogs/dialog_units.h"
 #include "dialogs/message_icon.h"
 #include "gui/controls/application.h"
-#include "gui/graphics/bitmap.h"
-#include "gui/graphics/canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "gui/std/button.h"
 #include "gui/std/clipboard.h"
 #include "gui/std/label.h"
@@ -15,8 +14,6 @@
 namespace dialogs {
 
 using namespace gui;
-
-std::function<void(int)> TMessageForm::OnHelp;
 
 namespace {
 
@@ -59,10 +56,8 @@ TMessageForm::TMessageForm(TComponent* owner, const AnsiString& message, Message
   Font().SetName("Tahoma");
   Font().SetHeight(-11);
 
-  TBitmap scratch(1, 1);
-  TCanvas& canvas = scratch.Canvas();
-  canvas.Font.Assign(Font());
   const TDialogUnits du = DialogUnitsOf(Font());
+  TCanvas& canvas = MeasureCanvas(Font());
   const int horzMargin = du.Horz(8);
   const int vertMargin = du.Vert(8);
   const int horzSpacing = du.Horz(10);
@@ -131,9 +126,10 @@ void TMessageForm::CreateButtons(TDialogButtons buttons, TPoint origin, TSize si
     button->OnKeyDown = [this](TComponent*, std::uint16_t& key, TShiftState shift) {
       if (HandleCopyKey(key, shift)) key = 0;
     };
+    // The help button shows the application's help and leaves the dialog open.
     if (which == dbHelp)
       button->OnClick = [this](TComponent*) {
-        if (OnHelp) OnHelp(FHelpContext);
+        if (Application && Application->OnHelp) Application->OnHelp(FHelpContext);
       };
     FButtons[b] = button;
     x += size.Width + spacing;

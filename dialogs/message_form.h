@@ -3,7 +3,6 @@
 // The message window: an optional icon, the word-wrapped message beside it and a centred row of
 // buttons under them, all measured in dialog units of the message font. Ctrl+C copies its text.
 
-#include <functional>
 #include <string>
 
 #include "dialogs/dialog_kinds.h"
@@ -37,9 +36,6 @@ class TMessageForm : public gui::TForm {
   gui::AnsiString CopyText() const;
   // Beeps and puts CopyText on the clipboard; throws gui::EClipboardError when it cannot.
   void CopyToClipboard();
-
-  // Called by the help button with the dialog's help context; the dialog stays open.
-  static std::function<void(int helpContext)> OnHelp;
 
  protected:
   void KeyDown(std::uint16_t& key, gui::TShiftState shift) override;

@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "dialogs/dialog_units.h"
-#include "gui/graphics/bitmap.h"
-#include "gui/graphics/canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "gui/std/button.h"
 #include "gui/std/edit.h"
 #include "gui/std/label.h"
@@ -36,9 +35,7 @@ TPromptForm::TPromptForm(TComponent* owner, const AnsiString& title, const AnsiS
   FPrompt->SetCaption(prompt);
   // The label takes the width of its wrapped text, at most the entry's width, and its height.
   const int maxWidth = du.Horz(164);
-  TBitmap scratch(1, 1);
-  TCanvas& canvas = scratch.Canvas();
-  canvas.Font.Assign(FPrompt->Font());
+  TCanvas& canvas = MeasureCanvas(FPrompt->Font());
   TRect textRect{0, 0, maxWidth, 0};
   DrawText(canvas, prompt, textRect, FPrompt->DrawTextFlags() | DT_CALCRECT);
   FPrompt->SetBounds(du.Horz(8), du.Vert(8), std::min(textRect.Width(), maxWidth), textRect.Height());

@@ -18,6 +18,8 @@ packages=(
   desktop-file-utils dpkg-dev
   # fuzzing with libFuzzer
   clang libclang-rt-dev
+  # the format check
+  clang-format
 )
 
 missing=()

@@ -23,3 +23,4 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPINTRAK_SANITIZE=$sa
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
 bash scripts/fuzz.sh --time 20 --if-available
+bash scripts/check-format.sh

@@ -25,7 +25,9 @@ constexpr bool IsWheelNumber(std::int64_t value) noexcept {
 // Defined for 0..36 only; callers keep to that range.
 TColor ColorOfNumber(std::int32_t number) noexcept;
 
-// The even-money and dozen tests leave zero to the caller: none of them treats 0 specially.
+// Zero belongs to no even-money chance: IsBlack, IsEven and IsLow exclude it explicitly, and
+// IsRed, IsOdd and IsHigh are false for it anyway. DozenOf, below, does not: it puts 0 in the
+// first dozen, so callers leave zero out before asking for a dozen.
 inline bool IsRed(std::int32_t number) noexcept { return ColorOfNumber(number) == clRed; }
 inline bool IsBlack(std::int32_t number) noexcept { return number != 0 && !IsRed(number); }
 constexpr bool IsOdd(std::int32_t number) noexcept { return (number & 1) != 0; }

@@ -5,20 +5,14 @@
 #include <cstdint>
 
 #include "gui/std/std_types.h"
+// TAlignmentVertical and TTextStyle are shared with the panels and the labels.
+#include "widgets/custom_panel.h"
+#include "widgets/label.h"
 
 namespace widgets {
 
-using gui::TAlignment;
-using gui::taCenter;
-using gui::taLeftJustify;
-using gui::taRightJustify;
-
-enum TAlignmentVertical : std::uint8_t { avTop = 0, avCenter = 1, avBottom = 2 };
-
 // Whether the hover ring takes HotTrackColor as it is or the hue opposite to it.
 enum TUiHotTrackColorType : std::uint8_t { htctComplement = 0, htctActual = 1 };
-
-enum TTextStyle : std::uint8_t { tsNormal = 0, tsRaised = 1, tsRecessed = 2, tsShadow = 3 };
 
 enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
 

@@ -4,33 +4,28 @@
 
 #include <cstdint>
 
+#include "gui/graphics/flags.h"
+
 namespace widgets {
 
 enum TSide : std::uint8_t { sdLeft = 0, sdTop = 1, sdRight = 2, sdBottom = 3 };
 
-// A set of sides held as a 4-bit mask: left 1, top 2, right 4, bottom 8.
-class TSides {
+using TSideFlags = gui::TFlags<TSide, gui::TFlagValues::Ordinals>;
+
+// A set of sides held as a 4-bit mask: left 1, top 2, right 4, bottom 8. The names on top of the
+// plain flag set are the ones the widgets and their streams use.
+class TSides : public TSideFlags {
  public:
-  constexpr TSides() noexcept = default;
-  // Implicit on purpose: a single side is a one-element set.
-  constexpr TSides(TSide side) noexcept : FMask(Bit(side)) {}
-  static constexpr TSides FromMask(unsigned mask) noexcept { return TSides(static_cast<std::uint8_t>(mask & 15u)); }
+  using TSideFlags::TSideFlags;
+  constexpr TSides(TSideFlags flags) noexcept : TSideFlags(flags) {}
+  static constexpr TSides FromMask(unsigned mask) noexcept { return FromBits(mask & 15u); }
   static constexpr TSides All() noexcept { return FromMask(15); }
   static constexpr TSides None() noexcept { return TSides(); }
+  constexpr unsigned Mask() const noexcept { return Bits(); }
 
-  constexpr bool Contains(TSide side) const noexcept { return (FMask & Bit(side)) != 0; }
-  constexpr unsigned Mask() const noexcept { return FMask; }
-  constexpr bool Empty() const noexcept { return FMask == 0; }
-
-  constexpr TSides operator|(TSides other) const noexcept { return TSides(static_cast<std::uint8_t>(FMask | other.FMask)); }
-  constexpr TSides operator&(TSides other) const noexcept { return TSides(static_cast<std::uint8_t>(FMask & other.FMask)); }
-  constexpr TSides& operator|=(TSides other) noexcept { FMask = static_cast<std::uint8_t>(FMask | other.FMask); return *this; }
-  constexpr bool operator==(const TSides&) const noexcept = default;
-
- private:
-  constexpr explicit TSides(std::uint8_t mask) noexcept : FMask(mask) {}
-  static constexpr std::uint8_t Bit(TSide side) noexcept { return static_cast<std::uint8_t>(1u << side); }
-  std::uint8_t FMask = 0;
+  // The set operations of the flag set, giving sides again.
+  constexpr friend TSides operator|(TSides a, TSides b) noexcept { return TSideFlags(a) | TSideFlags(b); }
+  constexpr friend TSides operator&(TSides a, TSides b) noexcept { return TSideFlags(a) & TSideFlags(b); }
 };
 
 constexpr TSides operator|(TSide a, TSide b) noexcept { return TSides(a) | TSides(b); }

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace widgets {
@@ -123,6 +124,13 @@ void IncrementLast(std::string& text) {
 }
 
 TDigits RoundedDigits(long double magnitude, int places) {
+  TDigits digits;
+  // Whole numbers of ordinary size, the usual case, need no decimal text of the real.
+  if (places == 0 && magnitude < 1e19L) {
+    const auto whole = static_cast<std::uint64_t>(std::round(magnitude));
+    if (whole != 0) digits.Integer = std::to_string(whole);
+    return digits;
+  }
   // A binary fraction of k bits has exactly k decimal digits, the last one a 5. So the value
   // lies exactly halfway between two results only when it has places + 1 fraction bits; then
   // its text at places + 1 is exact and is rounded up here. Otherwise the nearest result is
@@ -143,7 +151,6 @@ TDigits RoundedDigits(long double magnitude, int places) {
   } else {
     text = FixedText(magnitude, places);
   }
-  TDigits digits;
   const std::size_t point = std::min(text.find('.'), text.size());
   const std::size_t first = std::min(text.find_first_not_of('0'), point);
   digits.Integer = text.substr(first, point - first);

@@ -120,8 +120,18 @@ long double ParseNumericText(std::string_view text, const TNumericRules& rules) 
   if (kept.empty()) return 0;
   if (negative && kept.front() != '-') kept.insert(kept.begin(), '-');
 
-  long double value = 0;
   const char* end = kept.data() + kept.size();
+  // Whole numbers that fit 64 bits, what the field holds nearly always, read exactly without
+  // the real conversion.
+  const std::size_t sign = kept.front() == '-' ? 1 : 0;
+  if (kept.size() - sign <= 19 && kept.find_first_not_of("0123456789", sign) == std::string::npos &&
+      kept.size() > sign) {
+    std::uint64_t whole = 0;
+    std::from_chars(kept.data() + sign, end, whole);
+    const auto magnitude = static_cast<long double>(whole);
+    return sign ? -magnitude : magnitude;
+  }
+  long double value = 0;
   const auto [stop, error] = std::from_chars(kept.data(), end, value, std::chars_format::general);
   if (error != std::errc() || stop != end || !std::isfinite(value)) return 0;
   return value;

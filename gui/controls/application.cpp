@@ -5,6 +5,8 @@
 #include "gui/controls/error_report_form.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
+#include "gui/controls/report_errors.h"
+#include "gui/controls/scope_exit.h"
 
 namespace gui {
 
@@ -26,42 +28,27 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Run() {
-  try {
+  // An error of a handler run by the first showing is reported; the program goes on.
+  ReportErrors([&] {
     if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
-  } catch (...) {
-    // An error of a handler run by the first showing is reported; the program goes on.
-    HandleException(std::current_exception());
-  }
+  });
   while (!FTerminated) HandleMessage();
 }
 
 void TApplication::HandleMessage() {
   bool dispatched = false;
-  try {
-    dispatched = FHost.ProcessEvents(false);
-  } catch (...) {
-    HandleException(std::current_exception());
-    return;
-  }
+  if (!ReportErrors([&] { dispatched = FHost.ProcessEvents(false); })) return;
   if (dispatched) return;
   Idle();
   if (FTerminated || HasIdleWork()) return;
-  try {
-    FHost.ProcessEvents(true);
-  } catch (...) {
-    HandleException(std::current_exception());
-  }
+  ReportErrors([&] { FHost.ProcessEvents(true); });
 }
 
 void TApplication::ProcessMessages() {
   for (;;) {
     bool dispatched = false;
-    try {
-      dispatched = FHost.ProcessEvents(false);
-    } catch (...) {
-      HandleException(std::current_exception());
-      dispatched = true;
-    }
+    // A step that ended by an error may have left more events behind.
+    if (!ReportErrors([&] { dispatched = FHost.ProcessEvents(false); })) dispatched = true;
     if (!dispatched) break;
   }
   Idle();
@@ -78,11 +65,7 @@ void TApplication::Idle() {
   for (auto& [component, alive] : released)
     if (alive) delete component;
   for (std::size_t i = 0; i < FForms.size(); ++i) {
-    try {
-      FForms[i]->PaintPending();
-    } catch (...) {
-      HandleException(std::current_exception());
-    }
+    ReportErrors([&] { FForms[i]->PaintPending(); });
   }
 }
 
@@ -107,10 +90,7 @@ void TApplication::HandleException(std::exception_ptr error) {
   const std::string text = ReportText(message);
   FLastErrorReport = text;
   ++FReportDepth;
-  struct TDepth {
-    int& Depth;
-    ~TDepth() { --Depth; }
-  } depth{FReportDepth};
+  TScopeExit depth([this] { --FReportDepth; });
   try {
     if (OnShowErrorReport)
       OnShowErrorReport(FTitle, text);

@@ -50,8 +50,8 @@ class TApplication : public TComponent {
   void Terminate() { FTerminated = true; }
   bool Terminated() const { return FTerminated; }
 
-  // The default error report: the application title as caption, the error icon, OK, and the
-  // message with a full stop added when it ends in a character above ".". EAbort is silent.
+  // The default error report: the application title as caption and the message with a full stop
+  // added when it ends in a character above ".". EAbort is silent.
   void HandleException(std::exception_ptr error);
   static std::string ReportText(const std::string& message);
   // Replaces the built-in report window (the standard dialogs install theirs here).
@@ -61,6 +61,9 @@ class TApplication : public TComponent {
   // is not an activation: the forms it covers get neither OnDeactivate nor OnActivate from it.
   bool ShowingErrorReport() const { return FReportDepth > 0; }
   const std::string& LastErrorReport() const { return FLastErrorReport; }
+
+  // Shows the application's help for a help context (the message dialog's help button).
+  std::function<void(int helpContext)> OnHelp;
 
   // Activation and modal nesting.
   TForm* ActiveForm() const { return FActiveForm; }

@@ -1,6 +1,7 @@
 #include "gui/controls/control.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
@@ -248,6 +249,9 @@ void TControl::Loaded() {
 TCanvas& TControl::Canvas() {
   TForm* form = Form();
   if (!form) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+  // Outside a paint pass the buffer's origin, clip and font belong to no control: what is drawn
+  // is lost or lands on another control, and what is measured uses a stranger's font.
+  assert(form->Painting() && "Canvas() is for painting; measure text with MeasureCanvas");
   return form->BufferCanvas();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The built-in report of an error that escaped an event handler: a dialog with the application
-// title, the error icon, the message and an OK button. The standard dialogs replace it through
-// TApplication::OnShowErrorReport.
+// The control layer's own report of an error that escaped an event handler, for a program that
+// installs none: a dialog with the application title and the message, closed by Enter, Esc or
+// its close box. The program installs the standard dialogs' report at start-up through
+// TApplication::OnShowErrorReport, so this only has to be readable.
 
 #include <string>
 
@@ -15,7 +16,6 @@ class TErrorReportForm : public TForm {
   TErrorReportForm(TComponent* owner, const std::string& title, const std::string& message);
 
   const std::string& Message() const { return FMessage; }
-  TWinControl* OkButton() const { return FOk; }
   bool DialogKey(std::uint16_t key, TShiftState shift) override;
 
  protected:
@@ -24,7 +24,6 @@ class TErrorReportForm : public TForm {
  private:
   std::string FMessage;
   TRect FTextRect;
-  TWinControl* FOk = nullptr;
 };
 
 }  // namespace gui

@@ -4,6 +4,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
+#include "gui/controls/report_errors.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -140,53 +141,60 @@ void TForm::VisibleChanged() {
 
 bool TForm::Active() const { return Application && Application->ActiveForm() == this; }
 
+// The modal state of a form for the length of its loop. Whatever ends the loop (a result, an error,
+// the form being freed), the state is undone and the form that was active before is activated again.
+class TForm::TModalScope {
+ public:
+  [[nodiscard]] TModalScope(TForm& form, TForm* previous)
+      : FForm(form),
+        FFormAlive(form.Watch()),
+        FPrevious(previous),
+        FPreviousAlive(previous ? previous->Watch() : TAliveToken::TWatch(nullptr)) {
+    form.FModalResult = mrNone;
+    form.FModal = true;
+    Application->PushModal(&form);
+  }
+  TModalScope(const TModalScope&) = delete;
+  TModalScope& operator=(const TModalScope&) = delete;
+
+  // Runs while an error may be on its way out: a handler failing here is reported, never thrown.
+  ~TModalScope() {
+    if (!Application) return;
+    if (FFormAlive) {
+      // Hidden while still modal, so that hiding does not pick another form to activate.
+      ReportErrors([&] {
+        if (FForm.Visible()) FForm.SetVisible(false);
+      });
+    }
+    if (FFormAlive) {
+      FForm.FModal = false;
+      if (FForm.FWindow) FForm.FWindow->SetModal(false, nullptr);
+    }
+    if (!Application) return;
+    Application->PopModal(&FForm);
+    if (FPrevious && FPreviousAlive && FPrevious->Visible()) {
+      if (FPrevious->FWindow) FPrevious->FWindow->Activate();
+      ReportErrors([&] { Application->ActivateForm(FPrevious); });
+    }
+  }
+
+  const TAliveToken::TWatch& FormAlive() const { return FFormAlive; }
+
+ private:
+  TForm& FForm;
+  TAliveToken::TWatch FFormAlive;
+  TForm* FPrevious;
+  TAliveToken::TWatch FPreviousAlive;
+};
+
 int TForm::ShowModal() {
   if (FModal) throw EInvalidOperation("Form '" + Name() + "' is already shown modally");
   if (Visible()) throw EInvalidOperation("Cannot make a visible window modal");
   if (!Application) throw EInvalidOperation("No application object: cannot show form '" + Name() + "'");
   TApplication& app = *Application;
   TForm* previous = app.ActiveForm();
-  auto previousAlive = previous ? previous->Watch() : TAliveToken::TWatch(nullptr);
-  auto alive = Watch();
-
-  FModalResult = mrNone;
-  FModal = true;
-  app.PushModal(this);
-  // Whatever ends the loop (a result, an error, the form being freed), the modal state is undone
-  // and the form that was active before gets activated again.
-  struct TCleanup {
-    TForm* Form;
-    TAliveToken::TWatch& Alive;
-    TForm* Previous;
-    TAliveToken::TWatch& PreviousAlive;
-    ~TCleanup() {
-      // Runs while an error may be on its way out: a handler failing here is reported, never thrown.
-      auto guarded = [](auto&& step) {
-        try {
-          step();
-        } catch (...) {
-          if (Application) Application->HandleException(std::current_exception());
-        }
-      };
-      if (!Application) return;
-      if (Alive) {
-        // Hidden while still modal, so that hiding does not pick another form to activate.
-        guarded([&] {
-          if (Form->Visible()) Form->SetVisible(false);
-        });
-      }
-      if (Alive) {
-        Form->FModal = false;
-        if (Form->FWindow) Form->FWindow->SetModal(false, nullptr);
-      }
-      if (!Application) return;
-      Application->PopModal(Form);
-      if (Previous && PreviousAlive && Previous->Visible()) {
-        if (Previous->FWindow) Previous->FWindow->Activate();
-        guarded([&] { Application->ActivateForm(Previous); });
-      }
-    }
-  } cleanup{this, alive, previous, previousAlive};
+  TModalScope scope(*this, previous);
+  const TAliveToken::TWatch& alive = scope.FormAlive();
 
   CreateHostWindow();
   FWindow->SetModal(true, previous ? previous->HostWindow() : nullptr);
@@ -269,21 +277,15 @@ void TForm::RouteActivate() {
   // Activation comes from showing, from the end of a modal loop or from the host; an error of
   // one of the handlers it runs is reported like that of any other event and ends that step only.
   auto alive = Watch();
-  try {
+  ReportErrors([&] {
     if (FFocusedControl) FFocusedControl->Invalidate();
     if (FActiveControl && FActiveControl->CanFocus())
       FocusControl(FActiveControl);
     else
       SelectFirst();
-  } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
-  }
+  });
   if (!alive || (Application && Application->ShowingErrorReport())) return;
-  try {
-    FireEvent(OnActivate, this);
-  } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
-  }
+  ReportErrors([&] { FireEvent(OnActivate, this); });
 }
 
 void TForm::RouteDeactivate() {
@@ -299,11 +301,7 @@ void TForm::RouteDeactivate() {
   // Its focused control no longer reports Focused(); let it paint so.
   if (FFocusedControl) FFocusedControl->Invalidate();
   if (Application && Application->ShowingErrorReport()) return;
-  try {
-    FireEvent(OnDeactivate, this);
-  } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
-  }
+  ReportErrors([&] { FireEvent(OnDeactivate, this); });
 }
 
 }  // namespace gui

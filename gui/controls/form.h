@@ -130,8 +130,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   TControl* HitTest(TPoint pos);
   bool DialogKeyStage(std::uint16_t key, TShiftState shift);
   void EndModal();
-  template <class F>
-  void Guarded(F&& body);
+
+  class TModalScope;
 
   struct TLastPress {
     TControl* Control = nullptr;

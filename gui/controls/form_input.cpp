@@ -5,6 +5,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
+#include "gui/controls/report_errors.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -27,15 +28,6 @@ TShiftState ButtonFlag(TMouseButton button) {
   }
 }
 }  // namespace
-
-template <class F>
-void TForm::Guarded(F&& body) {
-  try {
-    body();
-  } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
-  }
-}
 
 bool TForm::AcceptsInput() const {
   if (!Enabled() || !Visible()) return false;
@@ -71,7 +63,7 @@ void TForm::CursorChanged(TControl* control) {
 }
 
 void TForm::HostMouseDown(TMouseButton button, TPoint pos, TShiftState shift, std::uint32_t timeMs) {
-  Guarded([&] {
+  ReportErrors([&] {
     if (!AcceptsInput()) return;
     TControl* target = FCaptureControl ? FCaptureControl : HitTest(pos);
     // Clicks are counted here from plain presses: the same button on the same control, within
@@ -98,7 +90,7 @@ void TForm::HostMouseDown(TMouseButton button, TPoint pos, TShiftState shift, st
 }
 
 void TForm::HostMouseUp(TMouseButton button, TPoint pos, TShiftState shift, std::uint32_t) {
-  Guarded([&] {
+  ReportErrors([&] {
     if (!AcceptsInput()) return;
     TControl* target = FCaptureControl ? FCaptureControl : HitTest(pos);
     FCaptureControl = nullptr;
@@ -111,7 +103,7 @@ void TForm::HostMouseUp(TMouseButton button, TPoint pos, TShiftState shift, std:
 }
 
 void TForm::HostMouseMove(TPoint pos, TShiftState shift, std::uint32_t) {
-  Guarded([&] {
+  ReportErrors([&] {
     if (!AcceptsInput()) return;
     TControl* hit = HitTest(pos);
     auto alive = Watch();
@@ -128,7 +120,7 @@ void TForm::HostMouseMove(TPoint pos, TShiftState shift, std::uint32_t) {
 }
 
 void TForm::HostMouseLeave() {
-  Guarded([&] { UpdateHover(nullptr); });
+  ReportErrors([&] { UpdateHover(nullptr); });
 }
 
 bool TForm::DialogKeyStage(std::uint16_t key, TShiftState shift) {
@@ -146,7 +138,7 @@ bool TForm::DialogKeyStage(std::uint16_t key, TShiftState shift) {
 }
 
 void TForm::HostKeyDown(std::uint16_t key, TShiftState shift) {
-  Guarded([&] {
+  ReportErrors([&] {
     FSuppressChar = false;
     FKeyShift = shift;
     if (!AcceptsInput()) return;
@@ -168,7 +160,7 @@ void TForm::HostKeyDown(std::uint16_t key, TShiftState shift) {
 }
 
 void TForm::HostKeyUp(std::uint16_t key, TShiftState shift) {
-  Guarded([&] {
+  ReportErrors([&] {
     // The character of a key comes before its release: whatever follows is text of its own
     // (an input method's, say) and must not be swallowed for a key the dialog stage took.
     FSuppressChar = false;
@@ -181,7 +173,7 @@ void TForm::HostKeyUp(std::uint16_t key, TShiftState shift) {
 }
 
 void TForm::HostChar(char32_t ch) {
-  Guarded([&] {
+  ReportErrors([&] {
     if (FSuppressChar) {
       FSuppressChar = false;
       return;
@@ -192,6 +184,8 @@ void TForm::HostChar(char32_t ch) {
     if (!target->WantsChars() || FKeyShift.Contains(ssAlt)) {
       auto alive = Watch();
       if (DialogChar(c, FKeyShift) || !alive) return;
+      // An Alt character is an access key or nothing: it is never typed into a field.
+      if (FKeyShift.Contains(ssAlt)) return;
       target = FocusedControl() ? FocusedControl() : this;
     }
     target->RouteKeyPress(c);
@@ -199,14 +193,14 @@ void TForm::HostChar(char32_t ch) {
 }
 
 void TForm::HostCloseRequest() {
-  Guarded([&] {
+  ReportErrors([&] {
     if (Application && Application->ModalForm() && Application->ModalForm() != this) return;
     Close();
   });
 }
 
 void TForm::HostResized(int clientWidth, int clientHeight) {
-  Guarded([&] {
+  ReportErrors([&] {
     const TRect f = NonClientInsets();
     FHostResizing = true;
     SetBounds(Left(), Top(), clientWidth + f.Left + f.Right, clientHeight + f.Top + f.Bottom);
@@ -221,7 +215,7 @@ void TForm::HostMoved(int left, int top) {
 }
 
 void TForm::HostExpose(const TRect& rect) {
-  Guarded([&] {
+  ReportErrors([&] {
     if (!FWindow) return;
     PaintPending();
     const TRect r = IntersectRect(rect, ClientRect());
@@ -232,7 +226,7 @@ void TForm::HostExpose(const TRect& rect) {
 void TForm::HostFocusChanged(bool gained) {
   // Coming back from another application is not an activation: only a switch between this
   // application's own windows is.
-  Guarded([&] {
+  ReportErrors([&] {
     if (gained && Application && Application->ActiveForm() != this && AcceptsInput())
       Application->ActivateForm(this);
   });

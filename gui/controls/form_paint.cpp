@@ -3,6 +3,7 @@
 
 #include "gui/controls/form.h"
 #include "gui/controls/rect_list.h"
+#include "gui/controls/scope_exit.h"
 
 namespace gui {
 
@@ -44,10 +45,7 @@ void TForm::PaintPending() {
   for (const TRect& r : todo) bounds = UnionRect(bounds, r);
 
   FPainting = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } reset{FPainting};
+  TScopeExit reset([this] { FPainting = false; });
 
   TCanvas& canvas = BufferCanvas();
   {

@@ -4,6 +4,7 @@
 
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
+#include "gui/controls/scope_exit.h"
 
 namespace gui {
 
@@ -194,10 +195,7 @@ void TWinControl::AdjustClientRect(TRect&) const {}
 
 void TWinControl::AlignControls() {
   FAligning = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } reset{FAligning};
+  TScopeExit reset([this] { FAligning = false; });
 
   TRect r = ClientRect();
   AdjustClientRect(r);

@@ -93,4 +93,13 @@ int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags
   return blockHeight;
 }
 
+void DrawEmbossedText(TCanvas& canvas, std::string_view text, const TRect& rect, unsigned flags) {
+  TRect shifted = rect.Offset(1, 1);
+  canvas.Font.SetColor(clBtnHighlight);
+  DrawText(canvas, text, shifted, flags);
+  TRect face = rect;
+  canvas.Font.SetColor(clBtnShadow);
+  DrawText(canvas, text, face, flags);
+}
+
 }  // namespace gui

@@ -1,29 +1,48 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <initializer_list>
 
 namespace gui {
 
-// A small set of flags of one enumeration whose values are distinct bits.
-template <class E>
+// How the values of an enumeration stand for members of a set: as distinct bits already
+// (fsBold = 1, fsItalic = 2 ...), or as positions 0, 1, 2 ... whose bit is 1 << value.
+enum class TFlagValues { Bits, Ordinals };
+
+// A small set of flags of one enumeration.
+template <class E, TFlagValues Values = TFlagValues::Bits>
 class TFlags {
  public:
   constexpr TFlags() = default;
-  constexpr TFlags(E flag) : FBits(static_cast<std::uint32_t>(flag)) {}
+  // Implicit on purpose: a single flag is a one-element set.
+  constexpr TFlags(E flag) : FBits(Bit(flag)) {}
   constexpr TFlags(std::initializer_list<E> flags) {
-    for (E flag : flags) FBits |= static_cast<std::uint32_t>(flag);
+    for (E flag : flags) FBits |= Bit(flag);
   }
-  constexpr bool Contains(E flag) const { return (FBits & static_cast<std::uint32_t>(flag)) != 0; }
-  constexpr TFlags& Include(E flag) { FBits |= static_cast<std::uint32_t>(flag); return *this; }
-  constexpr TFlags& Exclude(E flag) { FBits &= ~static_cast<std::uint32_t>(flag); return *this; }
+  static constexpr TFlags FromBits(std::uint32_t bits) {
+    TFlags r;
+    r.FBits = bits;
+    return r;
+  }
+  constexpr bool Contains(E flag) const { return (FBits & Bit(flag)) != 0; }
+  constexpr TFlags& Include(E flag) { FBits |= Bit(flag); return *this; }
+  constexpr TFlags& Exclude(E flag) { FBits &= ~Bit(flag); return *this; }
   constexpr bool Empty() const { return FBits == 0; }
+  constexpr int Count() const { return std::popcount(FBits); }
   constexpr std::uint32_t Bits() const { return FBits; }
-  constexpr friend TFlags operator|(TFlags a, TFlags b) { TFlags r; r.FBits = a.FBits | b.FBits; return r; }
-  constexpr friend TFlags operator&(TFlags a, TFlags b) { TFlags r; r.FBits = a.FBits & b.FBits; return r; }
+  constexpr TFlags& operator|=(TFlags other) { FBits |= other.FBits; return *this; }
+  constexpr TFlags& operator&=(TFlags other) { FBits &= other.FBits; return *this; }
+  constexpr friend TFlags operator|(TFlags a, TFlags b) { return a |= b; }
+  constexpr friend TFlags operator&(TFlags a, TFlags b) { return a &= b; }
   constexpr bool operator==(const TFlags&) const = default;
 
  private:
+  static constexpr std::uint32_t Bit(E flag) {
+    const auto value = static_cast<std::uint32_t>(flag);
+    return Values == TFlagValues::Bits ? value : std::uint32_t{1} << value;
+  }
+
   std::uint32_t FBits = 0;
 };
 

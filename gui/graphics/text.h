@@ -92,4 +92,8 @@ inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 // With DT_CALCRECT nothing is drawn and rect's Right and Bottom are set to fit the text.
 int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags);
 
+// The look of a disabled caption: the text embossed, in the highlight colour one pixel down and
+// right, with the shadow-coloured text over it. Leaves the canvas font in the shadow colour.
+void DrawEmbossedText(TCanvas& canvas, std::string_view text, const TRect& rect, unsigned flags);
+
 }  // namespace gui

@@ -162,15 +162,10 @@ void TButton::Paint() {
   TRect text = ClientRect();
   if (pressed) text = text.Offset(1, 1);
   const unsigned flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  if (Enabled()) {
+  if (Enabled())
     DrawText(canvas, Caption(), text, flags);
-  } else {
-    TRect shifted = text.Offset(1, 1);
-    canvas.Font.SetColor(clBtnHighlight);
-    DrawText(canvas, Caption(), shifted, flags);
-    canvas.Font.SetColor(clBtnShadow);
-    DrawText(canvas, Caption(), text, flags);
-  }
+  else
+    DrawEmbossedText(canvas, Caption(), text, flags);
 
   if (Focused()) {
     canvas.Pen = TPen{clBlack, 1, psDot};

@@ -3,18 +3,10 @@
 #include "gui/std/custom_edit.h"
 
 #include "gui/controls/application.h"
+#include "gui/controls/scope_exit.h"
 #include "gui/std/clipboard.h"
 
 namespace gui {
-
-namespace {
-// Clears a flag when the scope ends, also by an exception.
-struct TFlagScope {
-  bool& Flag;
-  explicit TFlagScope(bool& flag) : Flag(flag) { Flag = true; }
-  ~TFlagScope() { Flag = false; }
-};
-}  // namespace
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle(ControlStyle().Exclude(csAcceptsControls) | csOpaque);
@@ -180,7 +172,11 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   auto alive = Watch();
   if (button == mbLeft) {
     if (!Focused() && CanFocus()) {
-      TFlagScope byMouse(FFocusByMouse);
+      FFocusByMouse = true;
+      // A handler of the focus change may free the entry.
+      TScopeExit byMouse([this, &alive] {
+        if (alive) FFocusByMouse = false;
+      });
       SetFocus();
     }
     if (!alive) return;

@@ -1,9 +1,9 @@
 // The entry's geometry, painting, border band and blinking caret.
 
 #include "gui/controls/application.h"
+#include "gui/graphics/measure_canvas.h"
 #include "gui/std/bevel.h"
 #include "gui/std/custom_edit.h"
-#include "gui/std/measure_canvas.h"
 
 namespace gui {
 

@@ -1,8 +1,8 @@
 #include "gui/std/label.h"
 
+#include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
 #include "gui/std/accel.h"
-#include "gui/std/measure_canvas.h"
 
 namespace gui {
 
@@ -74,12 +74,7 @@ void TLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
     DrawText(canvas, text, rect, flags);
     return;
   }
-  // A disabled caption: an embossed highlight one pixel down and right, the grey text over it.
-  TRect shifted = rect.Offset(1, 1);
-  canvas.Font.SetColor(clBtnHighlight);
-  DrawText(canvas, text, shifted, flags);
-  canvas.Font.SetColor(clBtnShadow);
-  DrawText(canvas, text, rect, flags);
+  DrawEmbossedText(canvas, text, rect, flags);
 }
 
 void TLabel::Paint() {

@@ -85,8 +85,8 @@ int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
     self->FEvents.HostKeyDown(static_cast<std::uint16_t>(key), ShiftOf(event->state));
     if (alive.expired()) return TRUE;
   }
-  // Keys whose character no input method gives (Enter, Ctrl+letter, Backspace, Tab, Esc) are
-  // turned into characters here; everything printable comes from the input method's commit,
+  // Keys whose character no input method gives (Enter, Ctrl+letter, Alt+letter, Backspace, Tab,
+  // Esc) are turned into characters here; everything printable comes from the input method's commit,
   // which handles dead keys and non-Latin layouts.
   if (const char32_t ch = ControlCharacter(key, ctrl, alt)) {
     gtk_im_context_reset(self->FIm);

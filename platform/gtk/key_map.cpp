@@ -66,8 +66,15 @@ int VirtualKeyFromKeycode(std::uint16_t keycode) {
 }
 
 char32_t ControlCharacter(int virtualKey, bool ctrl, bool alt) {
-  // Alt combinations are menu keys, not characters.
-  if (alt) return 0;
+  if (alt) {
+    // Alt with a letter or digit is an access key: its character is the key's own, taken from its
+    // place on the keyboard like Ctrl+letter, so "&Yes" answers Alt+Y on any layout. Ctrl+Alt is
+    // AltGr on many layouts; other Alt combinations are no characters.
+    if (ctrl) return 0;
+    if (virtualKey >= kVkA && virtualKey <= kVkZ) return static_cast<char32_t>(virtualKey - kVkA + 'a');
+    if (virtualKey >= '0' && virtualKey <= '9') return static_cast<char32_t>(virtualKey);
+    return 0;
+  }
   switch (virtualKey) {
     case 8: return ctrl ? 127 : 8;
     case 9: return ctrl ? 0 : 9;

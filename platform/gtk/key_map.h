@@ -18,8 +18,9 @@ int VirtualKeyFromKeycode(std::uint16_t keycode);
 
 // The character a key press produces that no input method commits: control characters and the
 // keys Windows turns into characters (Enter 13, Ctrl+Enter 10, Backspace 8, Tab 9, Esc 27,
-// Ctrl+A..Ctrl+Z 1..26). `virtualKey` is the code from VirtualKeyFromKeyval, so Ctrl+letter works
-// on any layout. Returns 0 when the press gives no such character (Delete, arrows, printable keys).
+// Ctrl+A..Ctrl+Z 1..26), and the access-key character of Alt+letter or Alt+digit (lower case).
+// `virtualKey` is the code from VirtualKeyFromKeyval, so Ctrl+letter and Alt+letter work on any
+// layout. Returns 0 when the press gives no such character (Delete, arrows, printable keys).
 char32_t ControlCharacter(int virtualKey, bool ctrl, bool alt);
 
 } // namespace platform::gtk

@@ -73,6 +73,26 @@ TEST_F(MessageDialogTest, ConfirmationIsAnsweredByButtonsKeysAndTheCloseBox) {
   EXPECT_TRUE(App.Forms().empty()) << "every dialog is destroyed before the call returns";
 }
 
+TEST_F(MessageDialogTest, AltWithAnAccessKeyAnswersTheConfirmation) {
+  EXPECT_EQ(AskToExit([&](TForm& f) { PressKey(Host, f, 'N', ssAlt); }), mrNo);
+  EXPECT_EQ(AskToExit([&](TForm& f) { PressKey(Host, f, 'Y', ssAlt); }), mrYes);
+  EXPECT_EQ(AskToExit([&](TForm& f) {
+              platform::headless::testing::Tab(Host, f);
+              PressKey(Host, f, 'Y', ssAlt | ssShift);
+            }),
+            mrYes)
+      << "whichever button has the focus, and with Shift held too";
+  // Ctrl+Alt is AltGr on many layouts, and an Alt letter of no button does nothing.
+  for (TShiftState shift : {TShiftState(ssAlt) | ssCtrl, TShiftState(ssAlt)}) {
+    const std::uint16_t key = shift.Contains(ssCtrl) ? 'N' : 'Q';
+    EXPECT_EQ(AskToExit([&](TForm& f) {
+                PressKey(Host, f, key, shift);
+                if (f.ModalResult() == mrNone) f.SetModalResult(100);
+              }),
+              100);
+  }
+}
+
 TEST_F(MessageDialogTest, OtherButtonSetsChooseTheirDefaultAndCancelButtons) {
   auto show = [&](TDialogButtons buttons, std::uint16_t key) {
     Answer([&, key](TForm& f) {
@@ -149,7 +169,7 @@ TEST_F(MessageDialogTest, ClipboardThatCannotBeOpenedIsReportedAndTheDialogStays
 
 TEST_F(MessageDialogTest, HelpButtonShowsHelpForTheContextAndLeavesTheDialogOpen) {
   std::vector<int> contexts;
-  TMessageForm::OnHelp = [&](int context) { contexts.push_back(context); };
+  App.OnHelp = [&](int context) { contexts.push_back(context); };
   Answer([&](TForm& form) {
     Click(Host, form, "Help");
     EXPECT_EQ(form.ModalResult(), mrNone);
@@ -157,7 +177,6 @@ TEST_F(MessageDialogTest, HelpButtonShowsHelpForTheContextAndLeavesTheDialogOpen
     Click(Host, form, "OK");
   });
   EXPECT_EQ(ShowMessageDialog("Read the manual", mkInformation, {dbOK, dbHelp}, 42), mrOk);
-  TMessageForm::OnHelp = nullptr;
   EXPECT_EQ(contexts, std::vector<int>{42});
 }
 

@@ -3,33 +3,17 @@
 // The launching script passes its clock reading in SPINTRAK_LAUNCH_NS (CLOCK_REALTIME, ns).
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
+#include "tests/e2e/process_figures.h"
 #include "tests/e2e/recording_form.h"
 
 #include <gtk/gtk.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <fstream>
 #include <string>
 
-namespace {
-
-long long NowNs() {
-  timespec t{};
-  clock_gettime(CLOCK_REALTIME, &t);
-  return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
-
-std::string StatusField(const char* name) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind(name, 0) == 0) return line.substr(line.find(':') + 1);
-  return "?";
-}
-
-} // namespace
+using e2e::NowNs;
+using e2e::StatusField;
 
 int main(int argc, char** argv) {
   const long long mainNs = NowNs();

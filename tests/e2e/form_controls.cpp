@@ -3,8 +3,14 @@
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/color.h"
+#include "platform/gtk/gtk_window.h"
+#include "tests/e2e/x_tools.h"
 
 namespace e2e {
+
+std::string XidOf(gui::TForm& form) {
+  return Xid(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
+}
 
 void PaintBox(gui::TCanvas& canvas, const gui::TRect& rect, gui::TColor face, const std::string& text,
               bool focused) {

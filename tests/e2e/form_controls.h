@@ -10,7 +10,14 @@
 
 #include <string>
 
+namespace gui {
+class TForm;
+}
+
 namespace e2e {
+
+// The X window id of a shown form on the GTK host.
+std::string XidOf(gui::TForm& form);
 
 // Paints a caption on a control's canvas: a filled, framed box with the text inside.
 void PaintBox(gui::TCanvas& canvas, const gui::TRect& rect, gui::TColor face, const std::string& text,

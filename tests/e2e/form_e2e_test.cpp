@@ -20,10 +20,6 @@ namespace {
 using namespace gui::literals;
 
 
-std::string XidOf(gui::TForm& form) {
-  return Xid(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
-}
-
 template <class T>
 T* Make(gui::TForm* form, const char* name, const std::string& caption, int left, int top, int width, int height) {
   auto* control = new T(form);
@@ -181,10 +177,7 @@ TEST_F(FormE2E, TheStayOnTopSwitchChangesOnlyTheStacking) {
   for (bool on : {true, false}) {
     ClickOn(*Test->Check);
     EXPECT_TRUE(WaitUntil([on] { return Test->Check->Checked == on; }));
-    EXPECT_TRUE(WaitUntil([on] {
-      Settle();
-      return (WindowState(Xid_).find("_NET_WM_STATE_ABOVE") != std::string::npos) == on;
-    })) << on;
+    EXPECT_TRUE(WaitForKeptAbove(Xid_, on)) << on;
     const TGeometry after = ClientGeometry(Xid_);
     EXPECT_EQ(after.Left, before.Left);
     EXPECT_EQ(after.Top, before.Top);

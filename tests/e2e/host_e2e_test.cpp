@@ -144,8 +144,10 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
   EXPECT_EQ(form.Text, U"0123456789" U"1.");
 }
 
-// Not a pass/fail test: prints how long a key press takes to reach the screen, from the X server's
-// time stamp of the press to the moment the server holds the changed pixels (read back from it).
+// How long a key press takes to reach the screen, from the X server's time stamp of the press to
+// the moment the server holds the changed pixels (read back from it). measure.sh reports the
+// figures; the test fails only past a bound far above them, which a key that waits for a timer or
+// for the next event would cross, and a busy machine would not.
 TEST(GtkHost, KeyPressToPixelsLatency) {
   TRecordingForm form(*Host, Params(1166, 741, "Spintrak e2e latency"));
   ShowAndWait(form);
@@ -191,6 +193,7 @@ TEST(GtkHost, KeyPressToPixelsLatency) {
   std::printf("key press to pixels on screen: first press %u ms, then median %u ms, max %u ms over %zu presses\n",
               first, latencies[latencies.size() / 2], latencies.back(), latencies.size());
   RecordProperty("KeyToPixelsMedianMs", static_cast<int>(latencies[latencies.size() / 2]));
+  EXPECT_LT(latencies[latencies.size() / 2], 500u) << "median key press to pixels, in ms";
 }
 
 TEST(GtkHost, CyrillicLayoutAndDeadKeysCommitTheirCharacters) {

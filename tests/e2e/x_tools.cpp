@@ -124,6 +124,13 @@ TGeometry ClientGeometry(const std::string& xid) {
 
 std::string WindowState(const std::string& xid) { return RunOk({"xprop", "-id", xid, "_NET_WM_STATE"}); }
 
+bool WaitForKeptAbove(const std::string& xid, bool above) {
+  return WaitUntil([&] {
+    Settle();
+    return (WindowState(xid).find("_NET_WM_STATE_ABOVE") != std::string::npos) == above;
+  });
+}
+
 void Focus(const std::string& xid) {
   RunOk({"xdotool", "windowactivate", "--sync", xid});
   RunOk({"xdotool", "windowfocus", "--sync", xid});

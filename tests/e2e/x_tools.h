@@ -54,6 +54,8 @@ struct TGeometry {
 TGeometry ClientGeometry(const std::string& xid);
 // The window's _NET_WM_STATE atoms as xprop prints them.
 std::string WindowState(const std::string& xid);
+// Waits until the window manager keeps the window above others (or no longer does).
+bool WaitForKeptAbove(const std::string& xid, bool above);
 // Gives the window the keyboard focus (through the window manager) and waits until it has it.
 void Focus(const std::string& xid);
 

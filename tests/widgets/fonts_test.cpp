@@ -6,30 +6,14 @@
 namespace widgets {
 namespace {
 
-TEST(Fonts, TurnedFontKeepsTheFontsHeightStyleCharsetAndFace) {
+TEST(Fonts, TurnedFontGivesItsAngleInTenthsAndBoldAsWeight) {
   gui::TFont font;
-  font.SetName("Comic Sans MS");
-  font.SetHeight(-27);
-  font.SetStyle({gui::fsBold, gui::fsUnderline});
-  font.SetCharset(gui::RUSSIAN_CHARSET);
-  const TLogFont log = CreateRotatedFontHandle(font, 90);
-  EXPECT_EQ(log.Height, -27);
-  EXPECT_EQ(log.Escapement, 900);
-  EXPECT_EQ(log.Weight, 700);
-  EXPECT_FALSE(log.Italic);
-  EXPECT_TRUE(log.Underline);
-  EXPECT_FALSE(log.StrikeOut);
-  EXPECT_EQ(log.Charset, gui::RUSSIAN_CHARSET);
-  EXPECT_EQ(log.Pitch, fpkDefault);
-  EXPECT_EQ(log.FaceName, "Comic Sans MS");
-
-  font.SetStyle({gui::fsItalic, gui::fsStrikeOut});
-  const TLogFont plain = CreateRotatedFontHandle(font, -45, fpkFixed);
-  EXPECT_EQ(plain.Escapement, -450);
-  EXPECT_EQ(plain.Weight, 400);
-  EXPECT_TRUE(plain.Italic);
-  EXPECT_TRUE(plain.StrikeOut);
-  EXPECT_EQ(plain.Pitch, fpkFixed);
+  font.SetStyle({gui::fsBold, gui::fsItalic});
+  EXPECT_EQ(CreateRotatedFontHandle(font, 90).Escapement, 900);
+  EXPECT_EQ(CreateRotatedFontHandle(font, -45).Escapement, -450) << "clockwise";
+  EXPECT_EQ(CreateRotatedFontHandle(font, 90).Weight, 700);
+  font.SetStyle({gui::fsItalic});
+  EXPECT_EQ(CreateRotatedFontHandle(font, 90).Weight, 400);
 }
 
 TEST(Fonts, BitmapFaceIsNotAnOutlineFace) {

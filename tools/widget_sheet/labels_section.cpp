@@ -71,14 +71,16 @@ gui::TBitmap RenderLabels(sheet::TTestApp& app) {
   small(8, 92, "10\r\n"_cp + std::string("спинов"_cp));
   small(60, 92, "(12)")->Font().SetColor(gui::clGreen);
   small(100, 92, "12")->Font().SetColor(gui::clRed);
-  TUiLabel* framed = small(140, 92, "fsRaised + margin 3");
+  TUiLabel* framed = small(140, 92, "");
   framed->SetBorderOuter(fsRaised);
   framed->SetTextMargin(3);
+  framed->SetCaption("fsRaised + margin 3");
   TUiLabel* flat = small(280, 92, "fsFlat / fsLowered");
   flat->SetBorderOuter(fsFlat);
   flat->SetBorderInner(fsLowered);
   flat->SetBorderWidth(2);
   TUiLabel* cut = small(8, 130, "a caption cut at the label's edge");
+  cut->SetAlignment(taLeftJustify);
   cut->SetAutoSize(false);
   cut->SetWidth(120);
   TUiLabel* ellipsis = small(140, 130, "a caption shortened with an ellipsis");

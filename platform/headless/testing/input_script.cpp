@@ -87,8 +87,15 @@ void DoubleClick(THeadlessHost& host, gui::TForm& form, std::string_view name) {
 }
 
 char32_t CharOfKey(std::uint16_t key, gui::TShiftState shift) {
-  if (shift.Contains(gui::ssAlt)) return 0;
   const bool ctrl = shift.Contains(gui::ssCtrl);
+  if (shift.Contains(gui::ssAlt)) {
+    // Alt with a letter or digit gives the key's own character, the access key; with Ctrl (AltGr)
+    // or on other keys, nothing.
+    if (ctrl) return 0;
+    if (key >= 'A' && key <= 'Z') return key - 'A' + 'a';
+    if (key >= '0' && key <= '9') return key;
+    return 0;
+  }
   switch (key) {
     case gui::VK_RETURN: return ctrl ? 10 : 13;
     case gui::VK_BACK: return 8;

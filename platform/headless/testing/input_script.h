@@ -42,7 +42,8 @@ void PressKey(THeadlessHost& host, gui::TForm& form, std::uint16_t key, gui::TSh
 // as input-method text (a character without key down and up).
 void TypeText(THeadlessHost& host, gui::TForm& form, std::string_view utf8);
 void Tab(THeadlessHost& host, gui::TForm& form, bool backwards = false);
-// The character a key gives on the classic keyboard, or 0 for none.
+// The character a key gives on the classic keyboard, or 0 for none; Alt+letter gives the
+// letter as an access key.
 char32_t CharOfKey(std::uint16_t key, gui::TShiftState shift);
 // A pixel of the form's client area as it is painted now.
 gui::TColor PixelAt(THeadlessHost& host, gui::TForm& form, int x, int y);

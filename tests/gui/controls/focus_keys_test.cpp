@@ -180,6 +180,8 @@ TEST_F(FocusKeysTest, CharactersGoToAcceleratorsWhenTheFocusedControlTakesNone) 
   Host.RunUntilIdle();
   EXPECT_EQ(yes->Hits, 2) << "with Alt held the accelerators come first";
   EXPECT_EQ(edit->Text, "y");
+  PressKey(Host, *Form, 'Z', ssAlt);
+  EXPECT_EQ(edit->Text, "y") << "an Alt character that is no access key is not typed";
 }
 
 TEST_F(FocusKeysTest, DisablingOrFreeingTheFocusedControlMovesTheFocusAway) {

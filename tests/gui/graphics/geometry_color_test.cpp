@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <utility>
 
 #include "gui/graphics/color.h"
+#include "gui/graphics/flags.h"
 #include "gui/graphics/geometry.h"
 
 namespace gui {
@@ -40,6 +42,26 @@ TEST(Geometry, OffsetInflateIntersectUnion) {
   EXPECT_EQ(UnionRect(r, {20, 20, 25, 30}), (TRect{0, 0, 25, 30}));
   EXPECT_EQ(UnionRect(TRect{}, {20, 20, 25, 30}), (TRect{20, 20, 25, 30}));
   EXPECT_EQ(UnionRect(r, {50, 50, 50, 60}), r);
+}
+
+// Enumerations numbered 0, 1, 2 ... hold their members as the bits 1 << value; the others are bits.
+TEST(Flags, OrdinalAndBitEnumerationsMakeTheSameKindOfSet) {
+  enum TPlace : std::uint8_t { plFirst, plSecond, plThird, plLast = 31 };
+  using TPlaces = TFlags<TPlace, TFlagValues::Ordinals>;
+  TPlaces places{plFirst, plThird, plLast};
+  EXPECT_TRUE(places.Contains(plFirst));
+  EXPECT_FALSE(places.Contains(plSecond)) << "the first place is bit 1, not value 0";
+  EXPECT_EQ(places.Bits(), 0x80000005u);
+  EXPECT_EQ(places.Count(), 3);
+  places.Exclude(plLast);
+  EXPECT_EQ(places, TPlaces::FromBits(5));
+  EXPECT_TRUE((places & plSecond).Empty());
+
+  enum TBit : std::uint8_t { btA = 1, btB = 2, btC = 4 };
+  TFlags<TBit> bits = TFlags<TBit>(btA) | btC;
+  EXPECT_EQ(bits.Bits(), 5u);
+  EXPECT_EQ(bits.Count(), 2);
+  EXPECT_FALSE(bits.Contains(btB));
 }
 
 TEST(Color, SystemColoursResolveThroughTheSchemeTable) {

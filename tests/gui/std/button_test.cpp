@@ -73,50 +73,94 @@ TEST_F(ButtonTest, EachStateHasTheClassicRingsAndCaption) {
   EXPECT_EQ(Edges(*ok, 3), (std::vector<TColor>{0, hi, light, 0, dark, shadow}));
 }
 
-TEST_F(ButtonTest, ClickOnReleaseInsideAndOnSpace) {
-  auto* b = Make(Form, "B", 10, 10, "B");
-  auto* c = Make(Form, "C", 10, 50, "C");
-  int clicks = 0;
-  b->OnClick = [&](TComponent*) { ++clicks; };
-  Show();
-  const TPoint inside = CentreOf(*b), outside{200, 150};
-  PressAt(inside);
-  EXPECT_EQ(clicks, 0);
-  ReleaseAt(inside);
-  EXPECT_EQ(clicks, 1);
-  // Dragged out the button rises, back in it is pressed again; released outside, no click.
-  PressAt(inside);
-  Host.MouseMove(*Form, outside);
-  Host.RunUntilIdle();
-  EXPECT_FALSE(b->Pressed());
-  Host.MouseMove(*Form, inside);
-  Host.RunUntilIdle();
-  EXPECT_TRUE(b->Pressed());
-  ReleaseAt(outside);
-  EXPECT_EQ(clicks, 1);
+// The rows of the press table above TButton::MouseDown, one test each.
+struct ButtonPressTest : ButtonTest {
+  TButton* B = nullptr;
+  TButton* C = nullptr;
+  int Clicks = 0;
+  TPoint Inside, Outside{200, 150};
+  void SetUp() override {
+    B = Make(Form, "B", 10, 10, "B");
+    C = Make(Form, "C", 10, 50, "C");
+    B->OnClick = [this](TComponent*) { ++Clicks; };
+    Show();
+    Inside = CentreOf(*B);
+  }
+  void MoveTo(TPoint p) {
+    Host.MouseMove(*Form, p);
+    Host.RunUntilIdle();
+  }
+};
+
+TEST_F(ButtonPressTest, LeftPressTakesTheFocusAndPressesOnlyIfTheFocusCameHere) {
+  C->SetFocus();
+  PressAt(Inside);
+  EXPECT_TRUE(B->Focused());
+  EXPECT_TRUE(B->Pressed());
+  ReleaseAt(Inside);
+  // A handler of the focus change keeps the focus elsewhere: no pressed look, no click.
+  C->SetFocus();
+  B->OnEnter = [this](TComponent*) { C->SetFocus(); };
+  PressAt(Inside);
+  EXPECT_FALSE(B->Pressed());
+  ReleaseAt(Inside);
+  EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(ButtonPressTest, MoveWhileHeldShowsThePressedLookExactlyWhileInside) {
+  PressAt(Inside);
+  MoveTo(Outside);
+  EXPECT_FALSE(B->Pressed());
+  MoveTo(Inside);
+  EXPECT_TRUE(B->Pressed());
+  ReleaseAt(Inside);
+}
+
+TEST_F(ButtonPressTest, LeftReleaseClicksOnlyInside) {
+  PressAt(Inside);
+  EXPECT_EQ(Clicks, 0) << "the click comes on the release";
+  ReleaseAt(Inside);
+  EXPECT_EQ(Clicks, 1);
+  EXPECT_FALSE(B->Pressed());
+  PressAt(Inside);
+  MoveTo(Outside);
+  ReleaseAt(Outside);
+  EXPECT_EQ(Clicks, 1);
+  EXPECT_FALSE(B->Pressed());
   // Each press of a fast double click is a click.
   for (int i = 0; i < 2; ++i) {
-    Host.MouseDown(*Form, inside);
-    Host.MouseUp(*Form, inside);
+    Host.MouseDown(*Form, Inside);
+    Host.MouseUp(*Form, Inside);
     Host.AdvanceClock(40);
   }
   Host.RunUntilIdle();
-  EXPECT_EQ(clicks, 3);
-  // Space clicks on release; losing the focus meanwhile drops the press.
+  EXPECT_EQ(Clicks, 3);
+}
+
+TEST_F(ButtonPressTest, SpaceDownPressesAndSpaceUpClicks) {
   Host.KeyDown(*Form, VK_SPACE);
   Host.Char(*Form, U' ');
   Host.RunUntilIdle();
-  EXPECT_TRUE(b->Pressed());
+  EXPECT_TRUE(B->Pressed());
+  EXPECT_EQ(Clicks, 0);
   Host.KeyUp(*Form, VK_SPACE);
   Host.RunUntilIdle();
-  EXPECT_EQ(clicks, 4);
+  EXPECT_FALSE(B->Pressed());
+  EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(ButtonPressTest, LosingTheFocusDropsAnyPressWithoutAClick) {
   Host.KeyDown(*Form, VK_SPACE);
   Host.RunUntilIdle();
-  c->SetFocus();
+  C->SetFocus();
   Host.KeyUp(*Form, VK_SPACE);
   Host.RunUntilIdle();
-  EXPECT_FALSE(b->Pressed());
-  EXPECT_EQ(clicks, 4);
+  EXPECT_FALSE(B->Pressed());
+  PressAt(Inside);
+  C->SetFocus();
+  ReleaseAt(Inside);
+  EXPECT_FALSE(B->Pressed());
+  EXPECT_EQ(Clicks, 0);
 }
 
 TEST_F(ButtonTest, EnterEscAndAcceleratorsInAModalForm) {

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "gui/graphics/measure_canvas.h"
 #include "gui/std/button.h"
 #include "std_fixture.h"
 
@@ -73,7 +74,7 @@ TEST_F(LabelTest, AlignmentLayoutTransparencyAndTheDisabledLook) {
   const TRect bottomRight = Ink(*l, clYellow);
   EXPECT_GE(bottomRight.Right, 99);
   EXPECT_EQ(bottomRight.Width(), left.Width());
-  EXPECT_EQ(bottomRight.Top - left.Top, 40 - l->Canvas().Metrics().Height);
+  EXPECT_EQ(bottomRight.Top - left.Top, 40 - MeasureCanvas(l->Font()).Metrics().Height);
 
   l->SetEnabled(false);
   SavePng("label_disabled");

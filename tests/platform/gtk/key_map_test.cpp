@@ -61,12 +61,20 @@ TEST(KeyMap, ControlCharacters) {
   EXPECT_EQ(ControlCharacter(27, false, false), 27u);
 }
 
+TEST(KeyMap, AltLettersAndDigitsAreAccessKeys) {
+  EXPECT_EQ(ControlCharacter('Y', false, true), U'y');
+  EXPECT_EQ(ControlCharacter('N', false, true), U'n');
+  EXPECT_EQ(ControlCharacter('7', false, true), U'7');
+}
+
 TEST(KeyMap, KeysWithoutCharacters) {
   EXPECT_EQ(ControlCharacter(46, false, false), 0u) << "Delete";
   EXPECT_EQ(ControlCharacter(37, false, false), 0u) << "Left";
   EXPECT_EQ(ControlCharacter(112, false, false), 0u) << "F1";
   EXPECT_EQ(ControlCharacter(65, false, false), 0u) << "plain letters come from the input method";
   EXPECT_EQ(ControlCharacter(65, true, true), 0u) << "Ctrl+Alt is AltGr on many layouts";
+  EXPECT_EQ(ControlCharacter(13, false, true), 0u) << "Alt+Enter";
+  EXPECT_EQ(ControlCharacter(112, false, true), 0u) << "Alt+F1";
   EXPECT_EQ(ControlCharacter(48, true, false), 0u);
 }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "test_controls.h"
+#include "tests/gui/controls/test_controls.h"
 
 using namespace gui;
 using namespace spintrak_test;

@@ -1,4 +1,4 @@
-#include "gui/std/measure_canvas.h"
+#include "gui/graphics/measure_canvas.h"
 
 namespace gui {
 

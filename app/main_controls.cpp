@@ -1,0 +1,48 @@
+#include "app/main_controls.h"
+
+#include "widgets/border.h"
+#include "widgets/label.h"
+#include "widgets/panel.h"
+#include "widgets/separator.h"
+
+namespace app {
+
+widgets::TUiPanel* MakePanel(gui::TForm& form, const TPanelDef& def) {
+  const bool top = def.Align == gui::alTop;
+  auto* panel = Place<widgets::TUiPanel>(form, def.Name, def.Parent, 0, 0, top ? kMainClientWidth : def.Size,
+                                         top ? def.Size : 80);
+  panel->SetBorderOuter(def.BorderOuter);
+  panel->SetVisualStyle(def.VisualStyle);
+  panel->SetCaption("");
+  panel->SetTabOrder(def.TabOrder);
+  panel->SetAlign(def.Align);
+  return panel;
+}
+
+widgets::TUiLabel* MakeLabel(gui::TForm& form, const TLabelDef& def) {
+  auto* label = Place<widgets::TUiLabel>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+  label->SetAutoSize(def.AutoSize);
+  gui::TFont font = LayoutFont(def.Font);
+  if (def.FontColor != gui::clDefault) font.SetColor(def.FontColor);
+  label->SetFont(font);
+  label->SetAlignment(def.Alignment);
+  label->SetCaption(def.Caption);
+  return label;
+}
+
+widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def) {
+  auto* bar = Place<widgets::TUiSeparator>(form, def.Name, "", def.Left, def.Top, def.Width, def.Height);
+  bar->SetOrientation(widgets::orVertical);
+  bar->SetHighlightColor(gui::clGreen);
+  bar->SetShowGradient(true);
+  bar->SetColor(gui::clBtnFace);
+  return bar;
+}
+
+widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def) {
+  auto* rule = Place<widgets::TUiBorder>(form, def.Name, "", def.Left, def.Top, def.Width, def.Height);
+  rule->SetBorderSides(def.Sides);
+  return rule;
+}
+
+}  // namespace app

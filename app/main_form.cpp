@@ -1,0 +1,136 @@
+#include "app/main_form.h"
+
+#include <string>
+
+#include "app/number_parse.h"
+#include "dialogs/message_dialog.h"
+#include "dialogs/prompt_form.h"
+#include "gui/graphics/bitmap.h"
+#include "resources/resources.h"
+#include "stats/display_rules.h"
+#include "stats/wheel.h"
+#include "widgets/bit_btn.h"
+#include "widgets/check_box.h"
+#include "widgets/numeric_edit.h"
+
+namespace app {
+
+using namespace gui::literals;
+
+TForm1::TForm1(gui::TComponent* owner) : gui::TForm(owner) {
+  BeginLoading();
+  SetName("Form1");
+  SetCaption("Spintrak");
+  SetBorderStyle(gui::bsSizeable);
+  SetBorderIcons(gui::TBorderIcons());
+  SetPosition(gui::poScreenCenter);
+  SetClientSize(kMainClientWidth, kMainClientHeight);
+  SetColor(gui::clBtnFace);
+  if (auto png = resources::Find("icons/spintrak.png"); !png.empty()) {
+    gui::TBitmap icon;
+    icon.LoadFromMemory(png);
+    SetIcon(icon);
+  }
+  BuildLayout();
+  ConnectHandlers();
+  EndLoading();
+  SetActiveControl(UiNumericEdit1);
+}
+
+void TForm1::BuildLayout() {
+  const TMainLayout& layout = MainLayout();
+  for (const TPanelDef& def : layout.Panels) {
+    widgets::TUiPanel* panel = MakePanel(*this, def);
+    if (def.Name == kBannerPanel) UiPanel4 = panel;
+  }
+  for (const TButtonDef& def : layout.Buttons) MakeButton(*this, def);
+  UiNumericEdit1 = MakeEntryField(*this, kEntryField);
+  for (const TLabelDef& def : layout.Labels) MakeLabel(*this, def);
+  for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
+  for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
+  UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
+
+  UiBitBtn1 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn1"));
+  UiBitBtn2 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn2"));
+  UiBitBtn3 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn3"));
+  UiLabel266 = static_cast<gui::TControl*>(FindComponent("UiLabel266"));
+}
+
+void TForm1::ConnectHandlers() {
+  OnActivate = [this](gui::TComponent* sender) { FormActivate(sender); };
+  OnClose = [this](gui::TComponent* sender, gui::TCloseAction& action) { FormClose(sender, action); };
+  UiBitBtn1->OnClick = [this](gui::TComponent* sender) { UiBitBtn1Click(sender); };
+  UiBitBtn2->OnClick = [this](gui::TComponent* sender) { UiBitBtn2Click(sender); };
+  UiBitBtn3->OnClick = [this](gui::TComponent* sender) { UiBitBtn3Click(sender); };
+  UiNumericEdit1->OnKeyPress = [this](gui::TComponent* sender, char& key) { UiNumericEdit1KeyPress(sender, key); };
+  UiCheckBox1->OnClick = [this](gui::TComponent* sender) { UiCheckBox1Click(sender); };
+  for (int k = 1; k <= stats::StripLength; ++k)
+    static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(k)))->OnDblClick =
+        [this](gui::TComponent* sender) { UiLabelLast1DblClick(sender); };
+}
+
+void TForm1::FormActivate(gui::TComponent*) { UiNumericEdit1->SetFocus(); }
+
+void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
+  const int answer = dialogs::ShowMessageDialog("Вы уверены, что хотите выйти из программы?"_cp,
+                                                dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
+  // Only Yes ends the run: a question dismissed by its close box must not throw away every
+  // spin entered so far, as nothing is saved.
+  if (answer != gui::mrYes) action = gui::caNone;
+}
+
+void TForm1::UiBitBtn1Click(gui::TComponent*) { Close(); }
+
+void TForm1::UiBitBtn2Click(gui::TComponent*) {
+  if (OnShowAbout) OnShowAbout();
+}
+
+void TForm1::UiBitBtn3Click(gui::TComponent*) { AddSpin(); }
+
+void TForm1::UiNumericEdit1KeyPress(gui::TComponent*, char& key) {
+  if (key != '\r') return;
+  if (UiNumericEdit1->IntegerValue() > stats::MaxWheelNumber) UiNumericEdit1->SetIntegerValue(stats::MaxWheelNumber);
+  if (UiNumericEdit1->IntegerValue() < stats::MinWheelNumber) UiNumericEdit1->SetIntegerValue(stats::MinWheelNumber);
+  AddSpin();
+  // The key stays: the field's own filter rejects Enter afterwards and beeps.
+}
+
+void TForm1::AddSpin() {
+  // Read before the history grows, so that a value that cannot be read records nothing.
+  FHistory.Append(static_cast<std::int32_t>(UiNumericEdit1->IntegerValue()));
+  UiLabel266->SetCaption(std::to_string(FHistory.Length()));
+  Refresh();
+  UiNumericEdit1->SetText("");
+  UiNumericEdit1->SetFocus();
+}
+
+void TForm1::Refresh() {
+  stats::LastNumbersStrip(FHistory, FLabels);
+  stats::StatsPanel(FHistory, FLabels);
+}
+
+void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
+  auto& label = *static_cast<gui::TControl*>(sender);
+  if (label.Caption().empty()) return;
+  const gui::AnsiString text =
+      dialogs::PromptForText("Смена ошибочного числа"_cp, "Введите новое число"_cp, label.Caption());
+  // Whatever is not a wheel number is refused without a word.
+  const std::optional<std::int32_t> number = ParseInt32(text);
+  if (!number || !stats::IsWheelNumber(*number)) return;
+  label.SetCaption(std::to_string(*number));
+  label.Font().SetColor(stats::ColorOfNumber(*number));
+  // The strip position is the index after "UiLabelLast".
+  const int k = std::stoi(label.Name().substr(11, 2));
+  FHistory.Replace(k, *number);
+  stats::StatsPanel(FHistory, FLabels);
+}
+
+void TForm1::UiCheckBox1Click(gui::TComponent*) { SetTopMost(UiCheckBox1->Checked()); }
+
+void TForm1::PrefillHistory(std::span<const std::int32_t> spins) {
+  for (std::int32_t spin : spins) FHistory.Append(spin);
+  UiLabel266->SetCaption(std::to_string(FHistory.Length()));
+  Refresh();
+}
+
+}  // namespace app

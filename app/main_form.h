@@ -1,0 +1,56 @@
+#pragma once
+// The main window: the top band with the entry field and the two large buttons, the strip of the
+// last numbers, the even-money and dozen table, the single-number table and the stay-on-top box.
+// It owns the spin history; the entry field and the strip are the only ways it changes.
+
+#include <cstdint>
+#include <span>
+
+#include "app/label_sink.h"
+#include "app/main_controls.h"
+#include "gui/controls/form.h"
+#include "stats/spin_history.h"
+
+namespace app {
+
+class TForm1 : public gui::TForm {
+ public:
+  explicit TForm1(gui::TComponent* owner);
+
+  const stats::SpinHistory& History() const { return FHistory; }
+  // For measuring programs only: appends spins without going through the window, then shows them
+  // as an entry would.
+  void PrefillHistory(std::span<const std::int32_t> spins);
+
+  // The handlers, one per user event.
+  void FormActivate(gui::TComponent* sender);
+  void FormClose(gui::TComponent* sender, gui::TCloseAction& action);
+  void UiBitBtn1Click(gui::TComponent* sender);
+  void UiBitBtn2Click(gui::TComponent* sender);
+  void UiBitBtn3Click(gui::TComponent* sender);
+  void UiNumericEdit1KeyPress(gui::TComponent* sender, char& key);
+  void UiLabelLast1DblClick(gui::TComponent* sender);
+  void UiCheckBox1Click(gui::TComponent* sender);
+
+  // Shows the about box; set by start-up once the box exists.
+  std::function<void()> OnShowAbout;
+
+  widgets::TUiBitBtn* UiBitBtn1 = nullptr;
+  widgets::TUiBitBtn* UiBitBtn2 = nullptr;
+  widgets::TUiBitBtn* UiBitBtn3 = nullptr;
+  widgets::TUiNumericEdit* UiNumericEdit1 = nullptr;
+  gui::TControl* UiLabel266 = nullptr;  // the spin counter
+  widgets::TUiPanel* UiPanel4 = nullptr;
+  widgets::TUiCheckBox* UiCheckBox1 = nullptr;
+
+ private:
+  void BuildLayout();
+  void ConnectHandlers();
+  void AddSpin();
+  void Refresh();
+
+  stats::SpinHistory FHistory;
+  TFormLabelSink FLabels{*this};
+};
+
+}  // namespace app

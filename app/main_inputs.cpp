@@ -1,0 +1,58 @@
+#include "app/main_controls.h"
+
+#include "gui/graphics/bitmap.h"
+#include "resources/resources.h"
+#include "widgets/bit_btn.h"
+#include "widgets/check_box.h"
+#include "widgets/numeric_edit.h"
+
+namespace app {
+namespace {
+
+// The colours every push button of the top band shares.
+constexpr gui::TColor kButtonFrame = 0x743C00;
+constexpr gui::TColor kButtonFace = 0xF0F4F4;
+
+}  // namespace
+
+widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
+  auto* button = new widgets::TUiBitBtn(&form);
+  button->SetName(def.Name);
+  button->SetParent(&ParentOf(form, def.Parent));
+  button->SetBounds(def.Left, def.Top, def.Width, def.Height > 0 ? def.Height : button->Height());
+  button->SetCaption(def.Caption);
+  button->SetFont(LayoutFont(fontA));
+  button->SetFrameColor(kButtonFrame);
+  button->SetColor(kButtonFace);
+  button->SetHotTrack(true);
+  if (auto png = resources::Find(def.Glyph); !png.empty()) {
+    gui::TBitmap glyph;
+    glyph.LoadFromMemory(png);
+    button->SetGlyph(glyph);
+  }
+  button->SetNumGlyphs(def.NumGlyphs);
+  button->SetTabOrder(def.TabOrder);
+  return button;
+}
+
+widgets::TUiNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def) {
+  auto* edit = Place<widgets::TUiNumericEdit>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+  edit->SetFrameVisible(true);
+  edit->SetFrameHotTrack(true);
+  edit->SetFrameHotStyle(widgets::fsBump);
+  edit->SetMax(def.Max);
+  edit->SetDisplayFormat(def.DisplayFormat);
+  edit->SetTabOrder(def.TabOrder);
+  return edit;
+}
+
+widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def) {
+  auto* box = Place<widgets::TUiCheckBox>(form, def.Name, "", def.Left, def.Top, def.Width, def.Height);
+  box->SetFont(LayoutFont(def.Font));
+  box->SetAlignmentVertical(widgets::avCenter);
+  box->SetCaption(def.Caption);
+  box->SetTabOrder(def.TabOrder);
+  return box;
+}
+
+}  // namespace app

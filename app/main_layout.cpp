@@ -1,0 +1,191 @@
+#include "app/main_layout.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace app {
+namespace {
+
+using namespace gui::literals;
+using gui::clBlack;
+using gui::clNavy;
+using gui::clPurple;
+using gui::clRed;
+using gui::clWindowText;
+
+struct TFontDef {
+  const char* Face;
+  int Height;  // character height in pixels
+  gui::TColor Color;
+  bool Bold;
+  int Charset;
+};
+
+constexpr int kComic = gui::RUSSIAN_CHARSET;
+constexpr int kDefault = gui::DEFAULT_CHARSET;
+
+constexpr TFontDef kFonts[] = {
+    /* A */ {"MS Sans Serif", 11, clBlack, true, kDefault},   // column headings, buttons
+    /* B */ {"MS Sans Serif", 12, clBlack, true, kDefault},   // strip heading
+    /* C */ {"MS Sans Serif", 11, clNavy, true, kDefault},    // entry captions
+    /* D */ {"Comic Sans MS", 19, clNavy, true, kComic},      // strip labels
+    /* E */ {"Comic Sans MS", 27, clBlack, true, kComic},     // row captions (colour per row)
+    /* F */ {"Comic Sans MS", 21, clNavy, true, kComic},      // even-money and dozen counts
+    /* G */ {"Comic Sans MS", 13, clNavy, true, kComic},      // single-number table
+    /* H */ {"Comic Sans MS", 27, clPurple, true, kComic},    // spin counter
+    /* I */ {"Comic Sans MS", 13, clWindowText, true, kComic},  // check box caption
+};
+
+// One row of the even-money and dozen table: its caption label and its four count cells
+// (last 10, last 20, last 50, all).
+struct TTableRow {
+  const char* Caption;
+  const char* Text;
+  gui::TColor Color;
+  bool AutoSize;
+  int Top;
+  int CellTop;
+  std::array<const char*, 4> Cells;
+};
+
+const TTableRow kTableRows[] = {
+    {"UiLabel40", "Красное"_cp, clRed, true, 150, 153, {"UiLabel36", "UiLabel37", "UiLabel38", "UiLabel39"}},
+    {"UiLabel45", "Черное"_cp, clBlack, true, 198, 201, {"UiLabel41", "UiLabel42", "UiLabel43", "UiLabel44"}},
+    {"UiLabel50", "1 - 18", clBlack, false, 270, 273, {"UiLabel46", "UiLabel47", "UiLabel48", "UiLabel49"}},
+    {"UiLabel55", "19 - 36", clBlack, false, 318, 321, {"UiLabel51", "UiLabel52", "UiLabel53", "UiLabel54"}},
+    {"UiLabel60", "Чет"_cp, clBlack, false, 390, 393, {"UiLabel56", "UiLabel57", "UiLabel58", "UiLabel59"}},
+    {"UiLabel65", "Нечет"_cp, clBlack, false, 438, 441, {"UiLabel61", "UiLabel62", "UiLabel63", "UiLabel64"}},
+    {"UiLabel70", "1 - 12", clBlack, false, 510, 513, {"UiLabel66", "UiLabel67", "UiLabel68", "UiLabel69"}},
+    {"UiLabel75", "13 - 24", clBlack, false, 558, 561, {"UiLabel71", "UiLabel72", "UiLabel73", "UiLabel74"}},
+    {"UiLabel80", "25 - 36", clBlack, false, 606, 609, {"UiLabel76", "UiLabel77", "UiLabel78", "UiLabel79"}},
+};
+constexpr int kRedBlackCellLefts[] = {194, 280, 378, 469};
+constexpr int kCellLefts[] = {194, 290, 386, 477};
+
+// Column headings of both tables: the left table's at these lefts, the right table's 576 further.
+struct THeading {
+  const char* Text;
+  int Left, Top;
+};
+const THeading kHeadings[] = {
+    {"Игровое поле"_cp, 52, 120},   {"10\r\nспинов"_cp, 188, 112}, {"20\r\nспинов"_cp, 284, 112},
+    {"50\r\nспинов"_cp, 380, 112}, {"Всего"_cp, 476, 120},
+};
+constexpr int kRightTableShift = 576;
+
+constexpr int kNumberRowTops[] = {145, 161, 177, 193, 209, 225, 241, 257, 273, 290, 306, 321, 337,
+                                  353, 369, 385, 401, 417, 433, 450, 466, 481, 497, 513, 529, 545,
+                                  561, 577, 593, 610, 626, 641, 657, 673, 689, 705, 721};
+// The single-number count columns: name prefix and left.
+constexpr std::pair<const char*, int> kNumberColumns[] = {
+    {"UiLabel10S", 778}, {"UiLabel20S", 874}, {"UiLabel50S", 970}, {"UiLabelAllS", 1066}};
+
+constexpr int kStripCells = 21;
+
+TLabelDef Fixed(std::string name, std::string_view parent, int left, int top, int width, int height, TFontId font,
+                gui::AnsiString caption = {}) {
+  return {std::move(name), parent, left, top, width, height, false, font, std::move(caption)};
+}
+
+TLabelDef Auto(std::string name, std::string_view parent, int left, int top, TFontId font, gui::AnsiString caption) {
+  return {std::move(name), parent, left, top, 0, 0, true, font, std::move(caption)};
+}
+
+void AddTopBandLabels(std::vector<TLabelDef>& labels) {
+  TLabelDef entry = Auto("UiLabel2", "UiPanel3", 2, 16, fontC, "Ввод выпавшего числа"_cp);
+  entry.Alignment = gui::taLeftJustify;
+  TLabelDef count = Auto("UiLabel3", "UiPanel3", 2, 48, fontC, "Количество спинов"_cp);
+  count.Alignment = gui::taLeftJustify;
+  labels.push_back(std::move(entry));
+  labels.push_back(std::move(count));
+  labels.push_back(Fixed("UiLabel266", "UiPanel3", 152, 32, 105, 38, fontH, "0"));
+}
+
+void AddStrip(std::vector<TLabelDef>& labels, std::vector<TSeparatorDef>& separators) {
+  labels.push_back(Auto("UiLabel4", "", 13, 86, fontB, "Последние числа"_cp));
+  for (int k = 1; k <= kStripCells; ++k) {
+    const int shift = 48 * (k - 1);
+    labels.push_back(Fixed("UiLabelLast" + std::to_string(k), "", 133 + shift, k <= 2 ? 80 : 79, 32, 28, fontD));
+    separators.push_back({"UiSeparator" + std::to_string(k), 174 + shift, k <= 2 ? 81 : 80, 2, 25});
+  }
+}
+
+void AddLeftTable(std::vector<TLabelDef>& labels) {
+  int heading = 26;
+  for (const THeading& h : kHeadings)
+    labels.push_back(Auto("UiLabel" + std::to_string(heading++), "", h.Left, h.Top, fontA, h.Text));
+  for (std::size_t row = 0; row < std::size(kTableRows); ++row) {
+    const TTableRow& r = kTableRows[row];
+    TLabelDef caption = Fixed(r.Caption, "", 52, r.Top, 117, 38, fontE, r.Text);
+    caption.AutoSize = r.AutoSize;
+    caption.FontColor = r.Color;
+    labels.push_back(std::move(caption));
+    const int* lefts = row < 2 ? kRedBlackCellLefts : kCellLefts;
+    for (int column = 0; column < 4; ++column)
+      labels.push_back(Fixed(r.Cells[column], "", lefts[column], r.CellTop, 50, 38, fontF));
+  }
+}
+
+void AddRightTable(std::vector<TLabelDef>& labels) {
+  int heading = 31;
+  for (const THeading& h : kHeadings)
+    labels.push_back(Auto("UiLabel" + std::to_string(heading++), "", h.Left + kRightTableShift, h.Top, fontA, h.Text));
+  for (int n = 0; n <= 36; ++n) {
+    // The numbers 1..36 are UiLabel81..UiLabel116; 0 came last, as UiLabel117.
+    const std::string name = "UiLabel" + std::to_string(n == 0 ? 117 : 80 + n);
+    labels.push_back(Fixed(name, "", 669, NumberRowTop(n), 16, 19, fontG, std::to_string(n)));
+    for (const auto& [prefix, left] : kNumberColumns)
+      labels.push_back(Fixed(prefix + std::to_string(n), "", left, NumberRowTop(n), 16, 19, fontG));
+  }
+}
+
+TMainLayout BuildLayout() {
+  TMainLayout layout;
+  layout.Panels = {
+      {"UiPanel1", "", gui::alTop, 80, widgets::fsNone, widgets::vsWinXP, 0},
+      {"UiPanel2", "UiPanel1", gui::alRight, 310, widgets::fsNone, widgets::vsWinXP, 0},
+      {"UiPanel3", "UiPanel1", gui::alRight, 260, widgets::fsNone, widgets::vsClassic, 1},
+      {"UiPanel4", "UiPanel1", gui::alClient, 0, widgets::fsRaised, widgets::vsWinXP, 2},
+  };
+  layout.Buttons = {
+      {"UiBitBtn2", "UiPanel2", 12, 2, 145, 73, "О программе"_cp, "glyphs/about.png", 1, 1},
+      {"UiBitBtn1", "UiPanel2", 164, 2, 145, 73, "Выход"_cp, "glyphs/exit.png", 1, 0},
+      {"UiBitBtn3", "UiPanel3", 224, 10, 29, 0, "", "glyphs/add.png", 2, 1},
+  };
+  AddTopBandLabels(layout.Labels);
+  AddStrip(layout.Labels, layout.Separators);
+  layout.Borders = {
+      {"UiBorder1", 2, 101, 1161, 10, widgets::sdBottom}, {"UiBorder3", 3, 133, 1161, 10, widgets::sdBottom},
+      {"UiBorder4", 3, 245, 584, 10, widgets::sdBottom},  {"UiBorder5", 3, 365, 584, 10, widgets::sdBottom},
+      {"UiBorder6", 3, 485, 584, 10, widgets::sdBottom},  {"UiBorder7", 3, 645, 584, 10, widgets::sdBottom},
+      {"UiBorder2", 578, 117, 10, 620, widgets::sdRight},
+  };
+  AddLeftTable(layout.Labels);
+  AddRightTable(layout.Labels);
+  return layout;
+}
+
+}  // namespace
+
+gui::TFont LayoutFont(TFontId id) {
+  const TFontDef& def = kFonts[id];
+  gui::TFont font;
+  font.SetName(def.Face);
+  font.SetHeight(-def.Height);
+  font.SetColor(def.Color);
+  font.SetStyle(def.Bold ? gui::TFontStyles(gui::fsBold) : gui::TFontStyles());
+  font.SetCharset(def.Charset);
+  return font;
+}
+
+const TMainLayout& MainLayout() {
+  static const TMainLayout layout = BuildLayout();
+  return layout;
+}
+
+int NumberRowTop(int number) {
+  if (number < 0 || number > 36) throw std::out_of_range("not a wheel number: " + std::to_string(number));
+  return kNumberRowTops[number];
+}
+
+}  // namespace app

@@ -1,0 +1,105 @@
+#pragma once
+// The main window's layout as data: every control with its name, parent, place, font, colour,
+// caption and Tab position, in the order the window creates them. The form's constructor walks
+// these tables; tests read them to check the window that was built.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gui/controls/control_types.h"
+#include "gui/graphics/color.h"
+#include "gui/graphics/font.h"
+#include "gui/graphics/text.h"
+#include "gui/std/std_types.h"
+#include "widgets/draw_types.h"
+
+namespace app {
+
+inline constexpr int kMainClientWidth = 1166;
+inline constexpr int kMainClientHeight = 742;
+
+// The window's fonts, by the letters the layout gives them.
+enum TFontId : std::uint8_t { fontA, fontB, fontC, fontD, fontE, fontF, fontG, fontH, fontI };
+gui::TFont LayoutFont(TFontId id);
+
+struct TPanelDef {
+  std::string_view Name, Parent;  // an empty parent is the form
+  gui::TAlign Align;
+  int Size;                       // height of a top panel, width of a right one; unused for alClient
+  widgets::TFrameStyleEx BorderOuter;
+  widgets::TUiVisualStyle VisualStyle;
+  int TabOrder;
+};
+
+struct TButtonDef {
+  std::string_view Name, Parent;
+  int Left, Top, Width, Height;   // a height of 0 keeps the button's own
+  gui::AnsiString Caption;
+  std::string_view Glyph;         // compiled-in picture
+  int NumGlyphs;
+  int TabOrder;
+};
+
+struct TLabelDef {
+  std::string Name;
+  std::string_view Parent;
+  int Left, Top, Width, Height;   // the size counts only for a fixed label
+  bool AutoSize;
+  TFontId Font;
+  gui::AnsiString Caption;
+  gui::TColor FontColor = gui::clDefault;  // clDefault keeps the font's colour
+  gui::TAlignment Alignment = gui::taCenter;
+};
+
+struct TSeparatorDef {
+  std::string Name;
+  int Left, Top, Width, Height;
+};
+
+struct TBorderDef {
+  std::string_view Name;
+  int Left, Top, Width, Height;
+  widgets::TSides Sides;
+};
+
+struct TMainLayout {
+  std::vector<TPanelDef> Panels;
+  std::vector<TButtonDef> Buttons;
+  std::vector<TLabelDef> Labels;
+  std::vector<TSeparatorDef> Separators;
+  std::vector<TBorderDef> Borders;
+};
+
+// Built once on first use.
+const TMainLayout& MainLayout();
+
+// Where the entry field and the check box sit; they are one of a kind.
+struct TEditDef {
+  std::string_view Name, Parent;
+  int Left, Top, Width, Height;
+  int Max;
+  std::string_view DisplayFormat;
+  int TabOrder;
+};
+inline constexpr TEditDef kEntryField{"UiNumericEdit1", "UiPanel3", 154, 12, 65, 21, 36, "0", 0};
+
+struct TCheckBoxDef {
+  std::string_view Name;
+  int Left, Top, Width, Height;
+  const char* Caption;
+  TFontId Font;
+  int TabOrder;
+};
+inline constexpr TCheckBoxDef kStayOnTopBox{
+    "UiCheckBox1", 24, 664, 246, 21, gui::literals::operator""_cp<"показывать окно поверх всех окон">(), fontI, 1};
+
+// Where the browser pane goes: inside this panel's border.
+inline constexpr std::string_view kBannerPanel = "UiPanel4";
+
+// Row tops of the single-number table, by wheel number.
+int NumberRowTop(int number);
+
+}  // namespace app

@@ -1,0 +1,161 @@
+// Figures of the main window on the desktop (not a test): launch to its first complete frame and
+// the resident memory then (no web view yet), the labels one entry repaints, and, with
+// --latency, Enter pressed to counter, strip and tables on screen with 1 000 and 1 000 000 spins
+// in the history. The launching script passes its clock in SPINTRAK_LAUNCH_NS (CLOCK_REALTIME).
+
+#include "app/startup.h"
+#include "gui/controls/application.h"
+#include "platform/gtk/gtk_host.h"
+#include "platform/gtk/gtk_window.h"
+#include "tests/e2e/process_figures.h"
+#include "widgets/label.h"
+#include "widgets/numeric_edit.h"
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using e2e::NowNs;
+using e2e::StatusField;
+
+GdkWindow* WindowOf(gui::TForm& form) {
+  return gtk_widget_get_window(GTK_WIDGET(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget()));
+}
+
+// Whether the X server holds the form's buffer in the band below the top panel, where the
+// counter's neighbours, the strip and both tables lie, plus the counter itself.
+bool ScreenShowsBuffer(gui::TForm& form, const gui::TRect& r) {
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(WindowOf(form), r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  if (shot == nullptr) return false;
+  const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+  const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
+  bool same = true;
+  for (int y = r.Top; y < r.Bottom && same; ++y)
+    for (int x = r.Left; x < r.Right && same; ++x) {
+      const guchar* p = pixels + (y - r.Top) * stride + (x - r.Left) * channels;
+      const std::uint32_t expected = form.BackBuffer().ScanLine(y)[x];
+      same = p[0] == ((expected >> 16) & 0xFF) && p[1] == ((expected >> 8) & 0xFF) && p[2] == (expected & 0xFF);
+    }
+  g_object_unref(shot);
+  return same;
+}
+
+void Pump(gui::TApplication& app) {
+  while (g_main_context_iteration(nullptr, FALSE)) {
+  }
+  app.ProcessMessages();
+}
+
+// Runs a shell command while the loop goes on, so that the window can answer the window
+// manager (taking the focus needs the client's help).
+void RunCommand(gui::TApplication& app, const std::string& command) {
+  const gchar* argv[] = {"sh", "-c", command.c_str(), nullptr};
+  GPid pid = 0;
+  if (!g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr,
+                     GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr, &pid, nullptr))
+    return;
+  bool done = false;
+  g_child_watch_add(pid, +[](GPid child, gint, gpointer data) {
+    g_spawn_close_pid(child);
+    *static_cast<bool*>(data) = true;
+  }, &done);
+  while (!done) {
+    g_main_context_iteration(nullptr, TRUE);
+    app.ProcessMessages();
+  }
+}
+
+// Starts a shell command and returns at once.
+void StartCommand(const std::string& command) {
+  const gchar* argv[] = {"sh", "-c", command.c_str(), nullptr};
+  g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr);
+}
+
+int LabelPaints(app::TForm1& form) {
+  int paints = 0;
+  for (int i = 0; i < form.ComponentCount(); ++i)
+    if (auto* label = dynamic_cast<widgets::TUiLabel*>(form.Components(i))) paints += label->PaintCount();
+  return paints;
+}
+
+// Enter pressed in the field, 20 times, each time until the server shows the result.
+void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) {
+  std::vector<std::int32_t> fill(spins - form.History().Length());
+  std::mt19937 random(7);
+  for (auto& spin : fill) spin = static_cast<std::int32_t>(random() % 37);
+  form.PrefillHistory(fill);
+  Pump(app);
+  std::uint32_t pressed = 0;
+  form.UiNumericEdit1->OnKeyDown = [&pressed](gui::TComponent*, std::uint16_t& key, gui::TShiftState) {
+    if (key == gui::VK_RETURN) pressed = gtk_get_current_event_time();
+  };
+  const gui::TRect below{0, 30, form.ClientWidth(), form.ClientHeight()};
+  std::vector<std::uint32_t> latencies;
+  for (int i = 0; i < 20; ++i) {
+    RunCommand(app, "xdotool type " + std::to_string(i % 37));
+    Pump(app);
+    const std::size_t before = form.History().Length();
+    StartCommand("xdotool key Return");
+    while (!(form.History().Length() > before && !form.HasPendingPaint() && ScreenShowsBuffer(form, below)))
+      Pump(app);
+    latencies.push_back(gdk_x11_get_server_time(WindowOf(form)) - pressed);
+  }
+  // The figures include reading the window back from the server once, timed here on its own.
+  const std::uint32_t readStart = gdk_x11_get_server_time(WindowOf(form));
+  ScreenShowsBuffer(form, below);
+  const std::uint32_t readMs = gdk_x11_get_server_time(WindowOf(form)) - readStart;
+  std::sort(latencies.begin(), latencies.end());
+  std::printf("Enter to counter, strip and tables on screen with %zu spins: median %u ms, slowest %u ms of 20"
+              " (one read-back of the window: %u ms)\n",
+              spins, latencies[latencies.size() / 2], latencies.back(), readMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long long mainNs = NowNs();
+  const char* launch = std::getenv("SPINTRAK_LAUNCH_NS");
+  const long long startNs = launch != nullptr ? std::atoll(launch) : mainNs;
+  const bool latency = argc > 1 && std::strcmp(argv[1], "--latency") == 0;
+  platform::gtk::TGtkHost::Initialize(&argc, &argv);
+  platform::gtk::TGtkHost host;
+  gui::TApplication app(host);
+  app::TForm1& form = app::StartUp(app);
+  form.Show();
+  bool shown = false;
+  static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->AfterFirstFrame([&shown] { shown = true; });
+  while (!shown) host.ProcessEvents(true);
+  gdk_display_sync(gdk_display_get_default());
+  const long long frameNs = NowNs();
+  std::printf("main window: first frame %.1f ms after launch (%.1f ms after main), resident%s, peak%s\n",
+              (frameNs - startNs) / 1e6, (frameNs - mainNs) / 1e6, StatusField("VmRSS").c_str(),
+              StatusField("VmHWM").c_str());
+  std::fflush(stdout);
+  if (!latency) return 0;
+
+  Pump(app);
+  const std::string xid = std::to_string(GDK_WINDOW_XID(WindowOf(form)));
+  RunCommand(app, "xdotool windowactivate --sync " + xid + " windowfocus --sync " + xid);
+  // Typed and pressed by separate calls: a key chained after typing in one call gets lost.
+  for (const char* n : {"5", "17", "5"}) RunCommand(app, std::string("xdotool type ") + n + "; xdotool key Return");
+  while (form.History().Length() < 3) Pump(app);
+  app.Idle();
+  const int paints = LabelPaints(form);
+  RunCommand(app, "xdotool type 5; xdotool key Return");
+  while (form.History().Length() < 4) Pump(app);
+  app.Idle();
+  std::printf("one entry (5 after 5, 17, 5) repainted %d of 265 labels\n", LabelPaints(form) - paints);
+
+  MeasureEnter(app, form, 1000);
+  MeasureEnter(app, form, 1000000);
+  return 0;
+}
