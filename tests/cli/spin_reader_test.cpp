@@ -68,9 +68,14 @@ TEST(SpinParser, ShowsBinaryAndOverlongTokensSafely) {
 }
 
 TEST(SpinParser, ALeadingByteOrderMarkIsNoToken) {
-  EXPECT_EQ(Parse("\xEF\xBB\xBF" "5\n6"), (TSpins{5, 6}));
+  EXPECT_EQ(Parse("\xEF\xBB\xBF"
+                  "5\n6"),
+            (TSpins{5, 6}));
   EXPECT_EQ(Parse("\xEF\xBB\xBF\n6"), (TSpins{6}));
-  EXPECT_EQ(ErrorOf("5 \xEF\xBB\xBF" "6").Token(), "\\xEF\\xBB\\xBF6");
+  EXPECT_EQ(ErrorOf("5 \xEF\xBB\xBF"
+                    "6")
+                .Token(),
+            "\\xEF\\xBB\\xBF6");
 }
 
 TEST(SpinParser, ASourceWithoutSpinsIsAnError) {
@@ -103,7 +108,9 @@ TEST(SpinParser, SkippingKeepsTheGoodTokensAndListsTheBad) {
 
 // The reader hands the text over in pieces; wherever a piece ends, the result is the same.
 TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
-  const std::string text = "\xEF\xBB\xBF" "12,3\r\n\r\n36;0 7\r19\n2";
+  const std::string text =
+      "\xEF\xBB\xBF"
+      "12,3\r\n\r\n36;0 7\r19\n2";
   const TSpins whole = Parse(text);
   for (std::size_t a = 0; a <= text.size(); ++a)
     for (std::size_t b = a; b <= text.size(); ++b) {
