@@ -110,16 +110,27 @@ class THostWindow {
   virtual void Present(const TBitmap& buffer, const TRect& rect) = 0;
 };
 
-// A web view laid over a rectangle of a window's client area.
+// A web view laid over a rectangle of a window's client area. It has a keyboard focus of its own:
+// while it holds it, keys go to the page and not to the window's controls.
 class THostWebView {
  public:
   virtual ~THostWebView() = default;
   virtual void SetBounds(const TRect& rect) = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Navigate(std::string_view uri) = 0;    // false: the request could not be started
+  // Why the last Navigate returned false.
+  virtual std::string NavigateError() const { return {}; }
+  // Gives the keyboard focus to the page, or hands it back to the window's own controls.
+  virtual void SetFocused(bool focused) = 0;
+  virtual bool Focused() const = 0;
 
   // Called later when a started navigation fails to load (address, reason).
   std::function<void(const std::string& uri, const std::string& reason)> OnLoadFailed;
+  // The page took the keyboard focus by itself (the user clicked into it).
+  std::function<void()> OnFocusIn;
+  // Tab (forward) or Shift+Tab went past the page's last or first focusable element; the view has
+  // handed the focus back to the window.
+  std::function<void(bool forward)> OnTabOut;
 };
 
 class THost {

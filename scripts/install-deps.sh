@@ -14,12 +14,12 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev
   # end-to-end tests under a private X server
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
+  # the format check
+  clang-format
   # installation: checking the menu entry, the Debian package's library dependencies
   desktop-file-utils dpkg-dev
   # fuzzing with libFuzzer
   clang libclang-rt-dev
-  # the format check
-  clang-format
 )
 
 missing=()

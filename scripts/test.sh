@@ -22,5 +22,5 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPINTRAK_SANITIZE=$sa
   -DSPINTRAK_TESTS=ON -DSPINTRAK_BENCH=ON -DSPINTRAK_WERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
-bash scripts/fuzz.sh --time 20 --if-available
 bash scripts/check-format.sh
+bash scripts/fuzz.sh --time 20 --if-available

@@ -8,7 +8,6 @@
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/presenter.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace platform::gtk {
@@ -40,6 +39,12 @@ TGtkWebView::TGtkWebView(TGtkWindow& window, const gui::TRect& rect)
   FView->OnLoadFailed = [this](const std::string& message) {
     if (OnLoadFailed) OnLoadFailed(FView->Address(), message);
   };
+  FView->OnFocusIn = [this] {
+    if (OnFocusIn) OnFocusIn();
+  };
+  FView->OnTabOut = [this](bool forward) {
+    if (OnTabOut) OnTabOut(forward);
+  };
   std::weak_ptr<bool> alive = FAlive;
   window.AfterFirstFrame([this, alive] {
     if (!alive.expired()) FView->Create();
@@ -55,9 +60,10 @@ void TGtkWebView::SetVisible(bool visible) { FView->SetVisible(visible); }
 bool TGtkWebView::Navigate(std::string_view uri) {
   try {
     FView->Navigate(std::string(uri));
+    FNavigateError.clear();
     return true;
   } catch (const std::runtime_error& error) {
-    std::fprintf(stderr, "spintrak: %s\n", error.what());
+    FNavigateError = error.what();
     return false;
   }
 }

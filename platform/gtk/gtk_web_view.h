@@ -4,6 +4,7 @@
 #include "platform/gtk/web_view.h"
 
 #include <memory>
+#include <string>
 
 namespace platform::gtk {
 
@@ -18,11 +19,15 @@ public:
   void SetBounds(const gui::TRect& rect) override;
   void SetVisible(bool visible) override;
   bool Navigate(std::string_view uri) override;
+  std::string NavigateError() const override { return FNavigateError; }
+  void SetFocused(bool focused) override { FView->SetFocused(focused); }
+  bool Focused() const override { return FView->Focused(); }
 
   TWebView& View() { return *FView; }
 
 private:
   std::unique_ptr<TWebView> FView;
+  std::string FNavigateError;
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 

@@ -2,6 +2,7 @@
 
 #include "gui/host.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -72,6 +73,12 @@ private:
 
   bool Admit(const GdkEvent* event);
   bool IsOwnKeyEvent(const GdkEventKey* event) const;
+  // Whether a browser pane, not the form's canvas, holds the window's keyboard focus.
+  bool PaneHasFocus() const;
+  // Keys for a focused browser pane go to it and are remembered; the engine's return of one the
+  // page did not use is recognised and dropped.
+  bool PassToPane(const GdkEventKey* event);
+  bool ReturnedByPane(const GdkEventKey* event);
   void ApplyBorderHints();
   void CenterNow();
   void FirstFrameDone();
@@ -95,6 +102,15 @@ private:
   gui::TCursor FCursor = gui::crDefault;
   unsigned FFlushSource = 0;
   std::vector<std::function<void()>> FAfterFirstFrame;
+  struct TPaneKey {
+    int Type;
+    unsigned Time;
+    unsigned Keycode;
+    unsigned State;
+    bool operator==(const TPaneKey&) const = default;
+  };
+  static constexpr std::size_t kPaneKeysKept = 16;
+  std::deque<TPaneKey> FPaneKeys;
   // Handlers call into the form, which may destroy this window; they check this token afterwards.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -7,6 +7,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform::gtk {
@@ -75,8 +76,34 @@ bool TGtkWindow::IsOwnKeyEvent(const GdkEventKey* event) const {
   return gdk_window_get_toplevel(event->window) == gtk_widget_get_window(FWindow);
 }
 
+bool TGtkWindow::PaneHasFocus() const {
+  GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(FWindow));
+  return focus != nullptr && focus != FArea;
+}
+
+bool TGtkWindow::ReturnedByPane(const GdkEventKey* event) {
+  // The web engine hands a key the page did not use back to the window after the page has seen
+  // it: a Tab that left the page comes back when the form's canvas has the focus again. It is
+  // the same event (time, key and state); it was the page's and is not handled a second time.
+  const TPaneKey key{event->type, event->time, event->hardware_keycode, event->state};
+  const auto seen = std::find(FPaneKeys.begin(), FPaneKeys.end(), key);
+  if (seen == FPaneKeys.end()) return false;
+  FPaneKeys.erase(seen);
+  return true;
+}
+
+bool TGtkWindow::PassToPane(const GdkEventKey* event) {
+  if (!PaneHasFocus() || FHost.HoldingInput() || !FHost.AcceptsInput(this)) return false;
+  // The pane gets the key through the toolkit's own propagation to the focus widget.
+  if (FPaneKeys.size() == kPaneKeysKept) FPaneKeys.pop_front();
+  FPaneKeys.push_back({event->type, event->time, event->hardware_keycode, event->state});
+  return true;
+}
+
 int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
-  if (!self->IsOwnKeyEvent(event) || !self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
+  if (!self->IsOwnKeyEvent(event) || self->ReturnedByPane(event)) return TRUE;
+  if (self->PassToPane(event)) return FALSE;
+  if (!self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const int key = VirtualKeyOf(event);
   const bool ctrl = (event->state & GDK_CONTROL_MASK) != 0;
   const bool alt = (event->state & GDK_MOD1_MASK) != 0;
@@ -98,7 +125,9 @@ int TGtkWindow::OnKeyPress(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
 }
 
 int TGtkWindow::OnKeyRelease(GtkWidget*, GdkEventKey* event, TGtkWindow* self) {
-  if (!self->IsOwnKeyEvent(event) || !self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
+  if (!self->IsOwnKeyEvent(event) || self->ReturnedByPane(event)) return TRUE;
+  if (self->PassToPane(event)) return FALSE;
+  if (!self->Admit(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   gtk_im_context_filter_keypress(self->FIm, event);
   if (const int key = VirtualKeyOf(event))
     self->FEvents.HostKeyUp(static_cast<std::uint16_t>(key), ShiftOf(event->state));

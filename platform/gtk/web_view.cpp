@@ -1,16 +1,14 @@
 #include "platform/gtk/web_view.h"
 
 #include "platform/gtk/signal.h"
+#include "platform/gtk/web_engine.h"
 
 #include <gtk/gtk.h>
 #ifdef SPINTRAK_HAVE_WEBKIT
-#include <dlfcn.h>
 #include <webkit2/webkit2.h>
 #endif
 
-#include <cstdio>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -39,34 +37,6 @@ std::string ToAddress(const std::string& target) {
   return result;
 }
 
-#ifdef SPINTRAK_HAVE_WEBKIT
-// The engine's entry points. The library is opened when the first pane is created, after the
-// form's first frame: linked at start-up, mapping and relocating it alone would delay the first
-// frame by ~80 ms and add ~35 MB of resident memory to a program that has not shown a page yet.
-struct TEngine {
-  GtkWidget* (*New)() = nullptr;
-  void (*LoadUri)(WebKitWebView*, const gchar*) = nullptr;
-  const gchar* (*GetTitle)(WebKitWebView*) = nullptr;
-};
-
-const TEngine* Engine() {
-  static const std::optional<TEngine> engine = []() -> std::optional<TEngine> {
-    void* library = dlopen(SPINTRAK_WEBKIT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-      std::fprintf(stderr, "spintrak: no web engine, the banner pane shows the page's title (%s)\n", dlerror());
-      return std::nullopt;
-    }
-    TEngine e;
-    e.New = reinterpret_cast<GtkWidget* (*)()>(dlsym(library, "webkit_web_view_new"));
-    e.LoadUri = reinterpret_cast<void (*)(WebKitWebView*, const gchar*)>(dlsym(library, "webkit_web_view_load_uri"));
-    e.GetTitle = reinterpret_cast<const gchar* (*)(WebKitWebView*)>(dlsym(library, "webkit_web_view_get_title"));
-    if (e.New == nullptr || e.LoadUri == nullptr || e.GetTitle == nullptr) return std::nullopt;
-    return e;
-  }();
-  return engine ? &*engine : nullptr;
-}
-#endif
-
 } // namespace
 
 std::string ReadHtmlTitle(const std::string& path) {
@@ -93,6 +63,11 @@ TWebView::TWebView(GtkOverlay* overlay) : FOverlay(overlay) {
 
 TWebView::~TWebView() {
   g_signal_handler_disconnect(FOverlay, FPositionHandler);
+  if (FToplevel != nullptr) {
+    if (Focused()) gtk_widget_grab_focus(Canvas());
+    g_signal_handler_disconnect(FToplevel, FWindowFocusHandler);
+    g_object_unref(FToplevel);
+  }
   if (FWidget != nullptr) {
     g_signal_handlers_disconnect_by_data(FWidget, this);
     gtk_widget_destroy(FWidget);
@@ -101,13 +76,7 @@ TWebView::~TWebView() {
   g_object_unref(FOverlay);
 }
 
-bool TWebView::HasEngine() {
-#ifdef SPINTRAK_HAVE_WEBKIT
-  return Engine() != nullptr;
-#else
-  return false;
-#endif
-}
+bool TWebView::HasEngine() { return WebEngine() != nullptr; }
 
 int TWebView::OnChildPosition(GtkOverlay*, GtkWidget* widget, void* allocation, TWebView* self) {
   if (widget != self->FWidget) return FALSE;
@@ -140,24 +109,68 @@ void TWebView::SetVisible(bool visible) {
 
 void TWebView::Create() {
   if (FWidget != nullptr) return;
-#ifdef SPINTRAK_HAVE_WEBKIT
-  FEngine = Engine();
-#endif
+  FEngine = WebEngine();
   if (FEngine != nullptr) {
     CreateEngineView();
   } else {
     FWidget = gtk_drawing_area_new();
     Connect(FWidget, "draw", &TWebView::OnFallbackDraw, this);
+    // A click into the stand-in focuses it, as one into a page would.
+    gtk_widget_add_events(FWidget, GDK_BUTTON_PRESS_MASK);
+    Connect(FWidget, "button-press-event", +[](GtkWidget* widget, GdkEvent*, TWebView*) -> gboolean {
+      gtk_widget_grab_focus(widget);
+      return TRUE;
+    }, this);
   }
   g_object_ref_sink(FWidget);
+  gtk_widget_set_can_focus(FWidget, TRUE);
+  Connect(FWidget, "focus-in-event", &TWebView::OnFocusInEvent, this);
   gtk_overlay_add_overlay(FOverlay, FWidget);
   gtk_widget_set_visible(FWidget, FVisible);
+  FToplevel = gtk_widget_get_toplevel(GTK_WIDGET(FOverlay));
+  g_object_ref(FToplevel);
+  FWindowFocusHandler = Connect(FToplevel, "focus", &TWebView::OnWindowFocus, this);
+  if (FWantFocus) SetFocused(true);
   if (FPending) StartLoad();
+}
+
+GtkWidget* TWebView::Canvas() const { return gtk_bin_get_child(GTK_BIN(FOverlay)); }
+
+void TWebView::SetFocused(bool focused) {
+  FWantFocus = focused;
+  if (FWidget == nullptr || focused == Focused()) return;
+  FGrabbing = true;
+  gtk_widget_grab_focus(focused ? FWidget : Canvas());
+  FGrabbing = false;
+}
+
+bool TWebView::Focused() const {
+  if (FWidget == nullptr) return FWantFocus;
+  // The window's focus widget, whether or not the window itself has the desktop's focus now.
+  return gtk_window_get_focus(GTK_WINDOW(FToplevel)) == FWidget;
+}
+
+int TWebView::OnFocusInEvent(GtkWidget*, GdkEventFocus*, TWebView* self) {
+  self->FWantFocus = true;
+  if (!self->FGrabbing && self->OnFocusIn) self->OnFocusIn();
+  return FALSE;
+}
+
+int TWebView::OnWindowFocus(GtkWidget*, int direction, TWebView* self) {
+  // The window is asked to move its focus on: the page ran out of elements for a Tab, or the
+  // toolkit's own key bindings want to move it. Only Tab leaves the page, and only into the
+  // form's canvas, whose controls take the focus from there.
+  if (!self->Focused()) return FALSE;
+  if (direction == GTK_DIR_TAB_FORWARD || direction == GTK_DIR_TAB_BACKWARD) {
+    self->SetFocused(false);
+    if (self->OnTabOut) self->OnTabOut(direction == GTK_DIR_TAB_FORWARD);
+  }
+  return TRUE;
 }
 
 void TWebView::CreateEngineView() {
 #ifdef SPINTRAK_HAVE_WEBKIT
-  FWidget = static_cast<const TEngine*>(FEngine)->New();
+  FWidget = NewEngineView(*FEngine);
   Connect(FWidget, "load-changed",
           +[](WebKitWebView*, WebKitLoadEvent event, TWebView* self) {
             if (event == WEBKIT_LOAD_FINISHED) self->LoadFinished();
@@ -181,12 +194,10 @@ void TWebView::Navigate(const std::string& target) {
 
 void TWebView::StartLoad() {
   FPending = false;
-#ifdef SPINTRAK_HAVE_WEBKIT
   if (FEngine != nullptr) {
-    static_cast<const TEngine*>(FEngine)->LoadUri(reinterpret_cast<WebKitWebView*>(FWidget), FAddress.c_str());
+    EngineLoadUri(*FEngine, FWidget, FAddress);
     return;
   }
-#endif
   gchar* path = g_filename_from_uri(FAddress.c_str(), nullptr, nullptr);
   FFallbackTitle = path != nullptr ? ReadHtmlTitle(path) : std::string();
   g_free(path);
@@ -195,12 +206,7 @@ void TWebView::StartLoad() {
 }
 
 std::string TWebView::Title() const {
-#ifdef SPINTRAK_HAVE_WEBKIT
-  if (FEngine != nullptr) {
-    const gchar* title = static_cast<const TEngine*>(FEngine)->GetTitle(reinterpret_cast<WebKitWebView*>(FWidget));
-    return title != nullptr ? title : "";
-  }
-#endif
+  if (FEngine != nullptr) return EngineTitle(*FEngine, FWidget);
   return FFallbackTitle;
 }
 

@@ -6,29 +6,37 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
+#include "platform/headless/headless_web_view.h"
 #include "platform/headless/headless_window.h"
 
 namespace platform::headless {
 
-namespace {
+THeadlessWebView::THeadlessWebView(THeadlessHost& host, const gui::TRect& rect) : FHost(host), FBounds(rect) {
+  FHost.WebViewCreated(this);
+}
 
-class THeadlessWebView : public gui::THostWebView {
- public:
-  THeadlessWebView(THeadlessHost& host, const gui::TRect& rect) : FHost(host), FBounds(rect) {}
-  void SetBounds(const gui::TRect& rect) override { FBounds = rect; }
-  void SetVisible(bool visible) override { FVisible = visible; }
-  bool Navigate(std::string_view uri) override {
-    FHost.RecordNavigation(std::string(uri));
-    return FHost.NavigateSucceeds;
+THeadlessWebView::~THeadlessWebView() { FHost.WebViewDestroyed(this); }
+
+bool THeadlessWebView::Navigate(std::string_view uri) {
+  FHost.RecordNavigation(std::string(uri));
+  if (!FHost.NavigateSucceeds) {
+    FError = "Cannot navigate to \"" + std::string(uri) + "\": refused by the test";
+    return false;
   }
+  FAddress = std::string(uri);
+  FError.clear();
+  return true;
+}
 
- private:
-  THeadlessHost& FHost;
-  gui::TRect FBounds;
-  bool FVisible = true;
-};
+void THeadlessWebView::ClickIntoPage() {
+  FFocused = true;
+  if (OnFocusIn) OnFocusIn();
+}
 
-}  // namespace
+void THeadlessWebView::TabOutOfPage(bool forward) {
+  FFocused = false;
+  if (OnTabOut) OnTabOut(forward);
+}
 
 THeadlessHost::THeadlessHost() = default;
 THeadlessHost::~THeadlessHost() = default;
@@ -46,6 +54,8 @@ std::unique_ptr<gui::THostWebView> THeadlessHost::CreateWebView(gui::THostWindow
   ++FWebViews;
   return std::make_unique<THeadlessWebView>(*this, rect);
 }
+
+void THeadlessHost::WebViewDestroyed(THeadlessWebView* view) { std::erase(FLiveWebViews, view); }
 
 
 THeadlessWindow& THeadlessHost::WindowOf(const gui::TForm& form) const {

@@ -24,6 +24,7 @@ class TForm;
 namespace platform::headless {
 
 class THeadlessWindow;
+class THeadlessWebView;
 
 class THeadlessHost : public gui::THost {
  public:
@@ -89,6 +90,8 @@ class THeadlessHost : public gui::THost {
   const std::vector<std::string>& ChooserRequests() const { return FChooserRequests; }
   const std::vector<std::string>& Navigations() const { return FNavigations; }
   int WebViewsCreated() const { return FWebViews; }
+  // The web views that exist now, oldest first.
+  const std::vector<THeadlessWebView*>& WebViews() const { return FLiveWebViews; }
 
   // Settings a test may change before creating windows.
   void SetScreenSize(gui::TSize size) { FScreen = size; }
@@ -113,6 +116,8 @@ class THeadlessHost : public gui::THost {
   // A window's modal loop ended: the next time it is shown modally it is a new question.
   void ModalEnded(const THeadlessWindow* window);
   void RecordNavigation(const std::string& uri) { FNavigations.push_back(uri); }
+  void WebViewCreated(THeadlessWebView* view) { FLiveWebViews.push_back(view); }
+  void WebViewDestroyed(THeadlessWebView* view);
 
  private:
   enum TEventKind { ekMouseDown, ekMouseUp, ekMouseMove, ekMouseLeave, ekKeyDown, ekKeyUp, ekChar, ekClose,
@@ -158,6 +163,7 @@ class THeadlessHost : public gui::THost {
   std::vector<std::string> FOpenedUris;
   std::vector<std::string> FChooserRequests;
   std::vector<std::string> FNavigations;
+  std::vector<THeadlessWebView*> FLiveWebViews;
   std::vector<std::string> FAnswerErrors;
 };
 

@@ -6,10 +6,24 @@
 #include "platform/gtk/gtk_window.h"
 #include "tests/e2e/x_tools.h"
 
+#include <gtest/gtest.h>
+
 namespace e2e {
 
 std::string XidOf(gui::TForm& form) {
   return Xid(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
+}
+
+std::string ShowOnScreen(gui::TForm& form) {
+  form.Show();
+  EXPECT_TRUE(WaitUntil([&] { return form.HostWindow() != nullptr; }));
+  if (form.HostWindow() == nullptr) return {};
+  bool shown = false;
+  static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->AfterFirstFrame([&shown] { shown = true; });
+  EXPECT_TRUE(WaitUntil([&] { return shown; }));
+  const std::string xid = XidOf(form);
+  Focus(xid);
+  return xid;
 }
 
 void PaintBox(gui::TCanvas& canvas, const gui::TRect& rect, gui::TColor face, const std::string& text,

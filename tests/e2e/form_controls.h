@@ -5,6 +5,7 @@
 // the host and the control layer.
 
 #include "gui/controls/custom_control.h"
+#include "gui/controls/form.h"
 #include "gui/controls/graphic_control.h"
 #include "gui/graphics/text.h"
 
@@ -16,8 +17,22 @@ class TForm;
 
 namespace e2e {
 
-// The X window id of a shown form on the GTK host.
+// A control owned by `form`, named and placed in `parent`.
+template <class T>
+T* MakeControl(gui::TForm* form, gui::TWinControl* parent, const char* name, int left, int top, int width,
+               int height) {
+  auto* control = new T(form);
+  control->SetName(name);
+  control->SetParent(parent);
+  control->SetBounds(left, top, width, height);
+  return control;
+}
+
+// The X window id of a form's window.
 std::string XidOf(gui::TForm& form);
+// Shows the form, waits until its first frame is on screen, gives it the desktop's focus and
+// returns its X window id. Fails the current test when the form does not come up.
+std::string ShowOnScreen(gui::TForm& form);
 
 // Paints a caption on a control's canvas: a filled, framed box with the text inside.
 void PaintBox(gui::TCanvas& canvas, const gui::TRect& rect, gui::TColor face, const std::string& text,

@@ -72,13 +72,8 @@ protected:
     App->SetTitle("Spintrak e2e");
     Test = new TTestForm(*App);
     SetPump([] { App->ProcessMessages(); });
-    Test->Form->Show();
-    ASSERT_TRUE(WaitUntil([] { return Test->Form->HostWindow() != nullptr; }));
-    bool shown = false;
-    static_cast<platform::gtk::TGtkWindow*>(Test->Form->HostWindow())->AfterFirstFrame([&shown] { shown = true; });
-    ASSERT_TRUE(WaitUntil([&] { return shown; }));
-    Xid_ = XidOf(*Test->Form);
-    Focus(Xid_);
+    Xid_ = ShowOnScreen(*Test->Form);
+    ASSERT_FALSE(Xid_.empty());
   }
   static void TearDownTestSuite() {
     SetPump(nullptr);

@@ -3,7 +3,11 @@
 # first frame of a bare 1166 x 741 form and of the main window, with the resident memory at that
 # point (five warm runs each, the web view not made yet), the labels one entry repaints, Enter to
 # counter, strip and tables on screen with 1 000 and 1 000 000 spins, and the host's key-press
-# latency. Usage: measure.sh BUILD_DIR
+# latency; then the banner pane's memory, the proportional set size (PSS) of the program and all
+# the web engine's processes with the page shown, with our engine settings and with the engine's
+# defaults (three runs each), and the time from closing the about box until the main window is
+# active, its entry focused and the window holds the desktop's focus.
+# Usage: measure.sh BUILD_DIR
 set -euo pipefail
 build=${1:?usage: measure.sh BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,4 +22,44 @@ here=$(cd "$(dirname "$0")" && pwd)
   done
   "$main" --latency | grep -v "^main window"
   "$1/tests/e2e/e2e_host_test" --gtest_filter=GtkHost.KeyPressToPixelsLatency | grep "key press"
+
+  figures="$1/tests/e2e/e2e_banner_figures"
+  [ -x "$figures" ] || exit 0
+  work=$(mktemp -d)
+  trap "rm -rf $work" EXIT
+  # The PSS in kB of a process and all its descendants (the engine runs as children of the program).
+  tree_pss() {
+    local total=0 pid kb
+    for pid in $(ps -eo pid=,ppid= | awk -v root="$1" "
+        { parent[\$1] = \$2 } END { for (p in parent) for (q = p; q != \"\"; q = parent[q]) if (q == root) { print p; break } }"); do
+      kb=$(awk "/^Pss:/ { print \$2 }" /proc/$pid/smaps_rollup 2>/dev/null || echo 0)
+      total=$((total + ${kb:-0}))
+    done
+    echo $total
+  }
+  # Starts the figures program, waits for its page, lets the engine settle, reads, ends it.
+  pane_pss() {
+    rm -f "$work/in" && mkfifo "$work/in"
+    "$figures" "$@" <"$work/in" >"$work/out" 2>/dev/null &
+    local pid=$!
+    exec 3>"$work/in"
+    for i in $(seq 1 300); do grep -q ready "$work/out" && break; sleep 0.1; done
+    sleep 5
+    local kb; kb=$(tree_pss $pid)
+    local count; count=$(ps -eo ppid= | grep -c "^ *$pid$" || true)
+    exec 3>&-
+    wait $pid || true
+    echo "$kb kB over $((count + 1)) processes"
+  }
+  for run in 1 2 3; do
+    echo "banner pane shown, our settings:      PSS $(pane_pss)"
+    echo "banner pane shown, engine defaults:   PSS $(pane_pss --engine-defaults)"
+  done
+  rm -f "$work/in" && mkfifo "$work/in"
+  "$figures" --about 15 <"$work/in" >"$work/out" 2>/dev/null &
+  exec 3>"$work/in"
+  for i in $(seq 1 600); do grep -q ready "$work/out" && break; sleep 0.1; done
+  exec 3>&-
+  wait
+  grep "about box" "$work/out"
 ' measure "$build"
