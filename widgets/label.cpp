@@ -2,7 +2,7 @@
 
 #include "gui/controls/win_control.h"
 #include "gui/graphics/text.h"
-#include "gui/std/measure_canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "widgets/frames.h"
 
 namespace widgets {

@@ -2,7 +2,7 @@
 // outer and frame rings, the face of each state, the glyph cells and the see-through corners.
 
 #include "button_fixture.h"
-#include "gui/std/measure_canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "widgets/bit_btn.h"
 
 namespace widgets::testing {

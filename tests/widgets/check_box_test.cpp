@@ -2,7 +2,7 @@
 // depends on, its geometry, fitting to the caption, and the classic square of each state.
 
 #include "button_fixture.h"
-#include "gui/std/measure_canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "pixel_grid.h"
 #include "widgets/bit_btn.h"
 #include "widgets/check_box.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "gui/graphics/text.h"
-#include "gui/std/measure_canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "tests/widgets/form_fixture.h"
 #include "widgets/label.h"
 
