@@ -75,8 +75,9 @@ void ExpectWindowShows(gui::TForm& form, const std::vector<std::int32_t>& spins)
   for (const auto& [name, label] : expected.Labels) {
     const gui::TControl& control = script::FindControl(form, name);
     ASSERT_EQ(control.Caption(), label.Caption) << name << " after " << spins.size() << " spins";
-    if (label.Colored)
+    if (label.Colored) {
       ASSERT_EQ(control.Font().Color(), label.Color) << name << " after " << spins.size() << " spins";
+    }
   }
   ASSERT_EQ(script::FindControl(form, "UiLabel266").Caption(), std::to_string(spins.size()));
 }
