@@ -17,7 +17,8 @@ namespace {
 class TLogFile {
  public:
   explicit TLogFile(std::int64_t spins)
-      : FPath((std::filesystem::temp_directory_path() / ("bench_cli_" + std::to_string(::getpid()) + ".txt")).string()) {
+      : FPath((std::filesystem::temp_directory_path() / ("bench_cli_" + std::to_string(::getpid()) + ".txt"))
+                  .string()) {
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> wheel(0, 36);
     std::ofstream out(FPath, std::ios::binary);

@@ -58,7 +58,8 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     Fail(err, e.what());
     return esInputOutput;
   }
-  if (warnings > ShownWarnings) Fail(err, "warning: " + std::to_string(warnings - ShownWarnings) + " more left out");
+  if (warnings > ShownWarnings)
+    Fail(err, "warning: " + std::to_string(warnings - ShownWarnings) + " more left out");
   if (spins.empty()) {
     Fail(err, "no spins to count");
     return esBadInput;

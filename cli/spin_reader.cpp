@@ -16,7 +16,14 @@ constexpr std::size_t ShownTokenLength = 32;
 
 constexpr bool IsSeparator(char c) {
   switch (c) {
-    case '\n': case '\r': case ' ': case '\t': case '\v': case '\f': case ',': case ';': return true;
+    case '\n':
+    case '\r':
+    case ' ':
+    case '\t':
+    case '\v':
+    case '\f':
+    case ',':
+    case ';': return true;
     default: return false;
   }
 }
@@ -42,7 +49,8 @@ std::string Printable(std::string_view token) {
   return shown;
 }
 
-std::string Describe(const std::string& source, std::size_t line, const std::string& token, const std::string& message) {
+std::string Describe(const std::string& source, std::size_t line, const std::string& token,
+                     const std::string& message) {
   std::string text = source;
   if (line > 0) text += ':' + std::to_string(line);
   text += ": ";
@@ -52,7 +60,8 @@ std::string Describe(const std::string& source, std::size_t line, const std::str
 
 }  // namespace
 
-TSpinInputError::TSpinInputError(std::string source, std::size_t line, std::string token, const std::string& message)
+TSpinInputError::TSpinInputError(std::string source, std::size_t line, std::string token,
+                                 const std::string& message)
     : std::runtime_error(Describe(source, line, token, message)),
       FSource(std::move(source)),
       FLine(line),
@@ -74,18 +83,11 @@ void TSpinParser::Feed(std::string_view text) {
       EndToken(text.substr(start, i - start));
     }
     // CR LF, a lone LF and a lone CR each end one line.
-    if (c == '\n') {
-      if (!FAfterCarriageReturn) ++FLine;
-    } else if (c == '\r') {
-      ++FLine;
-    }
-    FAfterCarriageReturn = c == '\r';
+    if (c == '\r' || (c == '\n' && !(i > 0 ? text[i - 1] == '\r' : FAfterCarriageReturn))) ++FLine;
     start = i + 1;
   }
-  if (start < text.size()) {
-    FPending.append(text.data() + start, text.size() - start);
-    FAfterCarriageReturn = false;
-  }
+  if (start < text.size()) FPending.append(text.data() + start, text.size() - start);
+  if (!text.empty()) FAfterCarriageReturn = text.back() == '\r';
 }
 
 void TSpinParser::Finish() {
@@ -130,8 +132,9 @@ std::string SourceName(const std::string& path) { return path == "-" ? "standard
 std::vector<TSpinInputError> ReadSpins(const std::string& path, std::vector<std::int32_t>& spins,
                                        TInvalidTokens invalid) {
   const bool standardInput = path == "-";
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(standardInput ? stdin : std::fopen(path.c_str(), "rb"),
-                                                      standardInput ? [](std::FILE*) { return 0; } : &std::fclose);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+      standardInput ? stdin : std::fopen(path.c_str(), "rb"),
+      standardInput ? [](std::FILE*) { return 0; } : &std::fclose);
   if (!file) throw TSpinReadError(path + ": " + std::strerror(errno));
 
   TSpinParser parser(SourceName(path), spins, invalid);

@@ -56,7 +56,7 @@ class TSpinParser {
   TInvalidTokens FInvalid;
   std::string FPending;  // the start of a token cut off at the end of the last piece
   std::size_t FLine = 1;
-  bool FAfterCarriageReturn = false;  // an LF right after a CR ends no further line
+  bool FAfterCarriageReturn = false;  // the last piece ended in CR: an LF first in the next ends no line
   std::size_t FFirstSpin;
   std::vector<TSpinInputError> FSkipped;
 };

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::size_t PairRows = 6;
 constexpr std::size_t DozenRows = 3;
-constexpr std::array<const char*, PairRows + DozenRows> ChanceNames = {"red",  "black", "1-18",  "19-36", "even",
+constexpr std::array<const char*, PairRows + DozenRows> ChanceNames = {"red", "black", "1-18",  "19-36", "even",
                                                                        "odd", "1-12",  "13-24", "25-36"};
 
 // Stands in for the window's labels: each caption and colour the display rules write lands in
@@ -42,7 +42,9 @@ class TTableSink final : public stats::TLabelSink {
       throw std::logic_error("unexpected count caption \"" + std::string(text) + '"');
   }
 
-  void SetFontColor(std::string_view name, stats::TColor color) override { Cell(name).Marked = color == stats::clGreen; }
+  void SetFontColor(std::string_view name, stats::TColor color) override {
+    Cell(name).Marked = color == stats::clGreen;
+  }
 
  private:
   struct TTarget {

@@ -38,7 +38,7 @@ struct TStatsTable {
 };
 
 inline constexpr std::array<const char*, stats::SpinWindows.size()> ColumnNames = {"last 10", "last 20", "last 50",
-                                                                                    "all"};
+                                                                                   "all"};
 
 // Runs the main window's display rules over the spins and reads the table back from what they
 // wrote, so the marking here is the window's marking.

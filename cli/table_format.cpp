@@ -29,8 +29,10 @@ void WriteStrip(const TStatsTable& table, std::ostream& out, bool color) {
     out << ' ';
     const stats::TColor wheel = stats::ColorOfNumber(x);
     const char* code = !color ? nullptr : wheel == stats::clRed ? Red : wheel == stats::clGreen ? Green : nullptr;
-    if (code) out << code << x << Reset;
-    else out << x;
+    if (code)
+      out << code << x << Reset;
+    else
+      out << x;
   }
   out << '\n';
 }
@@ -64,8 +66,10 @@ void WriteText(const TStatsTable& table, std::ostream& out, bool color) {
     for (std::size_t c = 0; c < row.Cells.size(); ++c) {
       const std::string text = CellText(row.Cells[c]);
       out << std::string(Gap + widths[c] - text.size(), ' ');
-      if (color && row.Cells[c] && row.Cells[c]->Marked) out << Green << text << Reset;
-      else out << text;
+      if (color && row.Cells[c] && row.Cells[c]->Marked)
+        out << Green << text << Reset;
+      else
+        out << text;
     }
     out << '\n';
   }
@@ -79,8 +83,10 @@ void WriteCsv(const TStatsTable& table, std::ostream& out) {
     // Quoted, so that a spreadsheet keeps "1-12" as text instead of reading a date.
     out << '"' << row.Name << '"';
     for (const auto& cell : row.Cells) {
-      if (cell) out << ',' << cell->Count << ',' << (cell->Marked ? 1 : 0);
-      else out << ",,";
+      if (cell)
+        out << ',' << cell->Count << ',' << (cell->Marked ? 1 : 0);
+      else
+        out << ",,";
     }
     out << '\n';
   }
@@ -98,8 +104,10 @@ void WriteJson(const TStatsTable& table, std::ostream& out) {
     for (std::size_t c = 0; c < row.Cells.size(); ++c) {
       if (c) out << ", ";
       const auto& cell = row.Cells[c];
-      if (cell) out << "{\"count\": " << cell->Count << ", \"marked\": " << (cell->Marked ? "true" : "false") << '}';
-      else out << "null";
+      if (cell)
+        out << "{\"count\": " << cell->Count << ", \"marked\": " << (cell->Marked ? "true" : "false") << '}';
+      else
+        out << "null";
     }
     out << "]}" << (r + 1 < table.Rows.size() ? "," : "") << '\n';
   }

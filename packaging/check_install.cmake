@@ -16,8 +16,11 @@ macro(require path)
   endif()
 endmacro()
 
-require(bin/spintrak)
-require(bin/spintrak-stats)
+# The lists come separated by commas: a semicolon list would be split on the way here.
+string(REPLACE "," ";" programs "${PROGRAMS}")
+foreach(program IN LISTS programs)
+  require(bin/${program})
+endforeach()
 execute_process(COMMAND "${PREFIX}/bin/spintrak-stats" --version RESULT_VARIABLE status OUTPUT_VARIABLE version)
 if(NOT status EQUAL 0 OR NOT version MATCHES "^spintrak-stats [0-9]")
   string(APPEND problems "  the installed spintrak-stats does not run: ${status} ${version}\n")
@@ -32,7 +35,6 @@ if(VALIDATE AND EXISTS "${entry}")
   endif()
 endif()
 
-# The icon's sizes come as a comma list: a semicolon list would be split on the way here.
 string(REPLACE "," ";" sizes "${ICON_SIZES}")
 get_filename_component(source "${FONTS}" DIRECTORY)
 foreach(size IN LISTS sizes)

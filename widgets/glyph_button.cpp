@@ -5,9 +5,9 @@
 
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
+#include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
 #include "gui/std/accel.h"
-#include "gui/graphics/measure_canvas.h"
 #include "widgets/frames.h"
 #include "widgets/parent_background.h"
 

@@ -1,8 +1,8 @@
 #include "widgets/label.h"
 
 #include "gui/controls/win_control.h"
-#include "gui/graphics/text.h"
 #include "gui/graphics/measure_canvas.h"
+#include "gui/graphics/text.h"
 #include "widgets/frames.h"
 
 namespace widgets {

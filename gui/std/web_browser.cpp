@@ -63,16 +63,33 @@ void TWebBrowser::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   TWinControl::MouseDown(button, shift, x, y);
 }
 
+namespace {
+// The view calls from the host's own event handling, not through a form's input routing: an
+// error of a focus handler is reported here, as the form would report it.
+template <class F>
+void Reported(F&& body) {
+  try {
+    body();
+  } catch (...) {
+    if (Application) Application->HandleException(std::current_exception());
+  }
+}
+}  // namespace
+
 void TWebBrowser::FocusedByPage() {
-  TForm* form = Form();
-  if (form && !Focused() && CanFocus()) form->FocusControl(this);
+  Reported([this] {
+    TForm* form = Form();
+    if (form && !Focused() && CanFocus()) form->FocusControl(this);
+  });
 }
 
 void TWebBrowser::TabOut(bool forward) {
-  TForm* form = Form();
-  if (!form || !Focused()) return;
-  // With nothing else to take the focus it stays on the pane; the page gets it back.
-  if (!form->SelectNext(this, forward, true) && FView) FView->SetFocused(true);
+  Reported([this, forward] {
+    TForm* form = Form();
+    if (!form || !Focused()) return;
+    // With nothing else to take the focus it stays on the pane; the page gets it back.
+    if (!form->SelectNext(this, forward, true) && FView) FView->SetFocused(true);
+  });
 }
 
 void TWebBrowser::DoEnter() {

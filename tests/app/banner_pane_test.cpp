@@ -164,6 +164,12 @@ TEST_F(BannerPane, TabReachesThePageFromTheAddButtonAndLeavesItForTheCheckBox) {
   Pane->SetFocus();
   View().TabOutOfPage(false);
   EXPECT_EQ(Form->FocusedControl(), Add);
+
+  // The page calls from outside the form's input routing; a failing handler is still reported.
+  Check->OnEnter = [](TComponent*) { throw std::runtime_error("enter failed"); };
+  Pane->SetFocus();
+  View().TabOutOfPage(true);
+  EXPECT_EQ(Reports, std::vector<std::string>{"enter failed."});
 }
 
 TEST_F(BannerPane, AClickIntoThePageFocusesThePane) {

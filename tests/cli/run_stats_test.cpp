@@ -53,8 +53,8 @@ TEST(RunStats, BadInputPrintsNothingButAnErrorNamingFileLineAndToken) {
   const TRun run = Stats({good.Path(), bad.Path()});
   EXPECT_EQ(run.Status, esBadInput);
   EXPECT_EQ(run.Out, "");
-  EXPECT_EQ(run.Err, "spintrak-stats: " + bad.Path() +
-                         ":3: \"37\" is not a wheel number (a whole number from 0 to 36)\n");
+  EXPECT_EQ(run.Err,
+            "spintrak-stats: " + bad.Path() + ":3: \"37\" is not a wheel number (a whole number from 0 to 36)\n");
 
   const TRun none = Stats({good.Path(), empty.Path()});
   EXPECT_EQ(none.Status, esBadInput);
@@ -76,8 +76,9 @@ TEST(RunStats, SkippingInvalidTokensWarnsAndCountsTheRest) {
   EXPECT_THAT(run.Out, HasSubstr("Spins: 1\n"));
   const auto warnings = Lines(run.Err);
   ASSERT_EQ(warnings.size(), 11u);
-  EXPECT_EQ(warnings[0], "spintrak-stats: warning: " + file.Path() + ":2: \"x\" is not a wheel number (a whole number "
-                         "from 0 to 36), left out");
+  EXPECT_EQ(warnings[0], "spintrak-stats: warning: " + file.Path() +
+                             ":2: \"x\" is not a wheel number (a whole number "
+                             "from 0 to 36), left out");
   EXPECT_EQ(warnings[10], "spintrak-stats: warning: 4 more left out");
 
   const TRun nothing = Stats({"-s", empty.Path()});
@@ -148,8 +149,8 @@ TEST(RunStats, CommandLineConventions) {
   }
   EXPECT_THAT(Stats({"--version"}).Out, ::testing::MatchesRegex("spintrak-stats [0-9]+\\.[0-9]+.*\n"));
 
-  for (const auto& args : {std::vector<std::string>{"--format=xml"}, {"--format"}, {"-x"}, {"--help=yes"},
-                           {"--color=sometimes"}}) {
+  for (const auto& args :
+       {std::vector<std::string>{"--format=xml"}, {"--format"}, {"-x"}, {"--help=yes"}, {"--color=sometimes"}}) {
     const TRun run = Stats(args);
     EXPECT_EQ(run.Status, esUsage) << args[0];
     EXPECT_EQ(run.Out, "");

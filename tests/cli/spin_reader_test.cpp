@@ -43,6 +43,9 @@ TEST(SpinParser, ErrorsNameTheLineWhateverTheLineEndings) {
   EXPECT_EQ(ErrorOf("1\r\n2\r\nx").Line(), 3u);
   EXPECT_EQ(ErrorOf("1\r2\rx").Line(), 3u);
   EXPECT_EQ(ErrorOf("1\r\n\r\n\n2 3 x").Line(), 4u);
+  // A lone CR followed by a token and then LF: two line ends, not one CR LF.
+  EXPECT_EQ(ErrorOf("1\r2\nx").Line(), 3u);
+  EXPECT_EQ(ErrorOf("\r19\n2 u0").Line(), 3u);
   const TSpinInputError e = ErrorOf("5, 12\n7; 40, 3");
   EXPECT_EQ(e.Source(), "log");
   EXPECT_EQ(e.Token(), "40");
@@ -65,9 +68,14 @@ TEST(SpinParser, ShowsBinaryAndOverlongTokensSafely) {
 }
 
 TEST(SpinParser, ALeadingByteOrderMarkIsNoToken) {
-  EXPECT_EQ(Parse("\xEF\xBB\xBF" "5\n6"), (TSpins{5, 6}));
+  EXPECT_EQ(Parse("\xEF\xBB\xBF"
+                  "5\n6"),
+            (TSpins{5, 6}));
   EXPECT_EQ(Parse("\xEF\xBB\xBF\n6"), (TSpins{6}));
-  EXPECT_EQ(ErrorOf("5 \xEF\xBB\xBF" "6").Token(), "\\xEF\\xBB\\xBF6");
+  EXPECT_EQ(ErrorOf("5 \xEF\xBB\xBF"
+                    "6")
+                .Token(),
+            "\\xEF\\xBB\\xBF6");
 }
 
 TEST(SpinParser, ASourceWithoutSpinsIsAnError) {
@@ -100,7 +108,9 @@ TEST(SpinParser, SkippingKeepsTheGoodTokensAndListsTheBad) {
 
 // The reader hands the text over in pieces; wherever a piece ends, the result is the same.
 TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
-  const std::string text = "\xEF\xBB\xBF" "12,3\r\n\r\n36;0 7\r19\n2";
+  const std::string text =
+      "\xEF\xBB\xBF"
+      "12,3\r\n\r\n36;0 7\r19\n2";
   const TSpins whole = Parse(text);
   for (std::size_t a = 0; a <= text.size(); ++a)
     for (std::size_t b = a; b <= text.size(); ++b) {
@@ -112,7 +122,7 @@ TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
       parser.Finish();
       ASSERT_EQ(spins, whole) << a << ' ' << b;
     }
-  const std::string bad = "1\r\n2\r\n3 44\n";
+  const std::string bad = "1\r\n2\r3\n44\n";
   for (std::size_t a = 0; a <= bad.size(); ++a) {
     TSpins spins;
     TSpinParser parser("log", spins, TInvalidTokens::itSkip);
@@ -120,7 +130,7 @@ TEST(SpinParser, PiecesSplitAnywhereGiveTheSameResult) {
     parser.Feed(std::string_view(bad).substr(a));
     parser.Finish();
     ASSERT_EQ(parser.Skipped().size(), 1u) << a;
-    EXPECT_EQ(parser.Skipped()[0].Line(), 3u) << a;
+    EXPECT_EQ(parser.Skipped()[0].Line(), 4u) << a;
     EXPECT_EQ(parser.Skipped()[0].Token(), "44") << a;
   }
 }

@@ -48,7 +48,8 @@ TEST(StatsTable, CountsAndMarksMatchAReferenceAtTheWindowEdges) {
       const int numberMin = *std::min_element(ref.Numbers.begin(), ref.Numbers.end());
       for (std::size_t r = 0; r < table.Rows.size(); ++r) {
         const auto& cell = table.Rows[r].Cells[c];
-        SCOPED_TRACE(::testing::Message() << "length " << length << " column " << c << " row " << table.Rows[r].Name);
+        SCOPED_TRACE(::testing::Message()
+                     << "length " << length << " column " << c << " row " << table.Rows[r].Name);
         ASSERT_EQ(cell.has_value(), shown);
         if (!shown) continue;
         if (r < 6) {

@@ -1,6 +1,7 @@
 // The banner pane on the GTK host: the activation step shows the local page in the real web
 // engine (or its stand-in), the pane takes part in the Tab order and takes the focus on a click,
-// and it follows its panel when the window is resized.
+// and it follows its panel when the window is resized; the about box on the same host.
+#include "app/about_box.h"
 #include "app/banner_page.h"
 #include "app/banner_pane.h"
 #include "gui/controls/application.h"
@@ -10,6 +11,7 @@
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_web_view.h"
 #include "platform/gtk/gtk_window.h"
+#include "platform/gtk/signal.h"
 #include "platform/gtk/web_view.h"
 #include "tests/e2e/form_controls.h"
 #include "tests/e2e/x_tools.h"
@@ -150,6 +152,41 @@ TEST_F(BannerE2E, TabGoesThroughThePageAndAClickIntoItFocusesIt) {
   EXPECT_FALSE(Web().Focused());
   RunOk({"xdotool", "type", "7"});
   EXPECT_TRUE(WaitUntil([] { return Test->Edit->Text == "7"; }));
+}
+
+TEST_F(BannerE2E, TheAboutBoxShowsItsOwnPixelsEscKeepsItAndEnterClosesIt) {
+  auto* about = App->CreateForm<app::TAboutBox>();
+  bool escKept = false;
+  long difference = -1;
+  about->OnShow = [&](gui::TComponent*) {
+    platform::gtk::CallWhenIdle([&] {
+      const std::string xid = XidOf(*about);
+      Focus(xid);
+      const std::string png = TempDir() + "/about.png";
+      WaitUntil([&] {
+        Settle();
+        about->BackBuffer().SaveToFile(png);
+        difference = ScreenDifference(xid, png);
+        return difference == 0;
+      });
+      Key("Escape");
+      Settle();
+      escKept = about->Visible();
+      Key("Return");
+    });
+  };
+  std::ofstream(TempDir() + "/SKTemp1.htm") << "stale";
+  const int activations = Test->Activations;
+  EXPECT_EQ(about->ShowModal(), gui::mrOk);
+  EXPECT_TRUE(escKept);
+  EXPECT_EQ(difference, 0) << "pixels of the about box that differ on screen";
+  // Back in the main window: activated again, page rewritten, entry focused.
+  EXPECT_TRUE(WaitUntil([&] { return Test->Activations == activations + 1 && Test->Edit->Focused(); }));
+  std::ifstream in(TempDir() + "/SKTemp1.htm", std::ios::binary);
+  std::ostringstream page;
+  page << in.rdbuf();
+  EXPECT_EQ(page.str(), app::BannerPage());
+  delete about;
 }
 
 TEST_F(BannerE2E, ThePaneFollowsItsPanelWhenTheWindowGrows) {

@@ -55,6 +55,19 @@ here=$(cd "$(dirname "$0")" && pwd)
     echo "banner pane shown, our settings:      PSS $(pane_pss)"
     echo "banner pane shown, engine defaults:   PSS $(pane_pss --engine-defaults)"
   done
+  # The program itself: up once its page is written and the engine has started and settled.
+  if [ -x "$1/app/spintrak" ]; then
+    mkdir -p "$work/temp"
+    TEMP="$work/temp" "$1/app/spintrak" >/dev/null 2>&1 &
+    pid=$!
+    for i in $(seq 1 300); do
+      [ -f "$work/temp/SKTemp1.htm" ] && ps -eo ppid=,comm= | grep -q "^ *$pid WebKitWebProces" && break
+      sleep 0.1
+    done
+    sleep 5
+    echo "spintrak, banner pane shown:          PSS $(tree_pss $pid) kB"
+    kill $pid; wait $pid 2>/dev/null || true
+  fi
   rm -f "$work/in" && mkfifo "$work/in"
   "$figures" --about 15 <"$work/in" >"$work/out" 2>/dev/null &
   exec 3>"$work/in"

@@ -244,6 +244,21 @@ TEST_F(UiCheckBoxTest, BackgroundCacheIsRebuiltAfterAColourChange) {
   Run();
   EXPECT_EQ(Px(*Box, 100, 0), clYellow);
   EXPECT_EQ(Px(*Box, 0, 0), clYellow);
+  Box->SetTransparent(true);
+  Run();
+  EXPECT_EQ(Px(*Box, 100, 0), Rgb(clBtnFace)) << "see-through: the form shows under the caption";
+  EXPECT_EQ(Px(*Box, 3, 7), Rgb(clWindow)) << "the square stays opaque";
+}
+
+TEST_F(UiCheckBoxTest, TabOnEnterMovesTheFocusOn) {
+  Show();
+  Box->SetFocus();
+  PressKey(Host, *Form, VK_RETURN);
+  EXPECT_TRUE(Box->Focused()) << "Enter is left to the form by default";
+  Box->SetTabOnEnter(true);
+  PressKey(Host, *Form, VK_RETURN);
+  EXPECT_TRUE(Other->Focused());
+  EXPECT_FALSE(Box->Checked());
 }
 
 TEST(CheckImage, ClassicSquareInEachState) {

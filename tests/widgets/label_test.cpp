@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/graphics/text.h"
 #include "gui/graphics/measure_canvas.h"
+#include "gui/graphics/text.h"
 #include "tests/widgets/form_fixture.h"
 #include "widgets/label.h"
 

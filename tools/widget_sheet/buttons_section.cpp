@@ -2,13 +2,14 @@
 // button state (normal, hot, focused, hot and focused, pressed, disabled); rows are the big
 // 145 x 73 button with and without a glyph, then the 29 x 25 add button with its two-cell strip
 // and without a glyph. Bottom block: the check box in each state, and a word-wrapped one.
-// The glyphs are drawn here in code, in the key colours of the program's own artwork.
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
+#include "resources/resources.h"
 #include "tools/widget_sheet/sheet.h"
 #include "widgets/bit_btn.h"
 #include "widgets/check_box.h"
@@ -22,28 +23,11 @@ namespace script = platform::headless::testing;
 constexpr TColor Face = 0xF0F4F4, Frame = 0x743C00;
 constexpr int ColW = 160, LabelH = 16;
 
-// A blue tile with a white "i", 48 x 48 on the key colour of the big buttons' glyphs.
-TBitmap InfoGlyph() {
-  TBitmap glyph(48, 48, RGB(212, 208, 200));
-  TCanvas& c = glyph.Canvas();
-  c.Brush.Color = 0xB05010;
-  c.FillRect({6, 6, 42, 42});
-  c.Brush.Color = clWhite;
-  c.FillRect({21, 12, 27, 18});
-  c.FillRect({21, 21, 27, 37});
+// The program's own artwork: the 48 x 48 about glyph and the add button's two-cell strip.
+TBitmap Glyph(std::string_view name) {
+  TBitmap glyph;
+  glyph.LoadFromMemory(resources::Get(name));
   return glyph;
-}
-
-// A plus sign, green in the enabled cell and grey in the disabled one.
-TBitmap AddStrip() {
-  TBitmap strip(32, 16, RGB(236, 233, 216));
-  TCanvas& c = strip.Canvas();
-  for (int cell = 0; cell < 2; ++cell) {
-    c.Brush.Color = cell == 0 ? gui::clGreen : gui::clGray;
-    c.FillRect({cell * 16 + 6, 2, cell * 16 + 10, 14});
-    c.FillRect({cell * 16 + 2, 6, cell * 16 + 14, 10});
-  }
-  return strip;
 }
 
 using TStateSetup = std::function<void(sheet::TTestApp&, gui::TForm&, gui::TWinControl&)>;
@@ -109,7 +93,7 @@ TUiBitBtn* MakeButton(gui::TForm& form, int w, int h, const char* caption, const
 }
 
 TBitmap RenderButtons(sheet::TTestApp& app) {
-  const TBitmap info = InfoGlyph(), add = AddStrip();
+  const TBitmap info = Glyph("glyphs/about.png"), add = Glyph("glyphs/add.png");
   struct TRow {
     int W, H;
     const char* Caption;
