@@ -38,7 +38,8 @@ gui::TLabel* Text(gui::TComponent* owner, gui::TWinControl* parent, const char* 
 
 // A picture centred in its panel, scaled down to fit but never enlarged, its background colour
 // showing the panel through.
-gui::TImage* Picture(gui::TComponent* owner, widgets::TUiPanel* panel, const char* name, std::string_view resource) {
+gui::TImage* Picture(gui::TComponent* owner, widgets::TUiPanel* panel, const char* name,
+                     std::string_view resource) {
   auto* image = Place<gui::TImage>(owner, panel, name, 2, 2, 101, 101);
   image->SetAlign(gui::alClient);
   image->SetCenter(true);
@@ -46,7 +47,8 @@ gui::TImage* Picture(gui::TComponent* owner, widgets::TUiPanel* panel, const cha
   image->SetTransparent(true);
   const auto png = resources::Find(resource);
   if (png.empty())
-    throw std::runtime_error("The about box's picture \"" + std::string(resource) + "\" is not built into the program");
+    throw std::runtime_error("The about box's picture \"" + std::string(resource) +
+                             "\" is not built into the program");
   image->LoadFromMemory(png);
   return image;
 }

@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <strings.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <random>
 #include <utility>
-#include <strings.h>
 
 extern char** environ;
 
@@ -45,7 +45,8 @@ int CreateBeside(int folder, std::string_view name, std::string& tempName, const
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 16; ++attempt) {
-    tempName = "." + std::string(name) + "." + std::to_string(::getpid()) + "." + std::to_string(random() % 1000000);
+    tempName =
+        "." + std::string(name) + "." + std::to_string(::getpid()) + "." + std::to_string(random() % 1000000);
     const int fd = ::openat(folder, tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd >= 0) return fd;
     if (errno != EEXIST) RefuseErrno(path, errno);

@@ -46,7 +46,8 @@ inline gui::TWinControl& ParentOf(gui::TForm& form, std::string_view parent) {
 }
 
 template <class T>
-T* Place(gui::TForm& form, std::string_view name, std::string_view parent, int left, int top, int width, int height) {
+T* Place(gui::TForm& form, std::string_view name, std::string_view parent, int left, int top, int width,
+         int height) {
   auto* control = new T(&form);
   control->SetName(name);
   control->SetParent(&ParentOf(form, parent));

@@ -89,8 +89,10 @@ void TForm1::UiBitBtn3Click(gui::TComponent*) { AddSpin(); }
 
 void TForm1::UiNumericEdit1KeyPress(gui::TComponent*, char& key) {
   if (key != '\r') return;
-  if (UiNumericEdit1->IntegerValue() > stats::MaxWheelNumber) UiNumericEdit1->SetIntegerValue(stats::MaxWheelNumber);
-  if (UiNumericEdit1->IntegerValue() < stats::MinWheelNumber) UiNumericEdit1->SetIntegerValue(stats::MinWheelNumber);
+  if (UiNumericEdit1->IntegerValue() > stats::MaxWheelNumber)
+    UiNumericEdit1->SetIntegerValue(stats::MaxWheelNumber);
+  if (UiNumericEdit1->IntegerValue() < stats::MinWheelNumber)
+    UiNumericEdit1->SetIntegerValue(stats::MinWheelNumber);
   AddSpin();
   // The key stays: the field's own filter rejects Enter afterwards and beeps.
 }

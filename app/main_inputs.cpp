@@ -35,7 +35,8 @@ widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
 }
 
 widgets::TUiNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def) {
-  auto* edit = Place<widgets::TUiNumericEdit>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+  auto* edit =
+      Place<widgets::TUiNumericEdit>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
   edit->SetFrameVisible(true);
   edit->SetFrameHotTrack(true);
   edit->SetFrameHotStyle(widgets::fsBump);

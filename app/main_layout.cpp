@@ -25,14 +25,14 @@ constexpr int kComic = gui::RUSSIAN_CHARSET;
 constexpr int kDefault = gui::DEFAULT_CHARSET;
 
 constexpr TFontDef kFonts[] = {
-    /* A */ {"MS Sans Serif", 11, clBlack, true, kDefault},   // column headings, buttons
-    /* B */ {"MS Sans Serif", 12, clBlack, true, kDefault},   // strip heading
-    /* C */ {"MS Sans Serif", 11, clNavy, true, kDefault},    // entry captions
-    /* D */ {"Comic Sans MS", 19, clNavy, true, kComic},      // strip labels
-    /* E */ {"Comic Sans MS", 27, clBlack, true, kComic},     // row captions (colour per row)
-    /* F */ {"Comic Sans MS", 21, clNavy, true, kComic},      // even-money and dozen counts
-    /* G */ {"Comic Sans MS", 13, clNavy, true, kComic},      // single-number table
-    /* H */ {"Comic Sans MS", 27, clPurple, true, kComic},    // spin counter
+    /* A */ {"MS Sans Serif", 11, clBlack, true, kDefault},     // column headings, buttons
+    /* B */ {"MS Sans Serif", 12, clBlack, true, kDefault},     // strip heading
+    /* C */ {"MS Sans Serif", 11, clNavy, true, kDefault},      // entry captions
+    /* D */ {"Comic Sans MS", 19, clNavy, true, kComic},        // strip labels
+    /* E */ {"Comic Sans MS", 27, clBlack, true, kComic},       // row captions (colour per row)
+    /* F */ {"Comic Sans MS", 21, clNavy, true, kComic},        // even-money and dozen counts
+    /* G */ {"Comic Sans MS", 13, clNavy, true, kComic},        // single-number table
+    /* H */ {"Comic Sans MS", 27, clPurple, true, kComic},      // spin counter
     /* I */ {"Comic Sans MS", 13, clWindowText, true, kComic},  // check box caption
 };
 
@@ -68,7 +68,7 @@ struct THeading {
   int Left, Top;
 };
 const THeading kHeadings[] = {
-    {"Игровое поле"_cp, 52, 120},   {"10\r\nспинов"_cp, 188, 112}, {"20\r\nспинов"_cp, 284, 112},
+    {"Игровое поле"_cp, 52, 120},  {"10\r\nспинов"_cp, 188, 112}, {"20\r\nспинов"_cp, 284, 112},
     {"50\r\nспинов"_cp, 380, 112}, {"Всего"_cp, 476, 120},
 };
 constexpr int kRightTableShift = 576;
@@ -87,7 +87,8 @@ TLabelDef Fixed(std::string name, std::string_view parent, int left, int top, in
   return {std::move(name), parent, left, top, width, height, false, font, std::move(caption)};
 }
 
-TLabelDef Auto(std::string name, std::string_view parent, int left, int top, TFontId font, gui::AnsiString caption) {
+TLabelDef Auto(std::string name, std::string_view parent, int left, int top, TFontId font,
+               gui::AnsiString caption) {
   return {std::move(name), parent, left, top, 0, 0, true, font, std::move(caption)};
 }
 
@@ -129,7 +130,8 @@ void AddLeftTable(std::vector<TLabelDef>& labels) {
 void AddRightTable(std::vector<TLabelDef>& labels) {
   int heading = 31;
   for (const THeading& h : kHeadings)
-    labels.push_back(Auto("UiLabel" + std::to_string(heading++), "", h.Left + kRightTableShift, h.Top, fontA, h.Text));
+    labels.push_back(
+        Auto("UiLabel" + std::to_string(heading++), "", h.Left + kRightTableShift, h.Top, fontA, h.Text));
   for (int n = 0; n <= 36; ++n) {
     // The numbers 1..36 are UiLabel81..UiLabel116; 0 came last, as UiLabel117.
     const std::string name = "UiLabel" + std::to_string(n == 0 ? 117 : 80 + n);

@@ -28,7 +28,7 @@ gui::TFont LayoutFont(TFontId id);
 struct TPanelDef {
   std::string_view Name, Parent;  // an empty parent is the form
   gui::TAlign Align;
-  int Size;                       // height of a top panel, width of a right one; unused for alClient
+  int Size;  // height of a top panel, width of a right one; unused for alClient
   widgets::TFrameStyleEx BorderOuter;
   widgets::TUiVisualStyle VisualStyle;
   int TabOrder;
@@ -36,9 +36,9 @@ struct TPanelDef {
 
 struct TButtonDef {
   std::string_view Name, Parent;
-  int Left, Top, Width, Height;   // a height of 0 keeps the button's own
+  int Left, Top, Width, Height;  // a height of 0 keeps the button's own
   gui::AnsiString Caption;
-  std::string_view Glyph;         // compiled-in picture
+  std::string_view Glyph;  // compiled-in picture
   int NumGlyphs;
   int TabOrder;
 };
@@ -46,7 +46,7 @@ struct TButtonDef {
 struct TLabelDef {
   std::string Name;
   std::string_view Parent;
-  int Left, Top, Width, Height;   // the size counts only for a fixed label
+  int Left, Top, Width, Height;  // the size counts only for a fixed label
   bool AutoSize;
   TFontId Font;
   gui::AnsiString Caption;

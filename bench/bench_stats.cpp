@@ -38,6 +38,12 @@ void BM_Refresh(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Refresh)->Arg(10)->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Refresh)
+    ->Arg(10)
+    ->Arg(1'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -13,7 +13,17 @@ namespace dialogs {
 enum MessageKind : std::uint8_t { mkWarning, mkError, mkInformation, mkConfirmation, mkCustom };
 
 enum DialogButton : std::uint8_t {
-  dbYes, dbNo, dbOK, dbCancel, dbAbort, dbRetry, dbIgnore, dbAll, dbNoToAll, dbYesToAll, dbHelp
+  dbYes,
+  dbNo,
+  dbOK,
+  dbCancel,
+  dbAbort,
+  dbRetry,
+  dbIgnore,
+  dbAll,
+  dbNoToAll,
+  dbYesToAll,
+  dbHelp
 };
 inline constexpr int kDialogButtonCount = dbHelp + 1;
 

@@ -5,9 +5,7 @@
 
 namespace dialogs {
 
-TMessageIcon::TMessageIcon(gui::TComponent* owner) : gui::TGraphicControl(owner) {
-  SetBounds(0, 0, kSize, kSize);
-}
+TMessageIcon::TMessageIcon(gui::TComponent* owner) : gui::TGraphicControl(owner) { SetBounds(0, 0, kSize, kSize); }
 
 void TMessageIcon::SetKind(MessageKind kind) {
   if (kind == FKind) return;

@@ -26,7 +26,13 @@ class TBitmap;
 
 // Modifier keys and held mouse buttons; ssDouble marks the second press of a double click.
 enum TShiftFlag : std::uint32_t {
-  ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64
+  ssShift = 1,
+  ssAlt = 2,
+  ssCtrl = 4,
+  ssLeft = 8,
+  ssRight = 16,
+  ssMiddle = 32,
+  ssDouble = 64
 };
 using TShiftState = TFlags<TShiftFlag>;
 constexpr TShiftState operator|(TShiftFlag a, TShiftFlag b) { return TShiftState(a) | TShiftState(b); }
@@ -34,21 +40,19 @@ constexpr TShiftState operator|(TShiftFlag a, TShiftFlag b) { return TShiftState
 enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 
 // Virtual-key codes, with the values of the classic desktop the layouts were made on.
-constexpr std::uint16_t VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,
-                        VK_MENU = 18, VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34,
-                        VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
-                        VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_NUMPAD0 = 96,
-                        VK_MULTIPLY = 106, VK_ADD = 107, VK_SUBTRACT = 109, VK_DECIMAL = 110,
+constexpr std::uint16_t VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18,
+                        VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
+                        VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46,
+                        VK_NUMPAD0 = 96, VK_MULTIPLY = 106, VK_ADD = 107, VK_SUBTRACT = 109, VK_DECIMAL = 110,
                         VK_DIVIDE = 111, VK_F1 = 112, VK_F4 = 115, VK_F12 = 123;
 // "0".."9" are 48..57 and "A".."Z" are 65..90, the characters' own codes.
 
 // Standard cursor shapes by their classic numbers; the control layer resolves its registered
 // custom cursors (such as the link label's hand, 26000) to one of these before asking the host.
 using TCursor = int;
-constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
-                  crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10,
-                  crHourGlass = -11, crNo = -12, crAppStart = -19, crHelp = -20, crHandPoint = -21,
-                  crSizeAll = -22;
+constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
+                  crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11, crNo = -12,
+                  crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
 
 enum TFormBorderStyle : std::uint8_t { bsSizeable, bsDialog, bsSingle };
 
@@ -58,14 +62,14 @@ using TBorderIcons = TFlags<TBorderIcon>;
 class THostWindow;
 
 struct THostWindowParams {
-  std::string Title;                  // UTF-8
-  int Left = 0, Top = 0;              // outer frame, screen coordinates
+  std::string Title;      // UTF-8
+  int Left = 0, Top = 0;  // outer frame, screen coordinates
   int ClientWidth = 0, ClientHeight = 0;
   TFormBorderStyle BorderStyle = bsSizeable;
-  TBorderIcons BorderIcons;           // empty: no system menu and no close box
+  TBorderIcons BorderIcons;  // empty: no system menu and no close box
   bool Modal = false;
-  THostWindow* Owner = nullptr;       // the window a modal or owned window stays above
-  const TBitmap* Icon = nullptr;      // may be null; read during the call only
+  THostWindow* Owner = nullptr;   // the window a modal or owned window stays above
+  const TBitmap* Icon = nullptr;  // may be null; read during the call only
 };
 
 // What a host window tells the control layer. Implemented by the form that owns the window.
@@ -76,15 +80,15 @@ class THostWindowEvents {
   virtual void HostMouseDown(TMouseButton button, TPoint pos, TShiftState shift, std::uint32_t timeMs) = 0;
   virtual void HostMouseUp(TMouseButton button, TPoint pos, TShiftState shift, std::uint32_t timeMs) = 0;
   virtual void HostMouseMove(TPoint pos, TShiftState shift, std::uint32_t timeMs) = 0;
-  virtual void HostMouseLeave() = 0;                  // the pointer left the client area
+  virtual void HostMouseLeave() = 0;  // the pointer left the client area
   virtual void HostKeyDown(std::uint16_t key, TShiftState shift) = 0;
   virtual void HostKeyUp(std::uint16_t key, TShiftState shift) = 0;
-  virtual void HostChar(char32_t ch) = 0;             // control characters included (Enter 13, Ctrl+C 3)
-  virtual void HostCloseRequest() = 0;                // close box, Alt+F4: the form decides
+  virtual void HostChar(char32_t ch) = 0;  // control characters included (Enter 13, Ctrl+C 3)
+  virtual void HostCloseRequest() = 0;     // close box, Alt+F4: the form decides
   virtual void HostResized(int clientWidth, int clientHeight) = 0;
   virtual void HostMoved(int left, int top) = 0;
-  virtual void HostExpose(const TRect& rect) = 0;     // these client pixels must be presented again
-  virtual void HostFocusChanged(bool gained) = 0;     // the window got or lost the keyboard focus
+  virtual void HostExpose(const TRect& rect) = 0;  // these client pixels must be presented again
+  virtual void HostFocusChanged(bool gained) = 0;  // the window got or lost the keyboard focus
 
  protected:
   ~THostWindowEvents() = default;
@@ -95,13 +99,13 @@ class THostWindow {
   virtual ~THostWindow() = default;
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  virtual void Activate() = 0;                        // raise and take the keyboard focus
+  virtual void Activate() = 0;  // raise and take the keyboard focus
   virtual void SetTitle(std::string_view utf8) = 0;
   virtual void SetClientSize(int width, int height) = 0;
-  virtual void SetPosition(int left, int top) = 0;    // outer frame, screen coordinates
+  virtual void SetPosition(int left, int top) = 0;  // outer frame, screen coordinates
   virtual TPoint Position() const = 0;
   virtual void CenterOnScreen() = 0;
-  virtual void SetTopMost(bool topMost) = 0;          // stacking only: no move, resize or activation
+  virtual void SetTopMost(bool topMost) = 0;  // stacking only: no move, resize or activation
   virtual void SetModal(bool modal, THostWindow* owner) = 0;
   virtual void SetCursor(TCursor cursor) = 0;
   // Shows `rect` of `buffer` (client coordinates, 0x00RRGGBB pixels). The buffer stays alive and
@@ -117,7 +121,7 @@ class THostWebView {
   virtual ~THostWebView() = default;
   virtual void SetBounds(const TRect& rect) = 0;
   virtual void SetVisible(bool visible) = 0;
-  virtual bool Navigate(std::string_view uri) = 0;    // false: the request could not be started
+  virtual bool Navigate(std::string_view uri) = 0;  // false: the request could not be started
   // Why the last Navigate returned false.
   virtual std::string NavigateError() const { return {}; }
   // Gives the keyboard focus to the page, or hands it back to the window's own controls.
@@ -154,13 +158,13 @@ class THost {
   virtual void StopTimer(TTimerId id) = 0;
 
   virtual void Beep() = 0;
-  virtual std::optional<std::string> ClipboardText() = 0;         // nullopt: cannot be read
-  virtual bool SetClipboardText(std::string_view utf8) = 0;       // false: cannot be written
-  virtual bool OpenUri(std::string_view uri) = 0;                 // default handler, no dialog, no wait
-  virtual bool OpenWithChooser(std::string_view extension) = 0;   // e.g. ".htm"
+  virtual std::optional<std::string> ClipboardText() = 0;        // nullopt: cannot be read
+  virtual bool SetClipboardText(std::string_view utf8) = 0;      // false: cannot be written
+  virtual bool OpenUri(std::string_view uri) = 0;                // default handler, no dialog, no wait
+  virtual bool OpenWithChooser(std::string_view extension) = 0;  // e.g. ".htm"
 
-  virtual std::uint32_t DoubleClickTime() const = 0;              // ms between the two presses
-  virtual int DoubleClickDistance() const = 0;                    // side of the box around the first press
+  virtual std::uint32_t DoubleClickTime() const = 0;  // ms between the two presses
+  virtual int DoubleClickDistance() const = 0;        // side of the box around the first press
   virtual TSize ScreenSize() const = 0;
 };
 

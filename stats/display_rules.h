@@ -25,7 +25,7 @@ inline constexpr int StripLength = 21;
 // for the single-number columns, and the fixed names of the pair and dozen cells.
 std::string_view StripLabelName(int k);
 std::string_view NumberLabelName(SpinWindow window, int number);
-std::string_view PairLabelName(int row, SpinWindow window);  // rows: red, black, 1-18, 19-36, even, odd
+std::string_view PairLabelName(int row, SpinWindow window);     // rows: red, black, 1-18, 19-36, even, odd
 std::string_view DozenLabelName(int dozen, SpinWindow window);  // dozens 0..2
 
 // Rewrites the 21 strip labels: the k-th newest spin in its wheel colour, or an empty caption

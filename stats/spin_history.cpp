@@ -36,7 +36,8 @@ void SpinHistory::Replace(int k, std::int32_t number) {
 
 std::int32_t SpinHistory::Recent(std::size_t k) const {
   if (k < 1 || k > FSpins.size())
-    throw std::out_of_range("Spin position " + std::to_string(k) + " is outside 1.." + std::to_string(FSpins.size()));
+    throw std::out_of_range("Spin position " + std::to_string(k) + " is outside 1.." +
+                            std::to_string(FSpins.size()));
   return FSpins[FSpins.size() - k];
 }
 

@@ -8,13 +8,13 @@ namespace {
 
 // The wheel's colours, indexed by number: the one place that says which numbers are red.
 constexpr std::array<TColor, WheelNumberCount> NumberColors = {
-    clGreen,                                              // 0
-    clRed,   clBlack, clRed,   clBlack, clRed,   clBlack, // 1-6
-    clRed,   clBlack, clRed,   clBlack, clBlack, clRed,   // 7-12
-    clBlack, clRed,   clBlack, clRed,   clBlack, clRed,   // 13-18
-    clRed,   clBlack, clRed,   clBlack, clRed,   clBlack, // 19-24
-    clRed,   clBlack, clRed,   clBlack, clBlack, clRed,   // 25-30
-    clBlack, clRed,   clBlack, clRed,   clBlack, clRed,   // 31-36
+    clGreen,                                               // 0
+    clRed,   clBlack, clRed,   clBlack, clRed,   clBlack,  // 1-6
+    clRed,   clBlack, clRed,   clBlack, clBlack, clRed,    // 7-12
+    clBlack, clRed,   clBlack, clRed,   clBlack, clRed,    // 13-18
+    clRed,   clBlack, clRed,   clBlack, clRed,   clBlack,  // 19-24
+    clRed,   clBlack, clRed,   clBlack, clBlack, clRed,    // 25-30
+    clBlack, clRed,   clBlack, clRed,   clBlack, clRed,    // 31-36
 };
 
 }  // namespace

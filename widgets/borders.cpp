@@ -49,16 +49,11 @@ TRect PaintLayer(TCanvas& canvas, const TRect& r, TFrameStyleEx style, const TBo
         return r.Inflate(-1, -1);
       }
       return StrokeBevel(canvas, r, flat, flat, 1, s.Sides);
-    case fsFlatBold:
-      return StrokeBevel(canvas, r, flat, flat, 2, s.Sides);
-    case fsFlatRounded:
-      return PaintRoundedLayer(canvas, r, s, flat, outer);
-    case fsStatus:
-      return StrokeBevel(canvas, r, s.ShadowColor, s.HighlightColor, s.BevelWidth, s.Sides);
-    case fsPopup:
-      return StrokeBevel(canvas, r, s.HighlightColor, s.ShadowColor, s.BevelWidth, s.Sides);
-    default:
-      return PaintFrameStyle(canvas, r, style, s.Sides);
+    case fsFlatBold: return StrokeBevel(canvas, r, flat, flat, 2, s.Sides);
+    case fsFlatRounded: return PaintRoundedLayer(canvas, r, s, flat, outer);
+    case fsStatus: return StrokeBevel(canvas, r, s.ShadowColor, s.HighlightColor, s.BevelWidth, s.Sides);
+    case fsPopup: return StrokeBevel(canvas, r, s.HighlightColor, s.ShadowColor, s.BevelWidth, s.Sides);
+    default: return PaintFrameStyle(canvas, r, style, s.Sides);
   }
 }
 
@@ -67,7 +62,8 @@ TRect PaintLayer(TCanvas& canvas, const TRect& r, TFrameStyleEx style, const TBo
 TRect PaintBorderStack(TCanvas& canvas, const TRect& rect, const TBorderStackStyle& style) {
   const TColor flat = ShiftColorLuminance(style.FlatColor, style.FlatColorAdjustment);
   TRect r = PaintLayer(canvas, rect, style.OuterStyle, style, flat, true);
-  if (style.BorderWidth > 0) r = StrokeBevel(canvas, r, style.BorderColor, style.BorderColor, style.BorderWidth, style.Sides);
+  if (style.BorderWidth > 0)
+    r = StrokeBevel(canvas, r, style.BorderColor, style.BorderColor, style.BorderWidth, style.Sides);
   return PaintLayer(canvas, r, style.InnerStyle, style, flat, false);
 }
 
@@ -76,12 +72,8 @@ void PaintFieldFrame(TCanvas& canvas, int width, int height, bool keepBand, TSid
   const TRect r{0, 0, width, height};
   if (!keepBand) StrokeBevel(canvas, r, fieldColor, fieldColor, 2, AllSides);
   switch (style) {
-    case fsFlat:
-      StrokeSides(canvas, r, frameColor, frameColor, sides);
-      break;
-    case fsFlatBold:
-      StrokeBevel(canvas, r, frameColor, frameColor, 2, sides);
-      break;
+    case fsFlat: StrokeSides(canvas, r, frameColor, frameColor, sides); break;
+    case fsFlatBold: StrokeBevel(canvas, r, frameColor, frameColor, 2, sides); break;
     default:
       // Only the exact window colour means "a plain field"; a resolved white is a chosen colour.
       if (fieldColor == clWindow)

@@ -11,8 +11,12 @@ namespace widgets {
 namespace {
 
 // A row from x0 to x1 or a column from y0 to y1, both ends included.
-void Row(TCanvas& canvas, int y, int x0, int x1, TColor color) { FillSolid(canvas, {x0, y, x1 + 1, y + 1}, color); }
-void Column(TCanvas& canvas, int x, int y0, int y1, TColor color) { FillSolid(canvas, {x, y0, x + 1, y1 + 1}, color); }
+void Row(TCanvas& canvas, int y, int x0, int x1, TColor color) {
+  FillSolid(canvas, {x0, y, x1 + 1, y + 1}, color);
+}
+void Column(TCanvas& canvas, int x, int y0, int y1, TColor color) {
+  FillSolid(canvas, {x, y0, x + 1, y1 + 1}, color);
+}
 
 void PaintOuterRing(TCanvas& canvas, int w, int h, const TButtonFaceStyle& s) {
   const bool enabled = s.State != bfDisabled;
@@ -49,7 +53,8 @@ void PaintFaceBackground(TCanvas& canvas, const TRect& face, TColor color) {
 
 void PaintHoverRing(TCanvas& canvas, const TRect& face, const TButtonFaceStyle& s) {
   if (s.HotTrackColorType == htctActual) {
-    PaintHotRing(canvas, face, gdHorizontalEnd, MixColors(clWhite, s.HotTrackColor, 190), ColorToRGB(s.HotTrackColor));
+    PaintHotRing(canvas, face, gdHorizontalEnd, MixColors(clWhite, s.HotTrackColor, 190),
+                 ColorToRGB(s.HotTrackColor));
   } else {
     const TColor start = OppositeHueColor(s.HotTrackColor, 180);
     PaintHotRing(canvas, face, gdHorizontalEnd, start, DarkenColor(start, 30));
@@ -76,12 +81,8 @@ void PaintButtonFace(TCanvas& canvas, int width, int height, const TButtonFaceSt
   PaintFrameRing(canvas, width, height, ButtonFrameColor(style));
   const TRect face{2, 2, width - 2, height - 2};
   switch (style.State) {
-    case bfDisabled:
-      FillSolid(canvas, face, style.Color);
-      break;
-    case bfPressed:
-      FillSolid(canvas, face, DarkenColor(style.Color, 10));
-      break;
+    case bfDisabled: FillSolid(canvas, face, style.Color); break;
+    case bfPressed: FillSolid(canvas, face, DarkenColor(style.Color, 10)); break;
     case bfHot:
       PaintFaceBackground(canvas, face, style.Color);
       PaintHoverRing(canvas, face, style);
@@ -90,9 +91,7 @@ void PaintButtonFace(TCanvas& canvas, int width, int height, const TButtonFaceSt
       PaintFaceBackground(canvas, face, style.Color);
       PaintFocusRing(canvas, face, style);
       break;
-    case bfNormal:
-      PaintFaceBackground(canvas, face, style.Color);
-      break;
+    case bfNormal: PaintFaceBackground(canvas, face, style.Color); break;
   }
 }
 

@@ -17,8 +17,17 @@ enum TUiHotTrackColorType : std::uint8_t { htctComplement = 0, htctActual = 1 };
 enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
 
 enum TBitBtnKind : std::uint8_t {
-  bkCustom = 0, bkOK = 1, bkCancel = 2, bkHelp = 3, bkYes = 4, bkNo = 5, bkClose = 6, bkAbort = 7,
-  bkRetry = 8, bkIgnore = 9, bkAll = 10,
+  bkCustom = 0,
+  bkOK = 1,
+  bkCancel = 2,
+  bkHelp = 3,
+  bkYes = 4,
+  bkNo = 5,
+  bkClose = 6,
+  bkAbort = 7,
+  bkRetry = 8,
+  bkIgnore = 9,
+  bkAll = 10,
 };
 
 // How many images a glyph strip holds, side by side: 1..4.

@@ -119,7 +119,8 @@ void TUiCustomButton::PaintTransparentCorners() {
   const std::array<TPoint, 3> enabledCorner{{{0, 0}, {1, 0}, {0, 1}}};
   const std::array<TPoint, 3> disabledCorner{{{1, 1}, {2, 1}, {1, 2}}};
   for (const TPoint p : enabled ? enabledCorner : disabledCorner) {
-    for (const TPoint q : {p, TPoint{w - 1 - p.X, p.Y}, TPoint{p.X, h - 1 - p.Y}, TPoint{w - 1 - p.X, h - 1 - p.Y}})
+    for (const TPoint q :
+         {p, TPoint{w - 1 - p.X, p.Y}, TPoint{p.X, h - 1 - p.Y}, TPoint{w - 1 - p.X, h - 1 - p.Y}})
       parentInto(gui::Bounds(q.X, q.Y, 1, 1));
   }
   if (!enabled) {
@@ -136,18 +137,15 @@ void TUiCustomButton::DrawCaptionText(TCanvas& canvas, TRect rect, unsigned flag
   TRect measured = rect;
   const int h = gui::DrawText(canvas, Caption(), measured, flags | gui::DT_CALCRECT);
   switch (FAlignmentVertical) {
-    case avTop:
-      rect.Bottom = rect.Top + h;
-      break;
+    case avTop: rect.Bottom = rect.Top + h; break;
     case avCenter:
       rect.Top = (rect.Top + rect.Bottom - h) / 2;
       rect.Bottom = rect.Top + h;
       break;
-    case avBottom:
-      rect.Top = rect.Bottom - h - 1;
-      break;
+    case avBottom: rect.Top = rect.Bottom - h - 1; break;
   }
-  if (!Enabled()) canvas.Font.SetColor(ColorsNearlyEqual(Color(), gui::clGrayText) ? gui::cl3DDkShadow : gui::clGrayText);
+  if (!Enabled())
+    canvas.Font.SetColor(ColorsNearlyEqual(Color(), gui::clGrayText) ? gui::cl3DDkShadow : gui::clGrayText);
   gui::DrawText(canvas, Caption(), rect, flags);
   canvas.Brush.Style = gui::bsSolid;
 }

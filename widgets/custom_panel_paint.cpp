@@ -74,7 +74,8 @@ void TUiCustomPanel::PaintGrid(TCanvas& canvas, const TRect& interior) {
   const int first = FGridStyle == gsDottedLines ? 1 : 0;
   if (FGridStyle == gsDots) {
     for (int i = 1; i <= columns; ++i)
-      for (int j = 1; j <= rows; ++j) canvas.SetPixel(interior.Left + i * dx - 1, interior.Top + j * dy - 1, FGridColor);
+      for (int j = 1; j <= rows; ++j)
+        canvas.SetPixel(interior.Left + i * dx - 1, interior.Top + j * dy - 1, FGridColor);
     return;
   }
   for (int i = 1; i <= columns; ++i)
@@ -96,16 +97,12 @@ void TUiCustomPanel::PaintCaption(TCanvas& canvas, const TRect& interior) {
   TRect block = r;
   const int height = gui::DrawText(canvas, Caption(), block, flags | gui::DT_CALCRECT);
   switch (FAlignmentVertical) {
-    case avTop:
-      r.Bottom = std::min(r.Bottom, r.Top + height);
-      break;
+    case avTop: r.Bottom = std::min(r.Bottom, r.Top + height); break;
     case avCenter:
       r.Top = (r.Top + r.Bottom - height) / 2;
       r.Bottom = std::min(r.Bottom, r.Top + height);
       break;
-    case avBottom:
-      r.Top = std::max(r.Top, r.Bottom - height - 1);
-      break;
+    case avBottom: r.Top = std::max(r.Top, r.Bottom - height - 1); break;
   }
   gui::DrawText(canvas, Caption(), r, flags);
 }

@@ -53,18 +53,18 @@ struct TSystemFrame {
 };
 
 constexpr TSystemFrame SystemFrames[FrameStyleExCount] = {
-    {fkNothing, {}, {}},                                                        // fsNone
-    {fkOnePass, {}, {}},                                                        // fsFlat
-    {fkEtched, {}, {}},                                                         // fsGroove
-    {fkEtched, {}, {}},                                                         // fsBump
-    {fkTwoPasses, {clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}},    // fsLowered
-    {fkTwoPasses, {clBtnText, clBtnText}, {clBtnShadow, clBtnShadow}},          // fsButtonDown
-    {fkTwoPasses, {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}},    // fsRaised
-    {fkTwoPasses, {clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow}},    // fsButtonUp
-    {fkOnePass, {}, {}},                                                        // fsStatus
-    {fkOnePass, {}, {}},                                                        // fsPopup
-    {fkTwoPasses, {}, {}},                                                      // fsFlatBold
-    {fkNothing, {}, {}},                                                        // fsFlatRounded
+    {fkNothing, {}, {}},                                                      // fsNone
+    {fkOnePass, {}, {}},                                                      // fsFlat
+    {fkEtched, {}, {}},                                                       // fsGroove
+    {fkEtched, {}, {}},                                                       // fsBump
+    {fkTwoPasses, {clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}},  // fsLowered
+    {fkTwoPasses, {clBtnText, clBtnText}, {clBtnShadow, clBtnShadow}},        // fsButtonDown
+    {fkTwoPasses, {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}},  // fsRaised
+    {fkTwoPasses, {clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow}},  // fsButtonUp
+    {fkOnePass, {}, {}},                                                      // fsStatus
+    {fkOnePass, {}, {}},                                                      // fsPopup
+    {fkTwoPasses, {}, {}},                                                    // fsFlatBold
+    {fkNothing, {}, {}},                                                      // fsFlatRounded
 };
 
 // Shades of a base colour: darkened by 50 and 100, lightened by 50, 100 and 40.
@@ -77,18 +77,18 @@ struct TShadeFrame {
 };
 
 constexpr TShadeFrame ShadeFrames[FrameStyleExCount] = {
-    {fkNothing, shD50, shD50, shD50, shD50},       // fsNone
-    {fkOnePass, shD50, shD50, shD50, shD50},       // fsFlat
-    {fkEtched, shD50, shL100, shD50, shD50},       // fsGroove: U, W
-    {fkEtched, shL100, shD50, shD50, shD50},       // fsBump
-    {fkTwoPasses, shD50, shL100, shD100, shL50},   // fsLowered
-    {fkButtonEdge, shD50, shD50, shD50, shD50},    // fsButtonDown
-    {fkTwoPasses, shL50, shD100, shL100, shD50},   // fsRaised
-    {fkButtonEdge, shD50, shD50, shD50, shD50},    // fsButtonUp
-    {fkOnePass, shD50, shL100, shD50, shD50},      // fsStatus
-    {fkOnePass, shL100, shD50, shD50, shD50},      // fsPopup
-    {fkTwoPasses, shD50, shD50, shD50, shD50},     // fsFlatBold
-    {fkNothing, shD50, shD50, shD50, shD50},       // fsFlatRounded
+    {fkNothing, shD50, shD50, shD50, shD50},      // fsNone
+    {fkOnePass, shD50, shD50, shD50, shD50},      // fsFlat
+    {fkEtched, shD50, shL100, shD50, shD50},      // fsGroove: U, W
+    {fkEtched, shL100, shD50, shD50, shD50},      // fsBump
+    {fkTwoPasses, shD50, shL100, shD100, shL50},  // fsLowered
+    {fkButtonEdge, shD50, shD50, shD50, shD50},   // fsButtonDown
+    {fkTwoPasses, shL50, shD100, shL100, shD50},  // fsRaised
+    {fkButtonEdge, shD50, shD50, shD50, shD50},   // fsButtonUp
+    {fkOnePass, shD50, shL100, shD50, shD50},     // fsStatus
+    {fkOnePass, shL100, shD50, shD50, shD50},     // fsPopup
+    {fkTwoPasses, shD50, shD50, shD50, shD50},    // fsFlatBold
+    {fkNothing, shD50, shD50, shD50, shD50},      // fsFlatRounded
 };
 
 TColor Shade(TColor base, TShade shade) { return ShiftColorLuminance(base, ShadeAmounts[shade]); }
@@ -158,17 +158,15 @@ TRect PaintFrameStyle(TCanvas& canvas, const TRect& rect, TFrameStyleEx style, T
   const TColor ul = FrameUpperLeftColors[style];
   const TColor lr = FrameLowerRightColors[style];
   switch (frame.Shape) {
-    case fkOnePass:
-      return StrokeSides(canvas, rect, ul, lr, sides);
+    case fkOnePass: return StrokeSides(canvas, rect, ul, lr, sides);
     case fkTwoPasses:
       if (frame.Outer.UpperLeft == clNone) return StrokeBevel(canvas, rect, ul, lr, 2, sides);
-      return StrokeBevel(canvas, StrokeBevel(canvas, rect, frame.Outer.UpperLeft, frame.Outer.LowerRight, 1, sides),
+      return StrokeBevel(canvas,
+                         StrokeBevel(canvas, rect, frame.Outer.UpperLeft, frame.Outer.LowerRight, 1, sides),
                          frame.Inner.UpperLeft, frame.Inner.LowerRight, 1, sides);
-    case fkEtched:
-      return PaintEtched(canvas, rect, ul, lr, sides);
+    case fkEtched: return PaintEtched(canvas, rect, ul, lr, sides);
     case fkNothing:
-    case fkButtonEdge:
-      break;
+    case fkButtonEdge: break;
   }
   return rect;
 }
@@ -180,15 +178,14 @@ TRect PaintColorFrameStyle(TCanvas& canvas, const TRect& rect, TColor base, TFra
     case fkOnePass:
       return StrokeSides(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), sides);
     case fkTwoPasses: {
-      const TRect r = StrokeBevel(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), 1, sides);
+      const TRect r =
+          StrokeBevel(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), 1, sides);
       return StrokeBevel(canvas, r, Shade(base, f.InnerUpperLeft), Shade(base, f.InnerLowerRight), 1, sides);
     }
     case fkEtched:
       return PaintEtched(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), sides);
-    case fkButtonEdge:
-      return PaintColorButtonEdge(canvas, rect, base, style == fsButtonDown, sides);
-    case fkNothing:
-      break;
+    case fkButtonEdge: return PaintColorButtonEdge(canvas, rect, base, style == fsButtonDown, sides);
+    case fkNothing: break;
   }
   return rect;
 }

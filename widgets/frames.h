@@ -39,8 +39,7 @@ TRect PaintColorFrameStyle(TCanvas& canvas, const TRect& rect, TColor base, TFra
                            TSides sides = AllSides);
 
 // A two-pixel button edge in shades of `base`, raised or pressed.
-TRect PaintColorButtonEdge(TCanvas& canvas, const TRect& rect, TColor base, bool down,
-                           TSides sides = AllSides);
+TRect PaintColorButtonEdge(TCanvas& canvas, const TRect& rect, TColor base, bool down, TSides sides = AllSides);
 
 TRect StrokeBox(TCanvas& canvas, const TRect& rect, TColor color);
 

@@ -183,13 +183,9 @@ void PaintGradientRect(TCanvas& canvas, const TRect& rect, TGradientDirection di
   const gui::TBrush savedBrush = canvas.Brush;
   switch (direction) {
     case gdHorizontalEnd:
-    case gdHorizontalCenter:
-      PaintRows(canvas, a, direction == gdHorizontalCenter);
-      break;
+    case gdHorizontalCenter: PaintRows(canvas, a, direction == gdHorizontalCenter); break;
     case gdVerticalEnd:
-    case gdVerticalCenter:
-      PaintColumns(canvas, a, direction == gdVerticalCenter);
-      break;
+    case gdVerticalCenter: PaintColumns(canvas, a, direction == gdVerticalCenter); break;
     case gdDiagonalUp:
     case gdDiagonalDown:
       if (a.Start == a.Stop) {

@@ -62,9 +62,7 @@ unsigned TUiLabel::TextFlags() const {
   return DrawTextFlags() | Condense[FCondenseCaption];
 }
 
-TRect TUiLabel::TextRect() const {
-  return InsideFrame(ClientRect(), true).Inflate(-FTextMargin, -FTextMargin);
-}
+TRect TUiLabel::TextRect() const { return InsideFrame(ClientRect(), true).Inflate(-FTextMargin, -FTextMargin); }
 
 void TUiLabel::Paint() {
   TCanvas& canvas = Canvas();
@@ -105,11 +103,8 @@ void TUiLabel::DrawCaption(TCanvas& canvas, const TRect& textRect) {
       DrawPass(canvas, placed, 1, 1, FHighlightColor);
       if (!FLightTextStyle) DrawPass(canvas, placed, -1, -1, FShadowColor);
       break;
-    case tsShadow:
-      DrawPass(canvas, placed, FShadowDepth, FShadowDepth, FShadowColor);
-      break;
-    case tsNormal:
-      break;
+    case tsShadow: DrawPass(canvas, placed, FShadowDepth, FShadowDepth, FShadowColor); break;
+    case tsNormal: break;
   }
   DrawPass(canvas, placed, 0, 0, FTextColor);
 }

@@ -12,14 +12,14 @@
 
 namespace widgets {
 
-using gui::TAlignment;
 using gui::taCenter;
 using gui::taLeftJustify;
+using gui::TAlignment;
 using gui::taRightJustify;
-using gui::TTextLayout;
 using gui::tlBottom;
 using gui::tlCenter;
 using gui::tlTop;
+using gui::TTextLayout;
 
 enum TTextStyle : std::uint8_t { tsNormal, tsRaised, tsRecessed, tsShadow };
 

@@ -17,10 +17,8 @@ constexpr int TickHeight = 3;
 
 TColor InteriorColor(TCheckDrawState draw, const TCheckGlyphStyle& s) {
   switch (draw) {
-    case cdsPressed:
-      return DarkenColor(s.FocusColor, 20);
-    case cdsDisabled:
-      return s.DisabledColor;
+    case cdsPressed: return DarkenColor(s.FocusColor, 20);
+    case cdsDisabled: return s.DisabledColor;
     default:
       if (!s.Focused) return s.ReadOnly ? s.ReadOnlyColor : s.FillColor;
       return s.ReadOnly && s.ReadOnlyColorOnFocus ? s.ReadOnlyColor : s.FocusColor;

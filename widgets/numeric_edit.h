@@ -31,8 +31,8 @@ using gui::AnsiString;
 
 // Called when the range pulls a value back; clearing autoCorrect keeps the entered value and
 // the focus in the field instead.
-using TUiRangeErrorEvent =
-    std::function<void(TComponent* sender, long double enteredValue, long double adjustedValue, bool& autoCorrect)>;
+using TUiRangeErrorEvent = std::function<void(TComponent* sender, long double enteredValue,
+                                              long double adjustedValue, bool& autoCorrect)>;
 
 // The colours of the drop-down calculator. The calculator itself is never shown in this program;
 // the properties stay so that layouts keep their shape.

@@ -68,21 +68,23 @@ TShape ShapeOf(std::string_view section) {
   TShape shape;
   bool point = false;
   int firstZero = -1;
-  Walk(section, [](std::string_view) {}, [&](char c) {
-    if (c == '0' || c == '#') {
-      if (point) {
-        ++shape.FractionPlaces;
-        if (c == '0') shape.MinFractionDigits = shape.FractionPlaces;
-      } else {
-        if (c == '0' && firstZero < 0) firstZero = shape.IntegerPlaces;
-        ++shape.IntegerPlaces;
-      }
-    } else if (c == '.') {
-      point = true;
-    } else if (c == ',') {
-      shape.Grouping = true;
-    }
-  });
+  Walk(
+      section, [](std::string_view) {},
+      [&](char c) {
+        if (c == '0' || c == '#') {
+          if (point) {
+            ++shape.FractionPlaces;
+            if (c == '0') shape.MinFractionDigits = shape.FractionPlaces;
+          } else {
+            if (c == '0' && firstZero < 0) firstZero = shape.IntegerPlaces;
+            ++shape.IntegerPlaces;
+          }
+        } else if (c == '.') {
+          point = true;
+        } else if (c == ',') {
+          shape.Grouping = true;
+        }
+      });
   shape.MinIntegerDigits = firstZero < 0 ? 0 : shape.IntegerPlaces - firstZero;
   return shape;
 }
@@ -178,24 +180,26 @@ void Render(std::string_view section, const TShape& shape, const TDigits& digits
   };
   bool point = false;
   int integerPlace = 0, fractionPlace = 0;
-  Walk(section, [&](std::string_view text) { out += text; }, [&](char c) {
-    if ((c == '0' || c == '#') && !point) {
-      // Digits beyond the places all go out at the first one.
-      const int last = length - shape.IntegerPlaces + integerPlace;
-      putIntegerDigits(integerPlace == 0 ? 0 : last, last + 1);
-      ++integerPlace;
-    } else if (c == '0' || c == '#') {
-      if (fractionPlace < fractionShown) out += digits.Fraction[std::size_t(fractionPlace)];
-      ++fractionPlace;
-    } else if (c == '.') {
-      if (point) return;
-      point = true;
-      if (shape.IntegerPlaces == 0) putIntegerDigits(0, length);
-      if (fractionShown > 0) out += separators.Decimal;
-    } else if (c != ',') {
-      out += c;
-    }
-  });
+  Walk(
+      section, [&](std::string_view text) { out += text; },
+      [&](char c) {
+        if ((c == '0' || c == '#') && !point) {
+          // Digits beyond the places all go out at the first one.
+          const int last = length - shape.IntegerPlaces + integerPlace;
+          putIntegerDigits(integerPlace == 0 ? 0 : last, last + 1);
+          ++integerPlace;
+        } else if (c == '0' || c == '#') {
+          if (fractionPlace < fractionShown) out += digits.Fraction[std::size_t(fractionPlace)];
+          ++fractionPlace;
+        } else if (c == '.') {
+          if (point) return;
+          point = true;
+          if (shape.IntegerPlaces == 0) putIntegerDigits(0, length);
+          if (fractionShown > 0) out += separators.Decimal;
+        } else if (c != ',') {
+          out += c;
+        }
+      });
 }
 
 gui::AnsiString GeneralText(long double value, const TNumberSeparators& separators) {

@@ -12,12 +12,9 @@ TSeparatorGradient SeparatorGradient(TOrientation orientation, TUiHighlightLocat
   // A horizontal bar changes colour across its columns, an upright one down its rows.
   const bool horizontal = orientation == orHorizontal;
   switch (location) {
-    case hlUpperLeft:
-      return {horizontal ? gdVerticalEnd : gdHorizontalEnd, highlight, color};
-    case hlLowerRight:
-      return {horizontal ? gdVerticalEnd : gdHorizontalEnd, color, highlight};
-    case hlCenter:
-      break;
+    case hlUpperLeft: return {horizontal ? gdVerticalEnd : gdHorizontalEnd, highlight, color};
+    case hlLowerRight: return {horizontal ? gdVerticalEnd : gdHorizontalEnd, color, highlight};
+    case hlCenter: break;
   }
   return {horizontal ? gdVerticalCenter : gdHorizontalCenter, color, highlight};
 }
@@ -83,7 +80,8 @@ void TUiSeparator::PaintTo(TCanvas& canvas) {
     FillSolid(canvas, ClientRect(), FGradient.Stop);
     return;
   }
-  if (Width() < 1 || Height() < 1) SetBounds(Left(), Top(), Width() < 1 ? 1 : Width(), Height() < 1 ? 1 : Height());
+  if (Width() < 1 || Height() < 1)
+    SetBounds(Left(), Top(), Width() < 1 ? 1 : Width(), Height() < 1 ? 1 : Height());
   // Rendered apart and copied in one piece, so the bar never shows half-painted colours.
   TBitmap bar(Width(), Height());
   PaintGradientRect(bar.Canvas(), {0, 0, Width(), Height()}, FGradient.Direction, FGradient.Start, FGradient.Stop);

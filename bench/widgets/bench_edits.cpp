@@ -47,8 +47,8 @@ void BM_FieldKeystroke(benchmark::State& state) {
     bench.Keystroke('5', U'5');
     bench.Keystroke(gui::VK_BACK, 8);
   }
-  state.counters["per_key"] =
-      benchmark::Counter(double(state.iterations()) * 2, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_key"] = benchmark::Counter(double(state.iterations()) * 2,
+                                                 benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_FieldKeystroke)->Unit(benchmark::kMicrosecond);
 

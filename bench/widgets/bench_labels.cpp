@@ -70,7 +70,8 @@ void BM_Refresh330LabelsUnchanged(benchmark::State& state) {
   TRefreshForm refresh;
   const long before = refresh.Paints();
   for (auto _ : state) refresh.Assign(0);
-  if (refresh.Paints() != before || refresh.Form->HasPendingPaint()) state.SkipWithError("unchanged values painted");
+  if (refresh.Paints() != before || refresh.Form->HasPendingPaint())
+    state.SkipWithError("unchanged values painted");
 }
 BENCHMARK(BM_Refresh330LabelsUnchanged)->Unit(benchmark::kMicrosecond);
 

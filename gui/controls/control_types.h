@@ -44,8 +44,17 @@ enum TComponentStateFlag : std::uint32_t { csLoading = 1, csDestroying = 2 };
 using TComponentState = TFlags<TComponentStateFlag>;
 
 enum TModalResult : int {
-  mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7,
-  mrAll = 8, mrNoToAll = 9, mrYesToAll = 10
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7,
+  mrAll = 8,
+  mrNoToAll = 9,
+  mrYesToAll = 10
 };
 
 enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };

@@ -220,8 +220,10 @@ void TForm::EndModal() {
     DoClose(action);
     if (!alive) return;
   }
-  if (action == caNone) FModalResult = mrNone;
-  else if (action == caFree) Release();
+  if (action == caNone)
+    FModalResult = mrNone;
+  else if (action == caFree)
+    Release();
 }
 
 bool TForm::CloseQuery() {

@@ -13,10 +13,14 @@ namespace gui {
 namespace {
 bool IsDialogKey(std::uint16_t key) {
   switch (key) {
-    case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-      return true;
-    default:
-      return false;
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: return true;
+    default: return false;
   }
 }
 

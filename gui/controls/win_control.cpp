@@ -43,9 +43,7 @@ void TWinControl::RemoveControl(TControl* control) {
 }
 
 TControl* TWinControl::ControlAtPos(TPoint pos) const {
-  auto hit = [&](const TControl* c) {
-    return c->Visible() && c->Enabled() && c->BoundsRect().Contains(pos);
-  };
+  auto hit = [&](const TControl* c) { return c->Visible() && c->Enabled() && c->BoundsRect().Contains(pos); };
   // Windowed children lie above the graphic ones.
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     if (!(*it)->IsWindowed() || !hit(*it)) continue;
@@ -234,9 +232,7 @@ void TWinControl::AlignControls() {
           c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), r.Height());
           r.Right = std::max(r.Left, r.Right - c->Width());
           break;
-        default:
-          c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-          break;
+        default: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
       }
     }
   }

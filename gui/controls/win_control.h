@@ -102,8 +102,8 @@ class TWinControl : public TControl {
   static bool AnyIntersects(const TRect& r, const std::vector<TRect>& dirty);
   void PaintWindow(TCanvas& canvas, const std::vector<TRect>& dirty, const TRect& parentClip);
 
-  std::vector<TControl*> FControls;     // z-order, bottom first
-  std::vector<TWinControl*> FTabList;   // windowed children in Tab order
+  std::vector<TControl*> FControls;    // z-order, bottom first
+  std::vector<TWinControl*> FTabList;  // windowed children in Tab order
   TRect FNonClient;
   bool FTabStop = false;
   bool FAligning = false;

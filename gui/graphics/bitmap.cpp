@@ -22,8 +22,7 @@ constexpr std::size_t MaxFileBytes = std::size_t(1) << 28;
 // Out of line, like the destructor: the canvas type is incomplete in the header.
 TBitmap::TBitmap() = default;
 
-TBitmap::TBitmap(int width, int height, TColor fill)
-    : FWidth(std::max(width, 0)), FHeight(std::max(height, 0)) {
+TBitmap::TBitmap(int width, int height, TColor fill) : FWidth(std::max(width, 0)), FHeight(std::max(height, 0)) {
   if (std::uint64_t(FWidth) * std::uint64_t(FHeight) > MaxPixels * 4)
     throw EGraphicsError("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
                          " pixels is too large");
@@ -32,8 +31,7 @@ TBitmap::TBitmap(int width, int height, TColor fill)
   FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ColorToPixel(rgb == clNone ? clWhite : rgb));
 }
 
-TBitmap::TBitmap(const TBitmap& other)
-    : FWidth(other.FWidth), FHeight(other.FHeight), FPixels(other.FPixels) {}
+TBitmap::TBitmap(const TBitmap& other) : FWidth(other.FWidth), FHeight(other.FHeight), FPixels(other.FPixels) {}
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
     : FWidth(other.FWidth),
@@ -159,8 +157,8 @@ void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::str
   }
   std::vector<std::uint32_t> pixels(std::size_t(image.width) * image.height);
   for (std::size_t i = 0; i < pixels.size(); ++i)
-    pixels[i] = std::uint32_t(bgr[i * 3]) | (std::uint32_t(bgr[i * 3 + 1]) << 8) |
-                (std::uint32_t(bgr[i * 3 + 2]) << 16);
+    pixels[i] =
+        std::uint32_t(bgr[i * 3]) | (std::uint32_t(bgr[i * 3 + 1]) << 8) | (std::uint32_t(bgr[i * 3 + 2]) << 16);
   FPixels = std::move(pixels);
   FWidth = int(image.width);
   FHeight = int(image.height);

@@ -25,8 +25,8 @@ void TCanvas::MoveTo(int x, int y) { FPenPos = {x, y}; }
 
 void TCanvas::LineTo(int x, int y) {
   if (Pen.Style != psClear) {
-    PlotLine(std::int64_t(FPenPos.X) + FOrigin.X, std::int64_t(FPenPos.Y) + FOrigin.Y,
-             std::int64_t(x) + FOrigin.X, std::int64_t(y) + FOrigin.Y);
+    PlotLine(std::int64_t(FPenPos.X) + FOrigin.X, std::int64_t(FPenPos.Y) + FOrigin.Y, std::int64_t(x) + FOrigin.X,
+             std::int64_t(y) + FOrigin.Y);
   }
   FPenPos = {x, y};
 }
@@ -34,8 +34,7 @@ void TCanvas::LineTo(int x, int y) {
 // Steps along the major axis from the start point, leaving out the end point. The minor coordinate
 // is the exact one rounded to nearest, halves towards the start. Only the steps whose major
 // coordinate can be visible are walked, so far-away end points cost nothing.
-void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
-                       std::int64_t phase) {
+void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::int64_t phase) {
   const TColor rgb = ColorToRGB(Pen.Color);
   if (rgb == clNone) return;
   const std::int64_t dx = x1 - x0, dy = y1 - y0;
@@ -98,8 +97,7 @@ void TCanvas::Rectangle(const TRect& r) {
   if (r.IsEmpty()) return;
   const TRect d = ToDevice(r);
   if (Pen.Style == psClear) {
-    if (Brush.Style == bsSolid)
-      FillDevice({d.Left, d.Top, d.Right - 1, d.Bottom - 1}, ColorToRGB(Brush.Color));
+    if (Brush.Style == bsSolid) FillDevice({d.Left, d.Top, d.Right - 1, d.Bottom - 1}, ColorToRGB(Brush.Color));
     return;
   }
   const int width = PenWidth();

@@ -25,13 +25,11 @@ void TCanvas::Draw(int x, int y, const TBitmap& source, TColor transparent) {
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  BlitScaled(ToDevice64(dest.Left, dest.Top, dest.Right, dest.Bottom), source, source.BoundsRect(),
-             std::nullopt);
+  BlitScaled(ToDevice64(dest.Left, dest.Top, dest.Right, dest.Bottom), source, source.BoundsRect(), std::nullopt);
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& source, TColor transparent) {
-  BlitScaled(ToDevice64(dest.Left, dest.Top, dest.Right, dest.Bottom), source, source.BoundsRect(),
-             transparent);
+  BlitScaled(ToDevice64(dest.Left, dest.Top, dest.Right, dest.Bottom), source, source.BoundsRect(), transparent);
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect) {

@@ -46,8 +46,7 @@ int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
     const std::int64_t gx = pen + g.Left, gy = baseline - g.Top;
     pen += g.Advance;
     if (rgb == clNone || g.Width == 0 || g.Height == 0) continue;
-    if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left ||
-        gy + g.Height <= bounds.Top)
+    if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left || gy + g.Height <= bounds.Top)
       continue;
     const TRect box{int(gx), int(gy), int(gx + g.Width), int(gy + g.Height)};
     ForEachVisible(box, [&](const TRect& part) {

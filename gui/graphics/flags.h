@@ -26,13 +26,25 @@ class TFlags {
     return r;
   }
   constexpr bool Contains(E flag) const { return (FBits & Bit(flag)) != 0; }
-  constexpr TFlags& Include(E flag) { FBits |= Bit(flag); return *this; }
-  constexpr TFlags& Exclude(E flag) { FBits &= ~Bit(flag); return *this; }
+  constexpr TFlags& Include(E flag) {
+    FBits |= Bit(flag);
+    return *this;
+  }
+  constexpr TFlags& Exclude(E flag) {
+    FBits &= ~Bit(flag);
+    return *this;
+  }
   constexpr bool Empty() const { return FBits == 0; }
   constexpr int Count() const { return std::popcount(FBits); }
   constexpr std::uint32_t Bits() const { return FBits; }
-  constexpr TFlags& operator|=(TFlags other) { FBits |= other.FBits; return *this; }
-  constexpr TFlags& operator&=(TFlags other) { FBits &= other.FBits; return *this; }
+  constexpr TFlags& operator|=(TFlags other) {
+    FBits |= other.FBits;
+    return *this;
+  }
+  constexpr TFlags& operator&=(TFlags other) {
+    FBits &= other.FBits;
+    return *this;
+  }
   constexpr friend TFlags operator|(TFlags a, TFlags b) { return a |= b; }
   constexpr friend TFlags operator&(TFlags a, TFlags b) { return a &= b; }
   constexpr bool operator==(const TFlags&) const = default;

@@ -91,8 +91,7 @@ struct TFontCache::TImpl {
     for (const std::string& folder : AppFolders) {
       std::error_code ec;
       for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (Lower(entry.path().extension().string()) == ".fon")
-          AddStrikes(entry.path().string(), StrikesOfFamily);
+        if (Lower(entry.path().extension().string()) == ".fon") AddStrikes(entry.path().string(), StrikesOfFamily);
       }
     }
   }
@@ -144,12 +143,8 @@ struct TFontCache::TImpl {
       const int score = std::abs(weight - wantedWeight) + ((slant != FC_SLANT_ROMAN) != italic ? 1000 : 0);
       if (!best || score < bestScore) {
         bestScore = score;
-        best = TFaceSource{file,
-                           index,
-                           family,
-                           false,
-                           bold && weight < FC_WEIGHT_DEMIBOLD,
-                           italic && slant == FC_SLANT_ROMAN};
+        best = TFaceSource{
+            file, index, family, false, bold && weight < FC_WEIGHT_DEMIBOLD, italic && slant == FC_SLANT_ROMAN};
       }
     }
     FcFontSetDestroy(set);
@@ -279,12 +274,10 @@ std::vector<std::string> TFontCache::Substitutes(const std::string& name) {
 TFontFace& TFontCache::Face(const TFont& font) {
   if (F->LastFace && F->LastKey.Height() == font.Height() &&
       F->LastKey.Style().Contains(fsBold) == font.Style().Contains(fsBold) &&
-      F->LastKey.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) &&
-      F->LastKey.Name() == font.Name())
+      F->LastKey.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) && F->LastKey.Name() == font.Name())
     return *F->LastFace;
   std::string key = Lower(font.Name()) + '\n' + std::to_string(font.Height()) + '\n' +
-                    (font.Style().Contains(fsBold) ? 'b' : '-') +
-                    (font.Style().Contains(fsItalic) ? 'i' : '-');
+                    (font.Style().Contains(fsBold) ? 'b' : '-') + (font.Style().Contains(fsItalic) ? 'i' : '-');
   auto& face = F->Faces[key];
   if (!face) {
     try {

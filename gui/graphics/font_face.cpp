@@ -30,8 +30,8 @@ FT_Library Library() {
 FT_Face OpenFace(const TFaceSource& source) {
   FT_Face face = nullptr;
   if (FT_New_Face(Library(), source.File.c_str(), source.Index, &face) != 0)
-    throw EGraphicsError("cannot open font file \"" + source.File + "\" (face " +
-                         std::to_string(source.Index) + ")");
+    throw EGraphicsError("cannot open font file \"" + source.File + "\" (face " + std::to_string(source.Index) +
+                         ")");
   if (source.BitmapStrike) {
     // Windows FNT strikes carry no Unicode map: their one map is indexed by code-page byte.
     if (face->num_charmaps > 0) FT_Set_Charmap(face, face->charmaps[0]);
@@ -73,8 +73,8 @@ int PpemFor(FT_Face face, int height) {
   if (height < 0) return int(std::min(-std::int64_t(height), MaxPpem));
   if (height == 0) return 11;
   const TVerticalUnits u = UnitsOf(face);
-  return int(std::clamp<std::int64_t>(std::llround(double(height) * u.UnitsPerEm / (u.Ascent + u.Descent)), 1,
-                                      MaxPpem));
+  return int(
+      std::clamp<std::int64_t>(std::llround(double(height) * u.UnitsPerEm / (u.Ascent + u.Descent)), 1, MaxPpem));
 }
 
 void SizeFace(FT_Face face, int ppem) {
@@ -83,8 +83,7 @@ void SizeFace(FT_Face face, int ppem) {
   } else if (face->num_fixed_sizes > 0) {
     int best = 0;
     for (int i = 1; i < face->num_fixed_sizes; ++i)
-      if (std::abs(face->available_sizes[i].height - ppem) <
-          std::abs(face->available_sizes[best].height - ppem))
+      if (std::abs(face->available_sizes[i].height - ppem) < std::abs(face->available_sizes[best].height - ppem))
         best = i;
     FT_Select_Size(face, best);
   }
@@ -100,8 +99,8 @@ std::vector<TBitmapStrike> ReadBitmapStrikes(const std::string& file) {
     faces = face->num_faces;
     FT_WinFNT_HeaderRec h;
     if (FT_Get_WinFNT_Header(face, &h) == 0 && face->family_name)
-      strikes.push_back({file, int(index), face->family_name, h.charset, h.pixel_height,
-                         h.pixel_height - h.internal_leading});
+      strikes.push_back(
+          {file, int(index), face->family_name, h.charset, h.pixel_height, h.pixel_height - h.internal_leading});
     FT_Done_Face(face);
   }
   return strikes;
@@ -160,9 +159,9 @@ TFontFace::TFontFace(const TFaceSource& source, int height, TFallbackFinder fall
     FMetrics.Descent = RoundScaled(u.Descent, F->Ppem, u.UnitsPerEm);
     FMetrics.Height = FMetrics.Ascent + FMetrics.Descent;
     FMetrics.InternalLeading = std::max(FMetrics.Height - F->Ppem, 0);
-    FMetrics.AveCharWidth =
-        u.AveWidth > 0 ? RoundScaled(u.AveWidth, F->Ppem, u.UnitsPerEm) + (source.SyntheticBold ? 1 : 0)
-                       : Advance('x');
+    FMetrics.AveCharWidth = u.AveWidth > 0
+                                ? RoundScaled(u.AveWidth, F->Ppem, u.UnitsPerEm) + (source.SyntheticBold ? 1 : 0)
+                                : Advance('x');
   }
   int letters = 0;
   for (char c = 'A'; c <= 'Z'; ++c) letters += Advance(static_cast<unsigned char>(c));
@@ -207,8 +206,7 @@ std::unique_ptr<TGlyph> TFontFace::Rasterize(unsigned char ansi) {
   glyph->Advance = int((slot->advance.x + 32) >> 6) + (FSource.SyntheticBold ? 1 : 0);
   const bool italic = FSource.SyntheticItalic && !fromFallback;
   if (italic && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_GlyphSlot_Oblique(slot);
-  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
-    return glyph;
+  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
   const FT_Bitmap& bm = slot->bitmap;
   glyph->Left = slot->bitmap_left;
   glyph->Top = slot->bitmap_top;

@@ -97,8 +97,7 @@ std::vector<TTextLine> BreakWords(const TTextLine& line, const TTextMeasure& mea
   do {
     auto fits = [&](std::size_t end) { return measure.Width(t.substr(start, end - start)) <= width; };
     std::size_t end = NextWordEnd(t, start);  // the first word always stays, fitting or not
-    for (std::size_t next = NextWordEnd(t, end); next > end && fits(next); next = NextWordEnd(t, end))
-      end = next;
+    for (std::size_t next = NextWordEnd(t, end); next > end && fits(next); next = NextWordEnd(t, end)) end = next;
     while (end < t.size() && t[end] == ' ' && fits(end + 1)) ++end;
     out.push_back(Slice(line, start, end));
     start = end;
@@ -149,9 +148,8 @@ bool PathEllipsis(TTextLine& line, const TTextMeasure& measure, int width) {
   const std::size_t sep = line.Text.find_last_of("\\/");
   if (sep == std::string::npos) return false;
   const std::string tail = line.Text.substr(sep);
-  const std::size_t keep = LongestFitting(sep, [&](std::size_t k) {
-    return measure.Width(line.Text.substr(0, k) + "..." + tail) <= width;
-  });
+  const std::size_t keep = LongestFitting(
+      sep, [&](std::size_t k) { return measure.Width(line.Text.substr(0, k) + "..." + tail) <= width; });
   const std::string head = line.Text.substr(0, keep);
   std::vector<int> underlined;
   for (int u : line.Underlined) {

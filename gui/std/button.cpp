@@ -34,8 +34,7 @@ void TButton::Click() {
 
 bool TButton::DialogKey(std::uint16_t key, TShiftState shift) {
   const bool plain = !shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
-  if (plain && CanFocus() &&
-      ((key == VK_RETURN && ActiveDefault()) || (key == VK_ESCAPE && FCancel))) {
+  if (plain && CanFocus() && ((key == VK_RETURN && ActiveDefault()) || (key == VK_ESCAPE && FCancel))) {
     Click();
     return true;
   }

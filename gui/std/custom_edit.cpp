@@ -119,13 +119,10 @@ void TCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
   const bool collapse = !extend && !ctrl && FBuffer.SelLength() > 0;
   switch (key) {
     case VK_LEFT:
-    case VK_UP:
-      move(collapse ? FBuffer.SelStart() : ctrl ? FBuffer.PrevWordStart(caret) : caret - 1);
-      break;
+    case VK_UP: move(collapse ? FBuffer.SelStart() : ctrl ? FBuffer.PrevWordStart(caret) : caret - 1); break;
     case VK_RIGHT:
     case VK_DOWN:
-      move(collapse ? FBuffer.SelStart() + FBuffer.SelLength()
-                    : ctrl ? FBuffer.NextWordStart(caret) : caret + 1);
+      move(collapse ? FBuffer.SelStart() + FBuffer.SelLength() : ctrl ? FBuffer.NextWordStart(caret) : caret + 1);
       break;
     case VK_HOME: move(0); break;
     case VK_END: move(FBuffer.Length()); break;

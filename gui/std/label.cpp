@@ -6,9 +6,7 @@
 
 namespace gui {
 
-TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
-  SetBounds(0, 0, 65, 17);
-}
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
 
 void TLabel::SetAlignment(TAlignment value) {
   if (value == FAlignment) return;

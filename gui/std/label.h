@@ -30,9 +30,7 @@ class TLabel : public TGraphicControl {
   void SetAutoSize(bool value);
 
   // The control that takes the focus when the label's accelerator is typed.
-  TWinControl* FocusControl() const {
-    return FFocusControlAlive && *FFocusControlAlive ? FFocusControl : nullptr;
-  }
+  TWinControl* FocusControl() const { return FFocusControlAlive && *FFocusControlAlive ? FFocusControl : nullptr; }
   void SetFocusControl(TWinControl* control);
 
   bool DialogChar(char ch, TShiftState shift) override;

@@ -10,4 +10,4 @@ void ApplyEnvironmentDefaults() {
   setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 0);
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -7,4 +7,4 @@ namespace platform::gtk {
 // set, even an empty one, is kept. Must run before the toolkit is initialised.
 void ApplyEnvironmentDefaults();
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

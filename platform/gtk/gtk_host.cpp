@@ -17,7 +17,7 @@ namespace {
 
 std::int64_t MonotonicMs() { return g_get_monotonic_time() / 1000; }
 
-} // namespace
+}  // namespace
 
 void TGtkHost::Initialize(int* argc, char*** argv) {
   ApplyEnvironmentDefaults();
@@ -44,9 +44,7 @@ std::unique_ptr<gui::THostWebView> TGtkHost::CreateWebView(gui::THostWindow& win
 
 bool TGtkHost::ProcessEvents(bool wait) { return g_main_context_iteration(nullptr, wait) != FALSE; }
 
-std::uint32_t TGtkHost::TickCount() const {
-  return static_cast<std::uint32_t>(MonotonicMs() + FClockOffset);
-}
+std::uint32_t TGtkHost::TickCount() const { return static_cast<std::uint32_t>(MonotonicMs() + FClockOffset); }
 
 void TGtkHost::NoteEventTime(std::uint32_t time) {
   // Event times come from the X server's clock; the offset to ours is taken from the latest event
@@ -156,4 +154,4 @@ void TGtkHost::WindowDestroyed(TGtkWindow* window) {
   });
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

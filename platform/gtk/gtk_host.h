@@ -16,7 +16,7 @@ class TGtkWindow;
 // The desktop host: real windows on GTK 3, input from the X server, the desktop's services and a
 // WebKitGTK browser pane. One per process, made after Initialize.
 class TGtkHost : public gui::THost {
-public:
+ public:
   // Sets the start-up environment defaults and opens the display. Throws std::runtime_error when
   // no display can be opened. Safe to call more than once.
   static void Initialize(int* argc, char*** argv);
@@ -59,7 +59,7 @@ public:
   void RemoveModal(TGtkWindow* window);
   void WindowDestroyed(TGtkWindow* window);
 
-private:
+ private:
   void ReplayHeldInput();
 
   std::vector<TGtkWindow*> FModalStack;
@@ -68,4 +68,4 @@ private:
   std::int64_t FClockOffset = 0;
 };
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -30,7 +30,7 @@ void PaintStandIn(cairo_t* cr, int width, int height, const std::string& title, 
   PresentBuffer(cr, {bitmap.Pixels(), width, height, width * 4});
 }
 
-} // namespace
+}  // namespace
 
 TGtkWebView::TGtkWebView(TGtkWindow& window, const gui::TRect& rect)
     : FView(std::make_unique<TWebView>(window.Overlay())) {
@@ -68,4 +68,4 @@ bool TGtkWebView::Navigate(std::string_view uri) {
   }
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

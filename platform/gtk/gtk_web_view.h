@@ -13,7 +13,7 @@ class TGtkWindow;
 // The browser pane of a form: a TWebView over the form's canvas, created once the form has shown
 // its first frame so that the engine's start-up does not delay the window.
 class TGtkWebView : public gui::THostWebView {
-public:
+ public:
   TGtkWebView(TGtkWindow& window, const gui::TRect& rect);
 
   void SetBounds(const gui::TRect& rect) override;
@@ -25,10 +25,10 @@ public:
 
   TWebView& View() { return *FView; }
 
-private:
+ private:
   std::unique_ptr<TWebView> FView;
   std::string FNavigateError;
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -51,17 +51,20 @@ const char* CursorName(gui::TCursor cursor) {
   }
 }
 
-} // namespace
+}  // namespace
 
 TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui::THostWindowEvents& events)
-    : FHost(host), FEvents(events), FIcons(params.BorderIcons), FBorderStyle(params.BorderStyle),
-      FClientWidth(params.ClientWidth), FClientHeight(params.ClientHeight) {
+    : FHost(host),
+      FEvents(events),
+      FIcons(params.BorderIcons),
+      FBorderStyle(params.BorderStyle),
+      FClientWidth(params.ClientWidth),
+      FClientHeight(params.ClientHeight) {
   FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   g_object_ref_sink(FWindow);
   gtk_window_set_title(GTK_WINDOW(FWindow), params.Title.c_str());
   gtk_window_set_resizable(GTK_WINDOW(FWindow), FBorderStyle == gui::bsSizeable);
-  if (FBorderStyle != gui::bsSizeable)
-    gtk_window_set_type_hint(GTK_WINDOW(FWindow), GDK_WINDOW_TYPE_HINT_DIALOG);
+  if (FBorderStyle != gui::bsSizeable) gtk_window_set_type_hint(GTK_WINDOW(FWindow), GDK_WINDOW_TYPE_HINT_DIALOG);
   if (params.Owner != nullptr) gtk_window_set_skip_taskbar_hint(GTK_WINDOW(FWindow), TRUE);
   if (params.Icon != nullptr && params.Icon->Width() > 0) {
     GdkPixbuf* icon = PixbufFromBitmap(*params.Icon);
@@ -100,7 +103,8 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
   Connect(FWindow, "delete-event", &TGtkWindow::OnDelete, this);
   gtk_widget_realize(FWindow);
   ApplyBorderHints();
-  if (params.Modal) SetModal(true, params.Owner);
+  if (params.Modal)
+    SetModal(true, params.Owner);
   else if (params.Owner != nullptr)
     gtk_window_set_transient_for(GTK_WINDOW(FWindow), static_cast<TGtkWindow*>(params.Owner)->Widget());
 }
@@ -152,8 +156,10 @@ void TGtkWindow::Show() {
   if (FVisible) return;
   FVisible = true;
   if (FModal) FHost.PushModal(this);
-  if (FModal) gtk_window_present(GTK_WINDOW(FWindow));
-  else gtk_widget_show(FWindow);
+  if (FModal)
+    gtk_window_present(GTK_WINDOW(FWindow));
+  else
+    gtk_widget_show(FWindow);
 }
 
 void TGtkWindow::Hide() {
@@ -231,8 +237,10 @@ void TGtkWindow::SetModal(bool modal, gui::THostWindow* owner) {
   auto* ownerWindow = static_cast<TGtkWindow*>(owner);
   gtk_window_set_transient_for(GTK_WINDOW(FWindow), ownerWindow != nullptr ? ownerWindow->Widget() : nullptr);
   gtk_window_set_modal(GTK_WINDOW(FWindow), modal);
-  if (!modal) FHost.RemoveModal(this);
-  else if (FVisible) FHost.PushModal(this);
+  if (!modal)
+    FHost.RemoveModal(this);
+  else if (FVisible)
+    FHost.PushModal(this);
 }
 
 void TGtkWindow::SetCursor(gui::TCursor cursor) {
@@ -275,8 +283,8 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, const gui::TRect& rect) {
 int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {
   if (self->FBuffer == nullptr) return TRUE;
   const gui::TBitmap& buffer = *self->FBuffer;
-  PresentBuffer(cr, {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(),
-                     buffer.Width() * 4});
+  PresentBuffer(
+      cr, {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(), buffer.Width() * 4});
   if (!self->FFirstFrameShown) {
     self->FFirstFrameShown = true;
     // The frame is on screen once this paint cycle is over; work deferred until then runs after it.
@@ -339,4 +347,4 @@ int TGtkWindow::OnConfigure(GtkWidget*, GdkEventConfigure*, TGtkWindow* self) {
   return FALSE;
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -28,7 +28,7 @@ class TGtkHost;
 // One top-level window: a GtkWindow holding an overlay, whose main child is a drawing area that
 // shows the form's back buffer; browser panes are laid over it. All input arrives here first.
 class TGtkWindow : public gui::THostWindow {
-public:
+ public:
   TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui::THostWindowEvents& events);
   ~TGtkWindow() override;
   TGtkWindow(const TGtkWindow&) = delete;
@@ -54,7 +54,7 @@ public:
   // Runs `action` once the window has shown its first frame (at once, from the loop, if it has).
   void AfterFirstFrame(std::function<void()> action);
 
-private:
+ private:
   // Signal handlers; they return TRUE when the event is consumed.
   static int OnDelete(GtkWidget*, GdkEventAny*, TGtkWindow* self);
   static int OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self);
@@ -115,4 +115,4 @@ private:
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

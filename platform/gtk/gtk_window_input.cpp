@@ -27,9 +27,18 @@ gui::TShiftState ShiftOf(guint state) {
 
 bool ButtonOf(guint button, gui::TMouseButton& result, gui::TShiftFlag& flag) {
   switch (button) {
-    case 1: result = gui::mbLeft; flag = gui::ssLeft; return true;
-    case 2: result = gui::mbMiddle; flag = gui::ssMiddle; return true;
-    case 3: result = gui::mbRight; flag = gui::ssRight; return true;
+    case 1:
+      result = gui::mbLeft;
+      flag = gui::ssLeft;
+      return true;
+    case 2:
+      result = gui::mbMiddle;
+      flag = gui::ssMiddle;
+      return true;
+    case 3:
+      result = gui::mbRight;
+      flag = gui::ssRight;
+      return true;
     default: return false;
   }
 }
@@ -46,20 +55,19 @@ int VirtualKeyOf(const GdkEventKey* event) {
   GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_window_get_display(event->window));
   const auto numLock = GdkModifierType(event->state & GDK_MOD2_MASK);
   guint keyval = 0;
-  if (gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, numLock, event->group, &keyval,
-                                          nullptr, nullptr, nullptr)) {
+  if (gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, numLock, event->group, &keyval, nullptr,
+                                          nullptr, nullptr)) {
     if (const int code = VirtualKeyFromKeyval(keyval)) return code;
   }
-  if (event->group != 0 &&
-      gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, numLock, 0, &keyval, nullptr,
-                                          nullptr, nullptr)) {
+  if (event->group != 0 && gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, numLock, 0,
+                                                               &keyval, nullptr, nullptr, nullptr)) {
     if (const int code = VirtualKeyFromKeyval(keyval)) return code;
   }
   if (const int code = VirtualKeyFromKeyval(event->keyval)) return code;
   return VirtualKeyFromKeycode(event->hardware_keycode);
 }
 
-} // namespace
+}  // namespace
 
 bool TGtkWindow::Admit(const GdkEvent* event) {
   if (FHost.HoldingInput()) {
@@ -164,8 +172,7 @@ int TGtkWindow::OnButtonRelease(GtkWidget* area, GdkEventButton* event, TGtkWind
   gui::TMouseButton button;
   gui::TShiftFlag flag;
   if (!ButtonOf(event->button, button, flag)) return TRUE;
-  self->FEvents.HostMouseUp(button, PointOf(event->x, event->y), ShiftOf(event->state).Exclude(flag),
-                            event->time);
+  self->FEvents.HostMouseUp(button, PointOf(event->x, event->y), ShiftOf(event->state).Exclude(flag), event->time);
   return TRUE;
 }
 
@@ -191,10 +198,12 @@ int TGtkWindow::OnLeave(GtkWidget* area, GdkEventCrossing* event, TGtkWindow* se
 }
 
 int TGtkWindow::OnFocus(GtkWidget*, GdkEventFocus* event, TGtkWindow* self) {
-  if (event->in) gtk_im_context_focus_in(self->FIm);
-  else gtk_im_context_focus_out(self->FIm);
+  if (event->in)
+    gtk_im_context_focus_in(self->FIm);
+  else
+    gtk_im_context_focus_out(self->FIm);
   self->FEvents.HostFocusChanged(event->in != 0);
   return FALSE;
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -11,34 +11,43 @@ namespace {
 
 // Keys whose code is not a simple range of keyvals; punctuation as on a US keyboard.
 constexpr std::pair<std::uint32_t, int> kKeyTable[] = {
-    {GDK_KEY_BackSpace, 8},    {GDK_KEY_Tab, 9},         {GDK_KEY_ISO_Left_Tab, 9},
-    {GDK_KEY_Return, 13},      {GDK_KEY_KP_Enter, 13},   {GDK_KEY_Shift_L, 16},
-    {GDK_KEY_Shift_R, 16},     {GDK_KEY_Control_L, 17},  {GDK_KEY_Control_R, 17},
-    {GDK_KEY_Alt_L, 18},       {GDK_KEY_Alt_R, 18},      {GDK_KEY_ISO_Level3_Shift, 18},
-    {GDK_KEY_Pause, 19},       {GDK_KEY_Caps_Lock, 20},  {GDK_KEY_Escape, 27},
-    {GDK_KEY_space, 32},       {GDK_KEY_KP_Space, 32},   {GDK_KEY_Page_Up, 33},
-    {GDK_KEY_KP_Page_Up, 33},  {GDK_KEY_Page_Down, 34},  {GDK_KEY_KP_Page_Down, 34},
-    {GDK_KEY_End, 35},         {GDK_KEY_KP_End, 35},     {GDK_KEY_Home, 36},
-    {GDK_KEY_KP_Home, 36},     {GDK_KEY_Left, 37},       {GDK_KEY_KP_Left, 37},
-    {GDK_KEY_Up, 38},          {GDK_KEY_KP_Up, 38},      {GDK_KEY_Right, 39},
-    {GDK_KEY_KP_Right, 39},    {GDK_KEY_Down, 40},       {GDK_KEY_KP_Down, 40},
-    {GDK_KEY_KP_Begin, 12},    {GDK_KEY_Insert, 45},     {GDK_KEY_KP_Insert, 45},
-    {GDK_KEY_Delete, 46},      {GDK_KEY_KP_Delete, 46},  {GDK_KEY_KP_Multiply, 106},
-    {GDK_KEY_KP_Add, 107},     {GDK_KEY_KP_Separator, 108}, {GDK_KEY_KP_Subtract, 109},
-    {GDK_KEY_KP_Decimal, 110}, {GDK_KEY_KP_Divide, 111}, {GDK_KEY_Num_Lock, 144},
-    {GDK_KEY_Scroll_Lock, 145}, {GDK_KEY_Super_L, 91},   {GDK_KEY_Super_R, 92},
-    {GDK_KEY_Menu, 93},        {GDK_KEY_semicolon, 186}, {GDK_KEY_equal, 187},
-    {GDK_KEY_comma, 188},
-    {GDK_KEY_minus, 189}, {GDK_KEY_period, 190}, {GDK_KEY_slash, 191}, {GDK_KEY_grave, 192},
-    {GDK_KEY_bracketleft, 219}, {GDK_KEY_backslash, 220}, {GDK_KEY_bracketright, 221},
-    {GDK_KEY_apostrophe, 222},
+    {GDK_KEY_BackSpace, 8},      {GDK_KEY_Tab, 9},
+    {GDK_KEY_ISO_Left_Tab, 9},   {GDK_KEY_Return, 13},
+    {GDK_KEY_KP_Enter, 13},      {GDK_KEY_Shift_L, 16},
+    {GDK_KEY_Shift_R, 16},       {GDK_KEY_Control_L, 17},
+    {GDK_KEY_Control_R, 17},     {GDK_KEY_Alt_L, 18},
+    {GDK_KEY_Alt_R, 18},         {GDK_KEY_ISO_Level3_Shift, 18},
+    {GDK_KEY_Pause, 19},         {GDK_KEY_Caps_Lock, 20},
+    {GDK_KEY_Escape, 27},        {GDK_KEY_space, 32},
+    {GDK_KEY_KP_Space, 32},      {GDK_KEY_Page_Up, 33},
+    {GDK_KEY_KP_Page_Up, 33},    {GDK_KEY_Page_Down, 34},
+    {GDK_KEY_KP_Page_Down, 34},  {GDK_KEY_End, 35},
+    {GDK_KEY_KP_End, 35},        {GDK_KEY_Home, 36},
+    {GDK_KEY_KP_Home, 36},       {GDK_KEY_Left, 37},
+    {GDK_KEY_KP_Left, 37},       {GDK_KEY_Up, 38},
+    {GDK_KEY_KP_Up, 38},         {GDK_KEY_Right, 39},
+    {GDK_KEY_KP_Right, 39},      {GDK_KEY_Down, 40},
+    {GDK_KEY_KP_Down, 40},       {GDK_KEY_KP_Begin, 12},
+    {GDK_KEY_Insert, 45},        {GDK_KEY_KP_Insert, 45},
+    {GDK_KEY_Delete, 46},        {GDK_KEY_KP_Delete, 46},
+    {GDK_KEY_KP_Multiply, 106},  {GDK_KEY_KP_Add, 107},
+    {GDK_KEY_KP_Separator, 108}, {GDK_KEY_KP_Subtract, 109},
+    {GDK_KEY_KP_Decimal, 110},   {GDK_KEY_KP_Divide, 111},
+    {GDK_KEY_Num_Lock, 144},     {GDK_KEY_Scroll_Lock, 145},
+    {GDK_KEY_Super_L, 91},       {GDK_KEY_Super_R, 92},
+    {GDK_KEY_Menu, 93},          {GDK_KEY_semicolon, 186},
+    {GDK_KEY_equal, 187},        {GDK_KEY_comma, 188},
+    {GDK_KEY_minus, 189},        {GDK_KEY_period, 190},
+    {GDK_KEY_slash, 191},        {GDK_KEY_grave, 192},
+    {GDK_KEY_bracketleft, 219},  {GDK_KEY_backslash, 220},
+    {GDK_KEY_bracketright, 221}, {GDK_KEY_apostrophe, 222},
 };
 
 constexpr int kVkA = 65;
 constexpr int kVkZ = 90;
 constexpr int kVkReturn = 13;
 
-} // namespace
+}  // namespace
 
 int VirtualKeyFromKeyval(std::uint32_t keyval) {
   if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return static_cast<int>(keyval - GDK_KEY_0) + 48;
@@ -86,4 +95,4 @@ char32_t ControlCharacter(int virtualKey, bool ctrl, bool alt) {
   return 0;
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

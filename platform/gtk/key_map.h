@@ -23,4 +23,4 @@ int VirtualKeyFromKeycode(std::uint16_t keycode);
 // layout. Returns 0 when the press gives no such character (Delete, arrows, printable keys).
 char32_t ControlCharacter(int virtualKey, bool ctrl, bool alt);
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -20,4 +20,4 @@ struct TPixelView {
 // pixel to a crisp square instead of smoothing it. Only the clip of `cr` (the dirty area) is touched.
 void PresentBuffer(cairo_t* cr, const TPixelView& view);
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

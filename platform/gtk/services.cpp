@@ -19,7 +19,7 @@ void ProvideText(GtkClipboard*, GtkSelectionData* selection, guint, gpointer dat
 
 void ForgetText(GtkClipboard*, gpointer data) { delete static_cast<std::string*>(data); }
 
-} // namespace
+}  // namespace
 
 void Beep() {
   if (GdkDisplay* display = gdk_display_get_default()) gdk_display_beep(display);
@@ -34,8 +34,8 @@ bool SetClipboardText(const std::string& utf8) {
   gint count = 0;
   GtkTargetEntry* targets = gtk_target_table_new_from_list(list, &count);
   auto* copy = new std::string(utf8);
-  const bool ok = gtk_clipboard_set_with_data(clipboard, targets, static_cast<guint>(count),
-                                              ProvideText, ForgetText, copy) != FALSE;
+  const bool ok = gtk_clipboard_set_with_data(clipboard, targets, static_cast<guint>(count), ProvideText,
+                                              ForgetText, copy) != FALSE;
   if (!ok) delete copy;
   gtk_target_table_free(targets, count);
   gtk_target_list_unref(list);
@@ -97,14 +97,14 @@ void ChooserResponse(GtkDialog* dialog, gint response, gpointer data) {
 
 void ForgetContentType(gpointer data, GClosure*) { delete static_cast<std::string*>(data); }
 
-} // namespace
+}  // namespace
 
 void ShowApplicationChooser(const std::string& contentType, GtkWindow* parent) {
-  GtkWidget* dialog = gtk_app_chooser_dialog_new_for_content_type(
-      parent, GTK_DIALOG_DESTROY_WITH_PARENT, contentType.c_str());
+  GtkWidget* dialog =
+      gtk_app_chooser_dialog_new_for_content_type(parent, GTK_DIALOG_DESTROY_WITH_PARENT, contentType.c_str());
   g_signal_connect_data(dialog, "response", G_CALLBACK(ChooserResponse), new std::string(contentType),
                         ForgetContentType, GConnectFlags(0));
   gtk_widget_show(dialog);
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -34,4 +34,4 @@ bool OpenWithDefaultHandler(const std::string& target, std::string* error = null
 // application the user picks becomes the default for that type. `parent` may be null.
 void ShowApplicationChooser(const std::string& contentType, GtkWindow* parent);
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

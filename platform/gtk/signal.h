@@ -12,7 +12,7 @@ gulong Connect(gpointer instance, const char* signal, Handler* handler, gpointer
                                GConnectFlags(0));
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk
 
 #include <functional>
 
@@ -30,4 +30,4 @@ inline guint CallWhenIdle(std::function<void()> action) {
       new TAction(std::move(action)), +[](gpointer data) { delete static_cast<TAction*>(data); });
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -84,7 +84,8 @@ WebKitWebContext* SmallContext(const TWebEngine& e) {
       count = 2;
     }
     g_type_class_unref(contextClass);
-    auto* result = reinterpret_cast<WebKitWebContext*>(g_object_new_with_properties(e.ContextType(), count, names, values));
+    auto* result =
+        reinterpret_cast<WebKitWebContext*>(g_object_new_with_properties(e.ContextType(), count, names, values));
     for (GValue& value : values) g_value_unset(&value);
     g_object_unref(manager);
     e.PressureFree(pressure);
@@ -180,4 +181,4 @@ std::string EngineTitle(const TWebEngine&, GtkWidget*) { return {}; }
 
 #endif
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -26,4 +26,4 @@ GtkWidget* NewEngineView(const TWebEngine& engine);
 void EngineLoadUri(const TWebEngine& engine, GtkWidget* view, const std::string& uri);
 std::string EngineTitle(const TWebEngine& engine, GtkWidget* view);
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

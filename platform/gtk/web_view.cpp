@@ -37,7 +37,7 @@ std::string ToAddress(const std::string& target) {
   return result;
 }
 
-} // namespace
+}  // namespace
 
 std::string ReadHtmlTitle(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -117,10 +117,13 @@ void TWebView::Create() {
     Connect(FWidget, "draw", &TWebView::OnFallbackDraw, this);
     // A click into the stand-in focuses it, as one into a page would.
     gtk_widget_add_events(FWidget, GDK_BUTTON_PRESS_MASK);
-    Connect(FWidget, "button-press-event", +[](GtkWidget* widget, GdkEvent*, TWebView*) -> gboolean {
-      gtk_widget_grab_focus(widget);
-      return TRUE;
-    }, this);
+    Connect(
+        FWidget, "button-press-event",
+        +[](GtkWidget* widget, GdkEvent*, TWebView*) -> gboolean {
+          gtk_widget_grab_focus(widget);
+          return TRUE;
+        },
+        this);
   }
   g_object_ref_sink(FWidget);
   gtk_widget_set_can_focus(FWidget, TRUE);
@@ -171,17 +174,19 @@ int TWebView::OnWindowFocus(GtkWidget*, int direction, TWebView* self) {
 void TWebView::CreateEngineView() {
 #ifdef SPINTRAK_HAVE_WEBKIT
   FWidget = NewEngineView(*FEngine);
-  Connect(FWidget, "load-changed",
-          +[](WebKitWebView*, WebKitLoadEvent event, TWebView* self) {
-            if (event == WEBKIT_LOAD_FINISHED) self->LoadFinished();
-          },
-          this);
-  Connect(FWidget, "load-failed",
-          +[](WebKitWebView*, WebKitLoadEvent, gchar* uri, GError* error, TWebView* self) -> gboolean {
-            self->LoadFailed(std::string("Cannot load \"") + uri + "\": " + error->message);
-            return FALSE;
-          },
-          this);
+  Connect(
+      FWidget, "load-changed",
+      +[](WebKitWebView*, WebKitLoadEvent event, TWebView* self) {
+        if (event == WEBKIT_LOAD_FINISHED) self->LoadFinished();
+      },
+      this);
+  Connect(
+      FWidget, "load-failed",
+      +[](WebKitWebView*, WebKitLoadEvent, gchar* uri, GError* error, TWebView* self) -> gboolean {
+        self->LoadFailed(std::string("Cannot load \"") + uri + "\": " + error->message);
+        return FALSE;
+      },
+      this);
 #endif
 }
 
@@ -219,4 +224,4 @@ void TWebView::LoadFailed(const std::string& message) {
   if (OnLoadFailed) OnLoadFailed(message);
 }
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

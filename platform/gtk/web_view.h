@@ -20,10 +20,10 @@ struct TWebEngine;
 // The pane takes part in the window's keyboard focus: while it holds it the window passes keys
 // on to it, and Tab past the page's last element hands the focus back to the form's canvas.
 class TWebView {
-public:
+ public:
   // Paints the stand-in pane: size in logical pixels, the page's title and its address.
-  using TFallbackPainter =
-      std::function<void(cairo_t* cr, int width, int height, const std::string& title, const std::string& address)>;
+  using TFallbackPainter = std::function<void(cairo_t* cr, int width, int height, const std::string& title,
+                                              const std::string& address)>;
 
   explicit TWebView(GtkOverlay* overlay);
   ~TWebView();
@@ -63,7 +63,7 @@ public:
   std::function<void(bool forward)> OnTabOut;
   TFallbackPainter FallbackPainter;
 
-private:
+ private:
   static int OnChildPosition(GtkOverlay*, GtkWidget* widget, void* allocation, TWebView* self);
   static int OnFallbackDraw(GtkWidget*, cairo_t* cr, TWebView* self);
   static int OnFocusInEvent(GtkWidget*, GdkEventFocus*, TWebView* self);
@@ -93,4 +93,4 @@ private:
 // Reads the text of a local HTML file's <title> element; empty when there is none.
 std::string ReadHtmlTitle(const std::string& path);
 
-} // namespace platform::gtk
+}  // namespace platform::gtk

@@ -57,7 +57,6 @@ std::unique_ptr<gui::THostWebView> THeadlessHost::CreateWebView(gui::THostWindow
 
 void THeadlessHost::WebViewDestroyed(THeadlessWebView* view) { std::erase(FLiveWebViews, view); }
 
-
 THeadlessWindow& THeadlessHost::WindowOf(const gui::TForm& form) const {
   auto* window = static_cast<THeadlessWindow*>(form.HostWindow());
   if (!window || !FWindows.count(window))
@@ -71,7 +70,8 @@ void THeadlessHost::Post(gui::TForm& form, TEvent event) {
   FQueue.push_back(event);
 }
 
-void THeadlessHost::MouseDown(gui::TForm& form, gui::TPoint pos, gui::TMouseButton button, gui::TShiftState shift) {
+void THeadlessHost::MouseDown(gui::TForm& form, gui::TPoint pos, gui::TMouseButton button,
+                              gui::TShiftState shift) {
   Post(form, {.Kind = ekMouseDown, .Window = nullptr, .Pos = pos, .Button = button, .Shift = shift});
 }
 void THeadlessHost::MouseUp(gui::TForm& form, gui::TPoint pos, gui::TMouseButton button, gui::TShiftState shift) {
@@ -87,7 +87,9 @@ void THeadlessHost::KeyDown(gui::TForm& form, std::uint16_t key, gui::TShiftStat
 void THeadlessHost::KeyUp(gui::TForm& form, std::uint16_t key, gui::TShiftState shift) {
   Post(form, {.Kind = ekKeyUp, .Window = nullptr, .Shift = shift, .Key = key});
 }
-void THeadlessHost::Char(gui::TForm& form, char32_t ch) { Post(form, {.Kind = ekChar, .Window = nullptr, .Ch = ch}); }
+void THeadlessHost::Char(gui::TForm& form, char32_t ch) {
+  Post(form, {.Kind = ekChar, .Window = nullptr, .Ch = ch});
+}
 void THeadlessHost::CloseRequest(gui::TForm& form) { Post(form, {.Kind = ekClose, .Window = nullptr}); }
 void THeadlessHost::FocusChanged(gui::TForm& form, bool gained) {
   Post(form, {.Kind = ekFocus, .Window = nullptr, .Flag = gained});
@@ -182,8 +184,7 @@ bool THeadlessHost::AnswerModal() {
 
 void THeadlessHost::RecordAnswerError(const std::string& form, const std::string& message) {
   FAnswerErrors.push_back(message);
-  std::fprintf(stderr, "headless host: answering modal form '%s' failed: %s\n", form.c_str(),
-               message.c_str());
+  std::fprintf(stderr, "headless host: answering modal form '%s' failed: %s\n", form.c_str(), message.c_str());
 }
 
 void THeadlessHost::ModalEnded(const THeadlessWindow* window) { std::erase(FAnswered, window); }

@@ -82,7 +82,7 @@ class THeadlessHost : public gui::THost {
 
   // Records and switches of the services.
   int Beeps() const { return FBeeps; }
-  std::string Clipboard;               // UTF-8
+  std::string Clipboard;  // UTF-8
   bool ClipboardFails = false;
   bool OpenUriSucceeds = true;
   bool NavigateSucceeds = true;
@@ -120,8 +120,18 @@ class THeadlessHost : public gui::THost {
   void WebViewDestroyed(THeadlessWebView* view);
 
  private:
-  enum TEventKind { ekMouseDown, ekMouseUp, ekMouseMove, ekMouseLeave, ekKeyDown, ekKeyUp, ekChar, ekClose,
-                    ekFocus, ekResize };
+  enum TEventKind {
+    ekMouseDown,
+    ekMouseUp,
+    ekMouseMove,
+    ekMouseLeave,
+    ekKeyDown,
+    ekKeyUp,
+    ekChar,
+    ekClose,
+    ekFocus,
+    ekResize
+  };
   struct TEvent {
     TEventKind Kind = ekMouseMove;
     THeadlessWindow* Window = nullptr;

@@ -14,8 +14,8 @@ constexpr float kPi = 3.14159265f;
 
 // The pockets of a single-zero wheel, clockwise from the zero. Red and black alternate after it,
 // starting with red.
-const int kWheelOrder[37] = {0,  32, 15, 19, 4,  21, 2,  25, 17, 34, 6,  27, 13, 36, 11, 30, 8,  23, 10,
-                             5,  24, 16, 33, 1,  20, 14, 31, 9,  22, 18, 29, 7,  28, 12, 35, 3,  26};
+const int kWheelOrder[37] = {0, 32, 15, 19, 4, 21, 2,  25, 17, 34, 6,  27, 13, 36, 11, 30, 8, 23, 10,
+                             5, 24, 16, 33, 1, 20, 14, 31, 9,  22, 18, 29, 7,  28, 12, 35, 3, 26};
 
 const TRgba kGold = Rgb(222, 184, 70);
 const TRgba kGreen = Rgb(0, 140, 62);

@@ -53,7 +53,8 @@ TPicture About() {
   const TShape frame = RoundBox(3.f, 5.f, 40.f, 38.f, 2.5f);
   glyph.Shadow(frame, kShadowOffset, 0.35f);
   glyph.Fill(frame, Vertical(Rgb(255, 255, 255), Rgb(222, 230, 242), 5.f, 38.f));
-  glyph.Fill(Intersect(frame, Box(0.f, 0.f, 48.f, 13.f)), Vertical(Rgb(96, 156, 245), Rgb(18, 72, 196), 5.f, 13.f));
+  glyph.Fill(Intersect(frame, Box(0.f, 0.f, 48.f, 13.f)),
+             Vertical(Rgb(96, 156, 245), Rgb(18, 72, 196), 5.f, 13.f));
   glyph.Fill(Band(frame, -1.f, 0.f), Solid(Rgb(44, 70, 130)));
   glyph.Fill(RoundBox(33.f, 7.5f, 37.5f, 11.5f, 0.8f), Solid(Rgb(255, 255, 255, 0.95f)));
   glyph.Fill(Box(7.f, 18.f, 20.f, 19.3f), Solid(Rgb(150, 166, 196)));
@@ -74,7 +75,9 @@ TPicture About() {
 }
 
 // The plus sign of one 16 x 16 cell of the add glyph, at the cell's left edge `x`.
-TShape Plus(float x) { return Union({RoundBox(x + 2.f, 6.f, x + 14.f, 10.f, 1.f), RoundBox(x + 6.f, 2.f, x + 10.f, 14.f, 1.f)}); }
+TShape Plus(float x) {
+  return Union({RoundBox(x + 2.f, 6.f, x + 14.f, 10.f, 1.f), RoundBox(x + 6.f, 2.f, x + 10.f, 14.f, 1.f)});
+}
 
 // The add glyph: a blue plus sign for the enabled button, a grey one for the disabled.
 TPicture Add() {
@@ -114,7 +117,8 @@ TPicture WordMark(const std::string& font) {
   return mark;
 }
 
-bool Save(const TPicture& picture, const std::filesystem::path& path, bool opaque, TRgb8 key = {}, TRgb8 matte = {}) {
+bool Save(const TPicture& picture, const std::filesystem::path& path, bool opaque, TRgb8 key = {},
+          TRgb8 matte = {}) {
   std::error_code ec;
   std::filesystem::create_directories(path.parent_path(), ec);
   return opaque ? picture.SaveOpaque(path.string(), key, matte) : picture.SaveRgba(path.string());

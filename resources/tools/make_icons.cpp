@@ -25,7 +25,8 @@ TPicture Error() {
   icon.Shadow(disc, kShadowOffset, kShadowOpacity);
   icon.Fill(disc, Radial({11.f, 9.5f}, 19.f, Rgb(255, 120, 100), Rgb(190, 16, 10)));
   icon.Fill(Band(disc, -1.f, 0.f), Solid(Rgb(128, 8, 4)));
-  const TShape cross = Union({Capsule({10.5f, 9.5f}, {20.5f, 19.5f}, 2.f), Capsule({20.5f, 9.5f}, {10.5f, 19.5f}, 2.f)});
+  const TShape cross =
+      Union({Capsule({10.5f, 9.5f}, {20.5f, 19.5f}, 2.f), Capsule({20.5f, 9.5f}, {10.5f, 19.5f}, 2.f)});
   icon.Fill(cross, Solid(Rgb(255, 255, 255)));
   return icon;
 }

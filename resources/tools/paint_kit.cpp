@@ -185,7 +185,8 @@ bool TPicture::SaveOpaque(const std::string& path, TRgb8 key, TRgb8 matte) const
       out = {Byte(c.R + matte.R / 255.f * k), Byte(c.G + matte.G / 255.f * k), Byte(c.B + matte.B / 255.f * k)};
       if (out == key && !(matte == key)) out.B += out.B > 0 ? -1 : 1;
     }
-    rgb[i * 3] = (unsigned char)out.R, rgb[i * 3 + 1] = (unsigned char)out.G, rgb[i * 3 + 2] = (unsigned char)out.B;
+    rgb[i * 3] = (unsigned char)out.R, rgb[i * 3 + 1] = (unsigned char)out.G,
+            rgb[i * 3 + 2] = (unsigned char)out.B;
   }
   return Write(path, rgb, false);
 }

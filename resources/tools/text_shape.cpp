@@ -23,7 +23,9 @@ void DistanceTransform1d(const std::vector<float>& f, std::vector<float>& d) {
   int k = 0;
   z[0] = -kFar, z[1] = kFar;
   for (int q = 1; q < n; ++q) {
-    auto cut = [&](int p) { return ((f[std::size_t(q)] + float(q * q)) - (f[std::size_t(p)] + float(p * p))) / float(2 * q - 2 * p); };
+    auto cut = [&](int p) {
+      return ((f[std::size_t(q)] + float(q * q)) - (f[std::size_t(p)] + float(p * p))) / float(2 * q - 2 * p);
+    };
     float s = cut(v[std::size_t(k)]);
     while (k > 0 && s <= z[std::size_t(k)]) s = cut(v[std::size_t(--k)]);
     ++k;
@@ -65,12 +67,14 @@ struct TGlyphInk {
 
 }  // namespace
 
-TTextShape::TTextShape(const std::string& fontFile, const std::string& text, int pixelSize) : FPixelSize(pixelSize) {
+TTextShape::TTextShape(const std::string& fontFile, const std::string& text, int pixelSize)
+    : FPixelSize(pixelSize) {
   FT_Library library = nullptr;
   if (FT_Init_FreeType(&library)) throw std::runtime_error("cannot start FreeType");
   std::unique_ptr<FT_LibraryRec_, decltype(&FT_Done_FreeType)> libraryOwner(library, FT_Done_FreeType);
   FT_Face face = nullptr;
-  if (FT_New_Face(library, fontFile.c_str(), 0, &face)) throw std::runtime_error("cannot read the font " + fontFile);
+  if (FT_New_Face(library, fontFile.c_str(), 0, &face))
+    throw std::runtime_error("cannot read the font " + fontFile);
   std::unique_ptr<FT_FaceRec_, decltype(&FT_Done_Face)> faceOwner(face, FT_Done_Face);
   FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixelSize));
 
@@ -81,7 +85,8 @@ TTextShape::TTextShape(const std::string& fontFile, const std::string& text, int
     if (FT_Load_Char(face, c, FT_LOAD_RENDER | FT_LOAD_NO_HINTING))
       throw std::runtime_error(std::string("the font has no glyph for '") + char(c) + "'");
     const FT_Bitmap& bitmap = face->glyph->bitmap;
-    TGlyphInk ink{pen + face->glyph->bitmap_left, -face->glyph->bitmap_top, int(bitmap.width), int(bitmap.rows), {}};
+    TGlyphInk ink{
+        pen + face->glyph->bitmap_left, -face->glyph->bitmap_top, int(bitmap.width), int(bitmap.rows), {}};
     for (int y = 0; y < ink.Height; ++y)
       for (int x = 0; x < ink.Width; ++x) ink.Coverage.push_back(bitmap.buffer[y * bitmap.pitch + x]);
     if (ink.Width > 0 && ink.Height > 0) {
@@ -117,7 +122,8 @@ TTextShape::TTextShape(const std::string& fontFile, const std::string& text, int
 
 // Bilinear between cell centres; beyond the field, the distance to its edge is added.
 float TTextShape::Field(float x, float y) const {
-  const float cx = std::clamp(x - 0.5f, 0.f, float(FWidth - 1)), cy = std::clamp(y - 0.5f, 0.f, float(FHeight - 1));
+  const float cx = std::clamp(x - 0.5f, 0.f, float(FWidth - 1)),
+              cy = std::clamp(y - 0.5f, 0.f, float(FHeight - 1));
   const float beyond = Length(x - 0.5f - cx, y - 0.5f - cy);
   const int x0 = std::min(int(cx), FWidth - 2), y0 = std::min(int(cy), FHeight - 2);
   const float fx = cx - float(x0), fy = cy - float(y0);

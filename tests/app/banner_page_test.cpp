@@ -63,9 +63,7 @@ std::vector<std::string> Entries(const fs::path& folder) {
   return names;
 }
 
-TEST(BannerPage, IsTheTenLinesEachEndedByCrLf) {
-  EXPECT_EQ(app::BannerPage(), kExpectedPage);
-}
+TEST(BannerPage, IsTheTenLinesEachEndedByCrLf) { EXPECT_EQ(app::BannerPage(), kExpectedPage); }
 
 TEST(BannerPage, IsWrittenOwnerOnlyAndRewrittenWholeNotAppended) {
   TTempFolder folder;

@@ -24,7 +24,8 @@ TEST_F(MainLayoutTest, TheStatisticsFindEveryLabelTheyAskForAndNothingBeyond) {
   for (const char* name : {"UiLabelLast0", "UiLabelLast22", "UiLabel10S37", "UiLabelAllS-1", "UiLabel20S"})
     EXPECT_EQ(Form->FindComponent(name), nullptr) << name;
   int labels = 0;
-  for (int i = 0; i < Form->ComponentCount(); ++i) labels += dynamic_cast<widgets::TUiLabel*>(Form->Components(i)) != nullptr;
+  for (int i = 0; i < Form->ComponentCount(); ++i)
+    labels += dynamic_cast<widgets::TUiLabel*>(Form->Components(i)) != nullptr;
   EXPECT_EQ(labels, 265);
 }
 

@@ -40,10 +40,14 @@ TEST(ParseInt32, TheEndsOfTheRangeAndOneBeyond) {
 }
 
 TEST(ParseInt32, RefusesEverythingElse) {
-  for (const char* text : {"", " ", "12 ", "abc", "1a", "1 2", "+", "-", "$", "x", "0x", "0x ", "+-1", "--1",
-                           "$+5", "0x-5", "\t12", "12\n", "1.5", "1e2", "$G", "0x1g", "\xC0"})
+  for (const char* text : {"",    " ",   "12 ", "abc",  "1a",   "1 2",  "+",   "-",   "$",  "x",    "0x",  "0x ",
+                           "+-1", "--1", "$+5", "0x-5", "\t12", "12\n", "1.5", "1e2", "$G", "0x1g", "\xC0"})
     EXPECT_EQ(ParseInt32(text), std::nullopt) << '"' << text << '"';
-  EXPECT_EQ(ParseInt32(std::string_view("1\0" "2", 3)), std::nullopt) << "an embedded NUL is a character too";
+  EXPECT_EQ(ParseInt32(std::string_view("1\0"
+                                        "2",
+                                        3)),
+            std::nullopt)
+      << "an embedded NUL is a character too";
 }
 
 }  // namespace

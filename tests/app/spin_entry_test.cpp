@@ -112,7 +112,8 @@ TEST_F(SpinEntryTest, AnEntryRepaintsOnlyTheLabelsItChanged) {
   Host.RunUntilIdle();
   std::map<std::string, int> before;
   for (int i = 0; i < Form->ComponentCount(); ++i)
-    if (auto* label = dynamic_cast<widgets::TUiLabel*>(Form->Components(i))) before[label->Name()] = label->PaintCount();
+    if (auto* label = dynamic_cast<widgets::TUiLabel*>(Form->Components(i)))
+      before[label->Name()] = label->PaintCount();
   Enter("5");
   Host.RunUntilIdle();
   std::vector<std::string> repainted;

@@ -48,8 +48,10 @@ class TScopedEnv {
  public:
   ~TScopedEnv() {
     for (const auto& [name, value] : FSaved) {
-      if (value) ::setenv(name.c_str(), value->c_str(), 1);
-      else ::unsetenv(name.c_str());
+      if (value)
+        ::setenv(name.c_str(), value->c_str(), 1);
+      else
+        ::unsetenv(name.c_str());
     }
   }
   void Set(const std::string& name, const std::string& value) {

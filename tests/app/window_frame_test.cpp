@@ -2,12 +2,12 @@
 // about buttons, and the stay-on-top switch.
 
 #include "app/about_box.h"
-#include "widgets/numeric_edit.h"
 #include "dialogs/dialog_kinds.h"
 #include "dialogs/message_form.h"
 #include "gui/std/label.h"
 #include "platform/headless/headless_window.h"
 #include "tests/app/main_form_fixture.h"
+#include "widgets/numeric_edit.h"
 
 namespace app_test {
 namespace {
@@ -112,7 +112,8 @@ TEST_F(WindowFrameTest, TheAboutBoxIsMadeAtStartUpAndEachReturnIsAnActivation) {
     Click(Host, *Form, "UiBitBtn2");
     EXPECT_TRUE(Form->UiNumericEdit1->Focused()) << "the field has the focus after every activation";
   }
-  EXPECT_EQ(shown, (std::vector<gui::TForm*>{const_cast<app::TAboutBox*>(about), const_cast<app::TAboutBox*>(about)}));
+  EXPECT_EQ(shown,
+            (std::vector<gui::TForm*>{const_cast<app::TAboutBox*>(about), const_cast<app::TAboutBox*>(about)}));
   EXPECT_EQ(Host.Navigations().size(), 3u) << "the banner is reloaded on every activation";
 }
 

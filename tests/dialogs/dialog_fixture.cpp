@@ -14,7 +14,8 @@ void TDialogFixture::Answer(std::function<void(gui::TForm&)> answer) {
 }
 
 void TDialogFixture::SavePicture(gui::TForm& form, const std::string& name) {
-  if (const char* dir = std::getenv("SPINTRAK_DIALOG_PNG_DIR")) Host.SaveFormPng(form, std::string(dir) + "/" + name);
+  if (const char* dir = std::getenv("SPINTRAK_DIALOG_PNG_DIR"))
+    Host.SaveFormPng(form, std::string(dir) + "/" + name);
 }
 
 }  // namespace dialogs_test

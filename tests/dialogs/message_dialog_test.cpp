@@ -131,9 +131,8 @@ TEST_F(MessageDialogTest, CtrlCCopiesTheWindowTextByteForByteAndBeeps) {
     form.SetModalResult(mrNo);
   });
   const std::string divider = "---------------------------\r\n";
-  EXPECT_EQ(Host.Clipboard, divider + "Confirm\r\n" + divider +
-                                "Вы уверены, что хотите выйти из программы?\r\n" + divider +
-                                "Yes   No   \r\n" + divider);
+  EXPECT_EQ(Host.Clipboard, divider + "Confirm\r\n" + divider + "Вы уверены, что хотите выйти из программы?\r\n" +
+                                divider + "Yes   No   \r\n" + divider);
   EXPECT_EQ(divider.size(), 29u);
 
   // Every ampersand goes, also the one of "N&o to All"; a custom dialog has the application title.

@@ -55,8 +55,8 @@ struct MessageLayoutTest : TDialogFixture {
     if (icon) e.Icon = Bounds(hm, vm, 32, 32);
     e.Message = Bounds(blockWidth - textRect.Width() + hm, vm, textRect.Width(), textRect.Height());
     for (int i = 0; i < n; ++i)
-      e.Buttons.push_back(Bounds((e.ClientWidth - group) / 2 + i * (buttonWidth + bs), blockHeight + vm + vs,
-                                 buttonWidth, bh));
+      e.Buttons.push_back(
+          Bounds((e.ClientWidth - group) / 2 + i * (buttonWidth + bs), blockHeight + vm + vs, buttonWidth, bh));
     return e;
   }
 

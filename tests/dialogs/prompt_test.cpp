@@ -45,7 +45,8 @@ TEST_F(PromptTest, LayoutFollowsTheDialogUnitsOfTheDefaultFont) {
     EXPECT_EQ(label.Top(), MulDiv(8, du.Y, 8));
     EXPECT_LE(label.Width(), MulDiv(164, du.X, 4));
     const TEdit& edit = *form.Edit();
-    EXPECT_EQ(edit.BoundsRect(), Bounds(label.Left(), label.Top() + label.Height() + 5, MulDiv(164, du.X, 4), edit.Height()));
+    EXPECT_EQ(edit.BoundsRect(),
+              Bounds(label.Left(), label.Top() + label.Height() + 5, MulDiv(164, du.X, 4), edit.Height()));
     EXPECT_EQ(edit.MaxLength(), 255);
     const int top = edit.Top() + edit.Height() + 15;
     const int w = MulDiv(50, du.X, 4), h = MulDiv(14, du.Y, 8);
@@ -64,30 +65,33 @@ TEST_F(PromptTest, LayoutFollowsTheDialogUnitsOfTheDefaultFont) {
 }
 
 TEST_F(PromptTest, TypingReplacesTheSelectedDefaultAndOkReturnsIt) {
-  EXPECT_EQ(Prompt("17", [&](TPromptForm& form) {
-              EXPECT_TRUE(form.Edit()->Focused());
-              EXPECT_EQ(form.Edit()->SelStart(), 0);
-              EXPECT_EQ(form.Edit()->SelLength(), 2) << "the default is fully selected";
-              SavePicture(form, "prompt.png");
-              TypeText(Host, form, "23");
-              PressKey(Host, form, VK_RETURN);
-            }),
+  EXPECT_EQ(Prompt("17",
+                   [&](TPromptForm& form) {
+                     EXPECT_TRUE(form.Edit()->Focused());
+                     EXPECT_EQ(form.Edit()->SelStart(), 0);
+                     EXPECT_EQ(form.Edit()->SelLength(), 2) << "the default is fully selected";
+                     SavePicture(form, "prompt.png");
+                     TypeText(Host, form, "23");
+                     PressKey(Host, form, VK_RETURN);
+                   }),
             "23");
   // Accepted by the OK button, and an emptied entry gives an empty text.
-  EXPECT_EQ(Prompt("17", [&](TPromptForm& form) {
-              PressKey(Host, form, VK_BACK);
-              Click(Host, form, "OK");
-            }),
+  EXPECT_EQ(Prompt("17",
+                   [&](TPromptForm& form) {
+                     PressKey(Host, form, VK_BACK);
+                     Click(Host, form, "OK");
+                   }),
             "");
   EXPECT_EQ(Prompt("", [&](TPromptForm& form) { PressKey(Host, form, VK_RETURN); }), "");
 }
 
 TEST_F(PromptTest, EntryHoldsAtMost255Characters) {
   const std::string typed(300, '7');
-  EXPECT_EQ(Prompt("", [&](TPromptForm& form) {
-              TypeText(Host, form, typed);
-              PressKey(Host, form, VK_RETURN);
-            }),
+  EXPECT_EQ(Prompt("",
+                   [&](TPromptForm& form) {
+                     TypeText(Host, form, typed);
+                     PressKey(Host, form, VK_RETURN);
+                   }),
             std::string(255, '7'));
 }
 
@@ -116,22 +120,25 @@ TEST_F(PromptTest, CancellingInAnyWayKeepsTheDefault) {
 }
 
 TEST_F(PromptTest, TabOrderIsEntryOkCancelAndFocusedButtonsTakeEnterAndSpace) {
-  EXPECT_EQ(Prompt("17", [&](TPromptForm& form) {
-              TypeText(Host, form, "9");
-              Tab(Host, form);
-              EXPECT_TRUE(form.OkButton()->Focused());
-              const TButton& ok = *form.OkButton();
-              EXPECT_EQ(Host.Pixel(form, ok.Left() + 3, ok.Top() + 3), ColorToRGB(clBlack)) << "OK shows its focus box";
-              Tab(Host, form);
-              EXPECT_TRUE(form.CancelButton()->Focused());
-              PressKey(Host, form, VK_RETURN);
-            }),
+  EXPECT_EQ(Prompt("17",
+                   [&](TPromptForm& form) {
+                     TypeText(Host, form, "9");
+                     Tab(Host, form);
+                     EXPECT_TRUE(form.OkButton()->Focused());
+                     const TButton& ok = *form.OkButton();
+                     EXPECT_EQ(Host.Pixel(form, ok.Left() + 3, ok.Top() + 3), ColorToRGB(clBlack))
+                         << "OK shows its focus box";
+                     Tab(Host, form);
+                     EXPECT_TRUE(form.CancelButton()->Focused());
+                     PressKey(Host, form, VK_RETURN);
+                   }),
             "17");
-  EXPECT_EQ(Prompt("17", [&](TPromptForm& form) {
-              TypeText(Host, form, "9");
-              Tab(Host, form);
-              PressKey(Host, form, VK_SPACE);
-            }),
+  EXPECT_EQ(Prompt("17",
+                   [&](TPromptForm& form) {
+                     TypeText(Host, form, "9");
+                     Tab(Host, form);
+                     PressKey(Host, form, VK_SPACE);
+                   }),
             "9");
 }
 

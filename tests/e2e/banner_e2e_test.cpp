@@ -197,7 +197,7 @@ TEST_F(BannerE2E, ThePaneFollowsItsPanelWhenTheWindowGrows) {
   EXPECT_FALSE(GreenAt({599, 40}));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e
 
 int main(int argc, char** argv) { return e2e::RunTests(argc, argv); }

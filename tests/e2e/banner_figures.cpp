@@ -42,7 +42,7 @@ bool WindowHasFocus(gui::TForm& form) {
   return gtk_window_has_toplevel_focus(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   int aboutRounds = 0;

@@ -131,12 +131,14 @@ TEST_F(ButtonsE2E, TheScreenShowsTheHotButtonAsPainted) {
   EXPECT_TRUE(WaitUntil([] { return Test->Add->MouseInside(); }));
   const std::string png = TempDir() + "/buttons.png";
   long difference = -1;
-  EXPECT_TRUE(WaitUntil([&] {
-    Settle();
-    Test->Form->BackBuffer().SaveToFile(png);
-    difference = ScreenDifference(Xid_, png);
-    return difference == 0;
-  }, std::chrono::seconds(10)))
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        Settle();
+        Test->Form->BackBuffer().SaveToFile(png);
+        difference = ScreenDifference(Xid_, png);
+        return difference == 0;
+      },
+      std::chrono::seconds(10)))
       << difference << " pixels differ";
 }
 

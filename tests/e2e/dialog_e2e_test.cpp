@@ -51,7 +51,7 @@ void PressWhenShown(gui::TApplication& app, const std::string& keys) {
 }
 
 class DialogE2E : public ::testing::Test {
-protected:
+ protected:
   static void SetUpTestSuite() {
     App = new gui::TApplication(*Host);
     App->SetTitle("Spintrak e2e");
@@ -90,5 +90,5 @@ TEST_F(DialogE2E, AccessKeysGoByTheKeysPlaceOnALayoutWithoutLatinLetters) {
   EXPECT_TRUE(WaitForStarted());
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

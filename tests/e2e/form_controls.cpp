@@ -137,4 +137,4 @@ void TE2ECheck::Paint() {
 
 void TE2ELabel::Paint() { PaintBox(Canvas(), ClientRect(), gui::clBtnFace, Caption(), false); }
 
-} // namespace e2e
+}  // namespace e2e

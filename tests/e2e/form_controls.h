@@ -39,11 +39,11 @@ void PaintBox(gui::TCanvas& canvas, const gui::TRect& rect, gui::TColor face, co
               bool focused);
 
 class TE2EEdit : public gui::TCustomControl {
-public:
+ public:
   explicit TE2EEdit(gui::TComponent* owner);
   std::string Text;  // Windows-1251
 
-protected:
+ protected:
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void KeyPress(char& key) override;
   void Paint() override;
@@ -54,14 +54,14 @@ protected:
 // Takes the focus on a left press and clicks on a release inside; Space clicks; Enter clicks the
 // default button from anywhere on the form.
 class TE2EButton : public gui::TCustomControl {
-public:
+ public:
   explicit TE2EButton(gui::TComponent* owner);
   bool Default = false;
   int ModalResult = 0;
   bool DialogKey(std::uint16_t key, gui::TShiftState shift) override;
   void Click() override;
 
-protected:
+ protected:
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void KeyUp(std::uint16_t& key, gui::TShiftState shift) override;
@@ -74,22 +74,22 @@ protected:
 
 // A button that toggles before its OnClick runs.
 class TE2ECheck : public TE2EButton {
-public:
+ public:
   explicit TE2ECheck(gui::TComponent* owner) : TE2EButton(owner) {}
   bool Checked = false;
   void Click() override;
 
-protected:
+ protected:
   void Paint() override;
 };
 
 // A label that reports double clicks.
 class TE2ELabel : public gui::TGraphicControl {
-public:
+ public:
   explicit TE2ELabel(gui::TComponent* owner) : TGraphicControl(owner) {}
 
-protected:
+ protected:
   void Paint() override;
 };
 
-} // namespace e2e
+}  // namespace e2e

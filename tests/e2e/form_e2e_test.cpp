@@ -13,12 +13,10 @@
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
-
 namespace e2e {
 namespace {
 
 using namespace gui::literals;
-
 
 template <class T>
 T* Make(gui::TForm* form, const char* name, const std::string& caption, int left, int top, int width, int height) {
@@ -66,7 +64,7 @@ struct TTestForm {
 };
 
 class FormE2E : public ::testing::Test {
-protected:
+ protected:
   static void SetUpTestSuite() {
     App = new gui::TApplication(*Host);
     App->SetTitle("Spintrak e2e");
@@ -85,7 +83,8 @@ protected:
   static void ClickOn(gui::TControl& control, int count = 1) {
     const gui::TRect r = control.RectInForm();
     RunOk({"xdotool", "mousemove", "--window", Xid_, std::to_string((r.Left + r.Right) / 2),
-           std::to_string((r.Top + r.Bottom) / 2), "click", "--repeat", std::to_string(count), "--delay", "60", "1"});
+           std::to_string((r.Top + r.Bottom) / 2), "click", "--repeat", std::to_string(count), "--delay", "60",
+           "1"});
   }
 
   static gui::TApplication* App;
@@ -110,20 +109,23 @@ TEST_F(FormE2E, OpensCentredAtItsClientSizeShowingItsBackBuffer) {
   // No close box, menu, minimise or maximise: the window manager hints offer none of them.
   const std::string hints = RunOk({"xprop", "-id", Xid_, "_MOTIF_WM_HINTS"});
   unsigned flags = 0, functions = 0, decorations = 0;
-  ASSERT_EQ(std::sscanf(hints.c_str() + std::min(hints.find('='), hints.size()), "= %x, %x, %x", &flags, &functions,
-                        &decorations), 3)
+  ASSERT_EQ(std::sscanf(hints.c_str() + std::min(hints.find('='), hints.size()), "= %x, %x, %x", &flags,
+                        &functions, &decorations),
+            3)
       << hints;
   EXPECT_EQ(functions & 0x39u, 0u) << "all, minimise, maximise or close offered: " << hints;
   EXPECT_EQ(decorations & 0x71u, 0u) << "all, menu, minimise or maximise shown: " << hints;
 
   const std::string png = TempDir() + "/form.png";
   long difference = -1;
-  EXPECT_TRUE(WaitUntil([&] {
-    Settle();
-    Test->Form->BackBuffer().SaveToFile(png);
-    difference = ScreenDifference(Xid_, png);
-    return difference == 0;
-  }, std::chrono::seconds(10)))
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        Settle();
+        Test->Form->BackBuffer().SaveToFile(png);
+        difference = ScreenDifference(Xid_, png);
+        return difference == 0;
+      },
+      std::chrono::seconds(10)))
       << difference << " pixels differ";
 }
 
@@ -187,19 +189,19 @@ void AnswerWhenShown(gui::TForm*& confirm, const char* button) {
     gui::TForm** Confirm;
     std::string Button;
   };
-  g_timeout_add_full(G_PRIORITY_DEFAULT, 50,
-                     +[](gpointer data) -> gboolean {
-                       auto* answer = static_cast<TAnswer*>(data);
-                       gui::TForm* form = *answer->Confirm;
-                       if (form == nullptr || !form->Visible() || form->HostWindow() == nullptr) return G_SOURCE_CONTINUE;
-                       auto* target = static_cast<gui::TControl*>(form->FindComponent(answer->Button));
-                       const gui::TRect r = target->RectInForm();
-                       Start({"xdotool", "mousemove", "--window", XidOf(*form),
-                              std::to_string((r.Left + r.Right) / 2), std::to_string((r.Top + r.Bottom) / 2),
-                              "click", "1"});
-                       return G_SOURCE_REMOVE;
-                     },
-                     new TAnswer{&confirm, button}, +[](gpointer data) { delete static_cast<TAnswer*>(data); });
+  g_timeout_add_full(
+      G_PRIORITY_DEFAULT, 50,
+      +[](gpointer data) -> gboolean {
+        auto* answer = static_cast<TAnswer*>(data);
+        gui::TForm* form = *answer->Confirm;
+        if (form == nullptr || !form->Visible() || form->HostWindow() == nullptr) return G_SOURCE_CONTINUE;
+        auto* target = static_cast<gui::TControl*>(form->FindComponent(answer->Button));
+        const gui::TRect r = target->RectInForm();
+        Start({"xdotool", "mousemove", "--window", XidOf(*form), std::to_string((r.Left + r.Right) / 2),
+               std::to_string((r.Top + r.Bottom) / 2), "click", "1"});
+        return G_SOURCE_REMOVE;
+      },
+      new TAnswer{&confirm, button}, +[](gpointer data) { delete static_cast<TAnswer*>(data); });
 }
 
 TEST_F(FormE2E, AltF4AsksForConfirmationAndNoKeepsTheFormOpen) {
@@ -239,7 +241,7 @@ TEST_F(FormE2E, AltF4AsksForConfirmationAndNoKeepsTheFormOpen) {
   EXPECT_TRUE(WaitForStarted());
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e
 
 int main(int argc, char** argv) { return e2e::RunTests(argc, argv); }

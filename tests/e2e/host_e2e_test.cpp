@@ -21,7 +21,6 @@ namespace {
 using platform::gtk::TGtkHost;
 using platform::gtk::TGtkWindow;
 
-
 gui::THostWindowParams Params(int width, int height, const char* title) {
   gui::THostWindowParams p;
   p.Title = title;
@@ -59,7 +58,8 @@ struct TFrameExtents {
 TFrameExtents FrameExtents(const std::string& xid) {
   const std::string out = RunOk({"xprop", "-id", xid, "_NET_FRAME_EXTENTS"});
   TFrameExtents e;
-  std::sscanf(out.c_str() + std::min(out.find('='), out.size()), "= %d, %d, %d, %d", &e.Left, &e.Right, &e.Top, &e.Bottom);
+  std::sscanf(out.c_str() + std::min(out.find('='), out.size()), "= %d, %d, %d, %d", &e.Left, &e.Right, &e.Top,
+              &e.Bottom);
   return e;
 }
 
@@ -112,7 +112,8 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
   RunOk({"xdotool", "type", "--delay", "20", "0123456789"});
   ASSERT_TRUE(WaitUntil([&] { return form.Text.size() == 10; })) << form.Text.size();
   EXPECT_EQ(form.Text, U"0123456789");
-  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekKeyDown)), (std::vector<int>{48, 49, 50, 51, 52, 53, 54, 55, 56, 57}));
+  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekKeyDown)),
+            (std::vector<int>{48, 49, 50, 51, 52, 53, 54, 55, 56, 57}));
 
   form.Events.clear();
   RunOk({"xdotool", "key", "--delay", "20", "Return", "KP_Enter", "Delete", "ctrl+c", "Tab", "Escape", "BackSpace",
@@ -127,7 +128,8 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
   };
   ASSERT_TRUE(WaitUntil(released(37)));
   EXPECT_EQ(Codes(form.Take(TRecordingForm::ekChar)), chars);
-  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekKeyDown)), (std::vector<int>{13, 13, 46, 17, 67, 9, 27, 8, 115, 37}));
+  EXPECT_EQ(Codes(form.Take(TRecordingForm::ekKeyDown)),
+            (std::vector<int>{13, 13, 46, 17, 67, 9, 27, 8, 115, 37}));
 
   // Keypad keys follow NumLock: digits (and the decimal key, 110) while it is on. xdotool may
   // press NumLock on its own to reach a keysym, so NumLock's own codes are left out.
@@ -141,7 +143,9 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
   }));
   Settle();
   EXPECT_EQ(keypad, (std::vector<int>{97, 110, 35}));
-  EXPECT_EQ(form.Text, U"0123456789" U"1.");
+  EXPECT_EQ(form.Text,
+            U"0123456789"
+            U"1.");
 }
 
 // How long a key press takes to reach the screen, from the X server's time stamp of the press to
@@ -238,8 +242,8 @@ TEST(GtkHost, ClicksArriveAsPlainPressesAtClientCoordinates) {
   // A fast double click is two plain presses whose times lie within the double-click time; the
   // toolkit's own double-press event adds nothing.
   form.Events.clear();
-  RunOk({"xdotool", "mousemove", "--window", xid, std::to_string(40 * scale), std::to_string(30 * scale),
-         "click", "--repeat", "2", "--delay", "40", "1"});
+  RunOk({"xdotool", "mousemove", "--window", xid, std::to_string(40 * scale), std::to_string(30 * scale), "click",
+         "--repeat", "2", "--delay", "40", "1"});
   ASSERT_TRUE(WaitUntil([&] { return form.Take(TRecordingForm::ekMouseUp).size() == 2; }));
   Settle();
   downs = form.Take(TRecordingForm::ekMouseDown);
@@ -276,7 +280,8 @@ TEST(GtkHost, TopMostTogglesWithoutMovingResizingOrActivating) {
     EXPECT_TRUE(WaitUntil([&] {
       Settle();
       return (WindowState(xid).find("_NET_WM_STATE_ABOVE") != std::string::npos) == on;
-    })) << "top-most " << on;
+    })) << "top-most "
+        << on;
     const TGeometry after = ClientGeometry(xid);
     EXPECT_EQ(after.Left, before.Left);
     EXPECT_EQ(after.Top, before.Top);
@@ -395,8 +400,9 @@ TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
   std::string failedUri;
   view->OnLoadFailed = [&](const std::string& uri, const std::string&) { failedUri = uri; };
   const std::string page = TempDir() + "/page.htm";
-  std::ofstream(page) << "<HTML><HEAD><TITLE>e2e</TITLE></HEAD>"
-                         "<BODY style=\"margin:0;background:#00FF00\"><script>document.title='ran'</script></BODY></HTML>";
+  std::ofstream(page)
+      << "<HTML><HEAD><TITLE>e2e</TITLE></HEAD>"
+         "<BODY style=\"margin:0;background:#00FF00\"><script>document.title='ran'</script></BODY></HTML>";
   // Asked before the first frame: carried out once the view exists.
   ASSERT_TRUE(view->Navigate(page));
   ShowAndWait(form);
@@ -430,7 +436,8 @@ TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
     }));
     int inked = 0;
     for (int y = pane.Top; y < pane.Top + 40; ++y)
-      for (int x = pane.Left; x < pane.Right; ++x) inked += screen.GetPixel(x, y) != gui::ColorToRGB(gui::clWindow);
+      for (int x = pane.Left; x < pane.Right; ++x)
+        inked += screen.GetPixel(x, y) != gui::ColorToRGB(gui::clWindow);
     EXPECT_GT(inked, 50) << "title and address are written on the pane";
   }
   // Outside the pane the form's own pixels are untouched.
@@ -445,7 +452,7 @@ TEST(GtkHost, TheWebViewShowsALocalPageOverItsRectangleOnly) {
   }
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e
 
 int main(int argc, char** argv) { return e2e::RunTests(argc, argv); }

@@ -41,8 +41,8 @@ struct TScreenPatch {
 TScreenPatch Grab(gui::TForm& form, const gui::TRect& r) {
   TScreenPatch patch{r, {}};
   GtkWidget* widget = GTK_WIDGET(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget());
-  GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(widget), r.Left, r.Top, r.Right - r.Left,
-                                               r.Bottom - r.Top);
+  GdkPixbuf* shot =
+      gdk_pixbuf_get_from_window(gtk_widget_get_window(widget), r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
   if (shot == nullptr) return patch;
   const guchar* pixels = gdk_pixbuf_get_pixels(shot);
   const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
@@ -78,19 +78,20 @@ void WhenModalShown(gui::TApplication& app, std::function<void(gui::TForm&)> act
     gui::TApplication* App;
     std::function<void(gui::TForm&)> Action;
   };
-  g_timeout_add_full(G_PRIORITY_DEFAULT, 50,
-                     +[](gpointer data) -> gboolean {
-                       auto* pending = static_cast<TPending*>(data);
-                       gui::TForm* form = pending->App->ModalForm();
-                       if (form == nullptr || form->HostWindow() == nullptr || !form->Active()) return G_SOURCE_CONTINUE;
-                       pending->Action(*form);
-                       return G_SOURCE_REMOVE;
-                     },
-                     new TPending{&app, std::move(action)}, +[](gpointer data) { delete static_cast<TPending*>(data); });
+  g_timeout_add_full(
+      G_PRIORITY_DEFAULT, 50,
+      +[](gpointer data) -> gboolean {
+        auto* pending = static_cast<TPending*>(data);
+        gui::TForm* form = pending->App->ModalForm();
+        if (form == nullptr || form->HostWindow() == nullptr || !form->Active()) return G_SOURCE_CONTINUE;
+        pending->Action(*form);
+        return G_SOURCE_REMOVE;
+      },
+      new TPending{&app, std::move(action)}, +[](gpointer data) { delete static_cast<TPending*>(data); });
 }
 
 class MainWindowE2E : public ::testing::Test {
-protected:
+ protected:
   static void SetUpTestSuite() {
     App = new gui::TApplication(*Host);
     Form = &app::StartUp(*App);
@@ -114,7 +115,8 @@ protected:
   static void ClickOn(std::string_view name, int count = 1) {
     const gui::TRect r = Control(name).RectInForm();
     RunOk({"xdotool", "mousemove", "--window", Xid_, std::to_string((r.Left + r.Right) / 2),
-           std::to_string((r.Top + r.Bottom) / 2), "click", "--repeat", std::to_string(count), "--delay", "60", "1"});
+           std::to_string((r.Top + r.Bottom) / 2), "click", "--repeat", std::to_string(count), "--delay", "60",
+           "1"});
   }
   static void TypeAndEnter(const std::string& text) {
     const std::size_t before = Form->History().Length();
@@ -128,7 +130,8 @@ protected:
     EXPECT_TRUE(WaitUntil([&] {
       Settle();
       return ScreenShowsBuffer(*Form, r);
-    })) << name << " on screen differs from the window's buffer";
+    })) << name
+        << " on screen differs from the window's buffer";
     return Grab(*Form, r);
   }
   static std::vector<std::int32_t> Spins() {
@@ -150,7 +153,8 @@ TEST_F(MainWindowE2E, OpensAtItsClientSizeShowingItsBuffer) {
   EXPECT_EQ(g.Width, 1166);
   EXPECT_EQ(g.Height, 742);
   const std::string icon = RunOk({"xprop", "-id", Xid_, "_NET_WM_ICON"});
-  EXPECT_NE(icon.find("Icon (128 x 128)"), std::string::npos) << "the window carries the 128 x 128 emblem: " << icon.substr(0, 200);
+  EXPECT_NE(icon.find("Icon (128 x 128)"), std::string::npos)
+      << "the window carries the 128 x 128 emblem: " << icon.substr(0, 200);
   const std::string png = TempDir() + "/main.png";
   long difference = -1;
   EXPECT_TRUE(WaitUntil([&] {
@@ -158,7 +162,8 @@ TEST_F(MainWindowE2E, OpensAtItsClientSizeShowingItsBuffer) {
     Form->BackBuffer().SaveToFile(png);
     difference = ScreenDifference(Xid_, png);
     return difference == 0;
-  })) << difference << " pixels differ";
+  })) << difference
+      << " pixels differ";
 }
 
 TEST_F(MainWindowE2E, TypedSpinsReachTheCounterTheStripAndBothTables) {
@@ -184,7 +189,8 @@ TEST_F(MainWindowE2E, ADoubleClickOnTheStripCorrectsThatSpin) {
   expected[expected.size() - 3] = 8;
   WhenModalShown(*App, [](gui::TForm& prompt) {
     // One after the other: Enter must not overtake the typed digit.
-    Start({"sh", "-c", "xdotool windowfocus --sync " + XidOf(prompt) + " type --delay 20 8 && xdotool key Return"});
+    Start(
+        {"sh", "-c", "xdotool windowfocus --sync " + XidOf(prompt) + " type --delay 20 8 && xdotool key Return"});
   });
   ClickOn("UiLabelLast3", 2);
   ASSERT_TRUE(WaitUntil([&] { return Spins() == expected; }, std::chrono::seconds(20)));

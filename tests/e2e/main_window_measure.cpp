@@ -1,7 +1,8 @@
 // Figures of the main window on the desktop (not a test): launch to its first complete frame and
 // the resident memory then (the web engine starts only after that frame), the labels one entry
 // repaints, and, with --latency, Enter pressed to counter, strip and tables on screen with 1 000
-// and 1 000 000 spins in the history. The launching script passes its clock in SPINTRAK_LAUNCH_NS (CLOCK_REALTIME).
+// and 1 000 000 spins in the history. The launching script passes its clock in SPINTRAK_LAUNCH_NS
+// (CLOCK_REALTIME).
 
 #include "app/startup.h"
 #include "gui/controls/application.h"
@@ -61,13 +62,17 @@ void RunCommand(gui::TApplication& app, const std::string& command) {
   const gchar* argv[] = {"sh", "-c", command.c_str(), nullptr};
   GPid pid = 0;
   if (!g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr,
-                     GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr, &pid, nullptr))
+                     GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr, &pid,
+                     nullptr))
     return;
   bool done = false;
-  g_child_watch_add(pid, +[](GPid child, gint, gpointer data) {
-    g_spawn_close_pid(child);
-    *static_cast<bool*>(data) = true;
-  }, &done);
+  g_child_watch_add(
+      pid,
+      +[](GPid child, gint, gpointer data) {
+        g_spawn_close_pid(child);
+        *static_cast<bool*>(data) = true;
+      },
+      &done);
   while (!done) {
     g_main_context_iteration(nullptr, TRUE);
     app.ProcessMessages();
@@ -77,7 +82,8 @@ void RunCommand(gui::TApplication& app, const std::string& command) {
 // Starts a shell command and returns at once.
 void StartCommand(const std::string& command) {
   const gchar* argv[] = {"sh", "-c", command.c_str(), nullptr};
-  g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr);
+  g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr,
+                nullptr);
 }
 
 int LabelPaints(app::TForm1& form) {
@@ -135,10 +141,11 @@ void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) 
   ScreenShowsBuffer(form, strip);
   const std::uint32_t readMs = gdk_x11_get_server_time(WindowOf(form)) - readStart;
   std::sort(latencies.begin(), latencies.end());
-  std::printf("Enter to counter, strip and tables on screen with %zu spins: median %u ms, slowest %u ms of 20"
-              " (one read-back of the strip: %u ms; the program's handling: median %.1f ms, slowest %.1f ms)\n",
-              spins, latencies[latencies.size() / 2], latencies.back(), readMs, handling[handling.size() / 2],
-              handling.back());
+  std::printf(
+      "Enter to counter, strip and tables on screen with %zu spins: median %u ms, slowest %u ms of 20"
+      " (one read-back of the strip: %u ms; the program's handling: median %.1f ms, slowest %.1f ms)\n",
+      spins, latencies[latencies.size() / 2], latencies.back(), readMs, handling[handling.size() / 2],
+      handling.back());
 }
 
 }  // namespace
@@ -175,7 +182,8 @@ int main(int argc, char** argv) {
   const std::string xid = std::to_string(GDK_WINDOW_XID(WindowOf(form)));
   RunCommand(app, "xdotool windowactivate --sync " + xid + " windowfocus --sync " + xid);
   // Typed and pressed by separate calls: a key chained after typing in one call gets lost.
-  for (const char* n : {"5", "17", "5"}) RunCommand(app, std::string("xdotool type ") + n + "; xdotool key Return");
+  for (const char* n : {"5", "17", "5"})
+    RunCommand(app, std::string("xdotool type ") + n + "; xdotool key Return");
   while (form.History().Length() < 3) Pump(app);
   app.Idle();
   const int paints = LabelPaints(form);

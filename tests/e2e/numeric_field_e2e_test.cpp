@@ -3,11 +3,11 @@
 // the value the field has already pulled into its range. The screen shows the back buffer.
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
-#include "widgets/bit_btn.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
 #include "tests/e2e/x_tools.h"
 #include "tests/widgets/main_field.h"
+#include "widgets/bit_btn.h"
 #include "widgets/numeric_edit.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ namespace e2e {
 namespace {
 
 class NumericFieldE2E : public ::testing::Test {
-protected:
+ protected:
   static void SetUpTestSuite() {
     widgets::SetNumberSeparators({'.', ','});
     App = new gui::TApplication(*Host);
@@ -114,7 +114,7 @@ TEST_F(NumericFieldE2E, ThePointerAloneMakesTheFrameHot) {
   EXPECT_EQ(Form->BackBuffer().GetPixel(r.Left, r.Top), gui::ColorToRGB(gui::clBtnShadow));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e
 
 int main(int argc, char** argv) { return e2e::RunTests(argc, argv); }

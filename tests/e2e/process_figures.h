@@ -23,4 +23,4 @@ inline std::string StatusField(const char* name) {
   return "?";
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -55,11 +55,13 @@ std::vector<TRecordingForm::TEvent> TRecordingForm::Take(TKind kind) const {
   return result;
 }
 
-void TRecordingForm::HostMouseDown(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState, std::uint32_t timeMs) {
+void TRecordingForm::HostMouseDown(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState,
+                                   std::uint32_t timeMs) {
   Events.push_back({ekMouseDown, button, pos, timeMs});
 }
 
-void TRecordingForm::HostMouseUp(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState, std::uint32_t timeMs) {
+void TRecordingForm::HostMouseUp(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState,
+                                 std::uint32_t timeMs) {
   Events.push_back({ekMouseUp, button, pos, timeMs});
 }
 
@@ -88,4 +90,4 @@ void TRecordingForm::HostResized(int clientWidth, int clientHeight) {
 
 void TRecordingForm::HostExpose(const gui::TRect& rect) { FWindow->Present(FBuffer, rect); }
 
-} // namespace e2e
+}  // namespace e2e

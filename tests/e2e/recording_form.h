@@ -13,11 +13,11 @@ namespace e2e {
 // A window with a hand-made back buffer that records everything the host tells it: the host is
 // tested on its own, without the control layer in between.
 class TRecordingForm : public gui::THostWindowEvents {
-public:
+ public:
   enum TKind { ekMouseDown, ekMouseUp, ekKeyDown, ekKeyUp, ekChar };
   struct TEvent {
     TKind Kind;
-    int Code = 0;           // button, virtual key or character
+    int Code = 0;  // button, virtual key or character
     gui::TPoint Pos;
     std::uint32_t Time = 0;
   };
@@ -38,8 +38,10 @@ public:
 
   std::vector<TEvent> Take(TKind kind) const;
 
-  void HostMouseDown(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState shift, std::uint32_t timeMs) override;
-  void HostMouseUp(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState shift, std::uint32_t timeMs) override;
+  void HostMouseDown(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState shift,
+                     std::uint32_t timeMs) override;
+  void HostMouseUp(gui::TMouseButton button, gui::TPoint pos, gui::TShiftState shift,
+                   std::uint32_t timeMs) override;
   void HostMouseMove(gui::TPoint pos, gui::TShiftState shift, std::uint32_t timeMs) override;
   void HostMouseLeave() override { ++Leaves; }
   void HostKeyDown(std::uint16_t key, gui::TShiftState shift) override;
@@ -51,11 +53,11 @@ public:
   void HostExpose(const gui::TRect& rect) override;
   void HostFocusChanged(bool gained) override { Focused = gained; }
 
-private:
+ private:
   void PaintText();
 
   std::unique_ptr<gui::THostWindow> FWindow;
   gui::TBitmap FBuffer;
 };
 
-} // namespace e2e
+}  // namespace e2e

@@ -22,13 +22,14 @@ TCommandResult Run(const std::vector<std::string>& argv) {
   gint status = -1;
   GError* error = nullptr;
   TCommandResult result;
-  if (!g_spawn_sync(nullptr, args.data(), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, &out, nullptr,
-                    &status, &error)) {
+  if (!g_spawn_sync(nullptr, args.data(), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, &out, nullptr, &status,
+                    &error)) {
     result.Output = error->message;
     g_error_free(error);
     return result;
   }
-  result.ExitCode = g_spawn_check_wait_status(status, nullptr) ? 0 : (WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  result.ExitCode =
+      g_spawn_check_wait_status(status, nullptr) ? 0 : (WIFEXITED(status) ? WEXITSTATUS(status) : -1);
   result.Output = out != nullptr ? out : "";
   g_free(out);
   return result;
@@ -87,7 +88,8 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
     // Wakes at least every 10 ms so a condition that changes outside the loop is seen.
     bool fired = false;
     const guint tick = g_timeout_add(
-        10, +[](gpointer data) -> gboolean {
+        10,
+        +[](gpointer data) -> gboolean {
           *static_cast<bool*>(data) = true;
           return G_SOURCE_REMOVE;
         },
@@ -186,4 +188,4 @@ int RunTests(int argc, char** argv) {
   return result;
 }
 
-} // namespace e2e
+}  // namespace e2e

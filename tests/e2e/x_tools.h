@@ -66,4 +66,4 @@ long ScreenDifference(const std::string& xid, const std::string& png);
 std::string TempDir();
 void RemoveTempDir();
 
-} // namespace e2e
+}  // namespace e2e

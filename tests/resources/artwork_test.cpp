@@ -54,8 +54,12 @@ int Ink(const TBitmap& b, TColor key, int left = 0, int right = -1) {
   return n;
 }
 
-bool IsBlue(TColor c) { return gui::GetBValue(c) > gui::GetRValue(c) + 60 && gui::GetBValue(c) > gui::GetGValue(c) + 30; }
-bool IsGreen(TColor c) { return gui::GetGValue(c) > gui::GetRValue(c) + 40 && gui::GetGValue(c) > gui::GetBValue(c); }
+bool IsBlue(TColor c) {
+  return gui::GetBValue(c) > gui::GetRValue(c) + 60 && gui::GetBValue(c) > gui::GetGValue(c) + 30;
+}
+bool IsGreen(TColor c) {
+  return gui::GetGValue(c) > gui::GetRValue(c) + 40 && gui::GetGValue(c) > gui::GetBValue(c);
+}
 bool IsWhitish(TColor c) { return gui::GetRValue(c) > 235 && gui::GetGValue(c) > 235 && gui::GetBValue(c) > 235; }
 
 TEST(Artwork, GlyphsHaveTheirSizesAndTransparentColours) {
@@ -86,9 +90,9 @@ TEST(Artwork, GlyphsShowWhatTheyStandFor) {
   EXPECT_LT(gui::GetBValue(orange), 100);
 
   const TBitmap about = Load("glyphs/about.png");
-  EXPECT_TRUE(IsBlue(about.GetPixel(12, 9)));     // the title bar
-  EXPECT_TRUE(IsBlue(about.GetPixel(24, 32)));    // the sign's disc
-  EXPECT_TRUE(IsWhitish(about.GetPixel(30, 32)));  // its letter i
+  EXPECT_TRUE(IsBlue(about.GetPixel(12, 9)));              // the title bar
+  EXPECT_TRUE(IsBlue(about.GetPixel(24, 32)));             // the sign's disc
+  EXPECT_TRUE(IsWhitish(about.GetPixel(30, 32)));          // its letter i
   EXPECT_GT(gui::GetGValue(about.GetPixel(10, 30)), 200);  // the window's light body
 
   // The enabled cell holds a blue plus sign, the disabled one the same sign in grey.
@@ -114,13 +118,14 @@ TEST(Artwork, IconsKeepTheirTransparencyAtEverySize) {
       EXPECT_EQ(overBlack.GetPixel(corner, 0), gui::clBlack);
     }
     // The wheel itself is opaque: the same over any ground.
-    for (int at : {size / 2, size / 8 + 1}) EXPECT_EQ(overWhite.GetPixel(size / 2, at), overBlack.GetPixel(size / 2, at));
+    for (int at : {size / 2, size / 8 + 1})
+      EXPECT_EQ(overWhite.GetPixel(size / 2, at), overBlack.GetPixel(size / 2, at));
   };
   check(Load("icons/spintrak.png", gui::clWhite), Load("icons/spintrak.png", gui::clBlack), 128);
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     SCOPED_TRACE(size);
     const std::string path = std::string(SPINTRAK_RESOURCES_DIR) + "/hicolor/" + std::to_string(size) + "x" +
-                              std::to_string(size) + "/apps/spintrak.png";
+                             std::to_string(size) + "/apps/spintrak.png";
     std::ifstream file(path, std::ios::binary);
     const std::vector<std::uint8_t> png{std::istreambuf_iterator<char>(file), {}};
     TBitmap overWhite, overBlack;
@@ -143,8 +148,8 @@ TEST(Artwork, AboutBoxPicturesFitTheirControlsAndLeaveTheirGroundOut) {
   // Its ground is the panel's face, so it looks right whether or not it is drawn transparently.
   EXPECT_EQ(BottomLeft(emblem), gui::RGB(236, 233, 216));
   EXPECT_EQ(KeyPixelsInside(emblem, BottomLeft(emblem)), 0);
-  EXPECT_TRUE(IsGreen(emblem.GetPixel(50, 50)));  // the letter S crosses the centre
-  EXPECT_TRUE(IsGreen(emblem.GetPixel(50, 17)));  // the zero's pocket at the top
+  EXPECT_TRUE(IsGreen(emblem.GetPixel(50, 50)));   // the letter S crosses the centre
+  EXPECT_TRUE(IsGreen(emblem.GetPixel(50, 17)));   // the zero's pocket at the top
   EXPECT_FALSE(IsGreen(emblem.GetPixel(58, 17)));  // and the red one beside it
   EXPECT_GT(gui::GetRValue(emblem.GetPixel(58, 17)), 150);
 

@@ -40,8 +40,12 @@ struct TShown {
   std::string Caption;
   TColor Color;
 };
-bool operator==(const TRecordingSink::TLabel& l, const TShown& s) { return l.Caption == s.Caption && l.Color == s.Color; }
-void PrintTo(const TRecordingSink::TLabel& l, std::ostream* os) { *os << '"' << l.Caption << "\" 0x" << std::hex << l.Color; }
+bool operator==(const TRecordingSink::TLabel& l, const TShown& s) {
+  return l.Caption == s.Caption && l.Color == s.Color;
+}
+void PrintTo(const TRecordingSink::TLabel& l, std::ostream* os) {
+  *os << '"' << l.Caption << "\" 0x" << std::hex << l.Color;
+}
 
 const TShown Marked0{"(0)", clGreen};
 const TShown Plain1{"1", clNavy};
@@ -62,13 +66,13 @@ TRecordingSink Refresh(const SpinHistory& h) {
 TEST(DisplayRules, FirstEntryFive) {
   const TRecordingSink s = Refresh(History({5}));
   for (const char* column : {"36", "39"}) EXPECT_EQ(s[std::string("UiLabel") + column], Plain1);  // red
-  EXPECT_EQ(s["UiLabel41"], Marked0);  // black, last 10
-  EXPECT_EQ(s["UiLabel44"], Marked0);  // black, all
-  EXPECT_EQ(s["UiLabel56"], Marked0);  // even
-  EXPECT_EQ(s["UiLabel61"], Plain1);   // odd
-  EXPECT_EQ(s["UiLabel46"], Plain1);   // 1-18
-  EXPECT_EQ(s["UiLabel51"], Marked0);  // 19-36
-  EXPECT_EQ(s["UiLabel66"], Plain1);   // first dozen
+  EXPECT_EQ(s["UiLabel41"], Marked0);                                                             // black, last 10
+  EXPECT_EQ(s["UiLabel44"], Marked0);                                                             // black, all
+  EXPECT_EQ(s["UiLabel56"], Marked0);                                                             // even
+  EXPECT_EQ(s["UiLabel61"], Plain1);                                                              // odd
+  EXPECT_EQ(s["UiLabel46"], Plain1);                                                              // 1-18
+  EXPECT_EQ(s["UiLabel51"], Marked0);                                                             // 19-36
+  EXPECT_EQ(s["UiLabel66"], Plain1);                                                              // first dozen
   EXPECT_EQ(s["UiLabel71"], Marked0);
   EXPECT_EQ(s["UiLabel76"], Marked0);
   for (int n = 0; n <= 36; ++n) {
@@ -105,9 +109,9 @@ TEST(DisplayRules, MiddleColumnsAppearAfterTheEleventhAndTwentyFirstSpin) {
   EXPECT_EQ(Refresh(h).Labels.count("UiLabel20S1"), 0u);
   h.Append(2);
   TRecordingSink s = Refresh(h);
-  EXPECT_EQ(s["UiLabel37"], (TShown{"10", clNavy}));       // red over the last 20
-  EXPECT_EQ(s["UiLabel42"], (TShown{"(1)", clGreen}));     // black over the last 20
-  EXPECT_EQ(s["UiLabel67"], (TShown{"11", clNavy}));       // first dozen, last 20
+  EXPECT_EQ(s["UiLabel37"], (TShown{"10", clNavy}));    // red over the last 20
+  EXPECT_EQ(s["UiLabel42"], (TShown{"(1)", clGreen}));  // black over the last 20
+  EXPECT_EQ(s["UiLabel67"], (TShown{"11", clNavy}));    // first dozen, last 20
   EXPECT_EQ(s["UiLabel20S2"], (TShown{"1", clNavy}));
   EXPECT_EQ(s.Labels.count("UiLabel38"), 0u);
   for (int i = 0; i < 9; ++i) h.Append(3);

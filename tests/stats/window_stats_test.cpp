@@ -71,11 +71,15 @@ TEST(WindowStats, ZeroHasItsOwnCountButNoChance) {
 
 // The oldest spin drops out of a window exactly when the history outgrows it.
 TEST(WindowStats, WindowBoundaries) {
-  struct Case { int length; SpinWindow window; bool oldestInside; };
+  struct Case {
+    int length;
+    SpinWindow window;
+    bool oldestInside;
+  };
   const Case cases[] = {
-      {10, SpinWindow::Last10, true},  {11, SpinWindow::Last10, false}, {11, SpinWindow::Last20, true},
-      {20, SpinWindow::Last20, true},  {21, SpinWindow::Last20, false}, {21, SpinWindow::Last50, true},
-      {50, SpinWindow::Last50, true},  {51, SpinWindow::Last50, false}, {51, SpinWindow::All, true},
+      {10, SpinWindow::Last10, true}, {11, SpinWindow::Last10, false}, {11, SpinWindow::Last20, true},
+      {20, SpinWindow::Last20, true}, {21, SpinWindow::Last20, false}, {21, SpinWindow::Last50, true},
+      {50, SpinWindow::Last50, true}, {51, SpinWindow::Last50, false}, {51, SpinWindow::All, true},
   };
   for (const Case& c : cases) {
     // 36 first, then numbers that never repeat it within 51 spins.
@@ -83,9 +87,9 @@ TEST(WindowStats, WindowBoundaries) {
     for (int i = 1; i < c.length; ++i) spins.push_back(i % 36);
     const TSpinStatistics s = ComputeStatistics(spins);
     EXPECT_EQ(W(s, c.window).Numbers[36], c.oldestInside ? 1 : 0) << c.length;
-    EXPECT_EQ(W(s, c.window).Red + W(s, c.window).Black,
-              static_cast<int>(std::min<std::size_t>(spins.size(), WindowSpan(c.window))) -
-                  W(s, c.window).Numbers[0])
+    EXPECT_EQ(
+        W(s, c.window).Red + W(s, c.window).Black,
+        static_cast<int>(std::min<std::size_t>(spins.size(), WindowSpan(c.window))) - W(s, c.window).Numbers[0])
         << c.length;
   }
   const Spins ten = Sequence(10, 3);

@@ -14,17 +14,14 @@ using testing::UntouchedOutside;
 
 // Shades of grey 0x808080 (luminance 120): darkened by 50 and 100, lightened by 50, 100, 40.
 constexpr TColor Grey = 0x808080;
-const testing::TLegend GreyShades = {
-    {0x4A4A4A, 'a'}, {0x151515, 'b'}, {0xB5B5B5, 'c'}, {0xEAEAEA, 'e'}, {0xAAAAAA, 'f'}, {Grey, 'g'}};
+const testing::TLegend GreyShades = {{0x4A4A4A, 'a'}, {0x151515, 'b'}, {0xB5B5B5, 'c'},
+                                     {0xEAEAEA, 'e'}, {0xAAAAAA, 'f'}, {Grey, 'g'}};
 
 const TColor Sh = ColorToRGB(clBtnShadow);
 const TColor Hi = ColorToRGB(clBtnHighlight);
 const TColor Face = ColorToRGB(clBtnFace);
-const testing::TLegend SystemLegend = {{Sh, 's'},
-                                       {Hi, 'h'},
-                                       {ColorToRGB(cl3DDkShadow), 'd'},
-                                       {ColorToRGB(cl3DLight), 'l'},
-                                       {Face, 'f'}};
+const testing::TLegend SystemLegend = {
+    {Sh, 's'}, {Hi, 'h'}, {ColorToRGB(cl3DDkShadow), 'd'}, {ColorToRGB(cl3DLight), 'l'}, {Face, 'f'}};
 
 TEST(ColorFrames, ShapesFollowTheSystemStylesInShadesOfTheBase) {
   TBitmap lowered = Blank(6, 6);

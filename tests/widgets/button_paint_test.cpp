@@ -78,8 +78,18 @@ TEST_F(UiButtonPaintTest, OuterAndFrameRings) {
   Show();
   const int w = Small->Width(), h = Small->Height();
   const TColor parent = Rgb(clBtnFace), dark = DarkenColor(clBtnFace, 20), light = LightenColor(clBtnFace, 20);
-  for (TPoint p : {TPoint{0, 0}, {1, 0}, {0, 1}, {w - 1, 0}, {w - 2, 0}, {w - 1, 1}, {0, h - 1}, {1, h - 1},
-                   {0, h - 2}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}})
+  for (TPoint p : {TPoint{0, 0},
+                   {1, 0},
+                   {0, 1},
+                   {w - 1, 0},
+                   {w - 2, 0},
+                   {w - 1, 1},
+                   {0, h - 1},
+                   {1, h - 1},
+                   {0, h - 2},
+                   {w - 1, h - 1},
+                   {w - 2, h - 1},
+                   {w - 1, h - 2}})
     EXPECT_EQ(Px(*Small, p.X, p.Y), parent) << "corner pixel " << p.X << "," << p.Y << " belongs to the parent";
   for (int y = 2; y <= h - 3; ++y) {
     EXPECT_EQ(Px(*Small, 0, y), dark);

@@ -250,7 +250,7 @@ TEST_F(UiButtonTest, MarginAndSpacingSettersAndScaling) {
   A->SetMargin(3);
   A->SetSpacing(5);
   A->ScaleBy(144, 96);
-  EXPECT_EQ(A->Margin(), 5);  // 4.5 rounds up
+  EXPECT_EQ(A->Margin(), 5);   // 4.5 rounds up
   EXPECT_EQ(A->Spacing(), 8);  // 7.5 rounds up
 }
 

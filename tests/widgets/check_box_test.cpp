@@ -1,11 +1,11 @@
 // The check box: one test per row of its state table, the toggle rules the stay-on-top switch
 // depends on, its geometry, fitting to the caption, and the classic square of each state.
 
+#include "widgets/check_box.h"
 #include "button_fixture.h"
 #include "gui/graphics/measure_canvas.h"
 #include "pixel_grid.h"
 #include "widgets/bit_btn.h"
-#include "widgets/check_box.h"
 #include "widgets/check_box_image.h"
 
 namespace widgets::testing {
@@ -264,7 +264,7 @@ TEST_F(UiCheckBoxTest, TabOnEnterMovesTheFocusOn) {
 TEST(CheckImage, ClassicSquareInEachState) {
   // Highlight and window are both white here.
   const TLegend legend{{Rgb(clBtnShadow), 's'}, {Rgb(clBtnHighlight), 'w'}, {Rgb(cl3DDkShadow), 'd'},
-                       {Rgb(cl3DLight), 'l'}, {Rgb(clBtnFace), 'f'}, {Rgb(clWindowText), '#'}};
+                       {Rgb(cl3DLight), 'l'},   {Rgb(clBtnFace), 'f'},      {Rgb(clWindowText), '#'}};
   TBitmap square = Blank(13, 13);
   PaintCheckImage(square.Canvas(), 0, 0, DFCS_CHECKED);
   EXPECT_EQ(Grid(square, legend), Picture(R"(

@@ -35,11 +35,11 @@ TEST(ColorOps, RoundTripsThroughHslDriftAsTheFormulasSay) {
     TColor In, Out;
   };
   const TCase cases[] = {
-      {0x0000FF, 0x0000FF}, {FaceRgb, FaceRgb},   {ShadowRgb, ShadowRgb}, {0x646F71, 0x646F71},
-      {0x808080, 0x808080}, {0x123456, 0x123456}, {0x336699, 0x336699},
-      {0x00FF00, 0x02FF00},  // green picks up a trace of red
-      {0xFF0000, 0xFF0004},  // blue a trace of red
-      {0x00FFFF, 0x00FFFE},  // yellow loses a step of red
+      {0x0000FF, 0x0000FF}, {FaceRgb, FaceRgb},   {ShadowRgb, ShadowRgb},
+      {0x646F71, 0x646F71}, {0x808080, 0x808080}, {0x123456, 0x123456},
+      {0x336699, 0x336699}, {0x00FF00, 0x02FF00},  // green picks up a trace of red
+      {0xFF0000, 0xFF0004},                        // blue a trace of red
+      {0x00FFFF, 0x00FFFE},                        // yellow loses a step of red
       {0xC57A31, 0xC57931},
   };
   for (const TCase& c : cases) {

@@ -216,7 +216,8 @@ TEST_F(EditFrame, FramePropertiesRepaintOnlyTheBand) {
   const gui::TRect client = gui::Bounds(12, 12, 61, 17);
   ASSERT_FALSE(Form->DirtyRects().empty());
   for (const gui::TRect& r : Form->DirtyRects())
-    EXPECT_TRUE(gui::IntersectRect(r, client).IsEmpty()) << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+    EXPECT_TRUE(gui::IntersectRect(r, client).IsEmpty())
+        << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
   Host.RunUntilIdle();
   Field->Hide();
   Host.RunUntilIdle();

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "gui/controls/form.h"
+#include "main_field.h"
 #include "platform/headless/testing/input_script.h"
 #include "widgets/bit_btn.h"
 #include "widgets/edit.h"
 #include "widgets/numeric_edit.h"
-#include "main_field.h"
 
 namespace widgets::testing {
 

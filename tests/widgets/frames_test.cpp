@@ -73,12 +73,10 @@ struct TStyleLook {
 };
 
 constexpr TStyleLook StyleLooks[] = {
-    {fsNone, 0, '-', '-', '-', '-'},       {fsFlat, 1, 'd', '-', 'd', '-'},
-    {fsGroove, 2, 's', 'h', 'h', 's'},     {fsBump, 2, 'h', 's', 's', 'h'},
-    {fsLowered, 2, 's', 'd', 'h', 'l'},    {fsButtonDown, 2, 't', 's', 't', 's'},
-    {fsRaised, 2, 'l', 'h', 'd', 's'},     {fsButtonUp, 2, 'h', 'l', 'd', 's'},
-    {fsStatus, 1, 's', '-', 'h', '-'},     {fsPopup, 1, 'h', '-', 's', '-'},
-    {fsFlatBold, 2, 's', 's', 's', 's'},
+    {fsNone, 0, '-', '-', '-', '-'},   {fsFlat, 1, 'd', '-', 'd', '-'},     {fsGroove, 2, 's', 'h', 'h', 's'},
+    {fsBump, 2, 'h', 's', 's', 'h'},   {fsLowered, 2, 's', 'd', 'h', 'l'},  {fsButtonDown, 2, 't', 's', 't', 's'},
+    {fsRaised, 2, 'l', 'h', 'd', 's'}, {fsButtonUp, 2, 'h', 'l', 'd', 's'}, {fsStatus, 1, 's', '-', 'h', '-'},
+    {fsPopup, 1, 'h', '-', 's', '-'},  {fsFlatBold, 2, 's', 's', 's', 's'},
 };
 
 // Every style, on each single side and on all four: the band of the chosen sides is painted in
@@ -102,8 +100,8 @@ TEST(FrameStyles, EveryStyleOnEverySideAndAllFour) {
           if (sides == AllSides || !inBand) continue;
           // On a single side every line is uniform from end to end.
           const bool upperLeft = sides == TSides(sdLeft) || sides == TSides(sdTop);
-          const int depth = sides == TSides(sdLeft)   ? x - rect.Left
-                            : sides == TSides(sdTop)  ? y - rect.Top
+          const int depth = sides == TSides(sdLeft)    ? x - rect.Left
+                            : sides == TSides(sdTop)   ? y - rect.Top
                             : sides == TSides(sdRight) ? rect.Right - 1 - x
                                                        : rect.Bottom - 1 - y;
           const char want = upperLeft ? (depth == 0 ? look.OuterUpperLeft : look.InnerUpperLeft)

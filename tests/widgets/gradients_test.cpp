@@ -13,10 +13,9 @@ using testing::Grid;
 using testing::Picture;
 using testing::UntouchedOutside;
 
-constexpr TGradientDirection AllDirections[] = {gdDiagonalUp,  gdDiagonalDown,     gdHorizontalEnd,
-                                                gdHorizontalCenter, gdHorizontalBox, gdVerticalEnd,
-                                                gdVerticalCenter,   gdVerticalBox,   gdSquareBox,
-                                                gdBigSquareBox};
+constexpr TGradientDirection AllDirections[] = {
+    gdDiagonalUp,  gdDiagonalDown,   gdHorizontalEnd, gdHorizontalCenter, gdHorizontalBox,
+    gdVerticalEnd, gdVerticalCenter, gdVerticalBox,   gdSquareBox,        gdBigSquareBox};
 
 // Red channel of the pixels down a column or along a row.
 std::vector<int> ColumnReds(const TBitmap& bmp, int x, int top, int bottom) {

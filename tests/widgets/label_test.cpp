@@ -135,7 +135,8 @@ TEST_F(Label, EachTextStyleAddsItsPassesAtTheirOffsets) {
   TUiLabel* disabled = Make(60, 60, text);
   disabled->SetTextStyle(tsRaised);
   disabled->SetEnabled(false);
-  for (TUiLabel* l : {raised, lightRaised, disabled}) l->SetAutoSize(false), l->SetBounds(l->Left() - 5, l->Top() - 5, 40, 30);
+  for (TUiLabel* l : {raised, lightRaised, disabled})
+    l->SetAutoSize(false), l->SetBounds(l->Left() - 5, l->Top() - 5, 40, 30);
   for (TUiLabel* l : {raised, lightRaised, disabled}) l->SetTextMargin(5);
   Show();
   auto at = [&](TUiLabel* l) { return Ink(*l).Bounds.Offset(-l->Left(), -l->Top()); };

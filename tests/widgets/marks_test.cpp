@@ -120,8 +120,8 @@ TEST(CheckGlyph, InteriorColourFollowsFocusAndReadOnly) {
     TColor Expected;
   };
   const TCase cases[] = {
-      {false, false, false, Fill},     {false, true, false, 0x808080}, {true, false, false, Focus},
-      {true, true, false, Focus},      {true, true, true, 0x808080},   {false, true, true, 0x808080},
+      {false, false, false, Fill}, {false, true, false, 0x808080}, {true, false, false, Focus},
+      {true, true, false, Focus},  {true, true, true, 0x808080},   {false, true, true, 0x808080},
   };
   for (const TCase& c : cases) {
     TCheckGlyphStyle s = GlyphStyle();

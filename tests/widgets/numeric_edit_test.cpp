@@ -132,7 +132,7 @@ struct TPasteCase {
 TEST_F(NumericEdit, PastedTextIsTakenUnfilteredAndReadUnderEitherSeparator) {
   const TPasteCase cases[] = {
       {{'.', ','}, "abc", 0, "0"}, {{'.', ','}, "3.7", 3.7L, "4"}, {{'.', ','}, "3,7", 37, "36"},
-      {{',', '.'}, "abc", 0, "0"}, {{',', '.'}, "3.7", 37, "36"}, {{',', '.'}, "3,7", 3.7L, "4"},
+      {{',', '.'}, "abc", 0, "0"}, {{',', '.'}, "3.7", 37, "36"},  {{',', '.'}, "3,7", 3.7L, "4"},
   };
   for (const TPasteCase& c : cases) {
     SCOPED_TRACE(std::string(c.Pasted) + " with decimal separator " + c.Separators.Decimal);
@@ -156,7 +156,8 @@ TEST_F(NumericEdit, ReadingIntegerValue) {
   Field->SetText("");
   EXPECT_EQ(Field->IntegerValue(), 0);
   EXPECT_EQ(Field->Text(), "0") << "reading an empty text writes the minimum into it";
-  const std::pair<const char*, std::int64_t> cases[] = {{"-", 0}, {"50", 50}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}};
+  const std::pair<const char*, std::int64_t> cases[] = {
+      {"-", 0}, {"50", 50}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}};
   for (const auto& [text, expected] : cases) {
     Field->SetText(text);
     EXPECT_EQ(Field->IntegerValue(), expected) << text;

@@ -179,7 +179,10 @@ TEST(FormatNumericPicture, TheDefaultPictureGroupsAndPutsNegativesInParentheses)
   EXPECT_EQ(Format(999.5L, ",0;(,0)"), "1,000");
   EXPECT_EQ(Format(-0.3L, ",0;(,0)"), "0") << "rounds to zero: the positive section, unsigned";
   EXPECT_EQ(Format(1234567, ",0;(,0)", Comma), "1.234.567");
-  EXPECT_EQ(Format(1234567, ",0", {',', '\xA0'}), "1\xA0" "234\xA0" "567");
+  EXPECT_EQ(Format(1234567, ",0", {',', '\xA0'}),
+            "1\xA0"
+            "234\xA0"
+            "567");
 }
 
 TEST(FormatNumericPicture, DigitPlacesAfterThePoint) {

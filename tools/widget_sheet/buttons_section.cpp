@@ -57,11 +57,10 @@ TBitmap Render(sheet::TTestApp& app, int w, int h, const std::function<gui::TWin
 
 const TStateColumn Columns[] = {
     {"normal", [](sheet::TTestApp&, gui::TForm&, gui::TWinControl&) {}},
-    {"hot",
-     [](sheet::TTestApp& app, gui::TForm& form, gui::TWinControl& c) {
-       script::MoveTo(app.Host, form, script::CentreOf(c));
-     }},
-    {"focused", [](sheet::TTestApp& app, gui::TForm&, gui::TWinControl& c) {
+    {"hot", [](sheet::TTestApp& app, gui::TForm& form,
+               gui::TWinControl& c) { script::MoveTo(app.Host, form, script::CentreOf(c)); }},
+    {"focused",
+     [](sheet::TTestApp& app, gui::TForm&, gui::TWinControl& c) {
        c.SetFocus();
        app.Host.RunUntilIdle();
      }},
@@ -161,7 +160,7 @@ TBitmap RenderButtons(sheet::TTestApp& app) {
 }
 
 const sheet::TSectionRegistrar Registered(10, "Glyph push buttons and the check box",
-                                           [](sheet::TTestApp& app) { return RenderButtons(app); });
+                                          [](sheet::TTestApp& app) { return RenderButtons(app); });
 
 }  // namespace
 }  // namespace widgets

@@ -1,14 +1,14 @@
-// The drawing helpers' section of the widget sheet. Left block: one row per frame style (fsNone .. fsFlatRounded), columns all sides, left, top,
-// right, bottom; system colours first, then the same in shades of a blue base. Below: the ten
-// gradient directions in their ordinal order, then hot rings and check squares in each state.
+// The drawing helpers' section of the widget sheet. Left block: one row per frame style (fsNone .. fsFlatRounded),
+// columns all sides, left, top, right, bottom; system colours first, then the same in shades of a blue base.
+// Below: the ten gradient directions in their ordinal order, then hot rings and check squares in each state.
 
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
+#include "tools/widget_sheet/sheet.h"
 #include "widgets/color_ops.h"
 #include "widgets/frames.h"
 #include "widgets/gradients.h"
 #include "widgets/marks.h"
-#include "tools/widget_sheet/sheet.h"
 
 namespace widgets {
 namespace {
@@ -67,7 +67,7 @@ TBitmap RenderSheet() {
 }
 
 const sheet::TSectionRegistrar Registered(0, "Frames, gradients, hot rings and check squares",
-                                           [](sheet::TTestApp&) { return RenderSheet(); });
+                                          [](sheet::TTestApp&) { return RenderSheet(); });
 
 }  // namespace
 }  // namespace widgets

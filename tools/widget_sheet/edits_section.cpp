@@ -15,9 +15,9 @@ namespace {
 
 constexpr int FieldW = 65, FieldH = 21, StepX = 75, StepY = 26, LabelW = 80;
 
-const char* const StyleNames[FrameStyleCount] = {"fsNone",       "fsFlat",   "fsGroove", "fsBump",
-                                                 "fsLowered",    "fsButtonDown", "fsRaised", "fsButtonUp",
-                                                 "fsStatus",     "fsPopup",  "fsFlatBold"};
+const char* const StyleNames[FrameStyleCount] = {"fsNone",    "fsFlat",       "fsGroove",  "fsBump",
+                                                 "fsLowered", "fsButtonDown", "fsRaised",  "fsButtonUp",
+                                                 "fsStatus",  "fsPopup",      "fsFlatBold"};
 
 void AddLabel(gui::TForm& form, int x, int y, const char* text) {
   auto* label = new gui::TLabel(&form);
@@ -80,8 +80,9 @@ gui::TBitmap Render(sheet::TTestApp& app) {
   return picture;
 }
 
-const sheet::TSectionRegistrar Registered(10, "Entry fields: the main field by state, each frame style normal and hot",
-                                           Render);
+const sheet::TSectionRegistrar Registered(10,
+                                          "Entry fields: the main field by state, each frame style normal and hot",
+                                          Render);
 
 }  // namespace
 }  // namespace widgets

@@ -215,7 +215,8 @@ gui::TBitmap RenderPanels(sheet::TTestApp& app) {
   return sheet::Snapshot(app, *form);
 }
 
-const sheet::TSectionRegistrar RegisteredLabels(10, "Labels: text styles, layouts, frames, ellipses", RenderLabels);
+const sheet::TSectionRegistrar RegisteredLabels(10, "Labels: text styles, layouts, frames, ellipses",
+                                                RenderLabels);
 const sheet::TSectionRegistrar RegisteredLinks(11, "Link labels: normal, hot, visited", RenderLinks);
 const sheet::TSectionRegistrar RegisteredRules(12, "Separators and borders", RenderSeparatorsAndBorders);
 const sheet::TSectionRegistrar RegisteredPanels(13, "Panels: frame styles 0..11, looks, grids", RenderPanels);

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
-#include "gui/controls/form.h"
 #include "tools/widget_sheet/sheet.h"
 
 namespace sheet {

@@ -27,11 +27,10 @@ std::vector<TFont> Fonts() {
     int Height;
     TColor Color;
   };
-  const TFontRow rows[] = {{"MS Sans Serif", -11, clBlack},     {"MS Sans Serif", -12, clBlack},
-                           {"MS Sans Serif", -11, clNavy},      {"Comic Sans MS", -19, clNavy},
-                           {"Comic Sans MS", -27, clRed},       {"Comic Sans MS", -21, clNavy},
-                           {"Comic Sans MS", -13, clNavy},      {"Comic Sans MS", -27, clPurple},
-                           {"Comic Sans MS", -13, clWindowText}};
+  const TFontRow rows[] = {
+      {"MS Sans Serif", -11, clBlack}, {"MS Sans Serif", -12, clBlack},  {"MS Sans Serif", -11, clNavy},
+      {"Comic Sans MS", -19, clNavy},  {"Comic Sans MS", -27, clRed},    {"Comic Sans MS", -21, clNavy},
+      {"Comic Sans MS", -13, clNavy},  {"Comic Sans MS", -27, clPurple}, {"Comic Sans MS", -13, clWindowText}};
   std::vector<TFont> fonts;
   for (const TFontRow& s : rows) {
     TFont f;
@@ -67,8 +66,7 @@ std::vector<TCaption> MainWindowCaptions() {
                    std::to_string(k == 2 ? 50 : 10 * (k + 1)) + "\r\n" + "спинов"_cp, label});
     c.push_back({0, Bounds(476 + x, 120, 40, 13), "Всего"_cp, label});
   }
-  const char* rows[] = {"Красное", "Черное", "1 - 18",  "19 - 36", "Чет",
-                        "Нечет",   "1 - 12", "13 - 24", "25 - 36"};
+  const char* rows[] = {"Красное", "Черное", "1 - 18", "19 - 36", "Чет", "Нечет", "1 - 12", "13 - 24", "25 - 36"};
   const int tops[] = {150, 198, 270, 318, 390, 438, 510, 558, 606};
   for (int r = 0; r < 9; ++r) {
     c.push_back({4, Bounds(52, tops[r], 117, 38), gui::Utf8ToAnsi(rows[r]), label});
@@ -83,8 +81,8 @@ std::vector<TCaption> MainWindowCaptions() {
       c.push_back({6, Bounds(778 + 96 * col, top, 16, 19),
                    (n + col) % 5 == 0 ? "(0)" : std::to_string((n * 3 + col) % 9), label});
   }
-  c.push_back({8, Bounds(40, 664, 230, 21), "показывать окно поверх всех окон"_cp,
-               DT_LEFT | DT_VCENTER | DT_SINGLELINE});
+  c.push_back(
+      {8, Bounds(40, 664, 230, 21), "показывать окно поверх всех окон"_cp, DT_LEFT | DT_VCENTER | DT_SINGLELINE});
   // Fill up to the window's count with the second strip row of headings the layout repeats.
   while (c.size() < 330) c.push_back({6, Bounds(1100, 145 + 16 * int(c.size() % 37), 40, 19), "(12)", label});
   return c;

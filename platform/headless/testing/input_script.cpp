@@ -130,9 +130,12 @@ void TypeText(THeadlessHost& host, gui::TForm& form, std::string_view utf8) {
     const char32_t ch = NextCodePoint(utf8, i);
     std::uint16_t key = 0;
     gui::TShiftState shift;
-    if (ch >= 'a' && ch <= 'z') key = static_cast<std::uint16_t>(ch - 'a' + 'A');
-    else if (ch >= 'A' && ch <= 'Z') key = static_cast<std::uint16_t>(ch), shift = gui::ssShift;
-    else if ((ch >= '0' && ch <= '9') || ch == ' ') key = static_cast<std::uint16_t>(ch);
+    if (ch >= 'a' && ch <= 'z')
+      key = static_cast<std::uint16_t>(ch - 'a' + 'A');
+    else if (ch >= 'A' && ch <= 'Z')
+      key = static_cast<std::uint16_t>(ch), shift = gui::ssShift;
+    else if ((ch >= '0' && ch <= '9') || ch == ' ')
+      key = static_cast<std::uint16_t>(ch);
     if (key) host.KeyDown(form, key, shift);
     host.Char(form, ch);
     if (key) host.KeyUp(form, key, shift);

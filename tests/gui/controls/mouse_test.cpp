@@ -27,9 +27,19 @@ struct MouseTest : ::testing::Test, TShownForm {
     c->OnMouseEnter = [this, n](TComponent*) { Log.push_back(n + " enter"); };
     c->OnMouseLeave = [this, n](TComponent*) { Log.push_back(n + " leave"); };
   }
-  void Press(TPoint p) { Host.MouseMove(*Form, p); Host.MouseDown(*Form, p); Host.RunUntilIdle(); }
-  void Move(TPoint p) { Host.MouseMove(*Form, p); Host.RunUntilIdle(); }
-  void Release(TPoint p) { Host.MouseUp(*Form, p); Host.RunUntilIdle(); }
+  void Press(TPoint p) {
+    Host.MouseMove(*Form, p);
+    Host.MouseDown(*Form, p);
+    Host.RunUntilIdle();
+  }
+  void Move(TPoint p) {
+    Host.MouseMove(*Form, p);
+    Host.RunUntilIdle();
+  }
+  void Release(TPoint p) {
+    Host.MouseUp(*Form, p);
+    Host.RunUntilIdle();
+  }
 };
 
 TEST_F(MouseTest, APressThatLeavesAndComesBackClicksAndKeepsTheCapture) {
@@ -43,8 +53,8 @@ TEST_F(MouseTest, APressThatLeavesAndComesBackClicksAndKeepsTheCapture) {
   EXPECT_EQ(moves.back(), (TPoint{190, 140})) << "moves outside still reach the pressed control";
   Move({15, 15});
   Release({15, 15});
-  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label down", "Label leave", "Label enter", "Label click",
-                                           "Label up"}));
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label down", "Label leave", "Label enter",
+                                           "Label click", "Label up"}));
   EXPECT_FALSE(Label->MouseCapture());
 }
 
@@ -73,8 +83,8 @@ TEST_F(MouseTest, AFastSecondPressIsADoubleClickOnlyForControlsThatTakeThem) {
   button->OnClick = [&](TComponent*) { ++buttonClicks; };
   Show();
   DoubleClick(Host, *Form, "Label");
-  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label down", "Label click", "Label up", "Label dblclick",
-                                           "Label down2", "Label up"}));
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label down", "Label click", "Label up",
+                                           "Label dblclick", "Label down2", "Label up"}));
   DoubleClick(Host, *Form, "Button");
   EXPECT_EQ(buttonClicks, 2) << "each press of a fast double click on a button is a click of its own";
 }
@@ -117,7 +127,8 @@ TEST_F(MouseTest, AModalFormOpenedByAPressEndsThePressAndTheHover) {
   EXPECT_EQ(Form->CaptureControl(), nullptr);
   EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "modal", "Label leave"}));
   Release({20, 20});
-  EXPECT_EQ(std::count(Log.begin(), Log.end(), "Label click"), 0) << "a release after the press was cut off clicks nothing";
+  EXPECT_EQ(std::count(Log.begin(), Log.end(), "Label click"), 0)
+      << "a release after the press was cut off clicks nothing";
   Log.clear();
   ClickAt(Host, *Form, {110, 110});
   EXPECT_EQ(Log, (std::vector<std::string>{"Label leave", "Other enter", "Other down", "Other click", "Other up"}))

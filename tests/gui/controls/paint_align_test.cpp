@@ -47,7 +47,8 @@ TEST_F(PaintTest, ScatteredInvalidationsPaintEachControlOnceAndNothingBetween) {
   const int formBefore = Form->PaintCount();
   for (int i = 0; i < 60; i += 2) labels[i]->SetFill(clRed);
   Host.RunUntilIdle();
-  for (int i = 0; i < 60; ++i) EXPECT_EQ(labels[i]->PaintCount(), before[i] + (i % 2 == 0 ? 1 : 0)) << "label " << i;
+  for (int i = 0; i < 60; ++i)
+    EXPECT_EQ(labels[i]->PaintCount(), before[i] + (i % 2 == 0 ? 1 : 0)) << "label " << i;
   EXPECT_EQ(Form->PaintCount(), formBefore + 1);
   EXPECT_EQ(Host.Pixel(*Form, 5 + 24 * 2, 5), clRed);
   EXPECT_EQ(Host.Pixel(*Form, 5 + 24 * 1, 5), clNavy);

@@ -83,11 +83,11 @@ TEST(Color, SystemColoursResolveThroughTheSchemeTable) {
 TEST(Color, TheDesktopSchemeTableHoldsTheLayoutsColours) {
   // RGB hex as the scheme is usually written down.
   const std::pair<TColor, std::uint32_t> scheme[] = {
-      {clWindow, 0xFFFFFF},     {clWindowFrame, 0x000000},  {clWindowText, 0x000000},
-      {clHighlight, 0x316AC5},  {clHighlightText, 0xFFFFFF}, {clBtnFace, 0xECE9D8},
-      {clBtnShadow, 0xACA899},  {clGrayText, 0xACA899},     {clBtnText, 0x000000},
-      {clBtnHighlight, 0xFFFFFF}, {cl3DDkShadow, 0x716F64}, {cl3DLight, 0xF1EFE2},
-      {clInfoText, 0x000000},   {clInfoBk, 0xFFFFE1},       {clHotLight, 0x000080},
+      {clWindow, 0xFFFFFF},        {clWindowFrame, 0x000000},   {clWindowText, 0x000000},
+      {clHighlight, 0x316AC5},     {clHighlightText, 0xFFFFFF}, {clBtnFace, 0xECE9D8},
+      {clBtnShadow, 0xACA899},     {clGrayText, 0xACA899},      {clBtnText, 0x000000},
+      {clBtnHighlight, 0xFFFFFF},  {cl3DDkShadow, 0x716F64},    {cl3DLight, 0xF1EFE2},
+      {clInfoText, 0x000000},      {clInfoBk, 0xFFFFE1},        {clHotLight, 0x000080},
       {clActiveCaption, 0x0054E3}, {clCaptionText, 0xFFFFFF}};
   for (const auto& [color, hex] : scheme) {
     const TColor rgb = ColorToRGB(color);

@@ -78,5 +78,5 @@ TEST(KeyMap, KeysWithoutCharacters) {
   EXPECT_EQ(ControlCharacter(48, true, false), 0u);
 }
 
-} // namespace
-} // namespace platform::gtk
+}  // namespace
+}  // namespace platform::gtk

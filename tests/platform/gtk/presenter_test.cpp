@@ -40,8 +40,7 @@ TEST(Presenter, ShowsTheBufferExactlyAndOpaque) {
   TTarget target(3, 2, 1);
   PresentBuffer(target.Cr, {pixels.data(), 3, 2, 12});
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x)
-      EXPECT_EQ(target.Pixel(x, y), pixels[y * 3 + x] & 0xFFFFFF) << x << "," << y;
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(target.Pixel(x, y), pixels[y * 3 + x] & 0xFFFFFF) << x << "," << y;
 }
 
 TEST(Presenter, IntegerScaleEnlargesEachPixelToASharpSquare) {
@@ -65,5 +64,5 @@ TEST(Presenter, TouchesOnlyTheDirtyArea) {
   EXPECT_EQ(target.Pixel(2, 2), 0x0000FFu) << "below the dirty area";
 }
 
-} // namespace
-} // namespace platform::gtk
+}  // namespace
+}  // namespace platform::gtk

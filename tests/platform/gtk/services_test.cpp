@@ -1,5 +1,5 @@
-#include "platform/gtk/environment.h"
 #include "platform/gtk/services.h"
+#include "platform/gtk/environment.h"
 #include "platform/gtk/web_view.h"
 
 #include <gtest/gtest.h>
@@ -88,5 +88,5 @@ TEST(WebView, ReadsThePageTitle) {
   EXPECT_EQ(ReadHtmlTitle(dir.Path / "missing.htm"), "");
 }
 
-} // namespace
-} // namespace platform::gtk
+}  // namespace
+}  // namespace platform::gtk
