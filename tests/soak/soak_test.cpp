@@ -7,6 +7,7 @@
 #include <malloc.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -20,7 +21,8 @@
 #include "stats/display_rules.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's allocator keeps its own count; not every compiler ships the header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
