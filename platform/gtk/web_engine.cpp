@@ -77,9 +77,9 @@ WebKitWebContext* SmallContext(const TWebEngine& e) {
     g_value_init(&values[1], G_TYPE_POINTER);
     guint count = 1;
     auto* contextClass = static_cast<GObjectClass*>(g_type_class_ref(e.ContextType()));
-    if (GParamSpec* spec = g_object_class_find_property(contextClass, names[1])) {
+    if (GParamSpec* property = g_object_class_find_property(contextClass, names[1])) {
       g_value_unset(&values[1]);
-      g_value_init(&values[1], spec->value_type);
+      g_value_init(&values[1], property->value_type);
       g_value_set_boxed(&values[1], pressure);
       count = 2;
     }
