@@ -162,13 +162,7 @@ TEST_F(BannerE2E, TheAboutBoxShowsItsOwnPixelsEscKeepsItAndEnterClosesIt) {
     platform::gtk::CallWhenIdle([&] {
       const std::string xid = XidOf(*about);
       Focus(xid);
-      const std::string png = TempDir() + "/about.png";
-      WaitUntil([&] {
-        Settle();
-        about->BackBuffer().SaveToFile(png);
-        difference = ScreenDifference(xid, png);
-        return difference == 0;
-      });
+      difference = WaitForScreenToShow(xid, about->BackBuffer());
       Key("Escape");
       Settle();
       escKept = about->Visible();

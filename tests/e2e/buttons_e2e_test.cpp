@@ -129,17 +129,7 @@ TEST_F(ButtonsE2E, CheckBoxChangesBeforeItsHandlerRuns) {
 TEST_F(ButtonsE2E, TheScreenShowsTheHotButtonAsPainted) {
   Xdotool(At(*Test->Add));
   EXPECT_TRUE(WaitUntil([] { return Test->Add->MouseInside(); }));
-  const std::string png = TempDir() + "/buttons.png";
-  long difference = -1;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        Settle();
-        Test->Form->BackBuffer().SaveToFile(png);
-        difference = ScreenDifference(Xid_, png);
-        return difference == 0;
-      },
-      std::chrono::seconds(10)))
-      << difference << " pixels differ";
+  EXPECT_EQ(WaitForScreenToShow(Xid_, Test->Form->BackBuffer()), 0) << "pixels differ";
 }
 
 }  // namespace

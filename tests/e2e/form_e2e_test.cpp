@@ -116,17 +116,7 @@ TEST_F(FormE2E, OpensCentredAtItsClientSizeShowingItsBackBuffer) {
   EXPECT_EQ(functions & 0x39u, 0u) << "all, minimise, maximise or close offered: " << hints;
   EXPECT_EQ(decorations & 0x71u, 0u) << "all, menu, minimise or maximise shown: " << hints;
 
-  const std::string png = TempDir() + "/form.png";
-  long difference = -1;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        Settle();
-        Test->Form->BackBuffer().SaveToFile(png);
-        difference = ScreenDifference(Xid_, png);
-        return difference == 0;
-      },
-      std::chrono::seconds(10)))
-      << difference << " pixels differ";
+  EXPECT_EQ(WaitForScreenToShow(Xid_, Test->Form->BackBuffer()), 0) << "pixels differ";
 }
 
 TEST_F(FormE2E, TypingDigitsAndCyrillicReachesTheEntry) {

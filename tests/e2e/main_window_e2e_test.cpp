@@ -155,15 +155,7 @@ TEST_F(MainWindowE2E, OpensAtItsClientSizeShowingItsBuffer) {
   const std::string icon = RunOk({"xprop", "-id", Xid_, "_NET_WM_ICON"});
   EXPECT_NE(icon.find("Icon (128 x 128)"), std::string::npos)
       << "the window carries the 128 x 128 emblem: " << icon.substr(0, 200);
-  const std::string png = TempDir() + "/main.png";
-  long difference = -1;
-  EXPECT_TRUE(WaitUntil([&] {
-    Settle();
-    Form->BackBuffer().SaveToFile(png);
-    difference = ScreenDifference(Xid_, png);
-    return difference == 0;
-  })) << difference
-      << " pixels differ";
+  EXPECT_EQ(WaitForScreenToShow(Xid_, Form->BackBuffer()), 0) << "pixels differ";
 }
 
 TEST_F(MainWindowE2E, TypedSpinsReachTheCounterTheStripAndBothTables) {

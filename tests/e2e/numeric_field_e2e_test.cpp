@@ -55,14 +55,7 @@ class NumericFieldE2E : public ::testing::Test {
   static void PointerTo(int x, int y) {
     RunOk({"xdotool", "mousemove", "--window", Xid_, std::to_string(x), std::to_string(y)});
   }
-  static bool ScreenShowsBackBuffer() {
-    const std::string png = TempDir() + "/field.png";
-    return WaitUntil([&] {
-      Settle();
-      Form->BackBuffer().SaveToFile(png);
-      return ScreenDifference(Xid_, png) == 0;
-    });
-  }
+  static bool ScreenShowsBackBuffer() { return WaitForScreenToShow(Xid_, Form->BackBuffer()) == 0; }
 
   static gui::TApplication* App;
   static gui::TForm* Form;

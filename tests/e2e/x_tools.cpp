@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/graphics/bitmap.h"
 #include "platform/gtk/gtk_host.h"
 // After the test framework: the X11 headers define macros (None, Bool) that clash with it.
 #include <gdk/gdkx.h>
@@ -151,6 +152,18 @@ long ScreenDifference(const std::string& xid, const std::string& png) {
     ADD_FAILURE() << "compare: " << r.Output;
     return -1;
   }
+}
+
+long WaitForScreenToShow(const std::string& xid, const gui::TBitmap& buffer) {
+  const std::string png = TempDir() + "/buffer-" + xid + ".png";
+  long difference = -1;
+  WaitUntil([&] {
+    Settle();
+    buffer.SaveToFile(png);
+    difference = ScreenDifference(xid, png);
+    return difference == 0;
+  });
+  return difference;
 }
 
 namespace {

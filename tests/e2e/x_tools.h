@@ -7,6 +7,9 @@
 
 typedef struct _GtkWindow GtkWindow;
 
+namespace gui {
+class TBitmap;
+}
 namespace platform::gtk {
 class TGtkHost;
 }
@@ -61,6 +64,9 @@ void Focus(const std::string& xid);
 
 // Pixels that differ between the window's client area on screen and a PNG file.
 long ScreenDifference(const std::string& xid, const std::string& png);
+// Waits until the window shows exactly `buffer` (a form's back buffer, looked at anew each round,
+// so that late paints count). Returns how many pixels differed at the last look: 0 when they matched.
+long WaitForScreenToShow(const std::string& xid, const gui::TBitmap& buffer);
 
 // A private folder for screenshots and pages, made on first use; RemoveTempDir deletes it.
 std::string TempDir();
