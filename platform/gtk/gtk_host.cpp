@@ -5,6 +5,7 @@
 #include "platform/gtk/gtk_web_view.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/services.h"
+#include "platform/gtk/web_engine.h"
 
 #include <gtk/gtk.h>
 
@@ -21,6 +22,7 @@ std::int64_t MonotonicMs() { return g_get_monotonic_time() / 1000; }
 
 void TGtkHost::Initialize(int* argc, char*** argv) {
   ApplyEnvironmentDefaults();
+  KeepGlDriversOutOfThisProcess();
   if (!gtk_init_check(argc, argv))
     throw std::runtime_error("Cannot open the display: is DISPLAY set to a running X server?");
 }

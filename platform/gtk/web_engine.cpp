@@ -7,6 +7,7 @@
 #endif
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace platform::gtk {
@@ -151,6 +152,26 @@ const TWebEngine* WebEngine() {
 
 void UseWebEngineDefaults(bool defaults) { gEngineDefaults = defaults; }
 
+void KeepGlDriversOutOfThisProcess() {
+  if (gEngineDefaults) return;
+  void* dispatch = dlopen("libEGL.so.1", RTLD_NOW | RTLD_LOCAL);
+  if (dispatch == nullptr) return;
+  using TQueryString = const char* (*)(void* display, int name);
+  auto queryString = reinterpret_cast<TQueryString>(dlsym(dispatch, "eglQueryString"));
+  if (queryString == nullptr) return;
+  constexpr const char* kVendorList = "__EGL_VENDOR_LIBRARY_FILENAMES";
+  constexpr int kExtensions = 0x3055;  // EGL_EXTENSIONS, asked of no display
+  const char* userValue = std::getenv(kVendorList);
+  const std::optional<std::string> saved = userValue ? std::optional<std::string>(userValue) : std::nullopt;
+  setenv(kVendorList, "", 1);
+  queryString(nullptr, kExtensions);
+  if (saved)
+    setenv(kVendorList, saved->c_str(), 1);
+  else
+    unsetenv(kVendorList);
+  // The library stays open: the engine links it, and the choice made above lives in it.
+}
+
 GtkWidget* NewEngineView(const TWebEngine& e) {
   if (gEngineDefaults) return GTK_WIDGET(g_object_new(e.ViewType(), nullptr));
   GObject* settings = SmallSettings(e);
@@ -175,6 +196,7 @@ struct TWebEngine {};
 
 const TWebEngine* WebEngine() { return nullptr; }
 void UseWebEngineDefaults(bool) {}
+void KeepGlDriversOutOfThisProcess() {}
 GtkWidget* NewEngineView(const TWebEngine&) { return nullptr; }
 void EngineLoadUri(const TWebEngine&, GtkWidget*, const std::string&) {}
 std::string EngineTitle(const TWebEngine&, GtkWidget*) { return {}; }

@@ -22,6 +22,16 @@ const TWebEngine* WebEngine();
 // For measuring what the settings save; the program never calls it.
 void UseWebEngineDefaults(bool defaults);
 
+// The window process draws no GL: with hardware acceleration off the page reaches it as a
+// shared-memory bitmap. The engine's window side still opens a GL display when its first page
+// starts, which loads the GL driver; Mesa's brings its LLVM compiler, ~20 MB of proportional
+// memory for nothing. The GL dispatch library picks its drivers once per process, at its first
+// call, from __EGL_VENDOR_LIBRARY_FILENAMES; this makes that first call with no driver named and
+// then puts the variable back as it was, so the engine's web process, which cannot paint without
+// a GL display, still finds its driver. Must run before any thread starts; does nothing after
+// UseWebEngineDefaults(true) or where the dispatch library is not found.
+void KeepGlDriversOutOfThisProcess();
+
 GtkWidget* NewEngineView(const TWebEngine& engine);
 void EngineLoadUri(const TWebEngine& engine, GtkWidget* view, const std::string& uri);
 std::string EngineTitle(const TWebEngine& engine, GtkWidget* view);
