@@ -126,6 +126,8 @@ class TControl : public TComponent {
   virtual void Resize();
   virtual void EnabledChanged();
   virtual void VisibleChanged();
+  // A parent, or a parent's parent, was shown or hidden, so Showing() may have changed.
+  virtual void ParentShowingChanged() {}
   virtual void ColorChanged();
   virtual void ParentColorChanged();
   virtual void FontChanged();

@@ -243,6 +243,15 @@ void TWinControl::Resize() {
   TControl::Resize();
 }
 
+void TWinControl::VisibleChanged() {
+  TControl::VisibleChanged();
+  for (std::size_t i = 0; i < FControls.size(); ++i) FControls[i]->ParentShowingChanged();
+}
+
+void TWinControl::ParentShowingChanged() {
+  for (std::size_t i = 0; i < FControls.size(); ++i) FControls[i]->ParentShowingChanged();
+}
+
 void TWinControl::ColorChanged() {
   TControl::ColorChanged();
   for (std::size_t i = 0; i < FControls.size(); ++i) FControls[i]->ParentColorChanged();

@@ -89,6 +89,8 @@ class TWinControl : public TControl {
   virtual void AlignControls();
 
   void Resize() override;
+  void VisibleChanged() override;
+  void ParentShowingChanged() override;
   void ColorChanged() override;
   void FontChanged() override;
   void Loaded() override;

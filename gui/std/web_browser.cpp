@@ -117,4 +117,10 @@ void TWebBrowser::VisibleChanged() {
   SyncView();
 }
 
+void TWebBrowser::ParentShowingChanged() {
+  // The host's view is a window of its own: a hidden panel does not hide it by painting.
+  TWinControl::ParentShowingChanged();
+  SyncView();
+}
+
 }  // namespace gui

@@ -43,6 +43,7 @@ class TWebBrowser : public TWinControl {
   void Paint() override;
   void Resize() override;
   void VisibleChanged() override;
+  void ParentShowingChanged() override;
 
  private:
   // Makes the host's view when the form has a window; returns whether there is one.

@@ -198,6 +198,10 @@ TEST_F(BannerPane, TheViewFillsThePanelInsideItsBevelsAndFollowsIt) {
   EXPECT_FALSE(View().Visible());
   Pane->Show();
   EXPECT_TRUE(View().Visible());
+  Panel->Hide();
+  EXPECT_FALSE(View().Visible()) << "a hidden panel hides the page in it";
+  Panel->Show();
+  EXPECT_TRUE(View().Visible());
 }
 
 }  // namespace
