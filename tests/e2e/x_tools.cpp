@@ -140,9 +140,23 @@ void Focus(const std::string& xid) {
   Settle();
 }
 
-long ScreenDifference(const std::string& xid, const std::string& png) {
+long ScreenDifference(const std::string& xid, const std::string& png, const std::vector<gui::TRect>& except) {
   const std::string shot = TempDir() + "/shot-" + xid + ".png";
   RunOk({"import", "-window", xid, shot});
+  if (!except.empty()) {
+    std::vector<std::string> mask = {"-fill", "black"};
+    for (const gui::TRect& r : except) {
+      mask.push_back("-draw");
+      mask.push_back("rectangle " + std::to_string(r.Left) + "," + std::to_string(r.Top) + " " +
+                     std::to_string(r.Right - 1) + "," + std::to_string(r.Bottom - 1));
+    }
+    for (const std::string& file : {shot, png}) {
+      std::vector<std::string> command = {"convert", file};
+      command.insert(command.end(), mask.begin(), mask.end());
+      command.push_back(file);
+      RunOk(command);
+    }
+  }
   // compare prints the count of differing pixels on stderr and exits 1 when there are any.
   const std::string command = "compare -metric AE '" + shot + "' '" + png + "' null: 2>&1";
   TCommandResult r = Run({"sh", "-c", command});
@@ -154,13 +168,14 @@ long ScreenDifference(const std::string& xid, const std::string& png) {
   }
 }
 
-long WaitForScreenToShow(const std::string& xid, const gui::TBitmap& buffer) {
+long WaitForScreenToShow(const std::string& xid, const gui::TBitmap& buffer,
+                         const std::vector<gui::TRect>& except) {
   const std::string png = TempDir() + "/buffer-" + xid + ".png";
   long difference = -1;
   WaitUntil([&] {
     Settle();
     buffer.SaveToFile(png);
-    difference = ScreenDifference(xid, png);
+    difference = ScreenDifference(xid, png, except);
     return difference == 0;
   });
   return difference;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/graphics/geometry.h"
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -62,11 +64,14 @@ bool WaitForKeptAbove(const std::string& xid, bool above);
 // Gives the window the keyboard focus (through the window manager) and waits until it has it.
 void Focus(const std::string& xid);
 
-// Pixels that differ between the window's client area on screen and a PNG file.
-long ScreenDifference(const std::string& xid, const std::string& png);
+// Pixels that differ between the window's client area on screen and a PNG file, outside the
+// rectangles `except` (client coordinates), where the window shows another window's pixels.
+long ScreenDifference(const std::string& xid, const std::string& png, const std::vector<gui::TRect>& except = {});
 // Waits until the window shows exactly `buffer` (a form's back buffer, looked at anew each round,
-// so that late paints count). Returns how many pixels differed at the last look: 0 when they matched.
-long WaitForScreenToShow(const std::string& xid, const gui::TBitmap& buffer);
+// so that late paints count) outside `except`. Returns how many pixels differed at the last
+// look: 0 when they matched.
+long WaitForScreenToShow(const std::string& xid, const gui::TBitmap& buffer,
+                         const std::vector<gui::TRect>& except = {});
 
 // A private folder for screenshots and pages, made on first use; RemoveTempDir deletes it.
 std::string TempDir();
