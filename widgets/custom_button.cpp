@@ -241,6 +241,7 @@ void TUiCustomButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
 }
 
 void TUiCustomButton::DoEnter() {
+  FFocusInside = true;
   auto alive = Watch();
   gui::TCustomControl::DoEnter();
   if (alive) FocusStateChanged();
@@ -250,6 +251,7 @@ void TUiCustomButton::DoExit() {
   auto alive = Watch();
   gui::TCustomControl::DoExit();
   if (!alive || Destroying()) return;
+  FFocusInside = false;
   FocusStateChanged();
   FSpaceArmed = false;
   FShowPressed = false;

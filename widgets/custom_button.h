@@ -32,6 +32,9 @@ class TUiCustomButton : public gui::TCustomControl {
 
   // Run-time state, read by the look and by tests.
   bool MouseInside() const { return FMouseInside; }
+  // The keyboard focus is here, as the control's own enter and exit steps left it. The form
+  // names the control as focused until its exit step has run, so the look follows this instead.
+  bool FocusInside() const { return FFocusInside; }
   bool PressTracking() const { return FPressTracking; }
   bool ShowPressed() const { return FShowPressed; }
   bool SpaceArmed() const { return FSpaceArmed; }
@@ -63,6 +66,7 @@ class TUiCustomButton : public gui::TCustomControl {
 
   // State changes without the repaint, for subclasses that order their own handling.
   void SetShowPressed(bool value) { FShowPressed = value; }
+  void SetFocusInside(bool value) { FFocusInside = value; }
   void DisarmSpace() { FSpaceArmed = false; }
 
   void EraseBackground() override;
@@ -90,6 +94,7 @@ class TUiCustomButton : public gui::TCustomControl {
   bool FThemeAware = true;
 
   bool FMouseInside = false;
+  bool FFocusInside = false;
   bool FPressTracking = false;
   bool FShowPressed = false;
   bool FSpaceArmed = false;

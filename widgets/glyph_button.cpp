@@ -127,7 +127,7 @@ void TUiCustomGlyphButton::Paint() {
   canvas.Brush.Color = Color();
   const TRect text = CaptionRect();
   DrawCaptionText(canvas, text, CaptionFlags());
-  if (Focused() && !Caption().empty()) StrokeDottedBox(canvas, text.Inflate(1, 1));
+  if (FocusInside() && !Caption().empty()) StrokeDottedBox(canvas, text.Inflate(1, 1));
   screen.Draw(0, 0, image);
 }
 
@@ -199,6 +199,7 @@ void TUiCustomGlyphButton::DoExit() {
   auto alive = Watch();
   gui::TCustomControl::DoExit();
   if (!alive || Destroying()) return;
+  SetFocusInside(false);
   // A Space held while the focus leaves must not toggle when the box gets the focus back.
   FToggleArmed = false;
   DisarmSpace();
