@@ -65,7 +65,7 @@ void TUiCustomEdit::SetCtl3D(bool value) {
 void TUiCustomEdit::SetFocusColor(TColor value) {
   if (value == FFocusColor) return;
   FFocusColor = value;
-  if (Focused()) UpdateColors();
+  if (FFocusInside) UpdateColors();
 }
 
 void TUiCustomEdit::SetDisabledColor(TColor value) {
@@ -83,15 +83,17 @@ void TUiCustomEdit::SetReadOnlyColor(TColor value) {
 void TUiCustomEdit::SetReadOnlyColorOnFocus(bool value) {
   if (value == FReadOnlyColorOnFocus) return;
   FReadOnlyColorOnFocus = value;
-  if (Focused() && ReadOnly()) UpdateColors();
+  if (FFocusInside && ReadOnly()) UpdateColors();
 }
 
 void TUiCustomEdit::UpdateColors() {
   if (Loading()) return;
+  // The entry's own focus flag, not the form's: while the focus leaves, the form still names this
+  // entry as focused, and the colour must already be the one it leaves with.
   TColor color = FNormalColor;
   if (!Enabled())
     color = FDisabledColor;
-  else if (Focused())
+  else if (FFocusInside)
     color = ReadOnly() && FReadOnlyColorOnFocus ? FReadOnlyColor : FFocusColor;
   else if (ReadOnly())
     color = FReadOnlyColor;

@@ -127,7 +127,11 @@ class TForm : public TCustomControl, public THostWindowEvents {
   static bool Within(const TControl* control, const TControl* root);
   void CreateHostWindow();
   void UpdateHover(TControl* hit);
+  // The control that gets the pointer's input at a point (enabled), and the one the pointer is
+  // over (enabled or not); the form itself where there is none.
   TControl* HitTest(TPoint pos);
+  TControl* HoverTest(TPoint pos);
+  TControl* CursorControl() const;
   bool DialogKeyStage(std::uint16_t key, TShiftState shift);
   void EndModal();
 

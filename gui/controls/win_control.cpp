@@ -42,15 +42,17 @@ void TWinControl::RemoveControl(TControl* control) {
   if (control->Align() != alNone && !Destroying() && !FDestroyingControls) Realign();
 }
 
-TControl* TWinControl::ControlAtPos(TPoint pos) const {
-  auto hit = [&](const TControl* c) { return c->Visible() && c->Enabled() && c->BoundsRect().Contains(pos); };
+TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled) const {
+  auto hit = [&](const TControl* c) {
+    return c->Visible() && (allowDisabled || c->Enabled()) && c->BoundsRect().Contains(pos);
+  };
   // Windowed children lie above the graphic ones.
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     if (!(*it)->IsWindowed() || !hit(*it)) continue;
     auto* win = static_cast<TWinControl*>(*it);
     const TPoint inner{pos.X - win->Left() - win->FNonClient.Left, pos.Y - win->Top() - win->FNonClient.Top};
     if (win->ClientRect().Contains(inner))
-      if (TControl* deeper = win->ControlAtPos(inner)) return deeper;
+      if (TControl* deeper = win->ControlAtPos(inner, allowDisabled)) return deeper;
     return win;
   }
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)

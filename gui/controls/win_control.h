@@ -19,7 +19,9 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const { return FControls.at(static_cast<std::size_t>(index)); }
   bool ContainsControl(const TControl* control) const;
   // The deepest visible, enabled control at a point of this control's client area, or null.
-  TControl* ControlAtPos(TPoint pos) const;
+  // With allowDisabled, disabled controls (and what lies inside them) count too: the pointer
+  // is over a disabled control although it gives it no input.
+  TControl* ControlAtPos(TPoint pos, bool allowDisabled = false) const;
 
   int ClientWidth() const override { return std::max(0, Width() - FNonClient.Left - FNonClient.Right); }
   int ClientHeight() const override { return std::max(0, Height() - FNonClient.Top - FNonClient.Bottom); }
