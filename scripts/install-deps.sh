@@ -16,8 +16,9 @@ packages=(
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
   # the format check
   clang-format
-  # installation: checking the menu entry, the Debian package's library dependencies
-  desktop-file-utils dpkg-dev
+  # installation and the Debian package: checking the menu entry, the AppStream metadata, the
+  # manual pages and the package, and finding the package's library dependencies
+  desktop-file-utils appstream groff-base lintian dpkg-dev
   # fuzzing with libFuzzer
   clang libclang-rt-dev
 )
