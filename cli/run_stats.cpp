@@ -3,9 +3,14 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "cli/spin_reader.h"
+#include "session/spin_reader.h"
 
 namespace cli {
+
+using session::ReadSpins;
+using session::TInvalidTokens;
+using session::TSpinInputError;
+using session::TSpinReadError;
 
 namespace {
 
