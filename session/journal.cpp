@@ -192,8 +192,7 @@ void TJournal::Replace(const std::string& content) {
     if (!TakeLock(file.Get())) throw TFileError(errno);
     WriteAll(file.Get(), content);
     if (::fdatasync(file.Get()) != 0) throw TFileError(errno);
-    if (::renameat(FFolder->Get(), tempName.c_str(), FFolder->Get(), FName.c_str()) != 0)
-      throw TFileError(errno);
+    if (::renameat(FFolder->Get(), tempName.c_str(), FFolder->Get(), FName.c_str()) != 0) throw TFileError(errno);
   } catch (const TFileError&) {
     ::unlinkat(FFolder->Get(), tempName.c_str(), 0);
     throw;

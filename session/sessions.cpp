@@ -98,10 +98,11 @@ std::vector<TSessionFile> ListSessions(const std::string& folder) {
 std::optional<TSessionFile> MostRecentSession(const std::string& folder) {
   const std::vector<TSessionFile> files = ListSessions(folder);
   // A resumed old session is the one played last, so the last change counts, not the name.
-  const auto newest = std::max_element(files.begin(), files.end(), [](const TSessionFile& a, const TSessionFile& b) {
-    return a.Modified != b.Modified ? a.Modified < b.Modified
-                                    : (a.Start != b.Start ? a.Start < b.Start : a.Suffix < b.Suffix);
-  });
+  const auto newest =
+      std::max_element(files.begin(), files.end(), [](const TSessionFile& a, const TSessionFile& b) {
+        return a.Modified != b.Modified ? a.Modified < b.Modified
+                                        : (a.Start != b.Start ? a.Start < b.Start : a.Suffix < b.Suffix);
+      });
   if (newest == files.end()) return std::nullopt;
   return *newest;
 }

@@ -25,10 +25,10 @@ std::string SessionBaseName(std::time_t start);
 std::string SessionFileName(const std::string& baseName, int suffix);
 
 struct TSessionFile {
-  std::string Name;            // the file's name in the folder
-  std::string Start;           // "2026-12-08 21:15:03"
-  int Suffix = 1;              // 1 for a name without suffix
-  std::int64_t Modified = 0;   // last change, nanoseconds since the epoch
+  std::string Name;           // the file's name in the folder
+  std::string Start;          // "2026-12-08 21:15:03"
+  int Suffix = 1;             // 1 for a name without suffix
+  std::int64_t Modified = 0;  // last change, nanoseconds since the epoch
 };
 
 // The session files of a folder, oldest start first; other entries are left out. A missing

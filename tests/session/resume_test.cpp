@@ -25,7 +25,11 @@ TEST_F(ResumeTest, AGoodFileGoesOnWhereItEnded) {
       {"7\n0\n32\n", {7, 0, 32}, "7\n0\n32\n9\n"},
       // Another program's layout: the new line must not join the last number.
       {"5, 17; 0", {5, 17, 0}, "5, 17; 0\n9\n"},
-      {"\xEF\xBB\xBF" "1\r\n2\r\n", {1, 2}, "\xEF\xBB\xBF" "1\r\n2\r\n9\n"},
+      {"\xEF\xBB\xBF"
+       "1\r\n2\r\n",
+       {1, 2},
+       "\xEF\xBB\xBF"
+       "1\r\n2\r\n9\n"},
       {"", {}, "9\n"},
   };
   fs::create_directories(Folder);
