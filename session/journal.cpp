@@ -112,7 +112,8 @@ std::optional<std::string> TJournal::Record(TWrite write) {
   if (FFlusher && FFlusher->TakeError() != 0) FWriteWhole = true;
   try {
     write();
-  } catch (const TFileError& e) {
+  } catch (const std::exception& e) {
+    // Whatever went wrong, the window goes on; the next change writes the whole history.
     FWriteWhole = true;
     if (FReported) return std::nullopt;
     FReported = true;
