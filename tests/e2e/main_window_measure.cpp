@@ -7,10 +7,10 @@
 
 #include "app/session_start.h"
 #include "app/startup.h"
-#include "session/journal.h"
 #include "gui/controls/application.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
+#include "session/journal.h"
 #include "tests/e2e/process_figures.h"
 #include "widgets/label.h"
 #include "widgets/numeric_edit.h"
@@ -192,10 +192,11 @@ int main(int argc, char** argv) {
   while (!shown) host.ProcessEvents(true);
   gdk_display_sync(gdk_display_get_default());
   const long long frameNs = NowNs();
-  std::printf("main window%s: first frame %.1f ms after launch (%.1f ms after main), resident%s, peak%s\n",
-              session.Resume ? (" resumed with " + std::to_string(form.History().Length()) + " spins").c_str() : "",
-              (frameNs - startNs) / 1e6, (frameNs - mainNs) / 1e6, StatusField("VmRSS").c_str(),
-              StatusField("VmHWM").c_str());
+  std::printf(
+      "main window%s: first frame %.1f ms after launch (%.1f ms after main), resident%s, peak%s\n",
+      session.Resume ? (" resumed with " + std::to_string(form.History().Length()) + " spins").c_str() : "",
+      (frameNs - startNs) / 1e6, (frameNs - mainNs) / 1e6, StatusField("VmRSS").c_str(),
+      StatusField("VmHWM").c_str());
   std::fflush(stdout);
   if (!latency) return 0;
 
