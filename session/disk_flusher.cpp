@@ -16,14 +16,17 @@ TDiskFlusher::~TDiskFlusher() {
 }
 
 void TDiskFlusher::Request(std::shared_ptr<const TFd> file, std::shared_ptr<const TFd> folder) {
+  bool wake = false;
   {
     const std::lock_guard lock(FMutex);
     // A newer file replaces an older one still waiting: the writer only moves on to a new file
     // after flushing the whole history into it.
     FFile = std::move(file);
     if (folder) FFolder = std::move(folder);
+    // Once armed, the thread flushes whatever is here when its delay ends; no need to wake it.
+    wake = !std::exchange(FArmed, true);
   }
-  FWake.notify_one();
+  if (wake) FWake.notify_one();
 }
 
 int TDiskFlusher::TakeError() {
@@ -39,10 +42,12 @@ std::uint64_t TDiskFlusher::Completed() const {
 void TDiskFlusher::Run() {
   std::unique_lock lock(FMutex);
   for (;;) {
-    FWake.wait(lock, [this] { return FStop || FFile || FFolder; });
-    if (!FFile && !FFolder) return;  // stopping with nothing left
+    FWake.wait(lock, [this] { return FStop || FArmed; });
+    if (!FArmed) return;  // stopping with nothing left
+    FWake.wait_for(lock, FlushDelay, [this] { return FStop; });
     std::shared_ptr<const TFd> file = std::move(FFile);
     std::shared_ptr<const TFd> folder = std::move(FFolder);
+    FArmed = false;
     lock.unlock();
     int error = 0;
     if (file && ::fdatasync(file->Get()) != 0) error = errno;
