@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake make pkg-config
+  # the command lines of both programs
+  libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # graphics: PNG, fonts and text
   libpng-dev libfreetype-dev libfontconfig-dev
