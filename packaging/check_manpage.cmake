@@ -1,8 +1,7 @@
 # Checks the manual page PAGE (roff source) of the program PROGRAM:
 #  - it formats without a warning (when GROFF names groff);
 #  - when HELP is true, every option PROGRAM's --help shows has an entry under OPTIONS, and every
-#    entry there is an option --help shows or one of EXTRA (comma-separated options that another
-#    layer reads, such as the toolkit's), so the page follows the program as it changes.
+#    entry there is an option --help shows, so the page follows the program as it changes.
 # A program without --help is only formatted: its arguments are not its own to describe yet.
 
 cmake_minimum_required(VERSION 3.25)
@@ -73,7 +72,6 @@ foreach(line IN LISTS option_lines)
   endif()
 endforeach()
 
-string(REPLACE "," ";" extra "${EXTRA}")
 set(missing "")
 foreach(option IN LISTS shown)
   if(NOT option IN_LIST documented)
@@ -82,7 +80,7 @@ foreach(option IN LISTS shown)
 endforeach()
 set(stale "")
 foreach(option IN LISTS documented)
-  if(NOT option IN_LIST shown AND NOT option IN_LIST extra)
+  if(NOT option IN_LIST shown)
     list(APPEND stale "${option}")
   endif()
 endforeach()

@@ -15,5 +15,7 @@ Options:
   --color TEXT:{auto,always,never} [auto] 
                               colour the text; NO_COLOR turns auto off
   -s,--skip-invalid           leave out tokens that are not wheel numbers
+  --sessions                  list the sessions Spintrak keeps
+  --last                      read the most recent session
   -V,--version                Display program version information and exit
 HELP
