@@ -106,8 +106,7 @@ void TUiButton::DrawCaption(TCanvas& canvas) {
   DrawCaptionText(canvas, GetCaptionRect(), align | gui::DT_WORDBREAK | gui::DT_EXPANDTABS);
 }
 
-void TUiButton::Paint() {
-  TCanvas& canvas = Canvas();
+void TUiButton::Paint(TCanvas& canvas) {
   const int w = ClientWidth(), h = ClientHeight();
   TButtonFaceStyle style;
   style.State = FaceState();

@@ -47,7 +47,7 @@ class TUiButton : public TUiCustomButton {
   virtual TRect GetCaptionRect() const;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   // The caption text, then (in subclasses) whatever is drawn over it.
   virtual void DrawCaption(TCanvas& canvas);
   void HotTrackChanged() override;

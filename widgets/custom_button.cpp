@@ -100,20 +100,19 @@ void TUiCustomButton::CancelPress() {
   StateChanged();
 }
 
-void TUiCustomButton::EraseBackground() {
+void TUiCustomButton::EraseBackground(TCanvas& canvas) {
   if (FTransparent)
-    PaintTransparentCorners();
+    PaintTransparentCorners(canvas);
   else
-    gui::TCustomControl::EraseBackground();
+    gui::TCustomControl::EraseBackground(canvas);
 }
 
-void TUiCustomButton::PaintTransparentCorners() {
+void TUiCustomButton::PaintTransparentCorners(TCanvas& canvas) {
   const int w = ClientWidth(), h = ClientHeight();
-  TCanvas& canvas = Canvas();
   auto parentInto = [&](const TRect& r) {
     gui::TCanvasSaver saver(canvas);
     canvas.IntersectClipRect(r);
-    PaintParentBackground(*this, canvas, true);
+    PaintParentBackground(*this, canvas, btPaintPass, true);
   };
   const bool enabled = Enabled();
   const std::array<TPoint, 3> enabledCorner{{{0, 0}, {1, 0}, {0, 1}}};

@@ -49,7 +49,7 @@ class TUiCustomButton : public gui::TCustomControl {
   // The erase step of a see-through control: the parent's image in the pixels outside the
   // outline. Enabled, that is the three outermost pixels of each corner; disabled, the outer
   // ring and the three pixels diagonally inside each corner.
-  virtual void PaintTransparentCorners();
+  virtual void PaintTransparentCorners(TCanvas& canvas);
   // The look changed (pressed, hover, armed); repaints as the control wants it.
   virtual void StateChanged();
   // The keyboard focus came or went.
@@ -69,7 +69,7 @@ class TUiCustomButton : public gui::TCustomControl {
   void SetFocusInside(bool value) { FFocusInside = value; }
   void DisarmSpace() { FSpaceArmed = false; }
 
-  void EraseBackground() override;
+  void EraseBackground(TCanvas& canvas) override;
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseMove(gui::TShiftState shift, int x, int y) override;
   void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;

@@ -134,11 +134,11 @@ void TUiCustomEdit::InvalidKeyBeep() {
   if (FBeepOnInvalidKey && gui::Application) gui::Application->Host().Beep();
 }
 
-void TUiCustomEdit::NCPaint() {
-  gui::TCustomEdit::NCPaint();
+void TUiCustomEdit::NCPaint(TCanvas& canvas) {
+  gui::TCustomEdit::NCPaint(canvas);
   if (!PaintsFrame()) return;
   const bool hot = FrameHot();
-  PaintFieldFrame(Canvas(), Width(), Height(), false, FFrameSides, hot ? FFrameHotColor : FFrameColor, Color(),
+  PaintFieldFrame(canvas, Width(), Height(), false, FFrameSides, hot ? FFrameHotColor : FFrameColor, Color(),
                   hot ? FFrameHotStyle : FFrameStyle);
 }
 

@@ -74,8 +74,8 @@ class TUiCustomPanel : public gui::TPanel, public TBorderProperties, public TTra
   bool Showing() const override { return !FHoldInvalidation && TPanel::Showing(); }
 
  protected:
-  void Paint() override;
-  void EraseBackground() override;
+  void Paint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas& canvas) override;
   void AdjustClientRect(TRect& rect) const override;
   void Resize() override;
   void EnabledChanged() override;

@@ -113,9 +113,8 @@ void TUiCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
   canvas.Draw(at.Left, at.Top, glyph, FTransparentColor);
 }
 
-void TUiCustomGlyphButton::Paint() {
+void TUiCustomGlyphButton::Paint(TCanvas& screen) {
   if (Destroying()) return;
-  TCanvas& screen = Canvas();
   TBitmap image(ClientWidth(), ClientHeight());
   TCanvas& canvas = image.Canvas();
   canvas.Font.Assign(Font());
@@ -131,12 +130,12 @@ void TUiCustomGlyphButton::Paint() {
   screen.Draw(0, 0, image);
 }
 
-void TUiCustomGlyphButton::EraseBackground() {
+void TUiCustomGlyphButton::EraseBackground(TCanvas& canvas) {
   FCacheValid = false;
   if (Transparent())
-    PaintParentBackground(*this, Canvas(), true);
+    PaintParentBackground(*this, canvas, btPaintPass, true);
   else
-    gui::TCustomControl::EraseBackground();
+    gui::TCustomControl::EraseBackground(canvas);
 }
 
 // Mouse and keys, one row per event:

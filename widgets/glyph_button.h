@@ -67,8 +67,8 @@ class TUiCustomGlyphButton : public TUiCustomButton {
   TRect HoverRect() const override { return StateGlyphRect(); }
   void StateChanged() override { Repaint(); }
   void FocusStateChanged() override { Repaint(); }
-  void Paint() override;
-  void EraseBackground() override;
+  void Paint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas& canvas) override;
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void KeyDown(std::uint16_t& key, gui::TShiftState shift) override;

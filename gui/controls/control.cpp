@@ -1,7 +1,6 @@
 #include "gui/controls/control.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
@@ -203,7 +202,7 @@ void TControl::RoutePaint(TCanvas& canvas) {
   canvas.Brush.Color = FColor;
   canvas.Brush.Style = bsSolid;
   ++FPaintCount;
-  Paint();
+  Paint(canvas);
 }
 
 void TControl::FocusChanged(TControl*) {}
@@ -244,15 +243,6 @@ void TControl::Loaded() {
   TComponent::Loaded();
   if (FParentColor) TakeParentColor();
   if (FParentFont) TakeParentFont();
-}
-
-TCanvas& TControl::Canvas() {
-  TForm* form = Form();
-  if (!form) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
-  // Outside a paint pass the buffer's origin, clip and font belong to no control: what is drawn
-  // is lost or lands on another control, and what is measured uses a stranger's font.
-  assert(form->Painting() && "Canvas() is for painting; measure text with MeasureCanvas");
-  return form->BufferCanvas();
 }
 
 void TControl::RequestAlign() {

@@ -132,8 +132,7 @@ void TButton::EnabledChanged() {
   TCustomControl::EnabledChanged();
 }
 
-void TButton::Paint() {
-  TCanvas& canvas = Canvas();
+void TButton::Paint(TCanvas& canvas) {
   const bool pressed = Pressed();
   FShownDefault = ActiveDefault();
   FShownFocused = Focused();

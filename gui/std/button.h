@@ -35,8 +35,8 @@ class TButton : public TCustomControl {
   void FocusChanged(TControl* focused) override;
 
  protected:
-  void Paint() override;
-  void EraseBackground() override {}
+  void Paint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas&) override {}
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
