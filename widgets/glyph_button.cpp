@@ -15,6 +15,8 @@ namespace widgets {
 
 TUiCustomGlyphButton::TUiCustomGlyphButton(gui::TComponent* owner) : TUiCustomButton(owner) {
   SetAlignmentVertical(avTop);
+  // The box hears its keys first, looks at no modifier, and Escape takes a held Space back.
+  SetPressKeys({.EventsFirst = true, .AltSpace = true, .EscapeDisarms = true});
 }
 
 void TUiCustomGlyphButton::SetAlignment(TAlignment value) {
@@ -162,48 +164,11 @@ bool TUiCustomGlyphButton::WantsKey(std::uint16_t key, gui::TShiftState shift) c
 
 void TUiCustomGlyphButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
   auto alive = Watch();
-  gui::TCustomControl::KeyDown(key, shift);
-  if (!alive) return;
-  if (key == gui::VK_RETURN && FTabOnEnter) {
+  TUiCustomButton::KeyDown(key, shift);
+  if (alive && key == gui::VK_RETURN && FTabOnEnter) {
     key = 0;
     if (gui::TForm* form = Form()) form->SelectNext(this, !shift.Contains(gui::ssShift), true);
-    return;
   }
-  if (FReadOnly) return;
-  if (key == gui::VK_ESCAPE) {
-    FToggleArmed = false;
-    SetShowPressed(false);
-    Repaint();
-  } else if (key == gui::VK_SPACE) {
-    FToggleArmed = true;
-    SetShowPressed(true);
-    Repaint();
-  }
-}
-
-void TUiCustomGlyphButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
-  auto alive = Watch();
-  gui::TCustomControl::KeyUp(key, shift);
-  if (!alive || FReadOnly || key != gui::VK_SPACE) return;
-  SetShowPressed(false);
-  // The arm is used up by the release it belongs to: one Space press, one toggle.
-  if (std::exchange(FToggleArmed, false)) {
-    ToggleState();
-    if (!alive) return;
-  }
-  Repaint();
-}
-
-void TUiCustomGlyphButton::DoExit() {
-  auto alive = Watch();
-  gui::TCustomControl::DoExit();
-  if (!alive || Destroying()) return;
-  SetFocusInside(false);
-  // A Space held while the focus leaves must not toggle when the box gets the focus back.
-  FToggleArmed = false;
-  DisarmSpace();
-  SetShowPressed(false);
-  Repaint();
 }
 
 bool TUiCustomGlyphButton::DialogChar(char ch, gui::TShiftState shift) {
