@@ -3,6 +3,7 @@
 #include <array>
 
 #include "gui/controls/form.h"
+#include "gui/controls/scope_exit.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
 #include "widgets/color_ops.h"
@@ -80,13 +81,10 @@ void TUiCustomButton::PressClick() {
   StateChanged();
   auto alive = Watch();
   FInClick = true;
-  try {
-    Click();
-  } catch (...) {
+  gui::TScopeExit reset([this, &alive] {
     if (alive) FInClick = false;
-    throw;
-  }
-  if (alive) FInClick = false;
+  });
+  Click();
 }
 
 void TUiCustomButton::CancelPress() {

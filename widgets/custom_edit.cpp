@@ -4,6 +4,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
+#include "gui/controls/scope_exit.h"
 #include "widgets/borders.h"
 
 namespace widgets {
@@ -98,10 +99,7 @@ void TUiCustomEdit::UpdateColors() {
   else if (ReadOnly())
     color = FReadOnlyColor;
   FUpdatingColors = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } reset{FUpdatingColors};
+  gui::TScopeExit reset([this] { FUpdatingColors = false; });
   SetColor(color);
 }
 

@@ -62,12 +62,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   }
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   const bool sized = width != FWidth || height != FHeight;
-  Invalidate();
+  const TRect oldBounds = BoundsRect();
   FLeft = left;
   FTop = top;
   FWidth = width;
   FHeight = height;
-  Invalidate();
+  InvalidateBoundsChange(oldBounds);
   if (sized) Resize();
   if (FAlign != alNone && !byLayout) RequestAlign();
 }
@@ -136,6 +136,15 @@ void TControl::SetCursor(TCursor cursor) {
   if (cursor == FCursor) return;
   FCursor = cursor;
   if (TForm* form = Form()) form->CursorChanged(this);
+}
+
+void TControl::InvalidateBoundsChange(const TRect& oldBounds) {
+  if (!Showing()) return;
+  if (TForm* form = Form()) {
+    const TPoint o = FParent ? FParent->ClientOriginInForm() : TPoint{};
+    form->InvalidateRect(form->VisibleRectOf(this, oldBounds.Offset(o.X, o.Y)));
+  }
+  Invalidate();
 }
 
 void TControl::Invalidate() {

@@ -125,6 +125,9 @@ class TControl : public TComponent {
   // Draws the control on the canvas of the paint pass, whose origin is the control's client (0, 0) and which is
   // clipped to what the paint pass repaints of it; font and brush are the control's.
   virtual void Paint(TCanvas&) {}
+  // The control moved or changed size (it has its new bounds already); marks what the change
+  // uncovered and what it covers now: by default both whole rectangles.
+  virtual void InvalidateBoundsChange(const TRect& oldBounds);
   virtual void Resize();
   virtual void EnabledChanged();
   virtual void VisibleChanged();

@@ -16,8 +16,8 @@ void TWinControl::DestroyControls() {
   // The children go with their parent: no layout of the ones left, whose handlers might reach
   // parts of the parent that are gone already.
   FDestroyingControls = true;
+  TScopeExit reset([this] { FDestroyingControls = false; });
   while (!FControls.empty()) delete FControls.back();
-  FDestroyingControls = false;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
