@@ -117,8 +117,10 @@ void TUiCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
 
 void TUiCustomGlyphButton::Paint(TCanvas& screen) {
   if (Destroying()) return;
-  TBitmap image(ClientWidth(), ClientHeight());
-  TCanvas& canvas = image.Canvas();
+  // The off-screen image lives as long as the box; the background copied in first covers it all.
+  FImage.SetSize(ClientWidth(), ClientHeight());
+  TCanvas& canvas = FImage.Canvas();
+  gui::TCanvasSaver saver(canvas);
   canvas.Font.Assign(Font());
   canvas.Brush.Color = Color();
   canvas.Brush.Style = gui::bsSolid;
@@ -129,11 +131,13 @@ void TUiCustomGlyphButton::Paint(TCanvas& screen) {
   const TRect text = CaptionRect();
   DrawCaptionText(canvas, text, CaptionFlags());
   if (FocusInside() && !Caption().empty()) StrokeDottedBox(canvas, text.Inflate(1, 1));
-  screen.Draw(0, 0, image);
+  screen.Draw(0, 0, FImage);
 }
 
 void TUiCustomGlyphButton::EraseBackground(TCanvas& canvas) {
-  FCacheValid = false;
+  // A see-through box shows whatever its parent has painted now; an opaque one's background
+  // changes only with its size and colour, which invalidate the cache themselves.
+  if (Transparent()) FCacheValid = false;
   if (Transparent())
     PaintParentBackground(*this, canvas, btPaintPass, true);
   else

@@ -93,6 +93,7 @@ class TUiCustomGlyphButton : public TUiCustomButton {
   bool FTabOnEnter = false;
   bool FMousePressing = false;
   TBitmap FBackgroundCache;
+  TBitmap FImage;
   bool FCacheValid = false;
 };
 
