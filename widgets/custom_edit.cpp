@@ -4,6 +4,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
+#include "gui/controls/scope_exit.h"
 #include "widgets/borders.h"
 
 namespace widgets {
@@ -98,10 +99,7 @@ void TUiCustomEdit::UpdateColors() {
   else if (ReadOnly())
     color = FReadOnlyColor;
   FUpdatingColors = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } reset{FUpdatingColors};
+  gui::TScopeExit reset([this] { FUpdatingColors = false; });
   SetColor(color);
 }
 
@@ -134,11 +132,11 @@ void TUiCustomEdit::InvalidKeyBeep() {
   if (FBeepOnInvalidKey && gui::Application) gui::Application->Host().Beep();
 }
 
-void TUiCustomEdit::NCPaint() {
-  gui::TCustomEdit::NCPaint();
+void TUiCustomEdit::NCPaint(TCanvas& canvas) {
+  gui::TCustomEdit::NCPaint(canvas);
   if (!PaintsFrame()) return;
   const bool hot = FrameHot();
-  PaintFieldFrame(Canvas(), Width(), Height(), false, FFrameSides, hot ? FFrameHotColor : FFrameColor, Color(),
+  PaintFieldFrame(canvas, Width(), Height(), false, FFrameSides, hot ? FFrameHotColor : FFrameColor, Color(),
                   hot ? FFrameHotStyle : FFrameStyle);
 }
 

@@ -86,6 +86,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   const std::vector<TRect>& DirtyRects() const { return FDirty; }
   // The part of a control's rectangle that its parents leave visible (form coordinates).
   TRect VisibleRectOf(const TControl* control) const;
+  // The part of `rect` (form coordinates) that the control's parents leave visible.
+  TRect VisibleRectOf(const TControl* control, TRect rect) const;
   THostWindow* HostWindow() const { return FWindow.get(); }
 
   // Notifications from controls.

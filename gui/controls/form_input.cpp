@@ -6,6 +6,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/report_errors.h"
+#include "gui/controls/scope_exit.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -219,16 +220,18 @@ void TForm::HostCloseRequest() {
 void TForm::HostResized(int clientWidth, int clientHeight) {
   ReportErrors([&] {
     const TRect f = NonClientInsets();
+    // The host made this size: telling it again would start a loop. OnResize handlers run
+    // meanwhile and may throw; the form must go on telling the host its later changes.
     FHostResizing = true;
+    TScopeExit reset([this] { FHostResizing = false; });
     SetBounds(Left(), Top(), clientWidth + f.Left + f.Right, clientHeight + f.Top + f.Bottom);
-    FHostResizing = false;
   });
 }
 
 void TForm::HostMoved(int left, int top) {
   FHostResizing = true;
+  TScopeExit reset([this] { FHostResizing = false; });
   TControl::SetBounds(left, top, Width(), Height());
-  FHostResizing = false;
 }
 
 void TForm::HostExpose(const TRect& rect) {

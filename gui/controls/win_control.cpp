@@ -16,8 +16,8 @@ void TWinControl::DestroyControls() {
   // The children go with their parent: no layout of the ones left, whose handlers might reach
   // parts of the parent that are gone already.
   FDestroyingControls = true;
+  TScopeExit reset([this] { FDestroyingControls = false; });
   while (!FControls.empty()) delete FControls.back();
-  FDestroyingControls = false;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
@@ -269,8 +269,7 @@ void TWinControl::Loaded() {
   Realign();
 }
 
-void TWinControl::EraseBackground() {
-  TCanvas& canvas = Canvas();
+void TWinControl::EraseBackground(TCanvas& canvas) {
   canvas.Brush.Color = Color();
   canvas.Brush.Style = bsSolid;
   canvas.FillRect(ClientRect());
@@ -294,7 +293,7 @@ void TWinControl::PaintWindow(TCanvas& canvas, const std::vector<TRect>& dirty, 
     TCanvasSaver saver(canvas);
     canvas.SetOrigin(whole.TopLeft());
     canvas.IntersectClipRect(window.Offset(-whole.Left, -whole.Top));
-    NCPaint();
+    NCPaint(canvas);
   }
   const TPoint origin = ClientOriginInForm();
   const TRect client = IntersectRect(Bounds(origin.X, origin.Y, ClientWidth(), ClientHeight()), window);
@@ -304,7 +303,7 @@ void TWinControl::PaintWindow(TCanvas& canvas, const std::vector<TRect>& dirty, 
     canvas.SetOrigin(origin);
     canvas.IntersectClipRect(client.Offset(-origin.X, -origin.Y));
     canvas.Font.Assign(Font());
-    EraseBackground();
+    EraseBackground(canvas);
     RoutePaint(canvas);
     for (TControl* child : FControls) {
       if (!child->Visible() || child->IsWindowed()) continue;

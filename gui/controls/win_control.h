@@ -81,9 +81,9 @@ class TWinControl : public TControl {
   virtual void DoExit();
 
   // The erase step before Paint: fills the client area with Color.
-  virtual void EraseBackground();
+  virtual void EraseBackground(TCanvas& canvas);
   // Paints the non-client band; the canvas origin is the window's top-left corner.
-  virtual void NCPaint() {}
+  virtual void NCPaint(TCanvas&) {}
   void SetNonClientInsets(const TRect& insets);
 
   // The rectangle in which aligned children are placed (client coordinates).
