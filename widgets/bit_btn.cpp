@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 
 namespace widgets {
@@ -35,9 +36,7 @@ void TUiBitBtn::SetNumGlyphs(TNumGlyphs value) {
 }
 
 void TUiBitBtn::SetLayout(TButtonLayout value) {
-  if (value == FLayout) return;
-  FLayout = value;
-  Repaint();
+  if (gui::SetField(FLayout, value)) Repaint();
 }
 
 void TUiBitBtn::SetMargin(int value) {
@@ -47,9 +46,7 @@ void TUiBitBtn::SetMargin(int value) {
 }
 
 void TUiBitBtn::SetSpacing(int value) {
-  if (value == FSpacing) return;
-  FSpacing = value;
-  Repaint();
+  if (gui::SetField(FSpacing, value)) Repaint();
 }
 
 void TUiBitBtn::ScaleBy(int newDensity, int oldDensity) {

@@ -1,6 +1,7 @@
 #include "widgets/button.h"
 
 #include "gui/controls/form.h"
+#include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
 #include "widgets/frames.h"
@@ -14,15 +15,11 @@ TUiButton::TUiButton(gui::TComponent* owner)
 }
 
 void TUiButton::SetFrameColor(TColor value) {
-  if (value == FFrameColor) return;
-  FFrameColor = value;
-  Repaint();
+  if (gui::SetField(FFrameColor, value)) Repaint();
 }
 
 void TUiButton::SetAlignment(TAlignment value) {
-  if (value == FAlignment) return;
-  FAlignment = value;
-  Invalidate();
+  if (gui::SetField(FAlignment, value)) Invalidate();
 }
 
 void TUiButton::DefaultChanged() {
@@ -31,9 +28,7 @@ void TUiButton::DefaultChanged() {
 }
 
 void TUiButton::SetShowFocusRect(bool value) {
-  if (value == FShowFocusRect) return;
-  FShowFocusRect = value;
-  Repaint();
+  if (gui::SetField(FShowFocusRect, value)) Repaint();
 }
 
 void TUiButton::HotTrackChanged() {

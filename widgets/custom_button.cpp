@@ -4,6 +4,7 @@
 
 #include "gui/controls/form.h"
 #include "gui/controls/scope_exit.h"
+#include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
 #include "widgets/color_ops.h"
@@ -24,53 +25,37 @@ TUiCustomButton::TUiCustomButton(gui::TComponent* owner) : gui::TCustomControl(o
 }
 
 void TUiCustomButton::SetAlignmentVertical(TAlignmentVertical value) {
-  if (value == FAlignmentVertical) return;
-  FAlignmentVertical = value;
-  Repaint();
+  if (gui::SetField(FAlignmentVertical, value)) Repaint();
 }
 
 void TUiCustomButton::SetHotTrack(bool value) {
-  if (value == FHotTrack) return;
-  FHotTrack = value;
-  HotTrackChanged();
+  if (gui::SetField(FHotTrack, value)) HotTrackChanged();
 }
 
 void TUiCustomButton::HotTrackChanged() { Invalidate(); }
 
 void TUiCustomButton::SetHotTrackColor(TColor value) {
-  if (value == FHotTrackColor) return;
-  FHotTrackColor = value;
-  Invalidate();
+  if (gui::SetField(FHotTrackColor, value)) Invalidate();
 }
 
 void TUiCustomButton::SetHotTrackColorType(TUiHotTrackColorType value) {
-  if (value == FHotTrackColorType) return;
-  FHotTrackColorType = value;
-  Invalidate();
+  if (gui::SetField(FHotTrackColorType, value)) Invalidate();
 }
 
 void TUiCustomButton::SetHighlightColor(TColor value) {
-  if (value == FHighlightColor) return;
-  FHighlightColor = value;
-  Invalidate();
+  if (gui::SetField(FHighlightColor, value)) Invalidate();
 }
 
 void TUiCustomButton::SetTextStyle(TTextStyle value) {
-  if (value == FTextStyle) return;
-  FTextStyle = value;
-  Invalidate();
+  if (gui::SetField(FTextStyle, value)) Invalidate();
 }
 
 void TUiCustomButton::SetThemeAware(bool value) {
-  if (value == FThemeAware) return;
-  FThemeAware = value;
-  Invalidate();
+  if (gui::SetField(FThemeAware, value)) Invalidate();
 }
 
 void TUiCustomButton::SetTransparent(bool value) {
-  if (value == FTransparent) return;
-  FTransparent = value;
-  Invalidate();
+  if (gui::SetField(FTransparent, value)) Invalidate();
 }
 
 void TUiCustomButton::StateChanged() { Invalidate(); }

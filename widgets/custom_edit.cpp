@@ -5,6 +5,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/scope_exit.h"
+#include "gui/controls/set_field.h"
 #include "widgets/borders.h"
 
 namespace widgets {
@@ -20,9 +21,7 @@ bool TUiCustomEdit::UsesThemedFrame() const { return false; }
 
 template <class T>
 void TUiCustomEdit::SetFrameProperty(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  InvalidateFrame();
+  if (gui::SetField(field, value)) InvalidateFrame();
 }
 
 void TUiCustomEdit::SetFrameStyle(TFrameStyle value) { SetFrameProperty(FFrameStyle, value); }
@@ -32,9 +31,8 @@ void TUiCustomEdit::SetFrameHotColor(TColor value) { SetFrameProperty(FFrameHotC
 void TUiCustomEdit::SetFrameSides(TSides value) { SetFrameProperty(FFrameSides, value); }
 
 void TUiCustomEdit::SetFramingPreference(TFramingPreference value) {
-  if (value == FFramingPreference) return;
-  FFramingPreference = value;
-  if (value == fpCustomFraming) InvalidateFrame();
+  if (gui::SetField(FFramingPreference, value))
+    if (value == fpCustomFraming) InvalidateFrame();
 }
 
 void TUiCustomEdit::SetFrameVisible(bool value) {
@@ -58,33 +56,27 @@ void TUiCustomEdit::SetFrameHotTrack(bool value) {
 
 void TUiCustomEdit::SetCtl3D(bool value) {
   if (FFrameVisible) value = true;
-  if (value == FCtl3D) return;
-  FCtl3D = value;
-  Invalidate();
+  if (gui::SetField(FCtl3D, value)) Invalidate();
 }
 
 void TUiCustomEdit::SetFocusColor(TColor value) {
-  if (value == FFocusColor) return;
-  FFocusColor = value;
-  if (FFocusInside) UpdateColors();
+  if (gui::SetField(FFocusColor, value))
+    if (FFocusInside) UpdateColors();
 }
 
 void TUiCustomEdit::SetDisabledColor(TColor value) {
-  if (value == FDisabledColor) return;
-  FDisabledColor = value;
-  if (!Enabled()) UpdateColors();
+  if (gui::SetField(FDisabledColor, value))
+    if (!Enabled()) UpdateColors();
 }
 
 void TUiCustomEdit::SetReadOnlyColor(TColor value) {
-  if (value == FReadOnlyColor) return;
-  FReadOnlyColor = value;
-  if (ReadOnly()) UpdateColors();
+  if (gui::SetField(FReadOnlyColor, value))
+    if (ReadOnly()) UpdateColors();
 }
 
 void TUiCustomEdit::SetReadOnlyColorOnFocus(bool value) {
-  if (value == FReadOnlyColorOnFocus) return;
-  FReadOnlyColorOnFocus = value;
-  if (FFocusInside && ReadOnly()) UpdateColors();
+  if (gui::SetField(FReadOnlyColorOnFocus, value))
+    if (FFocusInside && ReadOnly()) UpdateColors();
 }
 
 void TUiCustomEdit::UpdateColors() {

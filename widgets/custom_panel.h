@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gui/controls/set_field.h"
 #include "gui/std/panel.h"
 #include "widgets/border_properties.h"
 #include "widgets/parent_background.h"
@@ -81,9 +82,7 @@ class TUiCustomPanel : public gui::TPanel, public TBorderProperties, public TTra
  private:
   template <class T>
   void SetLook(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
+    if (gui::SetField(field, value)) Invalidate();
   }
   TBorderStackStyle PaintStyle() const;
   void PaintInterior(TCanvas& canvas, const TRect& interior, TColor flat);

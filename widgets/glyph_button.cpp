@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "gui/controls/form.h"
+#include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
@@ -26,9 +27,7 @@ void TUiCustomGlyphButton::SetAlignment(TAlignment value) {
 }
 
 void TUiCustomGlyphButton::SetAutoSize(bool value) {
-  if (value == FAutoSize) return;
-  FAutoSize = value;
-  FitToCaption();
+  if (gui::SetField(FAutoSize, value)) FitToCaption();
 }
 
 void TUiCustomGlyphButton::SetWordWrap(bool value) {
@@ -45,9 +44,7 @@ void TUiCustomGlyphButton::SetTransparent(bool value) {
 }
 
 void TUiCustomGlyphButton::SetTransparentColor(TColor value) {
-  if (value == FTransparentColor) return;
-  FTransparentColor = value;
-  Repaint();
+  if (gui::SetField(FTransparentColor, value)) Repaint();
 }
 
 unsigned TUiCustomGlyphButton::CaptionFlags() const {

@@ -1,5 +1,6 @@
 #include "widgets/label.h"
 
+#include "gui/controls/set_field.h"
 #include "gui/controls/win_control.h"
 #include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
@@ -15,39 +16,27 @@ TUiLabel::TUiLabel(gui::TComponent* owner) : TLabel(owner), TBorderProperties(fs
 }
 
 void TUiLabel::SetTextStyle(TTextStyle value) {
-  if (value == FTextStyle) return;
-  FTextStyle = value;
-  Invalidate();
+  if (gui::SetField(FTextStyle, value)) Invalidate();
 }
 
 void TUiLabel::SetLightTextStyle(bool value) {
-  if (value == FLightTextStyle) return;
-  FLightTextStyle = value;
-  Invalidate();
+  if (gui::SetField(FLightTextStyle, value)) Invalidate();
 }
 
 void TUiLabel::SetHighlightColor(TColor value) {
-  if (value == FHighlightColor) return;
-  FHighlightColor = value;
-  Invalidate();
+  if (gui::SetField(FHighlightColor, value)) Invalidate();
 }
 
 void TUiLabel::SetShadowColor(TColor value) {
-  if (value == FShadowColor) return;
-  FShadowColor = value;
-  Invalidate();
+  if (gui::SetField(FShadowColor, value)) Invalidate();
 }
 
 void TUiLabel::SetShadowDepth(int value) {
-  if (value == FShadowDepth) return;
-  FShadowDepth = value;
-  Invalidate();
+  if (gui::SetField(FShadowDepth, value)) Invalidate();
 }
 
 void TUiLabel::SetTextMargin(int value) {
-  if (value == FTextMargin) return;
-  FTextMargin = value;
-  Invalidate();
+  if (gui::SetField(FTextMargin, value)) Invalidate();
 }
 
 void TUiLabel::SetCondenseCaption(TUiCondenseCaption value) {

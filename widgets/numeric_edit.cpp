@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gui/controls/scope_exit.h"
+#include "gui/controls/set_field.h"
 #include "widgets/numeric_picture.h"
 
 namespace widgets {
@@ -75,9 +76,7 @@ void TUiNumericEdit::SetDisplayFormat(std::string_view value) {
 }
 
 void TUiNumericEdit::SetCalculatorColors(const TUiCalculatorColors& value) {
-  if (value == FCalculatorColors) return;
-  FCalculatorColors = value;
-  Invalidate();
+  if (gui::SetField(FCalculatorColors, value)) Invalidate();
 }
 
 long double TUiNumericEdit::ApplyRange(long double value, bool& keepFocus) {

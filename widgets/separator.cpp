@@ -1,5 +1,6 @@
 #include "widgets/separator.h"
 
+#include "gui/controls/set_field.h"
 #include "gui/graphics/bitmap.h"
 #include "widgets/color_ops.h"
 #include "widgets/frames.h"
@@ -54,9 +55,7 @@ void TUiSeparator::SetOrientation(TOrientation value) {
 }
 
 void TUiSeparator::SetShowGradient(bool value) {
-  if (value == FShowGradient) return;
-  FShowGradient = value;
-  Invalidate();
+  if (gui::SetField(FShowGradient, value)) Invalidate();
 }
 
 void TUiSeparator::ColorChanged() {

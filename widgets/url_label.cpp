@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gui/controls/application.h"
+#include "gui/controls/set_field.h"
 #include "gui/graphics/text.h"
 
 namespace widgets {
@@ -16,21 +17,15 @@ TUiURLLabel::TUiURLLabel(gui::TComponent* owner) : TUiLabel(owner) {
 }
 
 void TUiURLLabel::SetVisited(bool value) {
-  if (value == FVisited) return;
-  FVisited = value;
-  UpdateLinkColor();
+  if (gui::SetField(FVisited, value)) UpdateLinkColor();
 }
 
 void TUiURLLabel::SetVisitedColor(TColor value) {
-  if (value == FVisitedColor) return;
-  FVisitedColor = value;
-  UpdateLinkColor();
+  if (gui::SetField(FVisitedColor, value)) UpdateLinkColor();
 }
 
 void TUiURLLabel::SetUnvisitedColor(TColor value) {
-  if (value == FUnvisitedColor) return;
-  FUnvisitedColor = value;
-  UpdateLinkColor();
+  if (gui::SetField(FUnvisitedColor, value)) UpdateLinkColor();
 }
 
 void TUiURLLabel::UpdateLinkColor() {

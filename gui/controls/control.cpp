@@ -4,6 +4,7 @@
 
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
+#include "gui/controls/set_field.h"
 #include "gui/controls/win_control.h"
 
 namespace gui {
@@ -102,9 +103,8 @@ void TControl::SetColor(TColor color) {
 }
 
 void TControl::SetParentColor(bool value) {
-  if (value == FParentColor) return;
-  FParentColor = value;
-  if (value) ParentColorChanged();
+  if (SetField(FParentColor, value))
+    if (value) ParentColorChanged();
 }
 
 void TControl::TakeParentColor() {
@@ -114,9 +114,8 @@ void TControl::TakeParentColor() {
 }
 
 void TControl::SetParentFont(bool value) {
-  if (value == FParentFont) return;
-  FParentFont = value;
-  if (value) ParentFontChanged();
+  if (SetField(FParentFont, value))
+    if (value) ParentFontChanged();
 }
 
 void TControl::TakeParentFont() {

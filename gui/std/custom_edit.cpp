@@ -4,6 +4,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/scope_exit.h"
+#include "gui/controls/set_field.h"
 #include "gui/std/clipboard.h"
 
 namespace gui {
@@ -23,9 +24,7 @@ TCustomEdit::~TCustomEdit() { StopBlink(); }
 void TCustomEdit::SetMaxLength(int value) { FMaxLength = std::max(0, value); }
 
 void TCustomEdit::SetReadOnly(bool value) {
-  if (value == FReadOnly) return;
-  FReadOnly = value;
-  ReadOnlyChanged();
+  if (SetField(FReadOnly, value)) ReadOnlyChanged();
 }
 
 void TCustomEdit::ReadOnlyChanged() { Invalidate(); }

@@ -1,4 +1,5 @@
 #include "gui/std/image.h"
+#include "gui/controls/set_field.h"
 
 #include <cstdint>
 
@@ -38,15 +39,12 @@ void TImage::SetStretch(bool value) { Changed(FStretch, value); }
 void TImage::SetTransparent(bool value) { Changed(FTransparent, value); }
 
 void TImage::SetTransparentColor(TColor value) {
-  if (value == FTransparentColor) return;
-  FTransparentColor = value;
-  Invalidate();
+  if (SetField(FTransparentColor, value)) Invalidate();
 }
 
 void TImage::SetAutoSize(bool value) {
-  if (value == FAutoSize) return;
-  FAutoSize = value;
-  if (value) PictureChanged();
+  if (SetField(FAutoSize, value))
+    if (value) PictureChanged();
 }
 
 TRect TImage::DestRect() const {

@@ -1,5 +1,6 @@
 #include "gui/std/label.h"
 
+#include "gui/controls/set_field.h"
 #include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
 #include "gui/std/accel.h"
@@ -9,15 +10,11 @@ namespace gui {
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
 
 void TLabel::SetAlignment(TAlignment value) {
-  if (value == FAlignment) return;
-  FAlignment = value;
-  Invalidate();
+  if (SetField(FAlignment, value)) Invalidate();
 }
 
 void TLabel::SetLayout(TTextLayout value) {
-  if (value == FLayout) return;
-  FLayout = value;
-  Invalidate();
+  if (SetField(FLayout, value)) Invalidate();
 }
 
 void TLabel::SetWordWrap(bool value) {
@@ -35,15 +32,11 @@ void TLabel::SetShowAccelChar(bool value) {
 }
 
 void TLabel::SetTransparent(bool value) {
-  if (value == FTransparent) return;
-  FTransparent = value;
-  Invalidate();
+  if (SetField(FTransparent, value)) Invalidate();
 }
 
 void TLabel::SetAutoSize(bool value) {
-  if (value == FAutoSize) return;
-  FAutoSize = value;
-  AdjustBounds();
+  if (SetField(FAutoSize, value)) AdjustBounds();
 }
 
 void TLabel::SetFocusControl(TWinControl* control) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/controls/set_field.h"
 #include "gui/graphics/text.h"
 #include "gui/std/bevel.h"
 
@@ -21,35 +22,25 @@ TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TPanel::SetBevelOuter(TBevelCut value) {
-  if (value == FBevelOuter) return;
-  FBevelOuter = value;
-  FrameChanged();
+  if (SetField(FBevelOuter, value)) FrameChanged();
 }
 
 void TPanel::SetBevelInner(TBevelCut value) {
-  if (value == FBevelInner) return;
-  FBevelInner = value;
-  FrameChanged();
+  if (SetField(FBevelInner, value)) FrameChanged();
 }
 
 void TPanel::SetBevelWidth(int value) {
   value = std::max(1, value);
-  if (value == FBevelWidth) return;
-  FBevelWidth = value;
-  FrameChanged();
+  if (SetField(FBevelWidth, value)) FrameChanged();
 }
 
 void TPanel::SetBorderWidth(int value) {
   value = std::max(0, value);
-  if (value == FBorderWidth) return;
-  FBorderWidth = value;
-  FrameChanged();
+  if (SetField(FBorderWidth, value)) FrameChanged();
 }
 
 void TPanel::SetAlignment(TAlignment value) {
-  if (value == FAlignment) return;
-  FAlignment = value;
-  Invalidate();
+  if (SetField(FAlignment, value)) Invalidate();
 }
 
 void TPanel::FrameChanged() {

@@ -1,14 +1,13 @@
 #include "gui/std/push_button.h"
 
 #include "gui/controls/form.h"
+#include "gui/controls/set_field.h"
 #include "gui/std/accel.h"
 
 namespace gui {
 
 void TPushButton::SetDefault(bool value) {
-  if (value == FDefault) return;
-  FDefault = value;
-  DefaultChanged();
+  if (SetField(FDefault, value)) DefaultChanged();
 }
 
 bool TPushButton::IsPushButton(const TControl* control) { return dynamic_cast<const TPushButton*>(control); }
