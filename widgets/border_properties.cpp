@@ -1,16 +1,8 @@
 #include "widgets/border_properties.h"
 
-namespace widgets {
+#include "widgets/frames.h"
 
-int FrameStyleWidth(TFrameStyleEx style, int bevelWidth) {
-  switch (style) {
-    case fsNone: return 0;
-    case fsFlat: return 1;
-    case fsStatus:
-    case fsPopup: return bevelWidth;
-    default: return 2;
-  }
-}
+namespace widgets {
 
 TRect InsetSides(const TRect& rect, TSides sides, int amount) {
   TRect r = rect;

@@ -1,14 +1,11 @@
 #pragma once
 // The frame properties that labels, borders and panels share: the styles and colours of a border
-// stack, stored once, with the widths each style takes from the sides it is drawn on.
+// stack, stored once, with the widths each style takes from the sides it is drawn on (the frame
+// style rows of frames.h say how wide each style is).
 
 #include "widgets/borders.h"
 
 namespace widgets {
-
-// How far a frame style reaches in from each side it is drawn on. Rounded outlines take 2, unlike
-// in FrameStyleWidths, because their painter steps in by 2 on the chosen sides.
-int FrameStyleWidth(TFrameStyleEx style, int bevelWidth);
 
 // `rect` moved in by `amount` on each side in `sides` only.
 TRect InsetSides(const TRect& rect, TSides sides, int amount);

@@ -49,10 +49,15 @@ TRect PaintLayer(TCanvas& canvas, const TRect& r, TFrameStyleEx style, const TBo
         return r.Inflate(-1, -1);
       }
       return StrokeBevel(canvas, r, flat, flat, 1, s.Sides);
-    case fsFlatBold: return StrokeBevel(canvas, r, flat, flat, 2, s.Sides);
+    case fsFlatBold: return StrokeBevel(canvas, r, flat, flat, FrameStyleWidth(fsFlatBold), s.Sides);
     case fsFlatRounded: return PaintRoundedLayer(canvas, r, s, flat, outer);
-    case fsStatus: return StrokeBevel(canvas, r, s.ShadowColor, s.HighlightColor, s.BevelWidth, s.Sides);
-    case fsPopup: return StrokeBevel(canvas, r, s.HighlightColor, s.ShadowColor, s.BevelWidth, s.Sides);
+    // The bevels take the stack's own highlight and shadow, one line per bevel width.
+    case fsStatus:
+      return StrokeBevel(canvas, r, s.ShadowColor, s.HighlightColor, FrameStyleWidth(fsStatus, s.BevelWidth),
+                         s.Sides);
+    case fsPopup:
+      return StrokeBevel(canvas, r, s.HighlightColor, s.ShadowColor, FrameStyleWidth(fsPopup, s.BevelWidth),
+                         s.Sides);
     default: return PaintFrameStyle(canvas, r, style, s.Sides);
   }
 }

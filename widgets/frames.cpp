@@ -4,94 +4,9 @@
 
 namespace widgets {
 
-const std::array<TColor, FrameStyleExCount> FrameUpperLeftColors = {
-    clNone,          // fsNone
-    cl3DDkShadow,    // fsFlat
-    clBtnShadow,     // fsGroove
-    clBtnHighlight,  // fsBump
-    clNone,          // fsLowered: two passes of its own
-    clNone,          // fsButtonDown
-    clNone,          // fsRaised
-    clNone,          // fsButtonUp
-    clBtnShadow,     // fsStatus
-    clBtnHighlight,  // fsPopup
-    clBtnShadow,     // fsFlatBold
-    clNone,          // fsFlatRounded
-};
-
-const std::array<TColor, FrameStyleExCount> FrameLowerRightColors = {
-    clNone,          // fsNone
-    cl3DDkShadow,    // fsFlat
-    clBtnHighlight,  // fsGroove
-    clBtnShadow,     // fsBump
-    clNone,          // fsLowered
-    clNone,          // fsButtonDown
-    clNone,          // fsRaised
-    clNone,          // fsButtonUp
-    clBtnHighlight,  // fsStatus
-    clBtnShadow,     // fsPopup
-    clBtnShadow,     // fsFlatBold
-    clNone,          // fsFlatRounded
-};
-
-// fsFlatRounded is 0 because PaintFrameStyle does not draw it; its outline insets by 2 itself.
-const std::array<int, FrameStyleExCount> FrameStyleWidths = {0, 1, 2, 2, 2, 2, 2, 2, 1, 1, 2, 0};
-
 namespace {
 
-enum TFrameShape : std::uint8_t { fkNothing, fkOnePass, fkTwoPasses, fkEtched, fkButtonEdge };
-
-struct TPass {
-  TColor UpperLeft = clNone;
-  TColor LowerRight = clNone;
-};
-
-struct TSystemFrame {
-  TFrameShape Shape;
-  TPass Outer;  // for the one-pass, bold and etched shapes these come from the colour tables
-  TPass Inner;
-};
-
-constexpr TSystemFrame SystemFrames[FrameStyleExCount] = {
-    {fkNothing, {}, {}},                                                      // fsNone
-    {fkOnePass, {}, {}},                                                      // fsFlat
-    {fkEtched, {}, {}},                                                       // fsGroove
-    {fkEtched, {}, {}},                                                       // fsBump
-    {fkTwoPasses, {clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}},  // fsLowered
-    {fkTwoPasses, {clBtnText, clBtnText}, {clBtnShadow, clBtnShadow}},        // fsButtonDown
-    {fkTwoPasses, {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}},  // fsRaised
-    {fkTwoPasses, {clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow}},  // fsButtonUp
-    {fkOnePass, {}, {}},                                                      // fsStatus
-    {fkOnePass, {}, {}},                                                      // fsPopup
-    {fkTwoPasses, {}, {}},                                                    // fsFlatBold
-    {fkNothing, {}, {}},                                                      // fsFlatRounded
-};
-
-// Shades of a base colour: darkened by 50 and 100, lightened by 50, 100 and 40.
-enum TShade : std::uint8_t { shD50, shD100, shL50, shL100, shL40, ShadeCount };
-constexpr int ShadeAmounts[ShadeCount] = {-50, -100, 50, 100, 40};
-
-struct TShadeFrame {
-  TFrameShape Shape;
-  TShade OuterUpperLeft, OuterLowerRight, InnerUpperLeft, InnerLowerRight;
-};
-
-constexpr TShadeFrame ShadeFrames[FrameStyleExCount] = {
-    {fkNothing, shD50, shD50, shD50, shD50},      // fsNone
-    {fkOnePass, shD50, shD50, shD50, shD50},      // fsFlat
-    {fkEtched, shD50, shL100, shD50, shD50},      // fsGroove: U, W
-    {fkEtched, shL100, shD50, shD50, shD50},      // fsBump
-    {fkTwoPasses, shD50, shL100, shD100, shL50},  // fsLowered
-    {fkButtonEdge, shD50, shD50, shD50, shD50},   // fsButtonDown
-    {fkTwoPasses, shL50, shD100, shL100, shD50},  // fsRaised
-    {fkButtonEdge, shD50, shD50, shD50, shD50},   // fsButtonUp
-    {fkOnePass, shD50, shL100, shD50, shD50},     // fsStatus
-    {fkOnePass, shL100, shD50, shD50, shD50},     // fsPopup
-    {fkTwoPasses, shD50, shD50, shD50, shD50},    // fsFlatBold
-    {fkNothing, shD50, shD50, shD50, shD50},      // fsFlatRounded
-};
-
-TColor Shade(TColor base, TShade shade) { return ShiftColorLuminance(base, ShadeAmounts[shade]); }
+TColor Shade(TColor base, std::int8_t shift) { return ShiftColorLuminance(base, shift); }
 
 TRect Inset(const TRect& r, TSides sides, int n) {
   return {r.Left + (sides.Contains(sdLeft) ? n : 0), r.Top + (sides.Contains(sdTop) ? n : 0),
@@ -125,6 +40,15 @@ TRect PaintEtched(TCanvas& canvas, const TRect& r, TColor u, TColor w, TSides si
   return Inset(r, sides, 2);
 }
 
+// Two nested one-pixel passes in shades of the base colour.
+TRect PaintShadedPasses(TCanvas& canvas, const TRect& rect, TColor base, const TShadedPass (&passes)[2],
+                        TSides sides) {
+  const TShadedPass& outer = passes[0];
+  const TShadedPass& inner = passes[1];
+  const TRect r = StrokeBevel(canvas, rect, Shade(base, outer.UpperLeft), Shade(base, outer.LowerRight), 1, sides);
+  return StrokeBevel(canvas, r, Shade(base, inner.UpperLeft), Shade(base, inner.LowerRight), 1, sides);
+}
+
 }  // namespace
 
 TRect StrokeSides(TCanvas& canvas, const TRect& rect, TColor upperLeft, TColor lowerRight, TSides sides) {
@@ -154,51 +78,39 @@ TRect StrokeBevel(TCanvas& canvas, const TRect& rect, TColor upperLeft, TColor l
 
 TRect PaintFrameStyle(TCanvas& canvas, const TRect& rect, TFrameStyleEx style, TSides sides) {
   if (style >= FrameStyleExCount) return rect;
-  const TSystemFrame& frame = SystemFrames[style];
-  const TColor ul = FrameUpperLeftColors[style];
-  const TColor lr = FrameLowerRightColors[style];
-  switch (frame.Shape) {
-    case fkOnePass: return StrokeSides(canvas, rect, ul, lr, sides);
-    case fkTwoPasses:
-      if (frame.Outer.UpperLeft == clNone) return StrokeBevel(canvas, rect, ul, lr, 2, sides);
-      return StrokeBevel(canvas,
-                         StrokeBevel(canvas, rect, frame.Outer.UpperLeft, frame.Outer.LowerRight, 1, sides),
-                         frame.Inner.UpperLeft, frame.Inner.LowerRight, 1, sides);
-    case fkEtched: return PaintEtched(canvas, rect, ul, lr, sides);
+  const TFrameStyleRow& row = FrameStyleRows[style];
+  const TFramePass& outer = row.System[0];
+  const TFramePass& inner = row.System[1];
+  switch (row.Shape) {
+    case fkOnePass: return StrokeSides(canvas, rect, outer.UpperLeft, outer.LowerRight, sides);
+    case fkDouble:
+      return StrokeBevel(canvas, StrokeBevel(canvas, rect, outer.UpperLeft, outer.LowerRight, 1, sides),
+                         inner.UpperLeft, inner.LowerRight, 1, sides);
+    case fkEtched: return PaintEtched(canvas, rect, outer.UpperLeft, outer.LowerRight, sides);
     case fkNothing:
-    case fkButtonEdge: break;
+    case fkRounded: break;
   }
   return rect;
 }
 
 TRect PaintColorFrameStyle(TCanvas& canvas, const TRect& rect, TColor base, TFrameStyleEx style, TSides sides) {
   if (style >= FrameStyleExCount) return rect;
-  const TShadeFrame& f = ShadeFrames[style];
-  switch (f.Shape) {
+  const TFrameStyleRow& row = FrameStyleRows[style];
+  const TShadedPass& outer = row.Shaded[0];
+  switch (row.Shape) {
     case fkOnePass:
-      return StrokeSides(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), sides);
-    case fkTwoPasses: {
-      const TRect r =
-          StrokeBevel(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), 1, sides);
-      return StrokeBevel(canvas, r, Shade(base, f.InnerUpperLeft), Shade(base, f.InnerLowerRight), 1, sides);
-    }
+      return StrokeSides(canvas, rect, Shade(base, outer.UpperLeft), Shade(base, outer.LowerRight), sides);
+    case fkDouble: return PaintShadedPasses(canvas, rect, base, row.Shaded, sides);
     case fkEtched:
-      return PaintEtched(canvas, rect, Shade(base, f.OuterUpperLeft), Shade(base, f.OuterLowerRight), sides);
-    case fkButtonEdge: return PaintColorButtonEdge(canvas, rect, base, style == fsButtonDown, sides);
-    case fkNothing: break;
+      return PaintEtched(canvas, rect, Shade(base, outer.UpperLeft), Shade(base, outer.LowerRight), sides);
+    case fkNothing:
+    case fkRounded: break;
   }
   return rect;
 }
 
 TRect PaintColorButtonEdge(TCanvas& canvas, const TRect& rect, TColor base, bool down, TSides sides) {
-  const TColor d50 = Shade(base, shD50);
-  const TColor d100 = Shade(base, shD100);
-  if (down) {
-    const TRect r = StrokeBevel(canvas, rect, d100, d100, 1, sides);
-    return StrokeBevel(canvas, r, d50, d50, 1, sides);
-  }
-  const TRect r = StrokeBevel(canvas, rect, Shade(base, shL100), d100, 1, sides);
-  return StrokeBevel(canvas, r, Shade(base, shL40), d50, 1, sides);
+  return PaintShadedPasses(canvas, rect, base, FrameStyleRows[down ? fsButtonDown : fsButtonUp].Shaded, sides);
 }
 
 TRect StrokeBox(TCanvas& canvas, const TRect& rect, TColor color) {

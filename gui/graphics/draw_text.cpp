@@ -8,16 +8,15 @@
 #include "gui/graphics/text_layout.h"
 
 namespace gui {
-int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags) {
-  const TFontMetrics metrics = canvas.Metrics();
-  const TTextMeasure measure(canvas, (flags & DT_EXPANDTABS) != 0, metrics.AveCharWidth * 8);
+TTextBlock LayOutText(std::string_view text, const TTextMeasure& measure, int lineHeight, const TRect& rect,
+                      unsigned flags) {
   const bool single = (flags & DT_SINGLELINE) != 0;
-  const int lineHeight = metrics.Height;
-  const std::int64_t width = std::int64_t(rect.Right) - rect.Left;
-  const int available = ClampCoord(width);  // for fitting; placement uses the exact width
+  const int available = ClampCoord(std::int64_t(rect.Right) - rect.Left);  // for fitting
   const std::int64_t height = std::int64_t(rect.Bottom) - rect.Top;
 
-  std::vector<TTextLine> lines;
+  TTextBlock block;
+  block.LineHeight = lineHeight;
+  std::vector<TTextLine>& lines = block.Lines;
   if (single) {
     lines.push_back(ProcessPrefixes(text, (flags & DT_NOPREFIX) == 0));
   } else if (!text.empty()) {
@@ -46,19 +45,20 @@ int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags
     if (!done && (flags & DT_END_ELLIPSIS)) EndEllipsis(line, measure, available);
   }
 
-  std::vector<int> widths;
-  int widest = 0;
+  block.Widths.reserve(lines.size());
   for (const TTextLine& line : lines) {
-    widths.push_back(measure.Width(line.Text));
-    widest = std::max(widest, widths.back());
+    block.Widths.push_back(measure.Width(line.Text));
+    block.Widest = std::max(block.Widest, block.Widths.back());
   }
-  const int blockHeight = int(lines.size()) * lineHeight;
+  return block;
+}
 
-  if (flags & DT_CALCRECT) {
-    rect.Right = int(std::min<std::int64_t>(std::int64_t(rect.Left) + widest, INT32_MAX));
-    rect.Bottom = int(std::min<std::int64_t>(std::int64_t(rect.Top) + blockHeight, INT32_MAX));
-    return blockHeight;
-  }
+void PaintTextBlock(TCanvas& canvas, const TTextBlock& block, const TTextMeasure& measure, int ascent,
+                    const TRect& rect, unsigned flags) {
+  const bool single = (flags & DT_SINGLELINE) != 0;
+  const int lineHeight = block.LineHeight;
+  const std::int64_t width = std::int64_t(rect.Right) - rect.Left;  // placement uses the exact width
+  const std::int64_t height = std::int64_t(rect.Bottom) - rect.Top;
 
   std::int64_t top = rect.Top;
   if (single && (flags & DT_VCENTER))
@@ -69,28 +69,41 @@ int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags
   TCanvasSaver saver(canvas);
   if (!(flags & DT_NOCLIP)) canvas.IntersectClipRect(rect);
   const TColor ink = canvas.Font.Color();
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const TTextLine& line = lines[i];
+  for (std::size_t i = 0; i < block.Lines.size(); ++i) {
+    const TTextLine& line = block.Lines[i];
+    const int lineWidth = block.Widths[i];
     const int y = ClampCoord(top + std::int64_t(i) * lineHeight);
     std::int64_t left = rect.Left;
     if (flags & DT_CENTER)
-      left = rect.Left + (width - widths[i]) / 2;
+      left = rect.Left + (width - lineWidth) / 2;
     else if (flags & DT_RIGHT)
-      left = std::int64_t(rect.Right) - widths[i];
+      left = std::int64_t(rect.Right) - lineWidth;
     const int x = ClampCoord(left);
-    if (canvas.Brush.Style == bsSolid) canvas.FillRect({x, y, x + widths[i], y + lineHeight});
+    if (canvas.Brush.Style == bsSolid) canvas.FillRect({x, y, x + lineWidth, y + lineHeight});
     measure.Draw(line.Text, x, y);
-    canvas.DrawStyleLines(x, y, widths[i]);
+    canvas.DrawStyleLines(x, y, lineWidth);
     for (int u : line.Underlined) {
       const int ux = x + measure.Width(std::string_view(line.Text).substr(0, std::size_t(u)));
       const int uw = measure.Width(std::string_view(line.Text).substr(std::size_t(u), 1));
       const TBrush brush = canvas.Brush;
       canvas.Brush = {ink, bsSolid};
-      canvas.FillRect({ux, y + metrics.Ascent + 1, ux + uw, y + metrics.Ascent + 2});
+      canvas.FillRect({ux, y + ascent + 1, ux + uw, y + ascent + 2});
       canvas.Brush = brush;
     }
   }
-  return blockHeight;
+}
+
+int DrawText(TCanvas& canvas, std::string_view text, TRect& rect, unsigned flags) {
+  const TFontMetrics metrics = canvas.Metrics();
+  const TTextMeasure measure(canvas, (flags & DT_EXPANDTABS) != 0, metrics.AveCharWidth * 8);
+  const TTextBlock block = LayOutText(text, measure, metrics.Height, rect, flags);
+  if (flags & DT_CALCRECT) {
+    rect.Right = int(std::min<std::int64_t>(std::int64_t(rect.Left) + block.Widest, INT32_MAX));
+    rect.Bottom = int(std::min<std::int64_t>(std::int64_t(rect.Top) + block.Height(), INT32_MAX));
+  } else {
+    PaintTextBlock(canvas, block, measure, metrics.Ascent, rect, flags);
+  }
+  return block.Height();
 }
 
 void DrawEmbossedText(TCanvas& canvas, std::string_view text, const TRect& rect, unsigned flags) {

@@ -43,4 +43,25 @@ void TrimTrailingBlanks(TTextLine& line);
 bool EndEllipsis(TTextLine& line, const TTextMeasure& measure, int width);
 bool PathEllipsis(TTextLine& line, const TTextMeasure& measure, int width);
 
+// The lines DrawText shows in a rectangle, each with its width: what a measuring call answers
+// and what the paint step places.
+struct TTextBlock {
+  std::vector<TTextLine> Lines;
+  std::vector<int> Widths;  // one per line
+  int Widest = 0;
+  int LineHeight = 0;
+  int Height() const { return int(Lines.size()) * LineHeight; }
+};
+
+// The layout step of DrawText: paragraphs, prefixes, word breaks at the rectangle's width, and
+// the ellipsis on the last line (with DT_CALCRECT the last of all, else the last whose top lies
+// inside the rectangle). Draws nothing.
+TTextBlock LayOutText(std::string_view text, const TTextMeasure& measure, int lineHeight, const TRect& rect,
+                      unsigned flags);
+
+// The paint step: places the block's lines in the rectangle by the alignment flags, clipped to it
+// unless DT_NOCLIP, and draws them with their prefix underlines `ascent` + 1 below each line's top.
+void PaintTextBlock(TCanvas& canvas, const TTextBlock& block, const TTextMeasure& measure, int ascent,
+                    const TRect& rect, unsigned flags);
+
 }  // namespace gui

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/widgets/pixel_grid.h"
+#include "widgets/border_properties.h"
 #include "widgets/borders.h"
 #include "widgets/frames.h"
 
@@ -170,6 +171,71 @@ TEST(BorderStack, StatusAndPopupUseTheBevelWidthAndTheirOwnColours) {
   EXPECT_EQ(PaintBorderStack(bmp.Canvas(), {0, 0, 10, 3}, s), (TRect{4, 0, 6, 3}));
   EXPECT_EQ(Grid(bmp, {{0x000080, 's'}, {0x00FF00, 'h'}}, {0, 1, 10, 2}), "sshh..sshh");
   EXPECT_TRUE(UntouchedOutside(bmp, {0, 0, 10, 3}));
+}
+
+// The frame properties of a label, border or panel, for reading the widths they report.
+class TReportedFrame : public TBorderProperties {
+ public:
+  TReportedFrame() : TBorderProperties(fsNone) {}
+  using TBorderProperties::StackStyle;
+
+ private:
+  void BorderChanged(TBorderProperty) override {}
+};
+
+// Pixels inside `area` that the painter left alone, and pixels of `area` outside `inside` that it
+// did not paint: the band between the two must be painted whole, and nothing within it.
+int BandFaults(const TBitmap& bmp, const TRect& area, const TRect& inside) {
+  int faults = 0;
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x)
+      faults += (bmp.GetPixel(x, y) == testing::Untouched) != inside.Contains({x, y});
+  return faults;
+}
+
+// Every style, outside and inside, on single sides, a corner and all four, with one line and
+// with three per bevel: the stack paints exactly the band whose width the frame properties
+// report, so children and text land right inside the lines. The plain painters inset by the
+// same width (a bevel of one line), apart from the rounded outline, which is not theirs to draw.
+TEST(FrameStyleRows, EveryStylePaintsTheBandItsWidthReports) {
+  const TRect rect{1, 1, 14, 12};
+  const TSides sideSets[] = {sdLeft, sdTop, sdRight, sdBottom, sdLeft | sdTop, AllSides};
+  for (int i = 0; i < FrameStyleExCount; ++i) {
+    const auto style = static_cast<TFrameStyleEx>(i);
+    for (TSides sides : sideSets) {
+      for (int bevel : {1, 3}) {
+        for (bool outer : {true, false}) {
+          SCOPED_TRACE(::testing::Message() << "style " << i << " sides " << sides.Mask() << " bevel " << bevel
+                                            << (outer ? " outer" : " inner"));
+          TReportedFrame frame;
+          if (outer)
+            frame.SetBorderOuter(style);
+          else
+            frame.SetBorderInner(style);
+          frame.SetBorderSides(sides);
+          frame.SetBevelWidth(bevel);
+          TBorderStackStyle s = frame.StackStyle();
+          s.HighlightColor = 0x00FF00;
+          s.ShadowColor = 0x000080;
+          s.FlatColor = 0x0000FF;
+          s.BorderColor = 0x808000;
+          s.ControlColor = 0xFF0000;
+          s.ParentColor = 0x00FFFF;
+          TBitmap bmp = Blank(15, 13);
+          const TRect reported = frame.InsideFrame(rect, true);
+          EXPECT_EQ(PaintBorderStack(bmp.Canvas(), rect, s), reported);
+          EXPECT_EQ(BandFaults(bmp, rect, reported), 0);
+          EXPECT_TRUE(UntouchedOutside(bmp, rect));
+        }
+      }
+      const TRect plain = style == fsFlatRounded ? rect : InsetSides(rect, sides, FrameStyleWidth(style));
+      TBitmap system = Blank(15, 13), shaded = Blank(15, 13);
+      EXPECT_EQ(PaintFrameStyle(system.Canvas(), rect, style, sides), plain);
+      EXPECT_EQ(PaintColorFrameStyle(shaded.Canvas(), rect, Grey, style, sides), plain);
+      EXPECT_EQ(BandFaults(system, rect, plain), 0);
+      EXPECT_EQ(BandFaults(shaded, rect, plain), 0);
+    }
+  }
 }
 
 }  // namespace
