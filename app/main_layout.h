@@ -14,7 +14,7 @@
 #include "gui/graphics/font.h"
 #include "gui/graphics/text.h"
 #include "gui/std/std_types.h"
-#include "widgets/draw_types.h"
+#include "widgets/paint/draw_types.h"
 
 namespace app {
 

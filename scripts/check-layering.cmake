@@ -3,6 +3,7 @@
 # dialogs -> gui, resources; platform -> gui; gui -> (nothing above it); stats -> nothing;
 # cli (the command-line tools) -> session, stats; session -> stats.
 # Inside gui the parts are layered too: graphics, then controls (with host.h), then std.
+# The widget set's painters (widgets/paint) see only themselves and gui/graphics.
 # Script mode starts with old policies; IN_LIST below needs this one.
 cmake_policy(SET CMP0057 NEW)
 
@@ -54,6 +55,18 @@ foreach(source IN LISTS gui_sources)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
     gui_rank("${header}" theirs)
     if(theirs GREATER own)
+      string(APPEND errors "  ${rel} includes ${header}\n")
+    endif()
+  endforeach()
+endforeach()
+
+file(GLOB_RECURSE paint_sources "${ROOT}/widgets/paint/*.h" "${ROOT}/widgets/paint/*.cpp")
+foreach(source IN LISTS paint_sources)
+  file(RELATIVE_PATH rel "${ROOT}" "${source}")
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    if(header MATCHES "^[a-z]+/" AND NOT header MATCHES "^(widgets/paint|gui/graphics)/")
       string(APPEND errors "  ${rel} includes ${header}\n")
     endif()
   endforeach()

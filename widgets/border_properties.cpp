@@ -1,6 +1,6 @@
 #include "widgets/border_properties.h"
 
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 

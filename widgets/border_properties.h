@@ -3,7 +3,8 @@
 // stack, stored once, with the widths each style takes from the sides it is drawn on (the frame
 // style rows of frames.h say how wide each style is).
 
-#include "widgets/borders.h"
+#include "gui/controls/set_field.h"
+#include "widgets/paint/borders.h"
 
 namespace widgets {
 
@@ -66,9 +67,7 @@ class TBorderProperties {
  private:
   template <class T>
   void Change(T& field, T value, TBorderProperty property) {
-    if (field == value) return;
-    field = value;
-    BorderChanged(property);
+    if (gui::SetField(field, value)) BorderChanged(property);
   }
 
   TBorderStackStyle FStyle;

@@ -4,7 +4,7 @@
 #include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 

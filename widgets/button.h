@@ -5,8 +5,8 @@
 // or from Enter (when active) and Escape (when Cancel) in the form's dialog-key stage.
 
 #include "gui/std/push_button.h"
-#include "widgets/button_face.h"
 #include "widgets/custom_button.h"
+#include "widgets/paint/button_face.h"
 
 namespace widgets {
 

@@ -8,11 +8,9 @@
 // TAlignmentVertical and TTextStyle are shared with the panels and the labels.
 #include "widgets/custom_panel.h"
 #include "widgets/label.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
-
-// Whether the hover ring takes HotTrackColor as it is or the hue opposite to it.
-enum TUiHotTrackColorType : std::uint8_t { htctComplement = 0, htctActual = 1 };
 
 enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
 

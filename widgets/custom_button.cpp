@@ -7,7 +7,7 @@
 #include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 #include "widgets/parent_background.h"
 
 namespace widgets {

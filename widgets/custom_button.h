@@ -7,7 +7,7 @@
 #include "gui/controls/custom_control.h"
 #include "gui/controls/press_tracker.h"
 #include "widgets/button_types.h"
-#include "widgets/color_base.h"
+#include "widgets/paint/color_base.h"
 
 namespace widgets {
 

@@ -1,6 +1,6 @@
 #include "widgets/custom_check_box.h"
 
-#include "widgets/check_box_image.h"
+#include "widgets/paint/check_box_image.h"
 
 namespace widgets {
 

@@ -6,7 +6,7 @@
 #include "gui/controls/form.h"
 #include "gui/controls/scope_exit.h"
 #include "gui/controls/set_field.h"
-#include "widgets/borders.h"
+#include "widgets/paint/borders.h"
 
 namespace widgets {
 

@@ -22,8 +22,8 @@
 #include <cstdint>
 
 #include "gui/std/custom_edit.h"
-#include "widgets/color_base.h"
-#include "widgets/draw_types.h"
+#include "widgets/paint/color_base.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
 

@@ -1,10 +1,10 @@
 // Painting of the widget set's panel: border stack, inside, grid, caption, then OnPaint.
 
 #include "gui/graphics/text.h"
-#include "widgets/color_ops.h"
 #include "widgets/custom_panel.h"
-#include "widgets/frames.h"
-#include "widgets/gradients.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
+#include "widgets/paint/gradients.h"
 
 namespace widgets {
 

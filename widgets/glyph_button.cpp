@@ -9,7 +9,7 @@
 #include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
 #include "gui/std/accel.h"
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 #include "widgets/parent_background.h"
 
 namespace widgets {

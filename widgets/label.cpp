@@ -4,7 +4,7 @@
 #include "gui/controls/win_control.h"
 #include "gui/graphics/measure_canvas.h"
 #include "gui/graphics/text.h"
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 

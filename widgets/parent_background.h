@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "widgets/color_base.h"
+#include "widgets/paint/color_base.h"
 
 namespace gui {
 class TControl;

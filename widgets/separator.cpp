@@ -2,9 +2,9 @@
 
 #include "gui/controls/set_field.h"
 #include "gui/graphics/bitmap.h"
-#include "widgets/color_ops.h"
-#include "widgets/frames.h"
-#include "widgets/gradients.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
+#include "widgets/paint/gradients.h"
 
 namespace widgets {
 

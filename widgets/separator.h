@@ -3,8 +3,8 @@
 // upright dividers between the cells of the last-numbers strip.
 
 #include "gui/controls/graphic_control.h"
-#include "widgets/color_base.h"
-#include "widgets/draw_types.h"
+#include "widgets/paint/color_base.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
 

@@ -5,7 +5,7 @@
 
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
-#include "widgets/gradients.h"
+#include "widgets/paint/gradients.h"
 
 namespace {
 

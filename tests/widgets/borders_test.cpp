@@ -2,8 +2,8 @@
 
 #include "tests/widgets/pixel_grid.h"
 #include "widgets/border_properties.h"
-#include "widgets/borders.h"
-#include "widgets/frames.h"
+#include "widgets/paint/borders.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 namespace {

@@ -11,7 +11,7 @@
 #include "gui/controls/form.h"
 #include "gui/graphics/bitmap.h"
 #include "platform/headless/testing/input_script.h"
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 
 namespace widgets::testing {
 

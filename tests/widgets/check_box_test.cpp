@@ -10,7 +10,7 @@
 #include "gui/graphics/measure_canvas.h"
 #include "pixel_grid.h"
 #include "widgets/bit_btn.h"
-#include "widgets/check_box_image.h"
+#include "widgets/paint/check_box_image.h"
 
 namespace widgets::testing {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 
 namespace widgets {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "edit_fixture.h"
 #include "pixel_grid.h"
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 
 namespace widgets::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/widgets/pixel_grid.h"
-#include "widgets/color_ops.h"
-#include "widgets/frames.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "tests/widgets/pixel_grid.h"
-#include "widgets/gradients.h"
+#include "widgets/paint/gradients.h"
 
 namespace widgets {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/widgets/pixel_grid.h"
-#include "widgets/color_ops.h"
-#include "widgets/gradients.h"
-#include "widgets/marks.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/gradients.h"
+#include "widgets/paint/marks.h"
 
 namespace widgets {
 namespace {

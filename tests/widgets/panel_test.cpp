@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/widgets/form_fixture.h"
-#include "widgets/color_ops.h"
 #include "widgets/label.h"
+#include "widgets/paint/color_ops.h"
 #include "widgets/panel.h"
 
 namespace widgets {

@@ -4,7 +4,7 @@
 
 #include "gui/graphics/bitmap.h"
 #include "tests/widgets/form_fixture.h"
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 #include "widgets/separator.h"
 
 namespace widgets {

@@ -5,10 +5,10 @@
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
 #include "tools/widget_sheet/sheet.h"
-#include "widgets/color_ops.h"
-#include "widgets/frames.h"
-#include "widgets/gradients.h"
-#include "widgets/marks.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
+#include "widgets/paint/gradients.h"
+#include "widgets/paint/marks.h"
 
 namespace widgets {
 namespace {

@@ -7,7 +7,7 @@
 #include "gui/graphics/text.h"
 #include "tools/widget_sheet/sheet.h"
 #include "widgets/border.h"
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 #include "widgets/panel.h"
 #include "widgets/separator.h"
 #include "widgets/url_label.h"

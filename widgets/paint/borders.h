@@ -2,8 +2,8 @@
 // Composite borders: the layered border of panels, borders and labels, and the two-pixel
 // non-client frame of entry fields.
 
-#include "widgets/color_base.h"
-#include "widgets/draw_types.h"
+#include "widgets/paint/color_base.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
 

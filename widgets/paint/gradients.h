@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "widgets/color_base.h"
-#include "widgets/draw_types.h"
+#include "widgets/paint/color_base.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
 

@@ -1,9 +1,9 @@
-#include "widgets/marks.h"
+#include "widgets/paint/marks.h"
 
 #include "gui/graphics/canvas.h"
-#include "widgets/color_ops.h"
-#include "widgets/frames.h"
-#include "widgets/gradients.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
+#include "widgets/paint/gradients.h"
 
 namespace widgets {
 

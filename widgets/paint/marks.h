@@ -1,8 +1,8 @@
 #pragma once
 // The hot-track ring and the custom-drawn check box square.
 
-#include "widgets/color_base.h"
-#include "widgets/draw_types.h"
+#include "widgets/paint/color_base.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
 

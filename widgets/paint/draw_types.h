@@ -72,4 +72,7 @@ enum TUiGradientColorStyle : std::uint8_t { gcsSystem = 0, gcsMSOffice = 1, gcsC
 
 enum TUiVisualStyle : std::uint8_t { vsClassic = 0, vsWinXP = 1, vsGradient = 2 };
 
+// Whether a button's hover ring takes HotTrackColor as it is or the hue opposite to it.
+enum TUiHotTrackColorType : std::uint8_t { htctComplement = 0, htctActual = 1 };
+
 }  // namespace widgets

@@ -1,4 +1,4 @@
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 
 #include <algorithm>
 #include <array>

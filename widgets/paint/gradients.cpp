@@ -1,4 +1,4 @@
-#include "widgets/gradients.h"
+#include "widgets/paint/gradients.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gui/graphics/canvas.h"
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 

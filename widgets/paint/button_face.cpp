@@ -1,10 +1,10 @@
-#include "widgets/button_face.h"
+#include "widgets/paint/button_face.h"
 
 #include "gui/graphics/canvas.h"
-#include "widgets/color_ops.h"
-#include "widgets/frames.h"
-#include "widgets/gradients.h"
-#include "widgets/marks.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
+#include "widgets/paint/gradients.h"
+#include "widgets/paint/marks.h"
 
 namespace widgets {
 

@@ -1,6 +1,6 @@
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 
-#include "widgets/color_ops.h"
+#include "widgets/paint/color_ops.h"
 
 namespace widgets {
 

@@ -1,7 +1,7 @@
-#include "widgets/check_box_image.h"
+#include "widgets/paint/check_box_image.h"
 
 #include "gui/graphics/canvas.h"
-#include "widgets/frames.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 

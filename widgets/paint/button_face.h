@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "widgets/button_types.h"
-#include "widgets/color_base.h"
+#include "widgets/paint/color_base.h"
+#include "widgets/paint/draw_types.h"
 
 namespace widgets {
 

@@ -1,7 +1,7 @@
-#include "widgets/borders.h"
+#include "widgets/paint/borders.h"
 
-#include "widgets/color_ops.h"
-#include "widgets/frames.h"
+#include "widgets/paint/color_ops.h"
+#include "widgets/paint/frames.h"
 
 namespace widgets {
 
