@@ -93,25 +93,25 @@ void WriteCsv(const TStatsTable& table, std::ostream& out) {
 }
 
 void WriteJson(const TStatsTable& table, std::ostream& out) {
-  out << "{\n  \"spins\": " << table.Spins << ",\n  \"last\": [";
-  for (std::size_t i = 0; i < table.Last.size(); ++i) out << (i ? ", " : "") << table.Last[i];
-  out << "],\n  \"columns\": [";
-  for (std::size_t c = 0; c < ColumnNames.size(); ++c) out << (c ? ", " : "") << '"' << ColumnNames[c] << '"';
-  out << "],\n  \"rows\": [\n";
-  for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-    const TStatsRow& row = table.Rows[r];
-    out << "    {\"row\": \"" << row.Name << "\", \"cells\": [";
-    for (std::size_t c = 0; c < row.Cells.size(); ++c) {
-      if (c) out << ", ";
-      const auto& cell = row.Cells[c];
+  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+  for (const TStatsRow& row : table.Rows) {
+    nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+    for (const auto& cell : row.Cells) {
       if (cell)
-        out << "{\"count\": " << cell->Count << ", \"marked\": " << (cell->Marked ? "true" : "false") << '}';
+        cells.push_back({{"count", cell->Count}, {"marked", cell->Marked}});
       else
-        out << "null";
+        cells.push_back(nullptr);
     }
-    out << "]}" << (r + 1 < table.Rows.size() ? "," : "") << '\n';
+    rows.push_back({{"row", row.Name}, {"cells", std::move(cells)}});
   }
-  out << "  ]\n}\n";
+  const nlohmann::ordered_json document = {
+      {"spins", table.Spins}, {"last", table.Last}, {"columns", ColumnNames}, {"rows", std::move(rows)}};
+  WriteJsonDocument(document, out);
+}
+
+void WriteJsonDocument(const nlohmann::ordered_json& document, std::ostream& out) {
+  // Names of files and folders need not be UTF-8; a stray byte becomes U+FFFD instead of an exception.
+  out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace cli

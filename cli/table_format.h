@@ -2,6 +2,7 @@
 // The statistics table written out as aligned text, CSV or JSON.
 
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/stats_table.h"
@@ -22,5 +23,9 @@ void WriteCsv(const TStatsTable& table, std::ostream& out);
 // {"spins": n, "last": [...], "columns": [...], "rows": [{"row": name, "cells": [{"count": n,
 // "marked": bool} or null, ...]}, ...]}
 void WriteJson(const TStatsTable& table, std::ostream& out);
+
+// Every JSON document of the program goes out through here: indented by two, keys in the order
+// they were added, one newline at the end.
+void WriteJsonDocument(const nlohmann::ordered_json& document, std::ostream& out);
 
 }  // namespace cli
