@@ -30,7 +30,6 @@ TSessionRow RowOf(const std::string& folder, const session::TSessionFile& file) 
   return row;
 }
 
-
 std::string Count(const std::optional<std::size_t>& spins) { return spins ? std::to_string(*spins) : "?"; }
 
 }  // namespace
