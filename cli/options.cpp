@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 
 #include "cli/run_stats.h"
 
@@ -22,11 +23,19 @@ TColorWhen ColorNamed(std::string_view name) {
   throw TUsageError("invalid colour choice '" + std::string(name) + "' (choose auto, always or never)");
 }
 
+std::size_t WindowNamed(std::string_view text) {
+  std::size_t spins = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), spins);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || spins == 0)
+    throw TUsageError("invalid window '" + std::string(text) + "' (a whole number of spins, at least 1)");
+  return spins;
+}
+
 }  // namespace
 
 TOptions ParseOptions(std::span<const std::string_view> args) {
   TOptions options;
-  std::string format = "text", color = "auto";
+  std::string format = "text", color = "auto", window;
   CLI::App parser("spintrak-stats", std::string(ProgramName));
   // Help is ours: its text, and an unknown option after --help is still an error.
   parser.set_help_flag();
@@ -40,6 +49,8 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   flag("-V,--version", options.Version);
   flag("--sessions", options.Sessions);
   flag("--last", options.Last);
+  flag("-a,--analysis", options.Analysis);
+  parser.add_option("-w,--window", window)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   parser.add_option("files", options.Files);
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -50,6 +61,11 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   }
   options.Format = FormatNamed(format);
   options.Color = ColorNamed(color);
+  if (!window.empty() || parser.count("--window") > 0) options.Window = WindowNamed(window);
+  if (options.Window > 0 && !options.Analysis) throw TUsageError("--window goes with --analysis");
+  if (options.Analysis && options.Format == TOutputFormat::ofCsv)
+    throw TUsageError("--analysis is written as text or json; CSV is the table's alone");
+  if (options.Analysis && options.Sessions) throw TUsageError("--sessions and --analysis go one at a time");
   if ((options.Sessions || options.Last) && !options.Files.empty())
     throw TUsageError(std::string(options.Sessions ? "--sessions" : "--last") + " reads no FILE");
   if (options.Sessions && options.Last) throw TUsageError("--sessions and --last go one at a time");
@@ -73,6 +89,9 @@ newlines, commas, semicolons or blanks.
                        spins, with a warning, instead of stopping at the first
       --sessions       list the sessions Spintrak keeps: file, start time and spins
       --last           read the most recent session instead of FILEs
+  -a, --analysis       analyse the spins instead of counting them: chi-square tests of a fair
+                       wheel, each number's deviation, gaps, longest runs and the columns
+  -w, --window=N       analyse only the last N spins (N at least 1)
   -h, --help           show this help and exit
   -V, --version        show the version and exit
 

@@ -1,9 +1,11 @@
 #include "cli/run_stats.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "cli/analysis_format.h"
 #include "cli/options.h"
 #include "cli/session_list.h"
 #include "session/sessions.h"
@@ -32,6 +34,13 @@ bool UseColor(const TOptions& options, TTerminal terminal) {
   return terminal.OutputIsTerminal && !terminal.NoColor;
 }
 
+int Flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return esOk;
+  Fail(err, "cannot write the output");
+  return esInputOutput;
+}
+
 }  // namespace
 
 int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, TTerminal terminal) {
@@ -58,12 +67,7 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
       if (options.Sessions) {
         if (WriteSessionList(folder, options.Format, out) == 0 && options.Format == TOutputFormat::ofText)
           Fail(err, "no sessions in \"" + folder + "\"");
-        out.flush();
-        if (!out) {
-          Fail(err, "cannot write the output");
-          return esInputOutput;
-        }
-        return esOk;
+        return Flushed(out, err);
       }
       const std::optional<session::TSessionFile> last = session::MostRecentSession(folder);
       if (!last) {
@@ -99,18 +103,23 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     return esBadInput;
   }
 
+  if (options.Analysis) {
+    const std::size_t span = options.Window > 0 ? std::min(options.Window, spins.size()) : spins.size();
+    const TAnalysis analysis = Analyse(std::span(spins).last(span), spins.size());
+    if (options.Format == TOutputFormat::ofJson)
+      WriteAnalysisJson(analysis, out);
+    else
+      WriteAnalysisText(analysis, out, UseColor(options, terminal));
+    return Flushed(out, err);
+  }
+
   const TStatsTable table = BuildStatsTable(spins);
   switch (options.Format) {
     case TOutputFormat::ofText: WriteText(table, out, UseColor(options, terminal)); break;
     case TOutputFormat::ofCsv: WriteCsv(table, out); break;
     case TOutputFormat::ofJson: WriteJson(table, out); break;
   }
-  out.flush();
-  if (!out) {
-    Fail(err, "cannot write the output");
-    return esInputOutput;
-  }
-  return esOk;
+  return Flushed(out, err);
 }
 
 }  // namespace cli

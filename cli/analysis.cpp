@@ -1,0 +1,217 @@
+#include "cli/analysis.h"
+
+#include <algorithm>
+#include <boost/math/distributions/chi_squared.hpp>
+#include <cmath>
+#include <utility>
+
+#include "stats/display_rules.h"
+#include "stats/wheel.h"
+#include "stats/window_stats.h"
+
+namespace cli {
+
+namespace {
+
+using stats::WheelNumberCount;
+using TNumberSet = std::array<bool, WheelNumberCount>;
+
+struct TChanceFact {
+  const char* Name;
+  bool (*Holds)(std::int32_t);
+};
+
+// The chances whose gaps are shown, and the even-money chances whose runs are; zero is in none.
+constexpr std::array<TChanceFact, 8> GapChances = {{
+    {"red", [](std::int32_t x) { return stats::IsRed(x); }},
+    {"black", [](std::int32_t x) { return stats::IsBlack(x); }},
+    {"1-12", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::First; }},
+    {"13-24", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Second; }},
+    {"25-36", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Third; }},
+    {"1st column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }},
+    {"2nd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }},
+    {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }},
+}};
+
+constexpr std::array<TChanceFact, 6> RunChances = {{
+    {"red", [](std::int32_t x) { return stats::IsRed(x); }},
+    {"black", [](std::int32_t x) { return stats::IsBlack(x); }},
+    {"even", [](std::int32_t x) { return stats::IsEven(x); }},
+    {"odd", [](std::int32_t x) { return stats::IsOdd(x); }},
+    {"1-18", [](std::int32_t x) { return stats::IsLow(x); }},
+    {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }},
+}};
+
+constexpr std::array<const char*, 3> ColumnNames3 = {"1st column", "2nd column", "3rd column"};
+
+template <std::size_t N>
+std::array<TNumberSet, N> MembersOf(const std::array<TChanceFact, N>& chances) {
+  std::array<TNumberSet, N> members{};
+  for (std::size_t c = 0; c < N; ++c)
+    for (std::int32_t x = 0; x < WheelNumberCount; ++x) members[c][x] = chances[c].Holds(x);
+  return members;
+}
+
+std::vector<TStatsRow> ColumnRows(std::span<const std::int32_t> spins) {
+  const stats::TSpinStatistics statistics = stats::ComputeStatistics(spins);
+  std::vector<TStatsRow> rows;
+  for (std::size_t k = 0; k < ColumnNames3.size(); ++k) {
+    TStatsRow row{ColumnNames3[k], {}};
+    for (stats::SpinWindow window : stats::SpinWindows) {
+      if (!stats::ColumnShown(window, spins.size())) continue;
+      const stats::TWindowCounts& w = statistics[window];
+      // As with the dozens, every column at the smallest count is marked.
+      row.Cells[static_cast<std::size_t>(window)] = TStatsCell{w.Columns[k], w.Columns[k] == w.ColumnMinimum};
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string FormatP(double p) {
+  char text[32];
+  std::snprintf(text, sizeof text, p < 0.0001 ? "%.2g" : "%.4f", p);
+  return text;
+}
+
+}  // namespace
+
+double TChiSquareTest::SmallestExpected() const {
+  return Expected.empty() ? 0.0 : *std::min_element(Expected.begin(), Expected.end());
+}
+
+TChiSquareTest ChiSquareTest(std::string name, std::vector<std::string> cells, std::vector<std::int64_t> observed,
+                             std::span<const double> probabilities) {
+  TChiSquareTest test;
+  test.Name = std::move(name);
+  test.Cells = std::move(cells);
+  test.Observed = std::move(observed);
+  test.DegreesOfFreedom = static_cast<int>(probabilities.size()) - 1;
+  std::int64_t total = 0;
+  for (std::int64_t o : test.Observed) total += o;
+  for (std::size_t i = 0; i < probabilities.size(); ++i) {
+    const double expected = static_cast<double>(total) * probabilities[i];
+    test.Expected.push_back(expected);
+    if (expected > 0) {
+      const double d = static_cast<double>(test.Observed[i]) - expected;
+      test.Statistic += d * d / expected;
+    }
+  }
+  test.Reliable = total > 0 && test.SmallestExpected() >= LeastReliableExpected;
+  if (total > 0) {
+    const boost::math::chi_squared distribution(test.DegreesOfFreedom);
+    test.PValue = boost::math::cdf(boost::math::complement(distribution, test.Statistic));
+  }
+  return test;
+}
+
+std::string Reading(const TChiSquareTest& test) {
+  if (!test.Reliable) {
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%.3g", test.SmallestExpected());
+    return std::string("too few spins to test: an expected count is ") + expected +
+           ", below 5, so a p-value would not be reliable";
+  }
+  if (test.PValue < 0.05) return "the counts are unlikely under a fair wheel: p = " + FormatP(test.PValue);
+  return "no evidence against a fair wheel at the 5 % level (p = " + FormatP(test.PValue) + ")";
+}
+
+std::vector<std::int32_t> TAnalysis::OutsideThree() const {
+  std::vector<std::int32_t> outside;
+  for (const TNumberDeviation& d : Numbers)
+    if (std::abs(d.Residual) > 3) outside.push_back(d.Number);
+  return outside;
+}
+
+std::array<TGap, 37> NumberGapsOf(std::span<const std::int32_t> spins) {
+  // Spins are counted from 1 so that 0 can stand for "not yet".
+  std::array<std::size_t, WheelNumberCount> last{};
+  std::array<TGap, 37> gaps{};
+  for (std::size_t i = 0; i < spins.size(); ++i) {
+    const auto x = static_cast<std::size_t>(spins[i]);
+    gaps[x].Longest = std::max(gaps[x].Longest, i - last[x]);
+    last[x] = i + 1;
+  }
+  for (std::size_t x = 0; x < gaps.size(); ++x) {
+    const std::size_t since = spins.size() - last[x];
+    gaps[x].Longest = std::max(gaps[x].Longest, since);
+    if (last[x] > 0) gaps[x].Current = since;
+  }
+  return gaps;
+}
+
+std::vector<TChanceGap> ChanceGapsOf(std::span<const std::int32_t> spins) {
+  static const auto members = MembersOf(GapChances);
+  std::array<std::size_t, GapChances.size()> without{}, longest{};
+  std::array<bool, GapChances.size()> seen{};
+  for (const std::int32_t x : spins)
+    for (std::size_t c = 0; c < GapChances.size(); ++c) {
+      if (members[c][static_cast<std::size_t>(x)]) {
+        without[c] = 0;
+        seen[c] = true;
+      } else {
+        longest[c] = std::max(longest[c], ++without[c]);
+      }
+    }
+  std::vector<TChanceGap> gaps;
+  for (std::size_t c = 0; c < GapChances.size(); ++c)
+    gaps.push_back({GapChances[c].Name, {seen[c] ? std::optional(without[c]) : std::nullopt, longest[c]}});
+  return gaps;
+}
+
+std::vector<TChanceRun> LongestRunsOf(std::span<const std::int32_t> spins) {
+  static const auto members = MembersOf(RunChances);
+  std::array<std::size_t, RunChances.size()> run{}, longest{};
+  for (const std::int32_t x : spins)
+    for (std::size_t c = 0; c < RunChances.size(); ++c) {
+      run[c] = members[c][static_cast<std::size_t>(x)] ? run[c] + 1 : 0;
+      longest[c] = std::max(longest[c], run[c]);
+    }
+  std::vector<TChanceRun> runs;
+  for (std::size_t c = 0; c < RunChances.size(); ++c) runs.push_back({RunChances[c].Name, longest[c]});
+  return runs;
+}
+
+TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history) {
+  TAnalysis analysis;
+  analysis.Spins = spins.size();
+  analysis.History = history;
+  const stats::TSpinStatistics statistics = stats::ComputeStatistics(spins);
+  const stats::TWindowCounts& all = statistics[stats::SpinWindow::All];
+
+  constexpr double One = 1.0 / WheelNumberCount;
+  std::vector<std::string> numberNames;
+  std::vector<std::int64_t> numberCounts;
+  for (std::int32_t x = 0; x < WheelNumberCount; ++x) {
+    numberNames.push_back(std::to_string(x));
+    numberCounts.push_back(all.Numbers[x]);
+  }
+  const std::vector<double> uniform(WheelNumberCount, One);
+  const std::array<double, 3> colours = {18 * One, 18 * One, One};
+  const std::array<double, 4> twelves = {12 * One, 12 * One, 12 * One, One};
+  const std::int64_t zero = all.Numbers[0];
+  analysis.Tests.push_back(ChiSquareTest("numbers", std::move(numberNames), std::move(numberCounts), uniform));
+  analysis.Tests.push_back(
+      ChiSquareTest("red, black, zero", {"red", "black", "0"}, {all.Red, all.Black, zero}, colours));
+  analysis.Tests.push_back(ChiSquareTest("dozens and zero", {"1-12", "13-24", "25-36", "0"},
+                                         {all.Dozens[0], all.Dozens[1], all.Dozens[2], zero}, twelves));
+  analysis.Tests.push_back(ChiSquareTest("columns and zero", {"1st column", "2nd column", "3rd column", "0"},
+                                         {all.Columns[0], all.Columns[1], all.Columns[2], zero}, twelves));
+
+  const double n = static_cast<double>(spins.size());
+  const double spread = std::sqrt(n * One * (1 - One));
+  for (std::int32_t x = 0; x < WheelNumberCount; ++x) {
+    TNumberDeviation& d = analysis.Numbers[x];
+    d.Number = x;
+    d.Observed = all.Numbers[x];
+    d.Expected = n * One;
+    d.Residual = spread > 0 ? (static_cast<double>(d.Observed) - d.Expected) / spread : 0.0;
+  }
+  analysis.NumberGaps = NumberGapsOf(spins);
+  analysis.ChanceGaps = ChanceGapsOf(spins);
+  analysis.Runs = LongestRunsOf(spins);
+  analysis.Columns = ColumnRows(spins);
+  return analysis;
+}
+
+}  // namespace cli
