@@ -7,6 +7,7 @@
 
 #include "cli/analysis_format.h"
 #include "cli/options.h"
+#include "cli/plot.h"
 #include "cli/session_list.h"
 #include "session/sessions.h"
 #include "session/spin_reader.h"
@@ -32,6 +33,16 @@ bool UseColor(const TOptions& options, TTerminal terminal) {
     case TColorWhen::cwAuto: break;
   }
   return terminal.OutputIsTerminal && !terminal.NoColor;
+}
+
+// What the plot's title calls the history: the names of its files, without their folders.
+std::string PlotTitle(const std::vector<std::string>& files) {
+  std::string title;
+  for (const std::string& file : files) {
+    const std::size_t slash = file.rfind('/');
+    title += (title.empty() ? "" : ", ") + (file == "-" ? "standard input" : file.substr(slash + 1));
+  }
+  return title;
 }
 
 int Flushed(std::ostream& out, std::ostream& err) {
@@ -103,9 +114,18 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     return esBadInput;
   }
 
-  if (options.Analysis) {
+  if (options.Analysis || !options.Plot.empty()) {
     const std::size_t span = options.Window > 0 ? std::min(options.Window, spins.size()) : spins.size();
     const TAnalysis analysis = Analyse(std::span(spins).last(span), spins.size());
+    if (!options.Plot.empty()) {
+      try {
+        WritePlot(analysis, PlotTitle(options.Files), options.Plot);
+      } catch (const TPlotError& e) {
+        Fail(err, e.what());
+        return esInputOutput;
+      }
+    }
+    if (!options.Analysis) return esOk;
     if (options.Format == TOutputFormat::ofJson)
       WriteAnalysisJson(analysis, out);
     else

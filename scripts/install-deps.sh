@@ -12,6 +12,8 @@ packages=(
   nlohmann-json3-dev libboost-math-dev libcairo2-dev
   # the analysis's reference values (tests/cli/reference) and looking at a PDF plot
   python3-scipy poppler-utils
+  # reading the SVG plot back in the tests
+  libxml2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # graphics: PNG, fonts and text
   libpng-dev libfreetype-dev libfontconfig-dev

@@ -19,5 +19,6 @@ Options:
   --last                      read the most recent session
   -a,--analysis               analyse the spins instead of counting them
   -w,--window UINT            analyse only the last N spins
+  -p,--plot TEXT              draw the analysis into an .svg, .png or .pdf file
   -V,--version                Display program version information and exit
 HELP
