@@ -78,6 +78,26 @@ nlohmann::ordered_json Number(double value) {
   return std::isfinite(value) ? nlohmann::ordered_json(value) : nullptr;
 }
 
+// Breaks `text` at blanks into lines of at most `width` characters.
+std::string Wrapped(const std::string& text, std::size_t width) {
+  std::string out;
+  std::size_t lineStart = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    if (out.size() > lineStart && out.size() - lineStart + 1 + (end - start) > width) {
+      out += '\n';
+      lineStart = out.size();
+    } else if (out.size() > lineStart) {
+      out += ' ';
+    }
+    out.append(text, start, end - start);
+    start = end + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 void WriteAnalysisText(const TAnalysis& a, std::ostream& out, bool color) {
@@ -88,7 +108,7 @@ void WriteAnalysisText(const TAnalysis& a, std::ostream& out, bool color) {
   WriteRuns(a, out);
   out << "\nColumns (the smallest count of each window marked, as in the table)\n";
   WriteTextRows(a.Columns, out, color);
-  out << '\n' << FairWheelNote << '\n';
+  out << '\n' << Wrapped(FairWheelNote, 96) << '\n';
 }
 
 void WriteAnalysisJson(const TAnalysis& a, std::ostream& out) {
