@@ -19,44 +19,45 @@ using TNumberSet = std::array<bool, WheelNumberCount>;
 struct TChanceFact {
   const char* Name;
   bool (*Holds)(std::int32_t);
+  int Numbers;  // how many of the 37 numbers it holds
 };
 
-// The chances whose gaps are shown, and the even-money chances whose runs are; zero is in none.
-constexpr std::array<TChanceFact, 8> GapChances = {{
-    {"red", [](std::int32_t x) { return stats::IsRed(x); }},
-    {"black", [](std::int32_t x) { return stats::IsBlack(x); }},
-    {"1-12", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::First; }},
-    {"13-24", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Second; }},
-    {"25-36", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Third; }},
-    {"1st column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }},
-    {"2nd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }},
-    {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }},
+// Every chance the analysis speaks of, zero in none: the six even-money chances first, then the
+// dozens and the columns.
+constexpr std::array<TChanceFact, 12> Chances = {{
+    {"red", [](std::int32_t x) { return stats::IsRed(x); }, 18},
+    {"black", [](std::int32_t x) { return stats::IsBlack(x); }, 18},
+    {"even", [](std::int32_t x) { return stats::IsEven(x); }, 18},
+    {"odd", [](std::int32_t x) { return stats::IsOdd(x); }, 18},
+    {"1-18", [](std::int32_t x) { return stats::IsLow(x); }, 18},
+    {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }, 18},
+    {"1-12", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::First; }, 12},
+    {"13-24", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Second; }, 12},
+    {"25-36", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Third; }, 12},
+    {"1st column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }, 12},
+    {"2nd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }, 12},
+    {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }, 12},
 }};
 
-constexpr std::array<TChanceFact, 6> RunChances = {{
-    {"red", [](std::int32_t x) { return stats::IsRed(x); }},
-    {"black", [](std::int32_t x) { return stats::IsBlack(x); }},
-    {"even", [](std::int32_t x) { return stats::IsEven(x); }},
-    {"odd", [](std::int32_t x) { return stats::IsOdd(x); }},
-    {"1-18", [](std::int32_t x) { return stats::IsLow(x); }},
-    {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }},
-}};
+constexpr std::size_t EvenMoneyChances = 6;                                    // runs are told for these
+constexpr std::array<std::size_t, 8> GapChances = {0, 1, 6, 7, 8, 9, 10, 11};  // gaps for these
 
-constexpr std::array<const char*, 3> ColumnNames3 = {"1st column", "2nd column", "3rd column"};
-
-template <std::size_t N>
-std::array<TNumberSet, N> MembersOf(const std::array<TChanceFact, N>& chances) {
-  std::array<TNumberSet, N> members{};
-  for (std::size_t c = 0; c < N; ++c)
-    for (std::int32_t x = 0; x < WheelNumberCount; ++x) members[c][x] = chances[c].Holds(x);
+// members[c][x]: number x belongs to chance c.
+const std::array<TNumberSet, Chances.size()>& Members() {
+  static const auto members = [] {
+    std::array<TNumberSet, Chances.size()> table{};
+    for (std::size_t c = 0; c < Chances.size(); ++c)
+      for (std::int32_t x = 0; x < WheelNumberCount; ++x) table[c][x] = Chances[c].Holds(x);
+    return table;
+  }();
   return members;
 }
 
 std::vector<TStatsRow> ColumnRows(std::span<const std::int32_t> spins) {
   const stats::TSpinStatistics statistics = stats::ComputeStatistics(spins);
   std::vector<TStatsRow> rows;
-  for (std::size_t k = 0; k < ColumnNames3.size(); ++k) {
-    TStatsRow row{ColumnNames3[k], {}};
+  for (std::size_t k = 0; k < 3; ++k) {
+    TStatsRow row{Chances[GapChances[5 + k]].Name, {}};
     for (stats::SpinWindow window : stats::SpinWindows) {
       if (!stats::ColumnShown(window, spins.size())) continue;
       const stats::TWindowCounts& w = statistics[window];
@@ -141,34 +142,35 @@ std::array<TGap, 37> NumberGapsOf(std::span<const std::int32_t> spins) {
 }
 
 std::vector<TChanceGap> ChanceGapsOf(std::span<const std::int32_t> spins) {
-  static const auto members = MembersOf(GapChances);
+  const auto& members = Members();
   std::array<std::size_t, GapChances.size()> without{}, longest{};
   std::array<bool, GapChances.size()> seen{};
   for (const std::int32_t x : spins)
-    for (std::size_t c = 0; c < GapChances.size(); ++c) {
-      if (members[c][static_cast<std::size_t>(x)]) {
-        without[c] = 0;
-        seen[c] = true;
+    for (std::size_t g = 0; g < GapChances.size(); ++g) {
+      if (members[GapChances[g]][static_cast<std::size_t>(x)]) {
+        without[g] = 0;
+        seen[g] = true;
       } else {
-        longest[c] = std::max(longest[c], ++without[c]);
+        longest[g] = std::max(longest[g], ++without[g]);
       }
     }
   std::vector<TChanceGap> gaps;
-  for (std::size_t c = 0; c < GapChances.size(); ++c)
-    gaps.push_back({GapChances[c].Name, {seen[c] ? std::optional(without[c]) : std::nullopt, longest[c]}});
+  for (std::size_t g = 0; g < GapChances.size(); ++g)
+    gaps.push_back(
+        {Chances[GapChances[g]].Name, {seen[g] ? std::optional(without[g]) : std::nullopt, longest[g]}});
   return gaps;
 }
 
 std::vector<TChanceRun> LongestRunsOf(std::span<const std::int32_t> spins) {
-  static const auto members = MembersOf(RunChances);
-  std::array<std::size_t, RunChances.size()> run{}, longest{};
+  const auto& members = Members();
+  std::array<std::size_t, EvenMoneyChances> run{}, longest{};
   for (const std::int32_t x : spins)
-    for (std::size_t c = 0; c < RunChances.size(); ++c) {
+    for (std::size_t c = 0; c < EvenMoneyChances; ++c) {
       run[c] = members[c][static_cast<std::size_t>(x)] ? run[c] + 1 : 0;
       longest[c] = std::max(longest[c], run[c]);
     }
   std::vector<TChanceRun> runs;
-  for (std::size_t c = 0; c < RunChances.size(); ++c) runs.push_back({RunChances[c].Name, longest[c]});
+  for (std::size_t c = 0; c < EvenMoneyChances; ++c) runs.push_back({Chances[c].Name, longest[c]});
   return runs;
 }
 
@@ -211,6 +213,12 @@ TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history) {
   analysis.ChanceGaps = ChanceGapsOf(spins);
   analysis.Runs = LongestRunsOf(spins);
   analysis.Columns = ColumnRows(spins);
+  for (std::size_t c = 0; c < Chances.size(); ++c) {
+    TChanceShare share{Chances[c].Name, 0, Chances[c].Numbers * One};
+    for (std::int32_t x = 0; x < WheelNumberCount; ++x)
+      if (Members()[c][x]) share.Observed += all.Numbers[x];
+    analysis.Shares.push_back(share);
+  }
   return analysis;
 }
 

@@ -66,6 +66,12 @@ struct TChanceRun {
   std::size_t Longest = 0;
 };
 
+struct TChanceShare {
+  std::string Chance;  // the even-money chances, the dozens, the columns
+  std::int64_t Observed = 0;
+  double Expected = 0;  // the share of the spins a fair wheel gives it: 18/37 or 12/37
+};
+
 struct TAnalysis {
   std::size_t Spins = 0;              // spins analysed
   std::size_t History = 0;            // spins in the whole history
@@ -74,6 +80,7 @@ struct TAnalysis {
   std::array<TGap, 37> NumberGaps;
   std::vector<TChanceGap> ChanceGaps;
   std::vector<TChanceRun> Runs;  // zero breaks every run
+  std::vector<TChanceShare> Shares;
   // The columns as the table counts its rows: last 10, 20, 50 and all, smallest marked.
   std::vector<TStatsRow> Columns;
 

@@ -136,6 +136,9 @@ void WriteAnalysisJson(const TAnalysis& a, std::ostream& out) {
   for (const TChanceGap& g : a.ChanceGaps) gaps.push_back({{"chance", g.Chance}, {"gap", GapJson(g.Gap)}});
   nlohmann::ordered_json runs = nlohmann::ordered_json::array();
   for (const TChanceRun& r : a.Runs) runs.push_back({{"chance", r.Chance}, {"longest", r.Longest}});
+  nlohmann::ordered_json shares = nlohmann::ordered_json::array();
+  for (const TChanceShare& share : a.Shares)
+    shares.push_back({{"chance", share.Chance}, {"observed", share.Observed}, {"expected_share", share.Expected}});
   WriteJsonDocument({{"spins", a.Spins},
                      {"history", a.History},
                      {"tests", std::move(tests)},
@@ -143,6 +146,7 @@ void WriteAnalysisJson(const TAnalysis& a, std::ostream& out) {
                      {"outside_3", a.OutsideThree()},
                      {"chance_gaps", std::move(gaps)},
                      {"runs", std::move(runs)},
+                     {"shares", std::move(shares)},
                      {"columns", {{"columns", ColumnNames}, {"rows", JsonRows(a.Columns)}}},
                      {"note", FairWheelNote}},
                     out);

@@ -217,36 +217,15 @@ void DrawShares(TPainter& p, const TAnalysis& a, const TBox& box) {
   p.Text(box.Left, box.Top - 16,
          "(b) Share of the spins: observed (bar) and expected on a fair wheel (black line)", 13, TAlign::taLeft,
          true);
-  struct TShare {
-    const char* Name;
-    bool (*Holds)(std::int32_t);
-    double Expected;
-  };
-  static constexpr double Twelve = 12.0 / 37, Eighteen = 18.0 / 37;
-  static constexpr std::array<TShare, 12> shares = {{
-      {"red", [](std::int32_t x) { return stats::IsRed(x); }, Eighteen},
-      {"black", [](std::int32_t x) { return stats::IsBlack(x); }, Eighteen},
-      {"even", [](std::int32_t x) { return stats::IsEven(x); }, Eighteen},
-      {"odd", [](std::int32_t x) { return stats::IsOdd(x); }, Eighteen},
-      {"1-18", [](std::int32_t x) { return stats::IsLow(x); }, Eighteen},
-      {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }, Eighteen},
-      {"1-12", [](std::int32_t x) { return x != 0 && x <= 12; }, Twelve},
-      {"13-24", [](std::int32_t x) { return x > 12 && x <= 24; }, Twelve},
-      {"25-36", [](std::int32_t x) { return x > 24; }, Twelve},
-      {"column 1", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }, Twelve},
-      {"column 2", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }, Twelve},
-      {"column 3", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }, Twelve},
-  }};
-  std::array<double, shares.size()> observed{};
-  for (std::size_t s = 0; s < shares.size(); ++s) {
-    std::int64_t count = 0;
-    for (const TNumberDeviation& d : a.Numbers)
-      if (shares[s].Holds(d.Number)) count += d.Observed;
-    observed[s] = a.Spins > 0 ? static_cast<double>(count) / static_cast<double>(a.Spins) : 0.0;
+  const std::vector<TChanceShare>& shares = a.Shares;
+  std::vector<double> observed;
+  double top = 0;
+  for (const TChanceShare& share : shares) {
+    observed.push_back(a.Spins > 0 ? static_cast<double>(share.Observed) / static_cast<double>(a.Spins) : 0.0);
+    top = std::max({top, observed.back() * 1.15, share.Expected * 1.15});
   }
-  const double top = std::max(*std::max_element(observed.begin(), observed.end()), Eighteen) * 1.15;
   Axis(p, box, top, true);
-  const double slot = box.Width / shares.size();
+  const double slot = box.Width / static_cast<double>(shares.size());
   for (std::size_t s = 0; s < shares.size(); ++s) {
     const double left = box.Left + slot * static_cast<double>(s) + slot * 0.25, width = slot * 0.5;
     const double h = observed[s] / top * box.Height;
@@ -256,7 +235,7 @@ void DrawShares(TPainter& p, const TAnalysis& a, const TBox& box) {
     // Above both the bar and the expected line, so that neither crosses the figure.
     p.Text(left + width / 2, std::min(box.Bottom() - h, expected) - 5, Format("%.1f %%", observed[s] * 100), 11,
            TAlign::taCenter);
-    p.Text(left + width / 2, box.Bottom() + 15, shares[s].Name, 12, TAlign::taCenter);
+    p.Text(left + width / 2, box.Bottom() + 15, shares[s].Chance, 12, TAlign::taCenter);
   }
 }
 

@@ -139,6 +139,15 @@ TEST(Analysis, ColumnsAreCountedAndMarkedAsTheTableMarksDozens) {
   EXPECT_EQ(a.Columns[2].Cells[1]->Count, 1);
   EXPECT_TRUE(a.Columns[2].Cells[1]->Marked);
   EXPECT_FALSE(a.Columns[0].Cells[2].has_value());
+  // The shares: five reds (3, 1, 7, 5, 1) and four blacks; the zeros count in neither.
+  ASSERT_EQ(a.Shares.size(), 12u);
+  EXPECT_EQ(a.Shares[0].Chance, "red");
+  EXPECT_EQ(a.Shares[0].Observed, 5);
+  EXPECT_EQ(a.Shares[1].Observed, 4);
+  EXPECT_DOUBLE_EQ(a.Shares[0].Expected, 18.0 / 37);
+  EXPECT_EQ(a.Shares[11].Chance, "3rd column");
+  EXPECT_EQ(a.Shares[11].Observed, 1);
+  EXPECT_DOUBLE_EQ(a.Shares[11].Expected, 12.0 / 37);
   // Ties mark every column at the smallest count.
   const TAnalysis tie = Analyse(Spins{1, 2, 3}, 3);
   for (const TStatsRow& row : tie.Columns) EXPECT_TRUE(row.Cells[3]->Marked) << row.Name;
