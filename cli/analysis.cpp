@@ -69,13 +69,13 @@ std::vector<TStatsRow> ColumnRows(std::span<const std::int32_t> spins) {
   return rows;
 }
 
+}  // namespace
+
 std::string FormatP(double p) {
   char text[32];
   std::snprintf(text, sizeof text, p < 0.0001 ? "%.2g" : "%.4f", p);
   return text;
 }
-
-}  // namespace
 
 double TChiSquareTest::SmallestExpected() const {
   return Expected.empty() ? 0.0 : *std::min_element(Expected.begin(), Expected.end());
@@ -113,8 +113,8 @@ std::string Reading(const TChiSquareTest& test) {
     return std::string("too few spins to test: an expected count is ") + expected +
            ", below 5, so a p-value would not be reliable";
   }
-  if (test.PValue < 0.05) return "the counts are unlikely under a fair wheel: p = " + FormatP(test.PValue);
-  return "no evidence against a fair wheel at the 5 % level (p = " + FormatP(test.PValue) + ")";
+  if (test.PValue < 0.05) return "the numbers are unlikely under a fair wheel: p = " + FormatP(test.PValue);
+  return "no evidence against a fair wheel at the 5 % level";
 }
 
 std::vector<std::int32_t> TAnalysis::OutsideThree() const {

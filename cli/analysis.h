@@ -37,6 +37,9 @@ struct TChiSquareTest {
 TChiSquareTest ChiSquareTest(std::string name, std::vector<std::string> cells, std::vector<std::int64_t> observed,
                              std::span<const double> probabilities);
 
+// A p-value as the analysis prints it: four decimals, or two significant digits when tiny.
+std::string FormatP(double p);
+
 // One line for a person: the finding at the 5 % level, or why there is none.
 std::string Reading(const TChiSquareTest& test);
 

@@ -32,7 +32,9 @@ void WriteTests(const TAnalysis& a, std::ostream& out) {
   out << "Fairness of the wheel: Pearson's chi-square against a fair wheel\n";
   for (const TChiSquareTest& test : a.Tests) {
     out << "  " << test.Name << ": chi-square " << Fixed(test.Statistic, 2) << ", " << test.DegreesOfFreedom
-        << " degrees of freedom\n    " << Reading(test) << '\n';
+        << " degrees of freedom";
+    if (test.Reliable) out << ", p = " << FormatP(test.PValue);
+    out << "\n    " << Reading(test) << '\n';
   }
 }
 

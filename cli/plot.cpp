@@ -143,8 +143,8 @@ std::string ValidUtf8(const std::string& text) {
 void DrawTitle(TPainter& p, const TAnalysis& a, const std::string& name) {
   const TChiSquareTest& numbers = a.Tests.front();
   const std::string spins = std::to_string(a.Spins) + (a.Spins == 1 ? " spin" : " spins");
-  const std::string fairness = numbers.Reliable ? "chi-square p = " + Format("%.4g", numbers.PValue)
-                                                : "too few spins for a chi-square p-value";
+  const std::string fairness =
+      numbers.Reliable ? "chi-square p = " + FormatP(numbers.PValue) : "too few spins for a chi-square p-value";
   // A long name gives way from its start, where paths differ least from what the player typed.
   std::string shown = ValidUtf8(name);
   bool cut = false;

@@ -64,10 +64,10 @@ TEST(Analysis, ReadingStatesTheFindingOrWhyThereIsNone) {
   const std::array<double, 2> halves = {0.5, 0.5};
   EXPECT_EQ(Reading(ChiSquareTest("t", {"a", "b"}, {3, 2}, halves)),
             "too few spins to test: an expected count is 2.5, below 5, so a p-value would not be reliable");
-  EXPECT_THAT(Reading(ChiSquareTest("t", {"a", "b"}, {50, 50}, halves)),
-              ::testing::StartsWith("no evidence against a fair wheel at the 5 % level (p = 1.0000)"));
+  EXPECT_EQ(Reading(ChiSquareTest("t", {"a", "b"}, {50, 50}, halves)),
+            "no evidence against a fair wheel at the 5 % level");
   EXPECT_EQ(Reading(ChiSquareTest("t", {"a", "b"}, {100, 0}, halves)),
-            "the counts are unlikely under a fair wheel: p = 1.5e-23");
+            "the numbers are unlikely under a fair wheel: p = 1.5e-23");
   const TChiSquareTest empty = ChiSquareTest("t", {"a", "b"}, {0, 0}, halves);
   EXPECT_FALSE(empty.Reliable);
   EXPECT_EQ(empty.Statistic, 0);
