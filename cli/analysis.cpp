@@ -39,7 +39,8 @@ constexpr std::array<TChanceFact, 12> Chances = {{
     {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }, 12},
 }};
 
-constexpr std::size_t EvenMoneyChances = 6;                                    // runs are told for these
+constexpr std::size_t EvenMoneyChances = 6;  // runs are told for these
+constexpr std::size_t FirstColumn = 9;
 constexpr std::array<std::size_t, 8> GapChances = {0, 1, 6, 7, 8, 9, 10, 11};  // gaps for these
 
 // members[c][x]: number x belongs to chance c.
@@ -53,13 +54,12 @@ const std::array<TNumberSet, Chances.size()>& Members() {
   return members;
 }
 
-std::vector<TStatsRow> ColumnRows(std::span<const std::int32_t> spins) {
-  const stats::TSpinStatistics statistics = stats::ComputeStatistics(spins);
+std::vector<TStatsRow> ColumnRows(const stats::TSpinStatistics& statistics, std::size_t spins) {
   std::vector<TStatsRow> rows;
   for (std::size_t k = 0; k < 3; ++k) {
-    TStatsRow row{Chances[GapChances[5 + k]].Name, {}};
+    TStatsRow row{Chances[FirstColumn + k].Name, {}};
     for (stats::SpinWindow window : stats::SpinWindows) {
-      if (!stats::ColumnShown(window, spins.size())) continue;
+      if (!stats::ColumnShown(window, spins)) continue;
       const stats::TWindowCounts& w = statistics[window];
       // As with the dozens, every column at the smallest count is marked.
       row.Cells[static_cast<std::size_t>(window)] = TStatsCell{w.Columns[k], w.Columns[k] == w.ColumnMinimum};
@@ -212,7 +212,7 @@ TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history) {
   analysis.NumberGaps = NumberGapsOf(spins);
   analysis.ChanceGaps = ChanceGapsOf(spins);
   analysis.Runs = LongestRunsOf(spins);
-  analysis.Columns = ColumnRows(spins);
+  analysis.Columns = ColumnRows(statistics, spins.size());
   for (std::size_t c = 0; c < Chances.size(); ++c) {
     TChanceShare share{Chances[c].Name, 0, Chances[c].Numbers * One};
     for (std::int32_t x = 0; x < WheelNumberCount; ++x)
