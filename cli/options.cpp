@@ -1,7 +1,9 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 
+#include "cli/plot.h"
 #include "cli/run_stats.h"
 
 namespace cli {
@@ -22,11 +24,19 @@ TColorWhen ColorNamed(std::string_view name) {
   throw TUsageError("invalid colour choice '" + std::string(name) + "' (choose auto, always or never)");
 }
 
+std::size_t WindowNamed(std::string_view text) {
+  std::size_t spins = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), spins);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || spins == 0)
+    throw TUsageError("invalid window '" + std::string(text) + "' (a whole number of spins, at least 1)");
+  return spins;
+}
+
 }  // namespace
 
 TOptions ParseOptions(std::span<const std::string_view> args) {
   TOptions options;
-  std::string format = "text", color = "auto";
+  std::string format = "text", color = "auto", window;
   CLI::App parser("spintrak-stats", std::string(ProgramName));
   // Help is ours: its text, and an unknown option after --help is still an error.
   parser.set_help_flag();
@@ -40,6 +50,9 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   flag("-V,--version", options.Version);
   flag("--sessions", options.Sessions);
   flag("--last", options.Last);
+  flag("-a,--analysis", options.Analysis);
+  parser.add_option("-w,--window", window)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  parser.add_option("-p,--plot", options.Plot)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   parser.add_option("files", options.Files);
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -50,6 +63,16 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   }
   options.Format = FormatNamed(format);
   options.Color = ColorNamed(color);
+  if (!window.empty() || parser.count("--window") > 0) options.Window = WindowNamed(window);
+  if (parser.count("--plot") > 0 && !PlotFormatOf(options.Plot))
+    throw TUsageError("cannot tell the plot's format from '" + options.Plot + "' (name it .svg, .png or .pdf)");
+  if (options.Window > 0 && !options.Analysis && options.Plot.empty())
+    throw TUsageError("--window goes with --analysis or --plot");
+  if (options.Analysis && options.Format == TOutputFormat::ofCsv)
+    throw TUsageError("--analysis is written as text or json; CSV is the table's alone");
+  if ((options.Analysis || !options.Plot.empty()) && options.Sessions)
+    throw TUsageError(std::string("--sessions and ") + (options.Analysis ? "--analysis" : "--plot") +
+                      " go one at a time");
   if ((options.Sessions || options.Last) && !options.Files.empty())
     throw TUsageError(std::string(options.Sessions ? "--sessions" : "--last") + " reads no FILE");
   if (options.Sessions && options.Last) throw TUsageError("--sessions and --last go one at a time");
@@ -73,6 +96,12 @@ newlines, commas, semicolons or blanks.
                        spins, with a warning, instead of stopping at the first
       --sessions       list the sessions Spintrak keeps: file, start time and spins
       --last           read the most recent session instead of FILEs
+  -a, --analysis       analyse the spins instead of counting them: chi-square tests of a fair
+                       wheel, each number's deviation, gaps, longest runs and the columns
+  -w, --window=N       analyse (and plot) only the last N spins (N at least 1)
+  -p, --plot=FILE      draw the counts, the shares of the chances and the gaps into FILE,
+                       an .svg, .png or .pdf picture of 1200 x 800; nothing else is printed
+                       unless --analysis is given too
   -h, --help           show this help and exit
   -V, --version        show the version and exit
 
@@ -88,8 +117,8 @@ Exit status:
   1  the input holds a token that is not a wheel number, a file holds no spins, or
      nothing is left to count; nothing is printed then
   2  the command line is wrong
-  3  a file cannot be read (or, for --last, there is no session), or the output cannot
-     be written
+  3  a file cannot be read (or, for --last, there is no session), or the output or
+     the plot cannot be written
 )";
 }
 

@@ -22,6 +22,9 @@ struct TOptions {
   bool Version = false;
   bool Sessions = false;           // list the sessions folder
   bool Last = false;               // read the most recent session
+  bool Analysis = false;           // the analysis instead of the table
+  std::size_t Window = 0;          // analyse the last this many spins; 0: all of them
+  std::string Plot;                // where to draw the analysis; empty: no plot
   std::vector<std::string> Files;  // in the order given; empty means standard input
 };
 

@@ -1,10 +1,13 @@
 #include "cli/run_stats.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "cli/analysis_format.h"
 #include "cli/options.h"
+#include "cli/plot.h"
 #include "cli/session_list.h"
 #include "session/sessions.h"
 #include "session/spin_reader.h"
@@ -30,6 +33,23 @@ bool UseColor(const TOptions& options, TTerminal terminal) {
     case TColorWhen::cwAuto: break;
   }
   return terminal.OutputIsTerminal && !terminal.NoColor;
+}
+
+// What the plot's title calls the history: the names of its files, without their folders.
+std::string PlotTitle(const std::vector<std::string>& files) {
+  std::string title;
+  for (const std::string& file : files) {
+    const std::size_t slash = file.rfind('/');
+    title += (title.empty() ? "" : ", ") + (file == "-" ? "standard input" : file.substr(slash + 1));
+  }
+  return title;
+}
+
+int Flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return esOk;
+  Fail(err, "cannot write the output");
+  return esInputOutput;
 }
 
 }  // namespace
@@ -58,12 +78,7 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
       if (options.Sessions) {
         if (WriteSessionList(folder, options.Format, out) == 0 && options.Format == TOutputFormat::ofText)
           Fail(err, "no sessions in \"" + folder + "\"");
-        out.flush();
-        if (!out) {
-          Fail(err, "cannot write the output");
-          return esInputOutput;
-        }
-        return esOk;
+        return Flushed(out, err);
       }
       const std::optional<session::TSessionFile> last = session::MostRecentSession(folder);
       if (!last) {
@@ -99,18 +114,32 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     return esBadInput;
   }
 
+  if (options.Analysis || !options.Plot.empty()) {
+    const std::size_t span = options.Window > 0 ? std::min(options.Window, spins.size()) : spins.size();
+    const TAnalysis analysis = Analyse(std::span(spins).last(span), spins.size());
+    if (!options.Plot.empty()) {
+      try {
+        WritePlot(analysis, PlotTitle(options.Files), options.Plot);
+      } catch (const TPlotError& e) {
+        Fail(err, e.what());
+        return esInputOutput;
+      }
+    }
+    if (!options.Analysis) return esOk;
+    if (options.Format == TOutputFormat::ofJson)
+      WriteAnalysisJson(analysis, out);
+    else
+      WriteAnalysisText(analysis, out, UseColor(options, terminal));
+    return Flushed(out, err);
+  }
+
   const TStatsTable table = BuildStatsTable(spins);
   switch (options.Format) {
     case TOutputFormat::ofText: WriteText(table, out, UseColor(options, terminal)); break;
     case TOutputFormat::ofCsv: WriteCsv(table, out); break;
     case TOutputFormat::ofJson: WriteJson(table, out); break;
   }
-  out.flush();
-  if (!out) {
-    Fail(err, "cannot write the output");
-    return esInputOutput;
-  }
-  return esOk;
+  return Flushed(out, err);
 }
 
 }  // namespace cli

@@ -30,23 +30,6 @@ TSessionRow RowOf(const std::string& folder, const session::TSessionFile& file) 
   return row;
 }
 
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-      quoted += escaped;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + '"';
-}
-
 std::string Count(const std::optional<std::size_t>& spins) { return spins ? std::to_string(*spins) : "?"; }
 
 }  // namespace
@@ -77,14 +60,16 @@ std::size_t WriteSessionList(const std::string& folder, TOutputFormat format, st
         out << '"' << row.Name << "\",\"" << row.Start << "\"," << (row.Spins ? Count(row.Spins) : "") << ','
             << row.Bad << '\n';
       break;
-    case TOutputFormat::ofJson:
-      out << "{\n  \"folder\": " << JsonString(folder) << ",\n  \"sessions\": [";
-      for (std::size_t i = 0; i < rows.size(); ++i)
-        out << (i == 0 ? "\n" : ",\n") << "    {\"file\": \"" << rows[i].Name << "\", \"start\": \""
-            << rows[i].Start << "\", \"spins\": " << (rows[i].Spins ? Count(rows[i].Spins) : "null")
-            << ", \"invalid\": " << rows[i].Bad << '}';
-      out << (rows.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    case TOutputFormat::ofJson: {
+      nlohmann::ordered_json sessions = nlohmann::ordered_json::array();
+      for (const TSessionRow& row : rows)
+        sessions.push_back({{"file", row.Name},
+                            {"start", row.Start},
+                            {"spins", row.Spins ? nlohmann::ordered_json(*row.Spins) : nullptr},
+                            {"invalid", row.Bad}});
+      WriteJsonDocument({{"folder", folder}, {"sessions", std::move(sessions)}}, out);
       break;
+    }
   }
   return rows.size();
 }

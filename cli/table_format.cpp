@@ -42,26 +42,32 @@ void WriteStrip(const TStatsTable& table, std::ostream& out, bool color) {
 void WriteText(const TStatsTable& table, std::ostream& out, bool color) {
   out << "Spins: " << table.Spins << '\n';
   WriteStrip(table, out, color);
+  out << '\n';
+  WriteTextRows(table.Rows, out, color,
+                [](std::size_t r) { return r > 0 && TStatsTable::GroupOf(r) != TStatsTable::GroupOf(r - 1); });
+}
 
+void WriteTextRows(std::span<const TStatsRow> rows, std::ostream& out, bool color,
+                   const std::function<bool(std::size_t)>& blankBefore) {
   std::size_t nameWidth = 0;
-  for (const TStatsRow& row : table.Rows) nameWidth = std::max(nameWidth, row.Name.size());
+  for (const TStatsRow& row : rows) nameWidth = std::max(nameWidth, row.Name.size());
   std::vector<std::size_t> widths;
   for (std::size_t c = 0; c < ColumnNames.size(); ++c) {
     std::size_t width = std::string(ColumnNames[c]).size() + 1;  // the header sits over the digits
-    for (const TStatsRow& row : table.Rows) width = std::max(width, CellText(row.Cells[c]).size());
+    for (const TStatsRow& row : rows) width = std::max(width, CellText(row.Cells[c]).size());
     widths.push_back(width);
   }
 
-  out << '\n' << std::string(nameWidth, ' ');
+  out << std::string(nameWidth, ' ');
   for (std::size_t c = 0; c < ColumnNames.size(); ++c) {
     const std::string header = ColumnNames[c];
     out << std::string(Gap + widths[c] - header.size() - 1, ' ') << header << ' ';
   }
   out << '\n';
 
-  for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-    if (r > 0 && TStatsTable::GroupOf(r) != TStatsTable::GroupOf(r - 1)) out << '\n';
-    const TStatsRow& row = table.Rows[r];
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    if (blankBefore && blankBefore(r)) out << '\n';
+    const TStatsRow& row = rows[r];
     out << row.Name << std::string(nameWidth - row.Name.size(), ' ');
     for (std::size_t c = 0; c < row.Cells.size(); ++c) {
       const std::string text = CellText(row.Cells[c]);
@@ -73,6 +79,21 @@ void WriteText(const TStatsTable& table, std::ostream& out, bool color) {
     }
     out << '\n';
   }
+}
+
+nlohmann::ordered_json JsonRows(std::span<const TStatsRow> rows) {
+  nlohmann::ordered_json json = nlohmann::ordered_json::array();
+  for (const TStatsRow& row : rows) {
+    nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+    for (const auto& cell : row.Cells) {
+      if (cell)
+        cells.push_back({{"count", cell->Count}, {"marked", cell->Marked}});
+      else
+        cells.push_back(nullptr);
+    }
+    json.push_back({{"row", row.Name}, {"cells", std::move(cells)}});
+  }
+  return json;
 }
 
 void WriteCsv(const TStatsTable& table, std::ostream& out) {
@@ -93,25 +114,14 @@ void WriteCsv(const TStatsTable& table, std::ostream& out) {
 }
 
 void WriteJson(const TStatsTable& table, std::ostream& out) {
-  out << "{\n  \"spins\": " << table.Spins << ",\n  \"last\": [";
-  for (std::size_t i = 0; i < table.Last.size(); ++i) out << (i ? ", " : "") << table.Last[i];
-  out << "],\n  \"columns\": [";
-  for (std::size_t c = 0; c < ColumnNames.size(); ++c) out << (c ? ", " : "") << '"' << ColumnNames[c] << '"';
-  out << "],\n  \"rows\": [\n";
-  for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-    const TStatsRow& row = table.Rows[r];
-    out << "    {\"row\": \"" << row.Name << "\", \"cells\": [";
-    for (std::size_t c = 0; c < row.Cells.size(); ++c) {
-      if (c) out << ", ";
-      const auto& cell = row.Cells[c];
-      if (cell)
-        out << "{\"count\": " << cell->Count << ", \"marked\": " << (cell->Marked ? "true" : "false") << '}';
-      else
-        out << "null";
-    }
-    out << "]}" << (r + 1 < table.Rows.size() ? "," : "") << '\n';
-  }
-  out << "  ]\n}\n";
+  WriteJsonDocument(
+      {{"spins", table.Spins}, {"last", table.Last}, {"columns", ColumnNames}, {"rows", JsonRows(table.Rows)}},
+      out);
+}
+
+void WriteJsonDocument(const nlohmann::ordered_json& document, std::ostream& out) {
+  // Names of files and folders need not be UTF-8; a stray byte becomes U+FFFD instead of an exception.
+  out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace cli

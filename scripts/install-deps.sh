@@ -8,6 +8,12 @@ packages=(
   g++ cmake make pkg-config
   # the command lines of both programs
   libcli11-dev
+  # JSON output, the analysis's distribution functions and its plots
+  nlohmann-json3-dev libboost-math-dev libcairo2-dev
+  # the analysis's reference values (tests/cli/reference) and looking at a PDF plot
+  python3-scipy poppler-utils
+  # reading the SVG plot back in the tests
+  libxml2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # graphics: PNG, fonts and text
   libpng-dev libfreetype-dev libfontconfig-dev

@@ -66,14 +66,6 @@ void WriteCount(TLabelSink& sink, std::string_view name, std::int32_t count, boo
   sink.SetFontColor(name, marked ? MarkedColor : PlainColor);
 }
 
-bool ColumnShown(SpinWindow window, std::size_t length) {
-  switch (window) {
-    case SpinWindow::Last20: return length > 10;
-    case SpinWindow::Last50: return length > 20;
-    default: return true;
-  }
-}
-
 // Two chances side by side: the smaller count is marked; equal counts are both plain.
 void WritePair(TLabelSink& sink, int firstRow, SpinWindow window, std::int32_t a, std::int32_t b) {
   WriteCount(sink, PairLabelName(firstRow, window), a, a < b);
@@ -81,6 +73,14 @@ void WritePair(TLabelSink& sink, int firstRow, SpinWindow window, std::int32_t a
 }
 
 }  // namespace
+
+bool ColumnShown(SpinWindow window, std::size_t length) noexcept {
+  switch (window) {
+    case SpinWindow::Last20: return length > 10;
+    case SpinWindow::Last50: return length > 20;
+    default: return true;
+  }
+}
 
 std::string_view StripLabelName(int k) { return Names().Strip.at(static_cast<std::size_t>(k)); }
 

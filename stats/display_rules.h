@@ -21,6 +21,10 @@ class TLabelSink {
 
 inline constexpr int StripLength = 21;
 
+// Whether the window's column is shown for a history of `length` spins: the last 20 once there
+// are more than 10 spins, the last 50 once there are more than 20, the others always.
+bool ColumnShown(SpinWindow window, std::size_t length) noexcept;
+
 // Label names, composed once: "UiLabelLast" + k (k = 1..21), "UiLabel10S" + n and its siblings
 // for the single-number columns, and the fixed names of the pair and dozen cells.
 std::string_view StripLabelName(int k);

@@ -43,4 +43,10 @@ constexpr TDozen DozenOf(std::int32_t number) noexcept {
   return TDozen::First;
 }
 
+// The three columns of the table: 1, 4, ..., 34; 2, 5, ..., 35; 3, 6, ..., 36. Like DozenOf, it
+// is asked only for 1..36.
+enum class TColumn : std::uint8_t { First, Second, Third };
+
+constexpr TColumn ColumnOf(std::int32_t number) noexcept { return static_cast<TColumn>((number + 2) % 3); }
+
 }  // namespace stats

@@ -30,7 +30,7 @@ void CountNumbers(std::span<const std::int32_t> spins, TNumberCounts& counts) {
   }
 }
 
-// Derives the chances, dozens and minima of one window from its 37 number counts.
+// Derives the chances, dozens, columns and minima of one window from its 37 number counts.
 TWindowCounts Summarize(const TNumberCounts& numbers) {
   TWindowCounts w;
   w.Numbers = numbers;
@@ -40,8 +40,10 @@ TWindowCounts Summarize(const TNumberCounts& numbers) {
     (IsOdd(x) ? w.Odd : w.Even) += c;
     (IsHigh(x) ? w.High : w.Low) += c;
     w.Dozens[static_cast<std::size_t>(DozenOf(x))] += c;
+    w.Columns[static_cast<std::size_t>(ColumnOf(x))] += c;
   }
   w.DozenMinimum = *std::min_element(w.Dozens.begin(), w.Dozens.end());
+  w.ColumnMinimum = *std::min_element(w.Columns.begin(), w.Columns.end());
   w.NumberMinimum = *std::min_element(w.Numbers.begin(), w.Numbers.end());
   return w;
 }

@@ -27,14 +27,17 @@ constexpr std::size_t WindowSpan(SpinWindow window) noexcept {
   return std::numeric_limits<std::size_t>::max();
 }
 
-// The counts of one window. Zero counts in no even-money chance and no dozen, only in Numbers[0].
+// The counts of one window. Zero counts in no even-money chance, no dozen and no column, only in
+// Numbers[0].
 struct TWindowCounts {
   std::int32_t Red = 0, Black = 0;
   std::int32_t Low = 0, High = 0;  // 1-18 and 19-36
   std::int32_t Even = 0, Odd = 0;
-  std::array<std::int32_t, 3> Dozens{};  // 1-12, 13-24, 25-36
+  std::array<std::int32_t, 3> Dozens{};   // 1-12, 13-24, 25-36
+  std::array<std::int32_t, 3> Columns{};  // 1, 4, ..., 34; 2, 5, ..., 35; 3, 6, ..., 36
   std::array<std::int32_t, WheelNumberCount> Numbers{};
   std::int32_t DozenMinimum = 0;   // smallest of the three dozen counts
+  std::int32_t ColumnMinimum = 0;  // smallest of the three column counts
   std::int32_t NumberMinimum = 0;  // smallest of the 37 number counts
 
   friend bool operator==(const TWindowCounts&, const TWindowCounts&) = default;

@@ -17,5 +17,8 @@ Options:
   -s,--skip-invalid           leave out tokens that are not wheel numbers
   --sessions                  list the sessions Spintrak keeps
   --last                      read the most recent session
+  -a,--analysis               analyse the spins instead of counting them
+  -w,--window UINT            analyse only the last N spins
+  -p,--plot TEXT              draw the analysis into an .svg, .png or .pdf file
   -V,--version                Display program version information and exit
 HELP

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "stats/wheel.h"
 
 namespace stats {
@@ -12,14 +14,18 @@ TEST(Wheel, ColoursOfKnownNumbers) {
 }
 
 TEST(Wheel, EveryNonZeroNumberFallsIntoExactlyOneChanceOfEachKind) {
-  int reds = 0, dozens[3] = {};
+  int reds = 0, dozens[3] = {}, columns[3] = {};
   for (int x = 1; x <= 36; ++x) {
     EXPECT_NE(IsRed(x), IsBlack(x)) << x;
     EXPECT_NE(IsEven(x), IsOdd(x)) << x;
     EXPECT_NE(IsLow(x), IsHigh(x)) << x;
     reds += IsRed(x);
     ++dozens[static_cast<int>(DozenOf(x))];
+    ++columns[static_cast<int>(ColumnOf(x))];
   }
+  EXPECT_EQ(columns[0], 12);
+  EXPECT_EQ(columns[1], 12);
+  EXPECT_EQ(columns[2], 12);
   EXPECT_EQ(reds, 18);
   EXPECT_EQ(dozens[0], 12);
   EXPECT_EQ(dozens[1], 12);
@@ -33,6 +39,14 @@ TEST(Wheel, BoundariesOfHalvesAndDozens) {
   EXPECT_EQ(DozenOf(13), TDozen::Second);
   EXPECT_EQ(DozenOf(24), TDozen::Second);
   EXPECT_EQ(DozenOf(25), TDozen::Third);
+  // Columns run across the table: 1 and 34 in the first, 35 in the second, 3 and 36 in the third.
+  for (auto [x, column] : {std::pair{1, TColumn::First},
+                           {34, TColumn::First},
+                           {2, TColumn::Second},
+                           {35, TColumn::Second},
+                           {3, TColumn::Third},
+                           {36, TColumn::Third}})
+    EXPECT_EQ(ColumnOf(x), column) << x;
   // Zero is in no chance: the even and low tests exclude it themselves, the others leave it to the caller.
   EXPECT_FALSE(IsRed(0));
   EXPECT_FALSE(IsBlack(0));

@@ -28,6 +28,7 @@ TSpinStatistics Reference(const Spins& spins) {
         ((x & 1) ? c.Odd : c.Even) += 1;
         (x > 18 ? c.High : c.Low) += 1;
         c.Dozens[x > 24 ? 2 : x > 12 ? 1 : 0] += 1;
+        c.Columns[(x - 1) % 3] += 1;
       }
       c.Numbers[x] += 1;
     }
@@ -35,6 +36,8 @@ TSpinStatistics Reference(const Spins& spins) {
   for (TWindowCounts& c : s.Windows) {
     c.DozenMinimum = 1'000'000;
     for (int d : c.Dozens) c.DozenMinimum = std::min(c.DozenMinimum, d);
+    c.ColumnMinimum = 1'000'000;
+    for (int k : c.Columns) c.ColumnMinimum = std::min(c.ColumnMinimum, k);
     c.NumberMinimum = 1'000'000;
     for (int n : c.Numbers) c.NumberMinimum = std::min(c.NumberMinimum, n);
   }

@@ -1,0 +1,225 @@
+#include "cli/analysis.h"
+
+#include <algorithm>
+#include <boost/math/distributions/chi_squared.hpp>
+#include <cmath>
+#include <utility>
+
+#include "stats/display_rules.h"
+#include "stats/wheel.h"
+#include "stats/window_stats.h"
+
+namespace cli {
+
+namespace {
+
+using stats::WheelNumberCount;
+using TNumberSet = std::array<bool, WheelNumberCount>;
+
+struct TChanceFact {
+  const char* Name;
+  bool (*Holds)(std::int32_t);
+  int Numbers;  // how many of the 37 numbers it holds
+};
+
+// Every chance the analysis speaks of, zero in none: the six even-money chances first, then the
+// dozens and the columns.
+constexpr std::array<TChanceFact, 12> Chances = {{
+    {"red", [](std::int32_t x) { return stats::IsRed(x); }, 18},
+    {"black", [](std::int32_t x) { return stats::IsBlack(x); }, 18},
+    {"even", [](std::int32_t x) { return stats::IsEven(x); }, 18},
+    {"odd", [](std::int32_t x) { return stats::IsOdd(x); }, 18},
+    {"1-18", [](std::int32_t x) { return stats::IsLow(x); }, 18},
+    {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }, 18},
+    {"1-12", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::First; }, 12},
+    {"13-24", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Second; }, 12},
+    {"25-36", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Third; }, 12},
+    {"1st column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }, 12},
+    {"2nd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }, 12},
+    {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }, 12},
+}};
+
+constexpr std::size_t EvenMoneyChances = 6;  // runs are told for these
+constexpr std::size_t FirstColumn = 9;
+constexpr std::array<std::size_t, 8> GapChances = {0, 1, 6, 7, 8, 9, 10, 11};  // gaps for these
+
+// members[c][x]: number x belongs to chance c.
+const std::array<TNumberSet, Chances.size()>& Members() {
+  static const auto members = [] {
+    std::array<TNumberSet, Chances.size()> table{};
+    for (std::size_t c = 0; c < Chances.size(); ++c)
+      for (std::int32_t x = 0; x < WheelNumberCount; ++x) table[c][x] = Chances[c].Holds(x);
+    return table;
+  }();
+  return members;
+}
+
+std::vector<TStatsRow> ColumnRows(const stats::TSpinStatistics& statistics, std::size_t spins) {
+  std::vector<TStatsRow> rows;
+  for (std::size_t k = 0; k < 3; ++k) {
+    TStatsRow row{Chances[FirstColumn + k].Name, {}};
+    for (stats::SpinWindow window : stats::SpinWindows) {
+      if (!stats::ColumnShown(window, spins)) continue;
+      const stats::TWindowCounts& w = statistics[window];
+      // As with the dozens, every column at the smallest count is marked.
+      row.Cells[static_cast<std::size_t>(window)] = TStatsCell{w.Columns[k], w.Columns[k] == w.ColumnMinimum};
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::string FormatP(double p) {
+  char text[32];
+  std::snprintf(text, sizeof text, p < 0.0001 ? "%.2g" : "%.4f", p);
+  return text;
+}
+
+double TChiSquareTest::SmallestExpected() const {
+  return Expected.empty() ? 0.0 : *std::min_element(Expected.begin(), Expected.end());
+}
+
+TChiSquareTest ChiSquareTest(std::string name, std::vector<std::string> cells, std::vector<std::int64_t> observed,
+                             std::span<const double> probabilities) {
+  TChiSquareTest test;
+  test.Name = std::move(name);
+  test.Cells = std::move(cells);
+  test.Observed = std::move(observed);
+  test.DegreesOfFreedom = static_cast<int>(probabilities.size()) - 1;
+  std::int64_t total = 0;
+  for (std::int64_t o : test.Observed) total += o;
+  for (std::size_t i = 0; i < probabilities.size(); ++i) {
+    const double expected = static_cast<double>(total) * probabilities[i];
+    test.Expected.push_back(expected);
+    if (expected > 0) {
+      const double d = static_cast<double>(test.Observed[i]) - expected;
+      test.Statistic += d * d / expected;
+    }
+  }
+  test.Reliable = total > 0 && test.SmallestExpected() >= LeastReliableExpected;
+  if (total > 0) {
+    const boost::math::chi_squared distribution(test.DegreesOfFreedom);
+    test.PValue = boost::math::cdf(boost::math::complement(distribution, test.Statistic));
+  }
+  return test;
+}
+
+std::string Reading(const TChiSquareTest& test) {
+  if (!test.Reliable) {
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%.3g", test.SmallestExpected());
+    return std::string("too few spins to test: an expected count is ") + expected +
+           ", below 5, so a p-value would not be reliable";
+  }
+  if (test.PValue < 0.05) return "the numbers are unlikely under a fair wheel: p = " + FormatP(test.PValue);
+  return "no evidence against a fair wheel at the 5 % level";
+}
+
+std::vector<std::int32_t> TAnalysis::OutsideThree() const {
+  std::vector<std::int32_t> outside;
+  for (const TNumberDeviation& d : Numbers)
+    if (std::abs(d.Residual) > 3) outside.push_back(d.Number);
+  return outside;
+}
+
+std::array<TGap, 37> NumberGapsOf(std::span<const std::int32_t> spins) {
+  // Spins are counted from 1 so that 0 can stand for "not yet".
+  std::array<std::size_t, WheelNumberCount> last{};
+  std::array<TGap, 37> gaps{};
+  for (std::size_t i = 0; i < spins.size(); ++i) {
+    const auto x = static_cast<std::size_t>(spins[i]);
+    gaps[x].Longest = std::max(gaps[x].Longest, i - last[x]);
+    last[x] = i + 1;
+  }
+  for (std::size_t x = 0; x < gaps.size(); ++x) {
+    const std::size_t since = spins.size() - last[x];
+    gaps[x].Longest = std::max(gaps[x].Longest, since);
+    if (last[x] > 0) gaps[x].Current = since;
+  }
+  return gaps;
+}
+
+std::vector<TChanceGap> ChanceGapsOf(std::span<const std::int32_t> spins) {
+  const auto& members = Members();
+  std::array<std::size_t, GapChances.size()> without{}, longest{};
+  std::array<bool, GapChances.size()> seen{};
+  for (const std::int32_t x : spins)
+    for (std::size_t g = 0; g < GapChances.size(); ++g) {
+      if (members[GapChances[g]][static_cast<std::size_t>(x)]) {
+        without[g] = 0;
+        seen[g] = true;
+      } else {
+        longest[g] = std::max(longest[g], ++without[g]);
+      }
+    }
+  std::vector<TChanceGap> gaps;
+  for (std::size_t g = 0; g < GapChances.size(); ++g)
+    gaps.push_back(
+        {Chances[GapChances[g]].Name, {seen[g] ? std::optional(without[g]) : std::nullopt, longest[g]}});
+  return gaps;
+}
+
+std::vector<TChanceRun> LongestRunsOf(std::span<const std::int32_t> spins) {
+  const auto& members = Members();
+  std::array<std::size_t, EvenMoneyChances> run{}, longest{};
+  for (const std::int32_t x : spins)
+    for (std::size_t c = 0; c < EvenMoneyChances; ++c) {
+      run[c] = members[c][static_cast<std::size_t>(x)] ? run[c] + 1 : 0;
+      longest[c] = std::max(longest[c], run[c]);
+    }
+  std::vector<TChanceRun> runs;
+  for (std::size_t c = 0; c < EvenMoneyChances; ++c) runs.push_back({Chances[c].Name, longest[c]});
+  return runs;
+}
+
+TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history) {
+  TAnalysis analysis;
+  analysis.Spins = spins.size();
+  analysis.History = history;
+  const stats::TSpinStatistics statistics = stats::ComputeStatistics(spins);
+  const stats::TWindowCounts& all = statistics[stats::SpinWindow::All];
+
+  constexpr double One = 1.0 / WheelNumberCount;
+  std::vector<std::string> numberNames;
+  std::vector<std::int64_t> numberCounts;
+  for (std::int32_t x = 0; x < WheelNumberCount; ++x) {
+    numberNames.push_back(std::to_string(x));
+    numberCounts.push_back(all.Numbers[x]);
+  }
+  const std::vector<double> uniform(WheelNumberCount, One);
+  const std::array<double, 3> colours = {18 * One, 18 * One, One};
+  const std::array<double, 4> twelves = {12 * One, 12 * One, 12 * One, One};
+  const std::int64_t zero = all.Numbers[0];
+  analysis.Tests.push_back(ChiSquareTest("numbers", std::move(numberNames), std::move(numberCounts), uniform));
+  analysis.Tests.push_back(
+      ChiSquareTest("red, black, zero", {"red", "black", "0"}, {all.Red, all.Black, zero}, colours));
+  analysis.Tests.push_back(ChiSquareTest("dozens and zero", {"1-12", "13-24", "25-36", "0"},
+                                         {all.Dozens[0], all.Dozens[1], all.Dozens[2], zero}, twelves));
+  analysis.Tests.push_back(ChiSquareTest("columns and zero", {"1st column", "2nd column", "3rd column", "0"},
+                                         {all.Columns[0], all.Columns[1], all.Columns[2], zero}, twelves));
+
+  const double n = static_cast<double>(spins.size());
+  const double spread = std::sqrt(n * One * (1 - One));
+  for (std::int32_t x = 0; x < WheelNumberCount; ++x) {
+    TNumberDeviation& d = analysis.Numbers[x];
+    d.Number = x;
+    d.Observed = all.Numbers[x];
+    d.Expected = n * One;
+    d.Residual = spread > 0 ? (static_cast<double>(d.Observed) - d.Expected) / spread : 0.0;
+  }
+  analysis.NumberGaps = NumberGapsOf(spins);
+  analysis.ChanceGaps = ChanceGapsOf(spins);
+  analysis.Runs = LongestRunsOf(spins);
+  analysis.Columns = ColumnRows(statistics, spins.size());
+  for (std::size_t c = 0; c < Chances.size(); ++c) {
+    TChanceShare share{Chances[c].Name, 0, Chances[c].Numbers * One};
+    for (std::int32_t x = 0; x < WheelNumberCount; ++x)
+      if (Members()[c][x]) share.Observed += all.Numbers[x];
+    analysis.Shares.push_back(share);
+  }
+  return analysis;
+}
+
+}  // namespace cli
