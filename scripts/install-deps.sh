@@ -2,6 +2,9 @@
 # Installs the Debian packages that building, running and testing Spintrak need.
 # Safe to run again: it asks dpkg first and calls apt-get only for what is missing.
 set -euo pipefail
+# Not installed here, since neither README command needs them: python3-scipy, to write the
+# analysis's reference values again (tests/cli/reference/make_reference.py, whose output is
+# committed), and poppler-utils, to look at a PDF plot.
 
 packages=(
   # build
@@ -10,8 +13,6 @@ packages=(
   libcli11-dev
   # JSON output, the analysis's distribution functions and its plots
   nlohmann-json3-dev libboost-math-dev libcairo2-dev
-  # the analysis's reference values (tests/cli/reference) and looking at a PDF plot
-  python3-scipy poppler-utils
   # reading the SVG plot back in the tests
   libxml2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
