@@ -46,6 +46,18 @@ std::unique_ptr<gui::THostWebView> TGtkHost::CreateWebView(gui::THostWindow& win
 
 bool TGtkHost::ProcessEvents(bool wait) { return g_main_context_iteration(nullptr, wait) != FALSE; }
 
+void TGtkHost::FlushPresented() {
+  // A paint may present again (a window drawing its first frame); those wait for the next pass.
+  std::vector<TGtkWindow*> windows;
+  windows.swap(FToPaint);
+  for (TGtkWindow* window : windows) window->PaintPresented();
+  if (!windows.empty()) gdk_display_flush(gdk_display_get_default());
+}
+
+void TGtkHost::PaintAfterIdlePass(TGtkWindow* window) {
+  if (std::find(FToPaint.begin(), FToPaint.end(), window) == FToPaint.end()) FToPaint.push_back(window);
+}
+
 std::uint32_t TGtkHost::TickCount() const { return static_cast<std::uint32_t>(MonotonicMs() + FClockOffset); }
 
 void TGtkHost::NoteEventTime(std::uint32_t time) {
@@ -147,6 +159,7 @@ void TGtkHost::RemoveModal(TGtkWindow* window) {
 
 void TGtkHost::WindowDestroyed(TGtkWindow* window) {
   RemoveModal(window);
+  std::erase(FToPaint, window);
   // Held events of a destroyed window must not be replayed into a new one at the same address.
   GdkWindow* gone = gtk_widget_get_window(GTK_WIDGET(window->Widget()));
   std::erase_if(FHeld, [gone](GdkEvent* event) {

@@ -36,6 +36,7 @@ class THeadlessHost : public gui::THost {
                                                  gui::THostWindowEvents& events) override;
   std::unique_ptr<gui::THostWebView> CreateWebView(gui::THostWindow& window, const gui::TRect& rect) override;
   bool ProcessEvents(bool wait) override;
+  void FlushPresented() override;
   std::uint32_t TickCount() const override { return FNow; }
   TTimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
   void StopTimer(TTimerId id) override;

@@ -2,7 +2,8 @@
 # Prints the desktop host's figures, all under one private X server: time from launch to the
 # first frame of a bare 1166 x 741 form and of the main window, with the resident memory at that
 # point (five warm runs each, the web view not made yet), the labels one entry repaints, Enter to
-# counter, strip and tables on screen with 1 000 and 1 000 000 spins, and the host's key-press
+# counter, strip and tables on screen with 1 000 and 1 000 000 spins (and the pixels, rectangles
+# and paints that each entry sent to the screen), and the host's key-press
 # latency; then the banner pane's memory, the proportional set size (PSS) of the program and all
 # the web engine's processes with the page shown, with our engine settings and with the engine's
 # defaults (three runs each), and the time from closing the about box until the main window is

@@ -24,7 +24,8 @@ void TRecordingForm::Repaint() {
                static_cast<std::uint32_t>((x ^ y) & 0xFF);
   }
   PaintText();
-  FWindow->Present(FBuffer, FBuffer.BoundsRect());
+  const gui::TRect all = FBuffer.BoundsRect();
+  FWindow->Present(FBuffer, {&all, 1});
 }
 
 void TRecordingForm::PaintText() {
@@ -45,7 +46,7 @@ void TRecordingForm::PaintText() {
   canvas.Brush.Style = gui::bsClear;
   gui::TRect r = box;
   gui::DrawText(canvas, gui::Utf8ToAnsi(utf8), r, gui::DT_NOPREFIX | gui::DT_SINGLELINE);
-  FWindow->Present(FBuffer, box);
+  FWindow->Present(FBuffer, {&box, 1});
 }
 
 std::vector<TRecordingForm::TEvent> TRecordingForm::Take(TKind kind) const {
@@ -88,6 +89,6 @@ void TRecordingForm::HostResized(int clientWidth, int clientHeight) {
   Repaint();
 }
 
-void TRecordingForm::HostExpose(const gui::TRect& rect) { FWindow->Present(FBuffer, rect); }
+void TRecordingForm::HostExpose(const gui::TRect& rect) { FWindow->Present(FBuffer, {&rect, 1}); }
 
 }  // namespace e2e
