@@ -125,6 +125,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
 TGtkWindow::~TGtkWindow() {
   *FAlive = false;
   if (FUnpainted != nullptr) cairo_region_destroy(FUnpainted);
+  if (FPaintDeadline != 0) g_source_remove(FPaintDeadline);
   FHost.WindowDestroyed(this);
   g_signal_handlers_disconnect_by_data(FIm, this);
   g_signal_handlers_disconnect_by_data(FArea, this);
@@ -293,6 +294,17 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect>
   if (FUnpainted == nullptr) {
     FUnpainted = area;
     FHost.PaintAfterIdlePass(this);
+    // Should the idle pass not come soon (a handler that runs long, a nested loop), the parts
+    // are painted anyway.
+    FPaintDeadline = g_timeout_add(
+        kPaintDeadlineMs,
+        +[](gpointer data) -> gboolean {
+          auto* self = static_cast<TGtkWindow*>(data);
+          self->FPaintDeadline = 0;
+          self->PaintPresented();
+          return G_SOURCE_REMOVE;
+        },
+        this);
   } else {
     cairo_region_union(FUnpainted, area);
     cairo_region_destroy(area);
@@ -300,6 +312,8 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect>
 }
 
 void TGtkWindow::PaintPresented() {
+  if (FPaintDeadline != 0) g_source_remove(FPaintDeadline);
+  FPaintDeadline = 0;
   if (FUnpainted == nullptr) return;
   gtk_widget_queue_draw_region(FArea, FUnpainted);
   cairo_region_destroy(FUnpainted);
@@ -309,6 +323,7 @@ void TGtkWindow::PaintPresented() {
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gdk_window_process_updates(window, FALSE);
   G_GNUC_END_IGNORE_DEPRECATIONS
+  gdk_display_flush(gdk_window_get_display(window));
 }
 
 int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {

@@ -116,6 +116,8 @@ class TGtkWindow : public gui::THostWindow {
   gui::TCursor FCursor = gui::crDefault;
   TPaintTally FPainted;
   cairo_region_t* FUnpainted = nullptr;  // presented since the last paint
+  static constexpr unsigned kPaintDeadlineMs = 50;
+  unsigned FPaintDeadline = 0;
   std::vector<std::function<void()>> FAfterFirstFrame;
   struct TPaneKey {
     int Type;
