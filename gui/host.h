@@ -140,6 +140,16 @@ class THostWebView {
   std::function<void(bool forward)> OnTabOut;
 };
 
+// How a text caret blinks: shown for OnMs, hidden for OffMs, over and over; after TimeoutMs without
+// a key or click it stays shown and still until the next one (0: it never rests). The defaults are
+// the classic desktop's caret, which blinks for as long as it has the focus.
+struct TCaretBlink {
+  bool Blinks = true;
+  std::uint32_t OnMs = 530;
+  std::uint32_t OffMs = 530;
+  std::uint32_t TimeoutMs = 0;
+};
+
 class THost {
  public:
   using TTimerId = std::uint32_t;
@@ -171,6 +181,7 @@ class THost {
   virtual bool OpenUri(std::string_view uri) = 0;                // default handler, no dialog, no wait
   virtual bool OpenWithChooser(std::string_view extension) = 0;  // e.g. ".htm"
 
+  virtual TCaretBlink CaretBlink() const { return {}; }
   virtual std::uint32_t DoubleClickTime() const = 0;  // ms between the two presses
   virtual int DoubleClickDistance() const = 0;        // side of the box around the first press
   virtual TSize ScreenSize() const = 0;

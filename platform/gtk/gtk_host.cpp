@@ -51,7 +51,6 @@ void TGtkHost::FlushPresented() {
   std::vector<TGtkWindow*> windows;
   windows.swap(FToPaint);
   for (TGtkWindow* window : windows) window->PaintPresented();
-  if (!windows.empty()) gdk_display_flush(gdk_display_get_default());
 }
 
 void TGtkHost::PaintAfterIdlePass(TGtkWindow* window) {
@@ -120,6 +119,21 @@ int TGtkHost::DoubleClickDistance() const {
   gint distance = 5;
   g_object_get(gtk_settings_get_default(), "gtk-double-click-distance", &distance, nullptr);
   return 2 * std::max(distance, 0);
+}
+
+gui::TCaretBlink TGtkHost::CaretBlink() const {
+  gboolean blink = TRUE;
+  gint period = 1200, timeoutSeconds = 10;
+  g_object_get(gtk_settings_get_default(), "gtk-cursor-blink", &blink, "gtk-cursor-blink-time", &period,
+               "gtk-cursor-blink-timeout", &timeoutSeconds, nullptr);
+  // As in the toolkit's own entries: a timeout of zero means no blinking at all, and the caret
+  // is shown for two thirds of the period and hidden for one.
+  if (!blink || timeoutSeconds <= 0 || period <= 0) return {.Blinks = false};
+  const auto on = static_cast<std::uint32_t>(std::max(period * 2 / 3, 1));
+  const auto off = static_cast<std::uint32_t>(std::max(period - period * 2 / 3, 1));
+  constexpr gint kForever = G_MAXINT / 1000;
+  const std::uint32_t timeout = timeoutSeconds >= kForever ? 0 : static_cast<std::uint32_t>(timeoutSeconds) * 1000;
+  return {.Blinks = true, .OnMs = on, .OffMs = off, .TimeoutMs = timeout};
 }
 
 gui::TSize TGtkHost::ScreenSize() const {

@@ -45,6 +45,7 @@ class TGtkHost : public gui::THost {
 
   std::uint32_t DoubleClickTime() const override;
   int DoubleClickDistance() const override;
+  gui::TCaretBlink CaretBlink() const override;
   gui::TSize ScreenSize() const override;
 
   // --- used by the windows ---

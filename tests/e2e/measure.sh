@@ -6,8 +6,9 @@
 # and paints that each entry sent to the screen), and the host's key-press
 # latency; then the banner pane's memory, the proportional set size (PSS) of the program and all
 # the web engine's processes with the page shown, with our engine settings and with the engine's
-# defaults (three runs each), and the time from closing the about box until the main window is
-# active, its entry focused and the window holds the desktop's focus.
+# defaults (three runs each), the CPU time of each process while idle with the pane shown, and
+# the time from closing the about box until the main window is active, its entry focused and the
+# window holds the desktop's focus.
 # Usage: measure.sh BUILD_DIR
 set -euo pipefail
 build=${1:?usage: measure.sh BUILD_DIR}
@@ -37,6 +38,36 @@ here=$(cd "$(dirname "$0")" && pwd)
       total=$((total + ${kb:-0}))
     done
     echo $total
+  }
+  # The CPU time each process of the program uses while nobody types, with the banner pane shown:
+  # from the program and the engine started and its page written, past the caret'"'"'s blink timeout
+  # (the desktop'"'"'s, 10 s unless set otherwise), over 30 s, from /proc/PID/stat (clock ticks).
+  idle_cpu() {
+    [ -x "$1" ] || return 0
+    local temp="$work/idle" seconds=30 pid p
+    mkdir -p "$temp"
+    TEMP="$temp" "$1" >/dev/null 2>&1 &
+    pid=$!
+    for i in $(seq 1 300); do
+      [ -f "$temp/SKTemp1.htm" ] && ps -eo ppid=,comm= | grep -q "^ *$pid WebKitWebProces" && break
+      sleep 0.1
+    done
+    sleep 12
+    local -A before
+    local procs="$pid $(ps -eo pid=,ppid= | awk -v root=$pid "\$2 == root { print \$1 }")"
+    for p in $procs; do before[$p]=$(awk "{ print \$14 + \$15 }" /proc/$p/stat); done
+    sleep $seconds
+    local hz total=0 ticks
+    hz=$(getconf CLK_TCK)
+    per_second() { awk -v t="$1" -v hz="$hz" -v s="$seconds" "BEGIN { printf \"%5.2f\", t * 1000 / hz / s }"; }
+    for p in $procs; do
+      ticks=$(( $(awk "{ print \$14 + \$15 }" /proc/$p/stat) - ${before[$p]} ))
+      total=$((total + ticks))
+      printf "idle, banner pane shown, %-17s %s ms of CPU per second over %d s\n" "$(cat /proc/$p/comm):" \
+        "$(per_second $ticks)" $seconds
+    done
+    echo "idle, banner pane shown, all processes:  $(per_second $total) ms of CPU per second (one clock tick: $((1000 / hz)) ms)"
+    kill $pid; wait $pid 2>/dev/null || true
   }
   # Starts the figures program, waits for its page, lets the engine settle, reads, ends it.
   pane_pss() {
@@ -69,6 +100,7 @@ here=$(cd "$(dirname "$0")" && pwd)
     echo "spintrak, banner pane shown:          PSS $(tree_pss $pid) kB"
     kill $pid; wait $pid 2>/dev/null || true
   fi
+  idle_cpu "$1/app/spintrak"
   rm -f "$work/in" && mkfifo "$work/in"
   "$figures" --about 15 <"$work/in" >"$work/out" 2>/dev/null &
   exec 3>"$work/in"
