@@ -1,18 +1,48 @@
-// Spintrak's entry: the application on the desktop host, its windows, and the event loop until
-// the main window closes.
+// Spintrak's entry: the command line, then the application on the desktop host, its windows and
+// session, and the event loop until the main window closes.
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/session_start.h"
 #include "app/startup.h"
+#include "gui/graphics/text.h"
 #include "platform/gtk/gtk_host.h"
 
 int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  app::TCommandLine line;
   try {
-    platform::gtk::TGtkHost::Initialize(&argc, &argv);
+    line = app::ParseCommandLine(args);
+  } catch (const app::TUsageError& e) {
+    std::fprintf(stderr, "spintrak: %s\n%sTry 'spintrak --help' for more information.\n", e.what(),
+                 app::UsageText().c_str());
+    return 2;
+  }
+  if (line.Help) {
+    std::fputs(app::HelpText().c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  }
+  if (line.Version) {
+    std::printf("spintrak %s\n", SPINTRAK_VERSION);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  }
+  try {
+    // The options are ours; the toolkit is given none of them.
+    int hostArgc = argc > 0 ? 1 : 0;
+    platform::gtk::TGtkHost::Initialize(&hostArgc, &argv);
     platform::gtk::TGtkHost host;
     gui::TApplication application(host);
-    app::StartUp(application);
+    app::TForm1& form = app::StartUp(application);
+    if (const std::optional<std::string> report = app::StartSession(form, line)) {
+      std::fprintf(stderr, "spintrak: %s\n", report->c_str());
+      form.Show();
+      application.HandleException(std::make_exception_ptr(std::runtime_error(gui::Utf8ToAnsi(*report))));
+    }
     application.Run();
   } catch (const std::exception& e) {
     // Only start-up can end here: no display, or no usable font at all.

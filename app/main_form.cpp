@@ -1,13 +1,17 @@
 #include "app/main_form.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "app/banner_pane.h"
 #include "app/number_parse.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
+#include "gui/controls/application.h"
 #include "gui/graphics/bitmap.h"
+#include "gui/graphics/text.h"
 #include "resources/resources.h"
+#include "session/journal.h"
 #include "stats/display_rules.h"
 #include "stats/wheel.h"
 #include "widgets/bit_btn.h"
@@ -44,6 +48,16 @@ TForm1::TForm1(gui::TComponent* owner) : gui::TForm(owner) {
   ConnectHandlers();
   EndLoading();
   SetActiveControl(UiNumericEdit1);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetJournal(std::unique_ptr<session::TJournal> journal) { FJournal = std::move(journal); }
+
+void TForm1::ReportJournal(const std::optional<std::string>& report) {
+  // Told after the window has done all it does for the change, so that it behaves the same.
+  if (report && gui::Application != nullptr)
+    gui::Application->HandleException(std::make_exception_ptr(std::runtime_error(gui::Utf8ToAnsi(*report))));
 }
 
 void TForm1::BuildLayout() {
@@ -110,10 +124,13 @@ void TForm1::UiNumericEdit1KeyPress(gui::TComponent*, char& key) {
 void TForm1::AddSpin() {
   // Read before the history grows, so that a value that cannot be read records nothing.
   FHistory.Append(static_cast<std::int32_t>(UiNumericEdit1->IntegerValue()));
+  // In the file before it is on the screen: a program killed now has lost nothing shown.
+  const std::optional<std::string> report = FJournal ? FJournal->Append(FHistory.Spins()) : std::nullopt;
   UiLabel266->SetCaption(std::to_string(FHistory.Length()));
   Refresh();
   UiNumericEdit1->SetText("");
   UiNumericEdit1->SetFocus();
+  ReportJournal(report);
 }
 
 void TForm1::Refresh() {
@@ -128,18 +145,23 @@ void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
   // Whatever is not a wheel number is refused without a word.
   const std::optional<std::int32_t> number = ParseInt32(text);
   if (!number || !stats::IsWheelNumber(*number)) return;
+  // The strip position is the index after "UiLabelLast". The history and the journal change
+  // before the label, so that nothing shown is missing from the file.
+  const int k = std::stoi(label.Name().substr(11, 2));
+  const bool changed = FHistory.Recent(static_cast<std::size_t>(k)) != *number;
+  FHistory.Replace(k, *number);
+  const std::optional<std::string> report =
+      FJournal && changed ? FJournal->Rewrite(FHistory.Spins()) : std::nullopt;
   label.SetCaption(std::to_string(*number));
   label.Font().SetColor(stats::ColorOfNumber(*number));
-  // The strip position is the index after "UiLabelLast".
-  const int k = std::stoi(label.Name().substr(11, 2));
-  FHistory.Replace(k, *number);
   stats::StatsPanel(FHistory, FLabels);
+  ReportJournal(report);
 }
 
 void TForm1::UiCheckBox1Click(gui::TComponent*) { SetTopMost(UiCheckBox1->Checked()); }
 
 void TForm1::PrefillHistory(std::span<const std::int32_t> spins) {
-  for (std::int32_t spin : spins) FHistory.Append(spin);
+  FHistory.AppendMany(spins);
   UiLabel266->SetCaption(std::to_string(FHistory.Length()));
   Refresh();
 }

@@ -4,7 +4,10 @@
 // It owns the spin history; the entry field and the strip are the only ways it changes.
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "app/label_sink.h"
 #include "app/main_controls.h"
@@ -15,16 +18,26 @@ namespace gui {
 class TWebBrowser;
 }
 
+namespace session {
+class TJournal;
+}
+
 namespace app {
 
 class TForm1 : public gui::TForm {
  public:
   explicit TForm1(gui::TComponent* owner);
+  ~TForm1() override;
 
   const stats::SpinHistory& History() const { return FHistory; }
-  // For measuring programs only: appends spins without going through the window, then shows them
-  // as an entry would.
+  // Appends spins without going through the window, then shows them as an entry would: a resumed
+  // session, and the measuring programs' long histories. Nothing is written to the journal.
   void PrefillHistory(std::span<const std::int32_t> spins);
+
+  // The journal every change of the history is written to before the window shows it; none by
+  // default. The window behaves the same with or without it.
+  void SetJournal(std::unique_ptr<session::TJournal> journal);
+  session::TJournal* Journal() const { return FJournal.get(); }
 
   // The handlers, one per user event.
   void FormActivate(gui::TComponent* sender);
@@ -53,8 +66,10 @@ class TForm1 : public gui::TForm {
   void ConnectHandlers();
   void AddSpin();
   void Refresh();
+  void ReportJournal(const std::optional<std::string>& report);
 
   stats::SpinHistory FHistory;
+  std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
 };
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <random>
 
-#include "cli/spin_reader.h"
 #include "cli/stats_table.h"
+#include "session/spin_reader.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void BM_ReadAndTabulate(benchmark::State& state) {
   const std::string& path = log.Path();
   for (auto _ : state) {
     std::vector<std::int32_t> spins;
-    cli::ReadSpins(path, spins, cli::TInvalidTokens::itStop);
+    session::ReadSpins(path, spins, session::TInvalidTokens::itStop);
     const cli::TStatsTable table = cli::BuildStatsTable(spins);
     benchmark::DoNotOptimize(table.Rows.data());
   }

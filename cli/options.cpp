@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
-#include <optional>
+#include <CLI/CLI.hpp>
+
+#include "cli/run_stats.h"
 
 namespace cli {
 
@@ -24,73 +26,33 @@ TColorWhen ColorNamed(std::string_view name) {
 
 TOptions ParseOptions(std::span<const std::string_view> args) {
   TOptions options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
-      options.Files.emplace_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-
-    // "--name=value", "--name value", "-x value" and "-xvalue"; flags without a value may be
-    // grouped as in "-sh".
-    std::string_view name;
-    std::optional<std::string_view> attached;
-    std::string_view rest;
-    if (arg.starts_with("--")) {
-      name = arg.substr(2);
-      if (const auto equals = name.find('='); equals != std::string_view::npos) {
-        attached = name.substr(equals + 1);
-        name = name.substr(0, equals);
-      }
-    } else {
-      name = arg.substr(1, 1);
-      rest = arg.substr(2);
-    }
-    const bool isLong = arg.starts_with("--");
-    std::string shown = isLong ? "--" : "-";
-    shown += name;
-
-    auto value = [&]() -> std::string_view {
-      if (attached) return *attached;
-      if (!isLong && !rest.empty()) {
-        const std::string_view v = rest;
-        rest = {};
-        return v;
-      }
-      if (i + 1 >= args.size()) throw TUsageError("option '" + shown + "' needs a value");
-      return args[++i];
-    };
-    auto flag = [&] {
-      if (attached) throw TUsageError("option '" + shown + "' takes no value");
-    };
-
-    for (;;) {
-      if (name == "format" || name == "f") {
-        options.Format = FormatNamed(value());
-      } else if (name == "color" || name == "colour") {
-        options.Color = ColorNamed(value());
-      } else if (name == "skip-invalid" || name == "s") {
-        flag();
-        options.SkipInvalid = true;
-      } else if (name == "help" || name == "h") {
-        flag();
-        options.Help = true;
-      } else if (name == "version" || name == "V") {
-        flag();
-        options.Version = true;
-      } else {
-        throw TUsageError("unknown option '" + shown + "'");
-      }
-      if (isLong || rest.empty()) break;
-      name = rest.substr(0, 1);
-      rest = rest.substr(1);
-    }
+  std::string format = "text", color = "auto";
+  CLI::App parser("spintrak-stats", std::string(ProgramName));
+  // Help is ours: its text, and an unknown option after --help is still an error.
+  parser.set_help_flag();
+  auto flag = [&](const char* names, bool& value) {
+    parser.add_flag(names, value)->disable_flag_override()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  };
+  parser.add_option("-f,--format", format)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  parser.add_option("--color,--colour", color)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  flag("-s,--skip-invalid", options.SkipInvalid);
+  flag("-h,--help", options.Help);
+  flag("-V,--version", options.Version);
+  flag("--sessions", options.Sessions);
+  flag("--last", options.Last);
+  parser.add_option("files", options.Files);
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    parser.parse(reversed);
+  } catch (const CLI::ParseError& e) {
+    throw TUsageError(e.what());
   }
+  options.Format = FormatNamed(format);
+  options.Color = ColorNamed(color);
+  if ((options.Sessions || options.Last) && !options.Files.empty())
+    throw TUsageError(std::string(options.Sessions ? "--sessions" : "--last") + " reads no FILE");
+  if (options.Sessions && options.Last) throw TUsageError("--sessions and --last go one at a time");
   return options;
 }
 
@@ -109,8 +71,13 @@ newlines, commas, semicolons or blanks.
                        always or never; NO_COLOR in the environment turns auto off
   -s, --skip-invalid   leave out tokens that are not wheel numbers, and files without
                        spins, with a warning, instead of stopping at the first
+      --sessions       list the sessions Spintrak keeps: file, start time and spins
+      --last           read the most recent session instead of FILEs
   -h, --help           show this help and exit
   -V, --version        show the version and exit
+
+Spintrak keeps its sessions in $XDG_STATE_HOME/spintrak/sessions/ (else
+~/.local/state/spintrak/sessions/).
 
 The text table shows a marked count in parentheses (and in green on a terminal); a column the
 window does not show yet (the last 20 before the 11th spin, the last 50 before the 21st) shows
@@ -121,7 +88,8 @@ Exit status:
   1  the input holds a token that is not a wheel number, a file holds no spins, or
      nothing is left to count; nothing is printed then
   2  the command line is wrong
-  3  a file cannot be read, or the output cannot be written
+  3  a file cannot be read (or, for --last, there is no session), or the output cannot
+     be written
 )";
 }
 

@@ -20,6 +20,8 @@ struct TOptions {
   bool SkipInvalid = false;
   bool Help = false;
   bool Version = false;
+  bool Sessions = false;           // list the sessions folder
+  bool Last = false;               // read the most recent session
   std::vector<std::string> Files;  // in the order given; empty means standard input
 };
 

@@ -1,11 +1,20 @@
 #include "cli/run_stats.h"
 
+#include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "cli/options.h"
-#include "cli/spin_reader.h"
+#include "cli/session_list.h"
+#include "session/sessions.h"
+#include "session/spin_reader.h"
 
 namespace cli {
+
+using session::ReadSpins;
+using session::TInvalidTokens;
+using session::TSpinInputError;
+using session::TSpinReadError;
 
 namespace {
 
@@ -41,6 +50,31 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
   if (options.Version) {
     out << ProgramName << ' ' << SPINTRAK_VERSION << '\n' << std::flush;
     return out ? esOk : esInputOutput;
+  }
+  if (options.Sessions || options.Last) {
+    std::string folder;
+    try {
+      folder = session::SessionsFolder();
+      if (options.Sessions) {
+        if (WriteSessionList(folder, options.Format, out) == 0 && options.Format == TOutputFormat::ofText)
+          Fail(err, "no sessions in \"" + folder + "\"");
+        out.flush();
+        if (!out) {
+          Fail(err, "cannot write the output");
+          return esInputOutput;
+        }
+        return esOk;
+      }
+      const std::optional<session::TSessionFile> last = session::MostRecentSession(folder);
+      if (!last) {
+        Fail(err, "no session to read in \"" + folder + "\"");
+        return esInputOutput;
+      }
+      options.Files.push_back(folder + "/" + last->Name);
+    } catch (const std::runtime_error& e) {
+      Fail(err, e.what());
+      return esInputOutput;
+    }
   }
   if (options.Files.empty()) options.Files.emplace_back("-");
 

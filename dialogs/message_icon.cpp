@@ -34,8 +34,8 @@ const gui::TBitmap* TMessageIcon::Picture() {
   return &*FPicture;
 }
 
-void TMessageIcon::Paint() {
-  if (const gui::TBitmap* picture = Picture()) Canvas().Draw(0, 0, *picture);
+void TMessageIcon::Paint(gui::TCanvas& canvas) {
+  if (const gui::TBitmap* picture = Picture()) canvas.Draw(0, 0, *picture);
 }
 
 }  // namespace dialogs

@@ -21,7 +21,7 @@ class TMessageIcon : public gui::TGraphicControl {
   void SetKind(MessageKind kind);
 
  protected:
-  void Paint() override;
+  void Paint(gui::TCanvas& canvas) override;
   void ParentColorChanged() override;
 
  private:

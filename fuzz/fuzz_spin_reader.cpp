@@ -4,20 +4,20 @@
 
 #include <cstdlib>
 
-#include "cli/spin_reader.h"
 #include "fuzz/fuzz_input.h"
+#include "session/spin_reader.h"
 #include "stats/wheel.h"
 
 namespace {
 
 struct TRead {
   std::vector<std::int32_t> Spins;
-  std::vector<cli::TSpinInputError> Skipped;
+  std::vector<session::TSpinInputError> Skipped;
 };
 
 TRead Read(std::string_view first, std::string_view second) {
   TRead read;
-  cli::TSpinParser parser("log", read.Spins, cli::TInvalidTokens::itSkip);
+  session::TSpinParser parser("log", read.Spins, session::TInvalidTokens::itSkip);
   parser.Feed(first);
   parser.Feed(second);
   parser.Finish();
@@ -42,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!stats::IsWheelNumber(spin)) std::abort();
 
   std::vector<std::int32_t> stopped;
-  cli::TSpinParser strict("log", stopped, cli::TInvalidTokens::itStop);
+  session::TSpinParser strict("log", stopped, session::TInvalidTokens::itStop);
   try {
     strict.Feed(text);
     strict.Finish();
     if (!whole.Skipped.empty() || stopped != whole.Spins) std::abort();
-  } catch (const cli::TSpinInputError& e) {
+  } catch (const session::TSpinInputError& e) {
     if (whole.Skipped.empty() || std::string_view(e.what()) != whole.Skipped.front().what()) std::abort();
   }
   return 0;

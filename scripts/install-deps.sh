@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake make pkg-config
+  # the command lines of both programs
+  libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # graphics: PNG, fonts and text
   libpng-dev libfreetype-dev libfontconfig-dev
@@ -16,8 +18,9 @@ packages=(
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
   # the format check
   clang-format
-  # installation: checking the menu entry, the Debian package's library dependencies
-  desktop-file-utils dpkg-dev
+  # installation and the Debian package: checking the menu entry, the AppStream metadata, the
+  # manual pages and the package, and finding the package's library dependencies
+  desktop-file-utils appstream groff-base lintian dpkg-dev
   # fuzzing with libFuzzer
   clang libclang-rt-dev
 )

@@ -26,6 +26,13 @@ void SpinHistory::Append(std::int32_t number) {
   FSpins.push_back(number);
 }
 
+void SpinHistory::AppendMany(std::span<const std::int32_t> numbers) {
+  for (std::int32_t number : numbers) RequireWheelNumber(number);
+  if (numbers.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) - FSpins.size())
+    throw std::length_error("The spin history is full");
+  FSpins.insert(FSpins.end(), numbers.begin(), numbers.end());
+}
+
 void SpinHistory::Replace(int k, std::int32_t number) {
   const std::size_t reach = std::min<std::size_t>(MaxCorrectionDepth, FSpins.size());
   if (k < 1 || static_cast<std::size_t>(k) > reach)

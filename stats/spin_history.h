@@ -18,6 +18,9 @@ class SpinHistory {
   // Appends a wheel result. Throws std::out_of_range for a value outside 0..36,
   // leaving the history as it was.
   void Append(std::int32_t number);
+  // Appends many at once, as Append would one by one; with a value that is not a wheel number,
+  // or too many, it throws and nothing is appended.
+  void AppendMany(std::span<const std::int32_t> numbers);
 
   // Replaces the k-th most recent spin (k = 1 is the newest). Throws std::out_of_range when
   // the value is not a wheel number or k is outside 1..min(21, Length()); nothing changes then.

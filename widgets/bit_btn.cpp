@@ -23,12 +23,14 @@ void TUiBitBtn::GlyphChanged() {
     const int cells = w / h;
     FNumGlyphs = cells >= 1 && cells <= 4 ? cells : 1;
   }
+  FCellShown = -1;
   Repaint();
 }
 
 void TUiBitBtn::SetNumGlyphs(TNumGlyphs value) {
   if (value < 1 || value > 4 || value == FNumGlyphs) return;
   FNumGlyphs = value;
+  FCellShown = -1;
   Repaint();
 }
 
@@ -111,10 +113,14 @@ void TUiBitBtn::DrawGlyph(TCanvas& canvas) {
   const TSize cell = GetGlyphSize();
   if (cell.Width <= 0) return;
   const TRect at = GetGlyphRect();
-  TBitmap image(cell.Width, cell.Height);
-  const int left = GlyphCell() * cell.Width;
-  image.Canvas().CopyRect(image.BoundsRect(), FGlyph, {left, 0, left + cell.Width, cell.Height});
-  canvas.Draw(at.Left, at.Top, image, GlyphTransparentColor());
+  // The cell shown is cut out of the strip once, and again only when the state picks another.
+  if (const int index = GlyphCell(); index != FCellShown) {
+    FCell.SetSize(cell.Width, cell.Height);
+    const int left = index * cell.Width;
+    FCell.Canvas().CopyRect(FCell.BoundsRect(), FGlyph, {left, 0, left + cell.Width, cell.Height});
+    FCellShown = index;
+  }
+  canvas.Draw(at.Left, at.Top, FCell, GlyphTransparentColor());
 }
 
 }  // namespace widgets

@@ -54,6 +54,8 @@ class TUiBitBtn : public TUiButton {
 
   TBitmap FGlyph;
   TNumGlyphs FNumGlyphs = 1;
+  TBitmap FCell;  // the cell of the strip last drawn, and its index (-1: none yet)
+  int FCellShown = -1;
   TButtonLayout FLayout = blGlyphLeft;
   int FMargin = 2;
   int FSpacing = 4;

@@ -13,7 +13,7 @@ TRect TUiBorder::FrameClientRect() const {
   return r.Right < r.Left || r.Bottom < r.Top ? TRect{} : r;
 }
 
-void TUiBorder::Paint() { PaintTo(Canvas()); }
+void TUiBorder::Paint(TCanvas& canvas) { PaintTo(canvas); }
 
 void TUiBorder::PaintTo(TCanvas& canvas) {
   TBorderStackStyle style = StackStyle();

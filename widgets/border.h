@@ -19,7 +19,7 @@ class TUiBorder : public gui::TGraphicControl, public TBorderProperties {
   void PaintTo(TCanvas& canvas);
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   void BorderChanged(TBorderProperty property) override;
 };
 

@@ -3,13 +3,12 @@
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
-#include "gui/std/accel.h"
-#include "gui/std/button.h"
 #include "widgets/frames.h"
 
 namespace widgets {
 
-TUiButton::TUiButton(gui::TComponent* owner) : TUiCustomButton(owner) {
+TUiButton::TUiButton(gui::TComponent* owner)
+    : TUiCustomButton(owner), TPushButton(*this, gui::ssShift | gui::ssAlt | gui::ssCtrl) {
   SetColor(clBtnFace);
   SetBounds(Left(), Top(), 75, 25);
 }
@@ -26,9 +25,7 @@ void TUiButton::SetAlignment(TAlignment value) {
   Invalidate();
 }
 
-void TUiButton::SetDefault(bool value) {
-  if (value == FDefault) return;
-  FDefault = value;
+void TUiButton::DefaultChanged() {
   const gui::TForm* form = Form();
   UpdateActive(form ? form->FocusedControl() : nullptr);
 }
@@ -58,32 +55,22 @@ TButtonFaceState TUiButton::FaceState() const {
 }
 
 void TUiButton::Click() {
-  if (gui::TForm* form = Form(); form && FModalResult != gui::mrNone) form->SetModalResult(FModalResult);
+  PassModalResult();
   TUiCustomButton::Click();
 }
 
 bool TUiButton::DialogKey(std::uint16_t key, gui::TShiftState shift) {
-  const bool plain = !shift.Contains(gui::ssShift) && !shift.Contains(gui::ssCtrl) && !shift.Contains(gui::ssAlt);
-  if (plain && ((key == gui::VK_RETURN && FIsActive) || (key == gui::VK_ESCAPE && FCancel)) && CanFocus()) {
-    Click();
-    return true;
-  }
-  return TUiCustomButton::DialogKey(key, shift);
+  return ClickByDialogKey(key, shift, FIsActive) || TUiCustomButton::DialogKey(key, shift);
 }
 
 bool TUiButton::DialogChar(char ch, gui::TShiftState shift) {
-  if (gui::IsAccel(ch, Caption()) && CanFocus()) {
-    Click();
-    return true;
-  }
-  return TUiCustomButton::DialogChar(ch, shift);
+  return ClickByAccel(ch) || TUiCustomButton::DialogChar(ch, shift);
 }
 
 // The button Enter presses: the focused button itself, or, while the focus is on something
 // that is not a button, the Default one.
 void TUiButton::UpdateActive(const gui::TControl* focused) {
-  const bool isButton = dynamic_cast<const TUiButton*>(focused) || dynamic_cast<const gui::TButton*>(focused);
-  const bool active = isButton ? focused == this : FDefault;
+  const bool active = ActiveFor(focused);
   if (active == FIsActive) return;
   FIsActive = active;
   Repaint();
@@ -106,8 +93,7 @@ void TUiButton::DrawCaption(TCanvas& canvas) {
   DrawCaptionText(canvas, GetCaptionRect(), align | gui::DT_WORDBREAK | gui::DT_EXPANDTABS);
 }
 
-void TUiButton::Paint() {
-  TCanvas& canvas = Canvas();
+void TUiButton::Paint(TCanvas& canvas) {
   const int w = ClientWidth(), h = ClientHeight();
   TButtonFaceStyle style;
   style.State = FaceState();

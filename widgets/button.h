@@ -4,12 +4,13 @@
 // while pressed, and a dotted focus box. The click comes from a completed mouse or Space press,
 // or from Enter (when active) and Escape (when Cancel) in the form's dialog-key stage.
 
+#include "gui/std/push_button.h"
 #include "widgets/button_face.h"
 #include "widgets/custom_button.h"
 
 namespace widgets {
 
-class TUiButton : public TUiCustomButton {
+class TUiButton : public TUiCustomButton, public gui::TPushButton {
  public:
   explicit TUiButton(gui::TComponent* owner);
 
@@ -17,14 +18,6 @@ class TUiButton : public TUiCustomButton {
   void SetFrameColor(TColor value);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment value);
-  // Enter presses this button while the focus is on a control that is not a button.
-  bool Default() const { return FDefault; }
-  void SetDefault(bool value);
-  // Escape presses this button.
-  bool Cancel() const { return FCancel; }
-  void SetCancel(bool value) { FCancel = value; }
-  int ModalResult() const { return FModalResult; }
-  void SetModalResult(int value) { FModalResult = value; }
   // Kept for layouts that store it; grouped (radio-like) buttons are not drawn differently.
   int GroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int value) { FGroupIndex = value; }
@@ -47,10 +40,11 @@ class TUiButton : public TUiCustomButton {
   virtual TRect GetCaptionRect() const;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   // The caption text, then (in subclasses) whatever is drawn over it.
   virtual void DrawCaption(TCanvas& canvas);
   void HotTrackChanged() override;
+  void DefaultChanged() override;
   void ColorChanged() override;
 
  private:
@@ -58,9 +52,6 @@ class TUiButton : public TUiCustomButton {
 
   TColor FFrameColor = gui::cl3DDkShadow;
   TAlignment FAlignment = taCenter;
-  bool FDefault = false;
-  bool FCancel = false;
-  int FModalResult = 0;
   int FGroupIndex = 0;
   bool FShowFocusRect = true;
   bool FIsActive = false;

@@ -1,9 +1,9 @@
 #include "widgets/custom_button.h"
 
 #include <array>
-#include <utility>
 
 #include "gui/controls/form.h"
+#include "gui/controls/scope_exit.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
 #include "widgets/color_ops.h"
@@ -81,39 +81,32 @@ void TUiCustomButton::PressClick() {
   StateChanged();
   auto alive = Watch();
   FInClick = true;
-  try {
-    Click();
-  } catch (...) {
+  gui::TScopeExit reset([this, &alive] {
     if (alive) FInClick = false;
-    throw;
-  }
-  if (alive) FInClick = false;
+  });
+  Click();
 }
 
 void TUiCustomButton::CancelPress() {
   // The release will go elsewhere (another window took the input, or this control was disabled
   // or hidden): a press left tracking would click on some later, unrelated release.
   gui::TCustomControl::CancelPress();
-  if (!FPressTracking && !FShowPressed) return;
-  FPressTracking = false;
-  FShowPressed = false;
-  StateChanged();
+  if (FPress.DropMouse() != gui::paNothing) StateChanged();
 }
 
-void TUiCustomButton::EraseBackground() {
+void TUiCustomButton::EraseBackground(TCanvas& canvas) {
   if (FTransparent)
-    PaintTransparentCorners();
+    PaintTransparentCorners(canvas);
   else
-    gui::TCustomControl::EraseBackground();
+    gui::TCustomControl::EraseBackground(canvas);
 }
 
-void TUiCustomButton::PaintTransparentCorners() {
+void TUiCustomButton::PaintTransparentCorners(TCanvas& canvas) {
   const int w = ClientWidth(), h = ClientHeight();
-  TCanvas& canvas = Canvas();
   auto parentInto = [&](const TRect& r) {
     gui::TCanvasSaver saver(canvas);
     canvas.IntersectClipRect(r);
-    PaintParentBackground(*this, canvas, true);
+    PaintParentBackground(*this, canvas, btPaintPass, true);
   };
   const bool enabled = Enabled();
   const std::array<TPoint, 3> enabledCorner{{{0, 0}, {1, 0}, {0, 1}}};
@@ -172,15 +165,15 @@ void TUiCustomButton::MouseLeave() {
   if (alive) InvalidateHover();
 }
 
-// Press tracking, one row per event:
+// Press tracking, one row per event (the press itself is the tracker's):
 //   pointer enters / leaves        -> MouseInside set / cleared; hover part invalidated
-//   left button down, focus taken  -> ShowPressed and PressTracking set; repaint
-//   move during a press            -> ShowPressed follows inside / outside; repaint on change
-//   any button up during a press   -> both cleared; PressClick when released inside; repaint
-//   Space down / up                -> SpaceArmed and ShowPressed set / ShowPressed cleared,
-//                                     PressClick when armed; repaint
+//   left button down, focus taken  -> pressed look; repaint
+//   move during a press            -> the pressed look follows inside / outside; repaint on change
+//   any button up during a press   -> PressClick when released inside; repaint
+//   Space down / up                -> armed and pressed look / PressClick when armed; repaint
+//   Escape (when it disarms)       -> arm and pressed look taken back; repaint
 //   focus gained                   -> repaint
-//   focus lost                     -> SpaceArmed and ShowPressed cleared; repaint
+//   focus lost                     -> arm and pressed look cleared; repaint
 //   enabled changed                -> focus moved away when disabled; repaint
 void TUiCustomButton::MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
   auto alive = Watch();
@@ -188,28 +181,21 @@ void TUiCustomButton::MouseDown(gui::TMouseButton button, gui::TShiftState shift
   if (!alive || button != gui::mbLeft || !Enabled()) return;
   if (!Focused() && CanFocus()) SetFocus();
   if (!alive || !Focused()) return;
-  FShowPressed = true;
-  FPressTracking = true;
+  FPress.MouseDown();
   StateChanged();
 }
 
 void TUiCustomButton::MouseMove(gui::TShiftState shift, int x, int y) {
   auto alive = Watch();
   gui::TCustomControl::MouseMove(shift, x, y);
-  if (!alive || !FPressTracking) return;
-  const bool inside = ClientRect().Contains({x, y});
-  if (inside == FShowPressed) return;
-  FShowPressed = inside;
-  StateChanged();
+  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != gui::paNothing) StateChanged();
 }
 
 void TUiCustomButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
   auto alive = Watch();
   gui::TCustomControl::MouseUp(button, shift, x, y);
-  if (!alive || !FPressTracking) return;
-  FPressTracking = false;
-  FShowPressed = false;
-  if (ClientRect().Contains({x, y})) {
+  if (!alive || !FPress.MouseHeld()) return;
+  if (FPress.MouseUp(ClientRect().Contains({x, y})) == gui::paClick) {
     PressClick();
     if (!alive) return;
   }
@@ -217,30 +203,43 @@ void TUiCustomButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, 
 }
 
 void TUiCustomButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
-  if (key == gui::VK_SPACE && !shift.Contains(gui::ssAlt)) {
-    FSpaceArmed = true;
-    FShowPressed = true;
-    StateChanged();
+  auto alive = Watch();
+  if (FPressKeys.EventsFirst) {
+    gui::TCustomControl::KeyDown(key, shift);
+    if (!alive) return;
   }
-  gui::TCustomControl::KeyDown(key, shift);
+  if (TakesPressKeys()) {
+    if (key == gui::VK_SPACE && (FPressKeys.AltSpace || !shift.Contains(gui::ssAlt))) {
+      FPress.KeyDown();
+      StateChanged();
+    } else if (key == gui::VK_ESCAPE && FPressKeys.EscapeDisarms) {
+      FPress.Disarm();
+      StateChanged();
+    }
+  }
+  if (!FPressKeys.EventsFirst) gui::TCustomControl::KeyDown(key, shift);
 }
 
 void TUiCustomButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
   auto alive = Watch();
-  if (key == gui::VK_SPACE) {
-    FShowPressed = false;
+  if (FPressKeys.EventsFirst) {
+    gui::TCustomControl::KeyUp(key, shift);
+    if (!alive) return;
+  }
+  if (key == gui::VK_SPACE && TakesPressKeys()) {
     // One press, one click: a Space release that no Space press on this button armed (the
     // second release of a key held through Alt+Space, say) clicks nothing.
-    if (std::exchange(FSpaceArmed, false)) {
+    if (FPress.KeyUp() == gui::paClick) {
       PressClick();
       if (!alive) return;
     }
     StateChanged();
   }
-  gui::TCustomControl::KeyUp(key, shift);
+  if (!FPressKeys.EventsFirst) gui::TCustomControl::KeyUp(key, shift);
 }
 
 void TUiCustomButton::DoEnter() {
+  FFocusInside = true;
   auto alive = Watch();
   gui::TCustomControl::DoEnter();
   if (alive) FocusStateChanged();
@@ -250,9 +249,9 @@ void TUiCustomButton::DoExit() {
   auto alive = Watch();
   gui::TCustomControl::DoExit();
   if (!alive || Destroying()) return;
-  FocusStateChanged();
-  FSpaceArmed = false;
-  FShowPressed = false;
+  FFocusInside = false;
+  // A Space held while the focus leaves must not click when the button gets the focus back.
+  FPress.Disarm();
   FocusStateChanged();
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "gui/controls/custom_control.h"
+#include "gui/controls/press_tracker.h"
 #include "widgets/button_types.h"
 #include "widgets/color_base.h"
 
@@ -32,9 +33,12 @@ class TUiCustomButton : public gui::TCustomControl {
 
   // Run-time state, read by the look and by tests.
   bool MouseInside() const { return FMouseInside; }
-  bool PressTracking() const { return FPressTracking; }
-  bool ShowPressed() const { return FShowPressed; }
-  bool SpaceArmed() const { return FSpaceArmed; }
+  // The keyboard focus is here, as the control's own enter and exit steps left it. The form
+  // names the control as focused until its exit step has run, so the look follows this instead.
+  bool FocusInside() const { return FFocusInside; }
+  bool PressTracking() const { return FPress.MouseHeld(); }
+  bool ShowPressed() const { return FPress.Shown(); }
+  bool SpaceArmed() const { return FPress.Armed(); }
   bool InClick() const { return FInClick; }
   bool Transparent() const { return FTransparent; }
 
@@ -43,10 +47,24 @@ class TUiCustomButton : public gui::TCustomControl {
   void CancelPress() override;
 
  protected:
+  // How the keys press a kind of button.
+  struct TPressKeys {
+    // OnKeyDown and OnKeyUp are raised before the press handles the key (the check box) rather
+    // than after it (the push buttons).
+    bool EventsFirst = false;
+    // Space with Alt held presses too; the push buttons leave Alt+Space to the window.
+    bool AltSpace = false;
+    // Escape while Space is held takes the press back, so that the release clicks nothing.
+    bool EscapeDisarms = false;
+  };
+  void SetPressKeys(const TPressKeys& keys) { FPressKeys = keys; }
+  // Whether keys press the control now (a read-only check box takes none).
+  virtual bool TakesPressKeys() const { return true; }
+
   // The erase step of a see-through control: the parent's image in the pixels outside the
   // outline. Enabled, that is the three outermost pixels of each corner; disabled, the outer
   // ring and the three pixels diagonally inside each corner.
-  virtual void PaintTransparentCorners();
+  virtual void PaintTransparentCorners(TCanvas& canvas);
   // The look changed (pressed, hover, armed); repaints as the control wants it.
   virtual void StateChanged();
   // The keyboard focus came or went.
@@ -61,11 +79,7 @@ class TUiCustomButton : public gui::TCustomControl {
   void DrawCaptionText(TCanvas& canvas, TRect rect, unsigned flags) const;
   void SetTransparent(bool value);
 
-  // State changes without the repaint, for subclasses that order their own handling.
-  void SetShowPressed(bool value) { FShowPressed = value; }
-  void DisarmSpace() { FSpaceArmed = false; }
-
-  void EraseBackground() override;
+  void EraseBackground(TCanvas& canvas) override;
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseMove(gui::TShiftState shift, int x, int y) override;
   void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
@@ -90,9 +104,9 @@ class TUiCustomButton : public gui::TCustomControl {
   bool FThemeAware = true;
 
   bool FMouseInside = false;
-  bool FPressTracking = false;
-  bool FShowPressed = false;
-  bool FSpaceArmed = false;
+  bool FFocusInside = false;
+  gui::TPressTracker FPress;
+  TPressKeys FPressKeys;
   bool FInClick = false;
   bool FTransparent = false;
 };

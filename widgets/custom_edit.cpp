@@ -4,6 +4,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
+#include "gui/controls/scope_exit.h"
 #include "widgets/borders.h"
 
 namespace widgets {
@@ -65,7 +66,7 @@ void TUiCustomEdit::SetCtl3D(bool value) {
 void TUiCustomEdit::SetFocusColor(TColor value) {
   if (value == FFocusColor) return;
   FFocusColor = value;
-  if (Focused()) UpdateColors();
+  if (FFocusInside) UpdateColors();
 }
 
 void TUiCustomEdit::SetDisabledColor(TColor value) {
@@ -83,23 +84,22 @@ void TUiCustomEdit::SetReadOnlyColor(TColor value) {
 void TUiCustomEdit::SetReadOnlyColorOnFocus(bool value) {
   if (value == FReadOnlyColorOnFocus) return;
   FReadOnlyColorOnFocus = value;
-  if (Focused() && ReadOnly()) UpdateColors();
+  if (FFocusInside && ReadOnly()) UpdateColors();
 }
 
 void TUiCustomEdit::UpdateColors() {
   if (Loading()) return;
+  // The entry's own focus flag, not the form's: while the focus leaves, the form still names this
+  // entry as focused, and the colour must already be the one it leaves with.
   TColor color = FNormalColor;
   if (!Enabled())
     color = FDisabledColor;
-  else if (Focused())
+  else if (FFocusInside)
     color = ReadOnly() && FReadOnlyColorOnFocus ? FReadOnlyColor : FFocusColor;
   else if (ReadOnly())
     color = FReadOnlyColor;
   FUpdatingColors = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } reset{FUpdatingColors};
+  gui::TScopeExit reset([this] { FUpdatingColors = false; });
   SetColor(color);
 }
 
@@ -132,11 +132,11 @@ void TUiCustomEdit::InvalidKeyBeep() {
   if (FBeepOnInvalidKey && gui::Application) gui::Application->Host().Beep();
 }
 
-void TUiCustomEdit::NCPaint() {
-  gui::TCustomEdit::NCPaint();
+void TUiCustomEdit::NCPaint(TCanvas& canvas) {
+  gui::TCustomEdit::NCPaint(canvas);
   if (!PaintsFrame()) return;
   const bool hot = FrameHot();
-  PaintFieldFrame(Canvas(), Width(), Height(), false, FFrameSides, hot ? FFrameHotColor : FFrameColor, Color(),
+  PaintFieldFrame(canvas, Width(), Height(), false, FFrameSides, hot ? FFrameHotColor : FFrameColor, Color(),
                   hot ? FFrameHotStyle : FFrameStyle);
 }
 

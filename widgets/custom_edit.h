@@ -95,7 +95,7 @@ class TUiCustomEdit : public gui::TCustomEdit {
   void InvalidKeyBeep();
 
   gui::TColor BackgroundColor() const override { return Color(); }
-  void NCPaint() override;
+  void NCPaint(TCanvas& canvas) override;
   void KeyPress(char& key) override;
   void DoEnter() override;
   void DoExit() override;

@@ -108,28 +108,17 @@ void TUiCustomPanel::EnabledChanged() {
 
 // Without FullRepaint a panel with no caption repaints only what a resize spoils: the parts of
 // its parent and itself that it no longer or newly covers, and a strip along each far edge that
-// moved (from one pixel inside the old and new inside area out to the panel's edge). The base
-// class would invalidate both whole rectangles, so its two invalidations are held back and the
-// pieces are marked in Resize, which it calls right after.
-void TUiCustomPanel::SetBounds(int left, int top, int width, int height) {
-  const bool partial = !FFullRepaint && Caption().empty() && left == Left() && top == Top() &&
-                       (width != Width() || height != Height()) && Showing();
-  if (!partial) {
-    TPanel::SetBounds(left, top, width, height);
-    return;
-  }
-  FBoundsBeforeResize = BoundsRect();
-  FHoldInvalidation = true;
-  TPanel::SetBounds(left, top, width, height);
-  FHoldInvalidation = false;
-}
-
-void TUiCustomPanel::Resize() {
-  if (FHoldInvalidation) {
-    FHoldInvalidation = false;
-    InvalidateResizeStrips(FBoundsBeforeResize);
-  }
-  TPanel::Resize();
+// moved (from one pixel inside the old and new inside area out to the panel's edge), instead of
+// both whole rectangles. A panel that moved (a right- or bottom-aligned one keeps its far edge)
+// repaints both whole.
+void TUiCustomPanel::InvalidateBoundsChange(const TRect& oldBounds) {
+  const TRect now = BoundsRect();
+  const bool partial = !FFullRepaint && Caption().empty() && now.TopLeft() == oldBounds.TopLeft() &&
+                       (now.Width() != oldBounds.Width() || now.Height() != oldBounds.Height()) && Showing();
+  if (partial)
+    InvalidateResizeStrips(oldBounds);
+  else
+    TPanel::InvalidateBoundsChange(oldBounds);
 }
 
 void TUiCustomPanel::InvalidateResizeStrips(const TRect& oldBounds) {
@@ -141,12 +130,6 @@ void TUiCustomPanel::InvalidateResizeStrips(const TRect& oldBounds) {
   auto mark = [&](const TRect& r) {
     form->InvalidateRect(IntersectRect(r.Offset(origin.X, origin.Y), parentArea));
   };
-  if (now.TopLeft() != oldBounds.TopLeft()) {
-    // Moved after all (a right- or bottom-aligned panel keeps its far edge): all of both.
-    mark(oldBounds);
-    mark(now);
-    return;
-  }
   std::vector<TRect> uncovered;
   gui::SubtractRect(oldBounds, now, uncovered);
   gui::SubtractRect(now, oldBounds, uncovered);

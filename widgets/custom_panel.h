@@ -70,14 +70,11 @@ class TUiCustomPanel : public gui::TPanel, public TBorderProperties, public TTra
   // the colour scheme as it is now.
   void ThemeChanged();
 
-  void SetBounds(int left, int top, int width, int height) override;
-  bool Showing() const override { return !FHoldInvalidation && TPanel::Showing(); }
-
  protected:
-  void Paint() override;
-  void EraseBackground() override;
+  void Paint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas& canvas) override;
   void AdjustClientRect(TRect& rect) const override;
-  void Resize() override;
+  void InvalidateBoundsChange(const TRect& oldBounds) override;
   void EnabledChanged() override;
   void BorderChanged(TBorderProperty property) override;
 
@@ -111,9 +108,6 @@ class TUiCustomPanel : public gui::TPanel, public TBorderProperties, public TTra
   int FTextMargin = 0;
   int FTextMarginVertical = 0;
   bool FFullRepaint = true;
-  // While set, the base class's resize handling invalidates nothing; see SetBounds.
-  bool FHoldInvalidation = false;
-  TRect FBoundsBeforeResize;
   // The children that were already disabled when the panel was last disabled.
   std::vector<std::pair<gui::TControl*, gui::TAliveToken::TWatch>> FDisabledChildren;
 };

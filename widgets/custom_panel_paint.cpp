@@ -21,22 +21,21 @@ TBorderStackStyle TUiCustomPanel::PaintStyle() const {
   return style;
 }
 
-void TUiCustomPanel::Paint() {
-  TCanvas& canvas = Canvas();
+void TUiCustomPanel::Paint(TCanvas& canvas) {
   const TBorderStackStyle style = PaintStyle();
   const TRect interior = PaintBorderStack(canvas, {0, 0, Width(), Height()}, style);
   if (!FTransparent && FPaintClientArea)
     PaintInterior(canvas, interior, ShiftColorLuminance(style.FlatColor, style.FlatColorAdjustment));
   if (FShowGrid) PaintGrid(canvas, interior);
   PaintCaption(canvas, interior);
-  gui::FireEvent(OnPaint, this);
+  gui::FireEvent(OnPaint, this, canvas);
 }
 
-void TUiCustomPanel::EraseBackground() {
+void TUiCustomPanel::EraseBackground(TCanvas& canvas) {
   if (FTransparent)
-    PaintParentBackground(*this, Canvas(), true);
+    PaintParentBackground(*this, canvas, btPaintPass, true);
   else
-    TPanel::EraseBackground();
+    TPanel::EraseBackground(canvas);
 }
 
 void TUiCustomPanel::PaintInterior(TCanvas& canvas, const TRect& interior, TColor flat) {

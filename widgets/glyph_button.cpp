@@ -15,6 +15,8 @@ namespace widgets {
 
 TUiCustomGlyphButton::TUiCustomGlyphButton(gui::TComponent* owner) : TUiCustomButton(owner) {
   SetAlignmentVertical(avTop);
+  // The box hears its keys first, looks at no modifier, and Escape takes a held Space back.
+  SetPressKeys({.EventsFirst = true, .AltSpace = true, .EscapeDisarms = true});
 }
 
 void TUiCustomGlyphButton::SetAlignment(TAlignment value) {
@@ -113,11 +115,12 @@ void TUiCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
   canvas.Draw(at.Left, at.Top, glyph, FTransparentColor);
 }
 
-void TUiCustomGlyphButton::Paint() {
+void TUiCustomGlyphButton::Paint(TCanvas& screen) {
   if (Destroying()) return;
-  TCanvas& screen = Canvas();
-  TBitmap image(ClientWidth(), ClientHeight());
-  TCanvas& canvas = image.Canvas();
+  // The off-screen image lives as long as the box; the background copied in first covers it all.
+  FImage.SetSize(ClientWidth(), ClientHeight());
+  TCanvas& canvas = FImage.Canvas();
+  gui::TCanvasSaver saver(canvas);
   canvas.Font.Assign(Font());
   canvas.Brush.Color = Color();
   canvas.Brush.Style = gui::bsSolid;
@@ -127,16 +130,18 @@ void TUiCustomGlyphButton::Paint() {
   canvas.Brush.Color = Color();
   const TRect text = CaptionRect();
   DrawCaptionText(canvas, text, CaptionFlags());
-  if (Focused() && !Caption().empty()) StrokeDottedBox(canvas, text.Inflate(1, 1));
-  screen.Draw(0, 0, image);
+  if (FocusInside() && !Caption().empty()) StrokeDottedBox(canvas, text.Inflate(1, 1));
+  screen.Draw(0, 0, FImage);
 }
 
-void TUiCustomGlyphButton::EraseBackground() {
-  FCacheValid = false;
+void TUiCustomGlyphButton::EraseBackground(TCanvas& canvas) {
+  // A see-through box shows whatever its parent has painted now; an opaque one's background
+  // changes only with its size and colour, which invalidate the cache themselves.
+  if (Transparent()) FCacheValid = false;
   if (Transparent())
-    PaintParentBackground(*this, Canvas(), true);
+    PaintParentBackground(*this, canvas, btPaintPass, true);
   else
-    gui::TCustomControl::EraseBackground();
+    gui::TCustomControl::EraseBackground(canvas);
 }
 
 // Mouse and keys, one row per event:
@@ -163,47 +168,11 @@ bool TUiCustomGlyphButton::WantsKey(std::uint16_t key, gui::TShiftState shift) c
 
 void TUiCustomGlyphButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
   auto alive = Watch();
-  gui::TCustomControl::KeyDown(key, shift);
-  if (!alive) return;
-  if (key == gui::VK_RETURN && FTabOnEnter) {
+  TUiCustomButton::KeyDown(key, shift);
+  if (alive && key == gui::VK_RETURN && FTabOnEnter) {
     key = 0;
     if (gui::TForm* form = Form()) form->SelectNext(this, !shift.Contains(gui::ssShift), true);
-    return;
   }
-  if (FReadOnly) return;
-  if (key == gui::VK_ESCAPE) {
-    FToggleArmed = false;
-    SetShowPressed(false);
-    Repaint();
-  } else if (key == gui::VK_SPACE) {
-    FToggleArmed = true;
-    SetShowPressed(true);
-    Repaint();
-  }
-}
-
-void TUiCustomGlyphButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
-  auto alive = Watch();
-  gui::TCustomControl::KeyUp(key, shift);
-  if (!alive || FReadOnly || key != gui::VK_SPACE) return;
-  SetShowPressed(false);
-  // The arm is used up by the release it belongs to: one Space press, one toggle.
-  if (std::exchange(FToggleArmed, false)) {
-    ToggleState();
-    if (!alive) return;
-  }
-  Repaint();
-}
-
-void TUiCustomGlyphButton::DoExit() {
-  auto alive = Watch();
-  gui::TCustomControl::DoExit();
-  if (!alive || Destroying()) return;
-  // A Space held while the focus leaves must not toggle when the box gets the focus back.
-  FToggleArmed = false;
-  DisarmSpace();
-  SetShowPressed(false);
-  Repaint();
 }
 
 bool TUiCustomGlyphButton::DialogChar(char ch, gui::TShiftState shift) {

@@ -41,7 +41,7 @@ class TUiCustomGlyphButton : public TUiCustomButton {
   virtual void SetChecked(bool) {}
 
   bool MousePressing() const { return FMousePressing; }
-  bool ToggleArmed() const { return FToggleArmed; }
+  bool ToggleArmed() const { return SpaceArmed(); }
   bool BackgroundCacheValid() const { return FCacheValid; }
 
   // Shrinks or grows the control to its caption when AutoSize is on and it is not loading.
@@ -67,13 +67,12 @@ class TUiCustomGlyphButton : public TUiCustomButton {
   TRect HoverRect() const override { return StateGlyphRect(); }
   void StateChanged() override { Repaint(); }
   void FocusStateChanged() override { Repaint(); }
-  void Paint() override;
-  void EraseBackground() override;
+  void Paint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas& canvas) override;
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void KeyDown(std::uint16_t& key, gui::TShiftState shift) override;
-  void KeyUp(std::uint16_t& key, gui::TShiftState shift) override;
-  void DoExit() override;
+  bool TakesPressKeys() const override { return !FReadOnly; }
   void Loaded() override;
   void Resize() override;
   void EnabledChanged() override;
@@ -93,8 +92,8 @@ class TUiCustomGlyphButton : public TUiCustomButton {
   bool FReadOnly = false;
   bool FTabOnEnter = false;
   bool FMousePressing = false;
-  bool FToggleArmed = false;
   TBitmap FBackgroundCache;
+  TBitmap FImage;
   bool FCacheValid = false;
 };
 

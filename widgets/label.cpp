@@ -64,8 +64,7 @@ unsigned TUiLabel::TextFlags() const {
 
 TRect TUiLabel::TextRect() const { return InsideFrame(ClientRect(), true).Inflate(-FTextMargin, -FTextMargin); }
 
-void TUiLabel::Paint() {
-  TCanvas& canvas = Canvas();
+void TUiLabel::Paint(TCanvas& canvas) {
   TBorderStackStyle style = StackStyle();
   style.ControlColor = Color();
   style.ParentColor = Parent() ? Parent()->Color() : Color();

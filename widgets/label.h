@@ -58,7 +58,7 @@ class TUiLabel : public gui::TLabel, public TBorderProperties, public TTranspare
   TRect TextRect() const;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   void AdjustBounds() override;
   void TextChanged() override;
   void FontChanged() override;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gui/controls/scope_exit.h"
 #include "widgets/numeric_picture.h"
 
 namespace widgets {
@@ -156,10 +157,7 @@ void TUiNumericEdit::Change() {
 void TUiNumericEdit::Loaded() {
   TUiEdit::Loaded();
   FSuppressChange = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } reset{FSuppressChange};
+  gui::TScopeExit reset([this] { FSuppressChange = false; });
   SetText(FormatValue(ParseText()));
 }
 

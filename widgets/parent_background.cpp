@@ -5,11 +5,12 @@
 
 namespace widgets {
 
-void PaintParentBackground(gui::TControl& control, TCanvas& canvas, bool invalidateParent) {
+void PaintParentBackground(gui::TControl& control, TCanvas& canvas, TBackgroundTarget target,
+                           bool invalidateParent) {
   gui::TWinControl* parent = control.Parent();
   if (!parent) return;
   gui::TForm* form = control.Form();
-  if (form && &canvas.Bitmap() != &form->BackBuffer()) {
+  if (form && target == btOffscreen) {
     const TPoint origin = control.ClientOriginInForm();
     const TPoint parentOrigin = parent->ClientOriginInForm();
     const TRect source = gui::IntersectRect(

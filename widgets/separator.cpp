@@ -69,7 +69,7 @@ void TUiSeparator::Loaded() {
   Rederive();
 }
 
-void TUiSeparator::Paint() { PaintTo(Canvas()); }
+void TUiSeparator::Paint(TCanvas& canvas) { PaintTo(canvas); }
 
 void TUiSeparator::PaintTo(TCanvas& canvas) {
   if (!FShowGradient) {

@@ -45,7 +45,7 @@ class TUiSeparator : public gui::TGraphicControl {
   void PaintTo(TCanvas& canvas);
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   void ColorChanged() override;
   void Loaded() override;
 

@@ -1,7 +1,6 @@
 #include "gui/controls/control.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
@@ -63,12 +62,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   }
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   const bool sized = width != FWidth || height != FHeight;
-  Invalidate();
+  const TRect oldBounds = BoundsRect();
   FLeft = left;
   FTop = top;
   FWidth = width;
   FHeight = height;
-  Invalidate();
+  InvalidateBoundsChange(oldBounds);
   if (sized) Resize();
   if (FAlign != alNone && !byLayout) RequestAlign();
 }
@@ -139,6 +138,15 @@ void TControl::SetCursor(TCursor cursor) {
   if (TForm* form = Form()) form->CursorChanged(this);
 }
 
+void TControl::InvalidateBoundsChange(const TRect& oldBounds) {
+  if (!Showing()) return;
+  if (TForm* form = Form()) {
+    const TPoint o = FParent ? FParent->ClientOriginInForm() : TPoint{};
+    form->InvalidateRect(form->VisibleRectOf(this, oldBounds.Offset(o.X, o.Y)));
+  }
+  Invalidate();
+}
+
 void TControl::Invalidate() {
   if (!Showing()) return;
   if (TForm* form = Form()) form->InvalidateRect(form->VisibleRectOf(this));
@@ -203,7 +211,7 @@ void TControl::RoutePaint(TCanvas& canvas) {
   canvas.Brush.Color = FColor;
   canvas.Brush.Style = bsSolid;
   ++FPaintCount;
-  Paint();
+  Paint(canvas);
 }
 
 void TControl::FocusChanged(TControl*) {}
@@ -244,15 +252,6 @@ void TControl::Loaded() {
   TComponent::Loaded();
   if (FParentColor) TakeParentColor();
   if (FParentFont) TakeParentFont();
-}
-
-TCanvas& TControl::Canvas() {
-  TForm* form = Form();
-  if (!form) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
-  // Outside a paint pass the buffer's origin, clip and font belong to no control: what is drawn
-  // is lost or lands on another control, and what is measured uses a stranger's font.
-  assert(form->Painting() && "Canvas() is for painting; measure text with MeasureCanvas");
-  return form->BufferCanvas();
 }
 
 void TControl::RequestAlign() {

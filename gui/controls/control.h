@@ -122,7 +122,12 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseEnter();
   virtual void MouseLeave();
-  virtual void Paint() {}
+  // Draws the control on the canvas of the paint pass, whose origin is the control's client (0, 0) and which is
+  // clipped to what the paint pass repaints of it; font and brush are the control's.
+  virtual void Paint(TCanvas&) {}
+  // The control moved or changed size (it has its new bounds already); marks what the change
+  // uncovered and what it covers now: by default both whole rectangles.
+  virtual void InvalidateBoundsChange(const TRect& oldBounds);
   virtual void Resize();
   virtual void EnabledChanged();
   virtual void VisibleChanged();
@@ -134,10 +139,6 @@ class TControl : public TComponent {
   virtual void ParentFontChanged();
   virtual void TextChanged();
   void Loaded() override;
-
-  // The canvas of the form's back buffer; during Paint its origin is this control's client
-  // (0, 0) and it is clipped to the control.
-  TCanvas& Canvas();
 
   // Sets the initial visibility without any notification (forms start hidden).
   void InitVisible(bool visible) { FVisible = visible; }

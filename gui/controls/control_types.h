@@ -11,12 +11,15 @@
 namespace gui {
 
 class TComponent;
+class TCanvas;
 
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TComponent* sender, std::uint16_t& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, char& key)>;
+// Raised by a control's paint with the canvas of the paint pass, bound to the control.
+using TPaintEvent = std::function<void(TComponent* sender, TCanvas& canvas)>;
 
 // Calls a handler through a copy, so that a handler which frees the object holding it
 // (or reassigns the handler) does not destroy the function while it runs.

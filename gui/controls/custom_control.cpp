@@ -4,6 +4,6 @@ namespace gui {
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
-void TCustomControl::Paint() { FireEvent(OnPaint, this); }
+void TCustomControl::Paint(TCanvas& canvas) { FireEvent(OnPaint, this, canvas); }
 
 }  // namespace gui

@@ -1,7 +1,7 @@
 #pragma once
 
 // A windowed control that paints itself: the erase step (EraseBackground) fills the client area,
-// then Paint draws the rest on Canvas().
+// then Paint draws the rest on the canvas it is handed.
 
 #include "gui/controls/win_control.h"
 
@@ -11,11 +11,10 @@ class TCustomControl : public TWinControl {
  public:
   explicit TCustomControl(TComponent* owner);
 
-  using TControl::Canvas;
-  TNotifyEvent OnPaint;
+  TPaintEvent OnPaint;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
 };
 
 }  // namespace gui

@@ -39,8 +39,7 @@ bool TErrorReportForm::DialogKey(std::uint16_t key, TShiftState shift) {
   return TForm::DialogKey(key, shift);
 }
 
-void TErrorReportForm::Paint() {
-  TCanvas& c = Canvas();
+void TErrorReportForm::Paint(TCanvas& c) {
   c.Brush.Style = bsClear;
   TRect text = FTextRect;
   DrawText(c, FMessage, text, kTextFlags);

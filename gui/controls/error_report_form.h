@@ -19,7 +19,7 @@ class TErrorReportForm : public TForm {
   bool DialogKey(std::uint16_t key, TShiftState shift) override;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
 
  private:
   std::string FMessage;

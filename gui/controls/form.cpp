@@ -5,6 +5,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/report_errors.h"
+#include "gui/controls/scope_exit.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -95,6 +96,7 @@ void TForm::CreateHostWindow() {
 
 void TForm::CenterOnScreen() {
   FHostResizing = true;
+  TScopeExit reset([this] { FHostResizing = false; });
   if (FWindow) {
     FWindow->CenterOnScreen();
     const TPoint p = FWindow->Position();
@@ -103,7 +105,6 @@ void TForm::CenterOnScreen() {
     const TSize screen = Application->Host().ScreenSize();
     SetBounds((screen.Width - Width()) / 2, (screen.Height - Height()) / 2, Width(), Height());
   }
-  FHostResizing = false;
 }
 
 void TForm::Show() {

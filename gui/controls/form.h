@@ -86,6 +86,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   const std::vector<TRect>& DirtyRects() const { return FDirty; }
   // The part of a control's rectangle that its parents leave visible (form coordinates).
   TRect VisibleRectOf(const TControl* control) const;
+  // The part of `rect` (form coordinates) that the control's parents leave visible.
+  TRect VisibleRectOf(const TControl* control, TRect rect) const;
   THostWindow* HostWindow() const { return FWindow.get(); }
 
   // Notifications from controls.
@@ -127,7 +129,11 @@ class TForm : public TCustomControl, public THostWindowEvents {
   static bool Within(const TControl* control, const TControl* root);
   void CreateHostWindow();
   void UpdateHover(TControl* hit);
+  // The control that gets the pointer's input at a point (enabled), and the one the pointer is
+  // over (enabled or not); the form itself where there is none.
   TControl* HitTest(TPoint pos);
+  TControl* HoverTest(TPoint pos);
+  TControl* CursorControl() const;
   bool DialogKeyStage(std::uint16_t key, TShiftState shift);
   void EndModal();
 

@@ -6,6 +6,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/report_errors.h"
+#include "gui/controls/scope_exit.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -44,6 +45,20 @@ TControl* TForm::HitTest(TPoint pos) {
   return hit ? hit : this;
 }
 
+TControl* TForm::HoverTest(TPoint pos) {
+  TControl* hit = ControlAtPos(pos, true);
+  return hit ? hit : this;
+}
+
+TControl* TForm::CursorControl() const {
+  // The pointer shows the cursor of the control that would get its input: over a disabled
+  // control, or one inside a disabled parent, that of the outermost disabled one's parent.
+  TControl* shown = FMouseControl;
+  for (TControl* c = FMouseControl; c && c != this; c = c->Parent())
+    if (!c->Enabled()) shown = c->Parent();
+  return shown;
+}
+
 void TForm::SetCaptureControl(TControl* control) { FCaptureControl = control; }
 
 void TForm::UpdateHover(TControl* hit) {
@@ -61,7 +76,7 @@ void TForm::UpdateHover(TControl* hit) {
 }
 
 void TForm::CursorChanged(TControl* control) {
-  if (control != FMouseControl || !FWindow) return;
+  if (control != CursorControl() || !FWindow) return;
   FHostCursor = Application ? Application->CursorShape(control->Cursor()) : control->Cursor();
   FWindow->SetCursor(FHostCursor);
 }
@@ -102,19 +117,18 @@ void TForm::HostMouseUp(TMouseButton button, TPoint pos, TShiftState shift, std:
     const TPoint origin = target->ClientOriginInForm();
     target->RouteMouseUp(button, shift, {pos.X - origin.X, pos.Y - origin.Y});
     if (!alive) return;
-    UpdateHover(HitTest(pos));
+    UpdateHover(HoverTest(pos));
   });
 }
 
 void TForm::HostMouseMove(TPoint pos, TShiftState shift, std::uint32_t) {
   ReportErrors([&] {
     if (!AcceptsInput()) return;
-    TControl* hit = HitTest(pos);
     auto alive = Watch();
-    UpdateHover(hit);
+    UpdateHover(HoverTest(pos));
     if (!alive) return;
-    if (FMouseControl && FWindow) {
-      const TCursor shape = Application ? Application->CursorShape(FMouseControl->Cursor()) : crDefault;
+    if (TControl* shown = CursorControl(); shown && FWindow) {
+      const TCursor shape = Application ? Application->CursorShape(shown->Cursor()) : crDefault;
       if (shape != FHostCursor) FWindow->SetCursor(FHostCursor = shape);
     }
     TControl* target = FCaptureControl ? FCaptureControl : HitTest(pos);
@@ -206,16 +220,18 @@ void TForm::HostCloseRequest() {
 void TForm::HostResized(int clientWidth, int clientHeight) {
   ReportErrors([&] {
     const TRect f = NonClientInsets();
+    // The host made this size: telling it again would start a loop. OnResize handlers run
+    // meanwhile and may throw; the form must go on telling the host its later changes.
     FHostResizing = true;
+    TScopeExit reset([this] { FHostResizing = false; });
     SetBounds(Left(), Top(), clientWidth + f.Left + f.Right, clientHeight + f.Top + f.Bottom);
-    FHostResizing = false;
   });
 }
 
 void TForm::HostMoved(int left, int top) {
   FHostResizing = true;
+  TScopeExit reset([this] { FHostResizing = false; });
   TControl::SetBounds(left, top, Width(), Height());
-  FHostResizing = false;
 }
 
 void TForm::HostExpose(const TRect& rect) {
@@ -277,13 +293,18 @@ void TForm::ControlRemoved(TControl* control) {
 void TForm::ControlLostInput(TControl* control) {
   if (control == this) return;
   auto inside = [control](const TControl* c) { return Within(c, control); };
+  // A disabled control stays under the pointer (it is told when the pointer leaves); a hidden one
+  // is left at once.
+  TControl* left = !control->Visible() && inside(FMouseControl) ? std::exchange(FMouseControl, nullptr) : nullptr;
+  auto leftAlive = left ? left->Watch() : TAliveToken::TWatch(nullptr);
+  auto alive = Watch();
   if (inside(FCaptureControl)) std::exchange(FCaptureControl, nullptr)->CancelPress();
-  if (inside(FMouseControl)) FMouseControl = nullptr;
   if (inside(FFocusedControl)) {
     FocusControl(nullptr);
   } else if (inside(FActiveControl)) {
     FActiveControl = nullptr;
   }
+  if (alive && left && leftAlive) left->RouteMouseLeave();
 }
 
 }  // namespace gui

@@ -8,8 +8,9 @@
 
 namespace gui {
 
-TRect TForm::VisibleRectOf(const TControl* control) const {
-  TRect r = control->RectInForm();
+TRect TForm::VisibleRectOf(const TControl* control) const { return VisibleRectOf(control, control->RectInForm()); }
+
+TRect TForm::VisibleRectOf(const TControl* control, TRect r) const {
   for (const TWinControl* p = control->Parent(); p && p != this; p = p->Parent()) {
     const TPoint o = p->ClientOriginInForm();
     r = IntersectRect(r, Bounds(o.X, o.Y, p->ClientWidth(), p->ClientHeight()));

@@ -4,6 +4,6 @@ namespace gui {
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
-void TGraphicControl::Paint() { FireEvent(OnPaint, this); }
+void TGraphicControl::Paint(TCanvas& canvas) { FireEvent(OnPaint, this, canvas); }
 
 }  // namespace gui

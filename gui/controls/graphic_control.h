@@ -11,11 +11,10 @@ class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* owner);
 
-  using TControl::Canvas;
-  TNotifyEvent OnPaint;
+  TPaintEvent OnPaint;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
 };
 
 }  // namespace gui

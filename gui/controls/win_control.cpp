@@ -16,8 +16,8 @@ void TWinControl::DestroyControls() {
   // The children go with their parent: no layout of the ones left, whose handlers might reach
   // parts of the parent that are gone already.
   FDestroyingControls = true;
+  TScopeExit reset([this] { FDestroyingControls = false; });
   while (!FControls.empty()) delete FControls.back();
-  FDestroyingControls = false;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
@@ -42,15 +42,17 @@ void TWinControl::RemoveControl(TControl* control) {
   if (control->Align() != alNone && !Destroying() && !FDestroyingControls) Realign();
 }
 
-TControl* TWinControl::ControlAtPos(TPoint pos) const {
-  auto hit = [&](const TControl* c) { return c->Visible() && c->Enabled() && c->BoundsRect().Contains(pos); };
+TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled) const {
+  auto hit = [&](const TControl* c) {
+    return c->Visible() && (allowDisabled || c->Enabled()) && c->BoundsRect().Contains(pos);
+  };
   // Windowed children lie above the graphic ones.
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     if (!(*it)->IsWindowed() || !hit(*it)) continue;
     auto* win = static_cast<TWinControl*>(*it);
     const TPoint inner{pos.X - win->Left() - win->FNonClient.Left, pos.Y - win->Top() - win->FNonClient.Top};
     if (win->ClientRect().Contains(inner))
-      if (TControl* deeper = win->ControlAtPos(inner)) return deeper;
+      if (TControl* deeper = win->ControlAtPos(inner, allowDisabled)) return deeper;
     return win;
   }
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
@@ -267,8 +269,7 @@ void TWinControl::Loaded() {
   Realign();
 }
 
-void TWinControl::EraseBackground() {
-  TCanvas& canvas = Canvas();
+void TWinControl::EraseBackground(TCanvas& canvas) {
   canvas.Brush.Color = Color();
   canvas.Brush.Style = bsSolid;
   canvas.FillRect(ClientRect());
@@ -292,7 +293,7 @@ void TWinControl::PaintWindow(TCanvas& canvas, const std::vector<TRect>& dirty, 
     TCanvasSaver saver(canvas);
     canvas.SetOrigin(whole.TopLeft());
     canvas.IntersectClipRect(window.Offset(-whole.Left, -whole.Top));
-    NCPaint();
+    NCPaint(canvas);
   }
   const TPoint origin = ClientOriginInForm();
   const TRect client = IntersectRect(Bounds(origin.X, origin.Y, ClientWidth(), ClientHeight()), window);
@@ -302,7 +303,7 @@ void TWinControl::PaintWindow(TCanvas& canvas, const std::vector<TRect>& dirty, 
     canvas.SetOrigin(origin);
     canvas.IntersectClipRect(client.Offset(-origin.X, -origin.Y));
     canvas.Font.Assign(Font());
-    EraseBackground();
+    EraseBackground(canvas);
     RoutePaint(canvas);
     for (TControl* child : FControls) {
       if (!child->Visible() || child->IsWindowed()) continue;

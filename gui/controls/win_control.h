@@ -19,7 +19,9 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const { return FControls.at(static_cast<std::size_t>(index)); }
   bool ContainsControl(const TControl* control) const;
   // The deepest visible, enabled control at a point of this control's client area, or null.
-  TControl* ControlAtPos(TPoint pos) const;
+  // With allowDisabled, disabled controls (and what lies inside them) count too: the pointer
+  // is over a disabled control although it gives it no input.
+  TControl* ControlAtPos(TPoint pos, bool allowDisabled = false) const;
 
   int ClientWidth() const override { return std::max(0, Width() - FNonClient.Left - FNonClient.Right); }
   int ClientHeight() const override { return std::max(0, Height() - FNonClient.Top - FNonClient.Bottom); }
@@ -79,9 +81,9 @@ class TWinControl : public TControl {
   virtual void DoExit();
 
   // The erase step before Paint: fills the client area with Color.
-  virtual void EraseBackground();
+  virtual void EraseBackground(TCanvas& canvas);
   // Paints the non-client band; the canvas origin is the window's top-left corner.
-  virtual void NCPaint() {}
+  virtual void NCPaint(TCanvas&) {}
   void SetNonClientInsets(const TRect& insets);
 
   // The rectangle in which aligned children are placed (client coordinates).

@@ -2,51 +2,33 @@
 
 #include "gui/controls/form.h"
 #include "gui/graphics/text.h"
-#include "gui/std/accel.h"
 #include "gui/std/bevel.h"
 
 namespace gui {
 
-TButton::TButton(TComponent* owner) : TCustomControl(owner) {
+TButton::TButton(TComponent* owner) : TCustomControl(owner), TPushButton(*this, ssAlt | ssCtrl) {
   // Each press of a fast double click is a press of its own, and clicks are raised here on release.
   SetControlStyle(ControlStyle().Exclude(csDoubleClicks).Exclude(csClickEvents).Exclude(csAcceptsControls));
   SetTabStop(true);
   SetBounds(0, 0, 75, 25);
 }
 
-void TButton::SetDefault(bool value) {
-  if (value == FDefault) return;
-  FDefault = value;
-  Invalidate();
-}
-
 bool TButton::ActiveDefault() const {
-  if (Focused()) return true;
-  if (!FDefault) return false;
   const TForm* form = Form();
-  return !(form && dynamic_cast<const TButton*>(form->FocusedControl()));
+  return ActiveFor(form ? form->FocusedControl() : nullptr);
 }
 
 void TButton::Click() {
-  if (TForm* form = Form(); form && FModalResult != mrNone) form->SetModalResult(FModalResult);
+  PassModalResult();
   TCustomControl::Click();
 }
 
 bool TButton::DialogKey(std::uint16_t key, TShiftState shift) {
-  const bool plain = !shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
-  if (plain && CanFocus() && ((key == VK_RETURN && ActiveDefault()) || (key == VK_ESCAPE && FCancel))) {
-    Click();
-    return true;
-  }
-  return TCustomControl::DialogKey(key, shift);
+  return ClickByDialogKey(key, shift, ActiveDefault()) || TCustomControl::DialogKey(key, shift);
 }
 
 bool TButton::DialogChar(char ch, TShiftState shift) {
-  if (IsAccel(ch, Caption()) && CanFocus()) {
-    Click();
-    return true;
-  }
-  return TCustomControl::DialogChar(ch, shift);
+  return ClickByAccel(ch) || TCustomControl::DialogChar(ch, shift);
 }
 
 void TButton::FocusChanged(TControl* focused) {
@@ -68,32 +50,24 @@ void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (!alive || button != mbLeft) return;
   if (!Focused() && CanFocus()) SetFocus();
   if (!alive || !Focused()) return;
-  FMouseDown = true;
-  FMouseInside = true;
-  Invalidate();
+  if (FPress.MouseDown() != paNothing) Invalidate();
 }
 
 void TButton::MouseMove(TShiftState shift, int x, int y) {
   auto alive = Watch();
   TCustomControl::MouseMove(shift, x, y);
-  if (!alive || !FMouseDown) return;
-  const bool inside = ClientRect().Contains({x, y});
-  if (inside == FMouseInside) return;
-  FMouseInside = inside;
-  Invalidate();
+  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != paNothing) Invalidate();
 }
 
 void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   auto alive = Watch();
-  const bool click = button == mbLeft && FMouseDown && ClientRect().Contains({x, y});
-  if (button == mbLeft && FMouseDown) {
-    FMouseDown = false;
-    FMouseInside = false;
+  if (button == mbLeft && FPress.MouseHeld()) {
+    const TPressAnswer answer = FPress.MouseUp(ClientRect().Contains({x, y}));
     Repaint();
-  }
-  if (click) {
-    Click();
-    if (!alive) return;
+    if (answer == paClick) {
+      Click();
+      if (!alive) return;
+    }
   }
   TCustomControl::MouseUp(button, shift, x, y);
 }
@@ -102,16 +76,14 @@ void TButton::KeyDown(std::uint16_t& key, TShiftState shift) {
   auto alive = Watch();
   TCustomControl::KeyDown(key, shift);
   if (!alive) return;
-  if (key == VK_SPACE && !FSpaceDown && !FMouseDown) {
-    FSpaceDown = true;
-    Invalidate();
-  }
+  // Space does not take over a press the mouse is holding.
+  if (key == VK_SPACE && !FPress.MouseHeld() && FPress.KeyDown() != paNothing) Invalidate();
 }
 
 void TButton::KeyUp(std::uint16_t& key, TShiftState shift) {
   auto alive = Watch();
-  if (key == VK_SPACE && FSpaceDown) {
-    FSpaceDown = false;
+  if (key == VK_SPACE && FPress.Armed()) {
+    FPress.KeyUp();
     Repaint();
     Click();
     if (!alive) return;
@@ -120,20 +92,19 @@ void TButton::KeyUp(std::uint16_t& key, TShiftState shift) {
 }
 
 void TButton::DoExit() {
-  if (FSpaceDown || FMouseDown) {
-    FSpaceDown = FMouseDown = FMouseInside = false;
+  if (FPress.MouseHeld() || FPress.Armed()) {
+    FPress.Reset();
     Invalidate();
   }
   TCustomControl::DoExit();
 }
 
 void TButton::EnabledChanged() {
-  FSpaceDown = FMouseDown = FMouseInside = false;
+  FPress.Reset();
   TCustomControl::EnabledChanged();
 }
 
-void TButton::Paint() {
-  TCanvas& canvas = Canvas();
+void TButton::Paint(TCanvas& canvas) {
   const bool pressed = Pressed();
   FShownDefault = ActiveDefault();
   FShownFocused = Focused();

@@ -7,26 +7,20 @@
 // ModalResult hands it to its form before OnClick runs, which ends a modal form's loop.
 
 #include "gui/controls/custom_control.h"
+#include "gui/controls/press_tracker.h"
+#include "gui/std/push_button.h"
 
 namespace gui {
 
-class TButton : public TCustomControl {
+class TButton : public TCustomControl, public TPushButton {
  public:
   explicit TButton(TComponent* owner);
-
-  // Enter presses this button while no other button has the focus.
-  bool Default() const { return FDefault; }
-  void SetDefault(bool value);
-  // Esc presses this button.
-  bool Cancel() const { return FCancel; }
-  void SetCancel(bool value) { FCancel = value; }
-  int ModalResult() const { return FModalResult; }
-  void SetModalResult(int value) { FModalResult = value; }
 
   // Whether the button shows the default frame now: it has the focus, or it is the Default button
   // and the focus is not on another push button.
   bool ActiveDefault() const;
-  bool Pressed() const { return (FMouseDown && FMouseInside) || FSpaceDown; }
+  // The classic look: held by the mouse with the pointer inside, or Space held.
+  bool Pressed() const { return (FPress.MouseHeld() && FPress.Inside()) || FPress.Armed(); }
 
   void Click() override;
   bool DialogKey(std::uint16_t key, TShiftState shift) override;
@@ -35,8 +29,8 @@ class TButton : public TCustomControl {
   void FocusChanged(TControl* focused) override;
 
  protected:
-  void Paint() override;
-  void EraseBackground() override {}
+  void Paint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas&) override {}
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -44,14 +38,10 @@ class TButton : public TCustomControl {
   void KeyUp(std::uint16_t& key, TShiftState shift) override;
   void DoExit() override;
   void EnabledChanged() override;
+  void DefaultChanged() override { Invalidate(); }
 
  private:
-  bool FDefault = false;
-  bool FCancel = false;
-  int FModalResult = 0;
-  bool FMouseDown = false;    // a left press on the button has not been released yet
-  bool FMouseInside = false;  // the pointer is inside while FMouseDown
-  bool FSpaceDown = false;
+  TPressTracker FPress;
   bool FShownDefault = false;
   bool FShownFocused = false;
 };

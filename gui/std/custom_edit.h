@@ -81,9 +81,9 @@ class TCustomEdit : public TCustomControl {
   // Whether the focus is arriving through a mouse press inside the entry (AutoSelect skips it).
   bool FocusingByMouse() const { return FFocusByMouse; }
 
-  void NCPaint() override;
-  void EraseBackground() override;
-  void Paint() override;
+  void NCPaint(TCanvas& canvas) override;
+  void EraseBackground(TCanvas& canvas) override;
+  void Paint(TCanvas& canvas) override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

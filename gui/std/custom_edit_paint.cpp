@@ -108,20 +108,18 @@ void TCustomEdit::StopBlink() {
 
 TColor TCustomEdit::BackgroundColor() const { return (ReadOnly() || !Enabled()) ? clBtnFace : Color(); }
 
-void TCustomEdit::NCPaint() {
+void TCustomEdit::NCPaint(TCanvas& canvas) {
   TRect r{0, 0, Width(), Height()};
-  DrawRings(Canvas(), r, {{clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}});
+  DrawRings(canvas, r, {{clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight}});
 }
 
-void TCustomEdit::EraseBackground() {
-  TCanvas& canvas = Canvas();
+void TCustomEdit::EraseBackground(TCanvas& canvas) {
   canvas.Brush.Color = BackgroundColor();
   canvas.Brush.Style = bsSolid;
   canvas.FillRect(ClientRect());
 }
 
-void TCustomEdit::Paint() {
-  TCanvas& canvas = Canvas();
+void TCustomEdit::Paint(TCanvas& canvas) {
   const std::vector<int>& offsets = Offsets();
   const int x0 = TextX();
   const int lineHeight = canvas.Metrics().Height;

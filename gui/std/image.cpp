@@ -72,9 +72,8 @@ TRect TImage::DestRect() const {
   return Bounds((cw - w) / 2, (ch - h) / 2, w, h);
 }
 
-void TImage::Paint() {
+void TImage::Paint(TCanvas& canvas) {
   if (Empty()) return;
-  TCanvas& canvas = Canvas();
   const TRect dest = DestRect();
   if (dest.IsEmpty()) return;
   const bool oneToOne = dest.Width() == FPicture.Width() && dest.Height() == FPicture.Height();

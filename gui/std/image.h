@@ -43,7 +43,7 @@ class TImage : public TGraphicControl {
   TRect DestRect() const;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
 
  private:
   void PictureChanged();

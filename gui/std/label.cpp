@@ -75,8 +75,7 @@ void TLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
   DrawEmbossedText(canvas, text, rect, flags);
 }
 
-void TLabel::Paint() {
-  TCanvas& canvas = Canvas();
+void TLabel::Paint(TCanvas& canvas) {
   const TRect client = ClientRect();
   if (!FTransparent) {
     canvas.Brush.Color = Color();

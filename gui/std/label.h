@@ -39,7 +39,7 @@ class TLabel : public TGraphicControl {
   unsigned DrawTextFlags() const;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   void TextChanged() override;
   void FontChanged() override;
   void Loaded() override;

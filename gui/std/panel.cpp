@@ -69,8 +69,7 @@ void TPanel::AdjustClientRect(TRect& rect) const {
   if (rect.Bottom < rect.Top) rect.Bottom = rect.Top;
 }
 
-void TPanel::Paint() {
-  TCanvas& canvas = Canvas();
+void TPanel::Paint(TCanvas& canvas) {
   TRect r = ClientRect();
   if (FBevelOuter != bvNone) {
     const TBevelRing ring = RingOf(FBevelOuter);

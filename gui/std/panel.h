@@ -27,7 +27,7 @@ class TPanel : public TCustomControl {
   int FrameWidth() const;
 
  protected:
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   void AdjustClientRect(TRect& rect) const override;
   void TextChanged() override;
 

@@ -102,7 +102,7 @@ void TWebBrowser::DoExit() {
   TWinControl::DoExit();
 }
 
-void TWebBrowser::Paint() {
+void TWebBrowser::Paint(TCanvas&) {
   // A move of the pane or of a parent repaints it; the view follows from here.
   if (EnsureView()) SyncView();
 }

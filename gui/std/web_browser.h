@@ -40,7 +40,7 @@ class TWebBrowser : public TWinControl {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void DoEnter() override;
   void DoExit() override;
-  void Paint() override;
+  void Paint(TCanvas& canvas) override;
   void Resize() override;
   void VisibleChanged() override;
   void ParentShowingChanged() override;

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/run_stats.h"
+#include "tests/app/temp_env.h"
 
 namespace cli {
 namespace {
@@ -166,6 +168,79 @@ TEST(RunStats, AnOutputThatCannotBeWrittenIsAnError) {
   const std::vector<std::string_view> args = {path};
   EXPECT_EQ(RunStats(args, out, err, {}), esInputOutput);
   EXPECT_THAT(err.str(), HasSubstr("cannot write the output"));
+}
+
+}  // namespace
+}  // namespace cli
+
+namespace cli {
+namespace {
+
+// The sessions Spintrak keeps, read back: a private state folder with three sessions.
+struct SessionsTest : ::testing::Test {
+  spintrak_test::TTempFolder Temp;
+  spintrak_test::TScopedEnv Env;
+  std::filesystem::path Folder = Temp.Path() / "spintrak" / "sessions";
+
+  SessionsTest() {
+    Env.Set("XDG_STATE_HOME", Temp.Path().string());
+    std::filesystem::create_directories(Folder);
+  }
+  void Write(const std::string& name, const std::string& content, int ageSeconds) {
+    std::ofstream(Folder / name, std::ios::binary) << content;
+    std::filesystem::last_write_time(
+        Folder / name, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(ageSeconds));
+  }
+};
+
+TEST_F(SessionsTest, ListsEverySessionWithItsStartAndSpins) {
+  Write("2026-12-08_21-15-03.txt", "1\n2\n3\n", 30);
+  Write("2026-12-08_21-15-03-2.txt", "1\nx\n", 20);
+  Write("2026-12-07_09-00-00.txt", "36\n", 10);
+  Write("notes.txt", "1\n", 0);
+  const TRun text = Stats({"--sessions"});
+  EXPECT_EQ(text.Status, esOk);
+  EXPECT_EQ(Lines(text.Out),
+            (std::vector<std::string>{
+                "file                       start                  spins",
+                "2026-12-07_09-00-00.txt    2026-12-07 09:00:00          1",
+                "2026-12-08_21-15-03.txt    2026-12-08 21:15:03          3",
+                "2026-12-08_21-15-03-2.txt  2026-12-08 21:15:03          1  (1 token is not a wheel number)",
+            }));
+  const TRun csv = Stats({"--sessions", "--format=csv"});
+  EXPECT_THAT(csv.Out, HasSubstr("\"2026-12-08_21-15-03-2.txt\",\"2026-12-08 21:15:03\",1,1\n"));
+  const TRun json = Stats({"--sessions", "--format=json"});
+  EXPECT_THAT(json.Out, HasSubstr("{\"file\": \"2026-12-07_09-00-00.txt\", \"start\": \"2026-12-07 09:00:00\", "
+                                  "\"spins\": 1, \"invalid\": 0}"));
+}
+
+TEST_F(SessionsTest, LastReadsTheSessionPlayedLast) {
+  Write("2026-12-08_21-15-03.txt", "1\n2\n3\n", 30);
+  Write("2026-12-07_09-00-00.txt", "36\n", 10);  // resumed and played on today
+  const TRun last = Stats({"--last", "--format=csv"});
+  EXPECT_EQ(last.Status, esOk);
+  EXPECT_THAT(last.Out, HasSubstr("\"36\",1,0,,,,,1,0"));
+}
+
+TEST_F(SessionsTest, WithoutSessions) {
+  const TRun list = Stats({"--sessions"});
+  EXPECT_EQ(list.Status, esOk);
+  EXPECT_EQ(list.Out, "");
+  EXPECT_THAT(list.Err, HasSubstr("no sessions in \"" + Folder.string() + "\""));
+  const TRun last = Stats({"--last"});
+  EXPECT_EQ(last.Status, esInputOutput);
+  EXPECT_THAT(last.Err, HasSubstr("no session to read in \"" + Folder.string() + "\""));
+}
+
+TEST(RunStatsSessions, OptionsThatDoNotGoTogether) {
+  for (const auto& args : {std::vector<std::string>{"--last", "a.txt"},
+                           {"--sessions", "a.txt"},
+                           {"--sessions", "--last"},
+                           {"--last=1"}}) {
+    const TRun run = Stats(args);
+    EXPECT_EQ(run.Status, esUsage) << args[0] << ' ' << args.back();
+    EXPECT_EQ(run.Out, "");
+  }
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ void TE2EEdit::KeyPress(char& key) {
   }
 }
 
-void TE2EEdit::Paint() { PaintBox(Canvas(), ClientRect(), gui::clWindow, Text, Focused()); }
+void TE2EEdit::Paint(gui::TCanvas& canvas) { PaintBox(canvas, ClientRect(), gui::clWindow, Text, Focused()); }
 void TE2EEdit::DoEnter() {
   Invalidate();
   TCustomControl::DoEnter();
@@ -114,7 +114,9 @@ void TE2EButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
   if (alive) TCustomControl::KeyUp(key, shift);
 }
 
-void TE2EButton::Paint() { PaintBox(Canvas(), ClientRect(), gui::clBtnFace, Caption(), Focused()); }
+void TE2EButton::Paint(gui::TCanvas& canvas) {
+  PaintBox(canvas, ClientRect(), gui::clBtnFace, Caption(), Focused());
+}
 void TE2EButton::DoEnter() {
   Invalidate();
   TCustomControl::DoEnter();
@@ -130,11 +132,11 @@ void TE2ECheck::Click() {
   TE2EButton::Click();
 }
 
-void TE2ECheck::Paint() {
-  PaintBox(Canvas(), ClientRect(), Checked ? gui::clInfoBk : gui::clBtnFace,
+void TE2ECheck::Paint(gui::TCanvas& canvas) {
+  PaintBox(canvas, ClientRect(), Checked ? gui::clInfoBk : gui::clBtnFace,
            std::string(Checked ? "[x] " : "[ ] ") + Caption(), Focused());
 }
 
-void TE2ELabel::Paint() { PaintBox(Canvas(), ClientRect(), gui::clBtnFace, Caption(), false); }
+void TE2ELabel::Paint(gui::TCanvas& canvas) { PaintBox(canvas, ClientRect(), gui::clBtnFace, Caption(), false); }
 
 }  // namespace e2e

@@ -46,7 +46,7 @@ class TE2EEdit : public gui::TCustomControl {
  protected:
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void KeyPress(char& key) override;
-  void Paint() override;
+  void Paint(gui::TCanvas& canvas) override;
   void DoEnter() override;
   void DoExit() override;
 };
@@ -65,7 +65,7 @@ class TE2EButton : public gui::TCustomControl {
   void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void KeyUp(std::uint16_t& key, gui::TShiftState shift) override;
-  void Paint() override;
+  void Paint(gui::TCanvas& canvas) override;
   void DoEnter() override;
   void DoExit() override;
 
@@ -80,7 +80,7 @@ class TE2ECheck : public TE2EButton {
   void Click() override;
 
  protected:
-  void Paint() override;
+  void Paint(gui::TCanvas& canvas) override;
 };
 
 // A label that reports double clicks.
@@ -89,7 +89,7 @@ class TE2ELabel : public gui::TGraphicControl {
   explicit TE2ELabel(gui::TComponent* owner) : TGraphicControl(owner) {}
 
  protected:
-  void Paint() override;
+  void Paint(gui::TCanvas& canvas) override;
 };
 
 }  // namespace e2e

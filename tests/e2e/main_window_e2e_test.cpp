@@ -215,6 +215,23 @@ TEST_F(MainWindowE2E, TheCheckBoxKeepsTheWindowAboveOthersAndBack) {
     EXPECT_EQ(after.Left, before.Left);
     EXPECT_EQ(after.Top, before.Top);
   }
+  // The dotted focus box around the caption (from x = 17 to the right edge, full height) shows
+  // while the box has the focus and goes as soon as the focus moves on, here to the field.
+  auto focusBoxDots = [] {
+    const TScreenPatch box = OnScreen("UiCheckBox1");
+    const int w = box.Rect.Right - box.Rect.Left, h = box.Rect.Bottom - box.Rect.Top;
+    int dots = 0;
+    for (int x = 17; x < w; ++x)
+      for (int y : {0, h - 1}) {
+        const std::uint32_t p = box.Pixels[std::size_t(y * w + x)];
+        dots += kBlack(int(p >> 16 & 0xFF), int(p >> 8 & 0xFF), int(p & 0xFF));
+      }
+    return dots;
+  };
+  EXPECT_GT(focusBoxDots(), 100) << "the box has the focus after the clicks";
+  ClickOn("UiNumericEdit1");
+  ASSERT_TRUE(WaitUntil([] { return Form->FocusedControl() == &Control("UiNumericEdit1"); }));
+  EXPECT_EQ(focusBoxDots(), 0) << "no focus box once the field has the focus";
 }
 
 int Answered = 0;

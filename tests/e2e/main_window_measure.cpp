@@ -2,12 +2,15 @@
 // the resident memory then (the web engine starts only after that frame), the labels one entry
 // repaints, and, with --latency, Enter pressed to counter, strip and tables on screen with 1 000
 // and 1 000 000 spins in the history. The launching script passes its clock in SPINTRAK_LAUNCH_NS
-// (CLOCK_REALTIME).
+// (CLOCK_REALTIME). --journal gives the window its session journal as the program does (in
+// XDG_STATE_HOME); --resume FILE starts it resumed from FILE, as `spintrak --resume FILE` does.
 
+#include "app/session_start.h"
 #include "app/startup.h"
 #include "gui/controls/application.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
+#include "session/journal.h"
 #include "tests/e2e/process_figures.h"
 #include "widgets/label.h"
 #include "widgets/numeric_edit.h"
@@ -99,6 +102,8 @@ void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) 
   std::mt19937 random(7);
   for (auto& spin : fill) spin = static_cast<std::int32_t>(random() % 37);
   form.PrefillHistory(fill);
+  // The journal holds the history before the entries, as in a resumed session.
+  if (form.Journal() != nullptr) form.Journal()->Rewrite(form.History().Spins());
   Pump(app);
   std::uint32_t pressed = 0;
   std::chrono::steady_clock::time_point seen, recorded;
@@ -170,11 +175,26 @@ int main(int argc, char** argv) {
   const long long mainNs = NowNs();
   const char* launch = std::getenv("SPINTRAK_LAUNCH_NS");
   const long long startNs = launch != nullptr ? std::atoll(launch) : mainNs;
-  const bool latency = argc > 1 && std::strcmp(argv[1], "--latency") == 0;
+  bool latency = false;
+  app::TCommandLine session;
+  session.NoJournal = true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--latency") == 0) latency = true;
+    if (std::strcmp(argv[i], "--journal") == 0) session.NoJournal = false;
+    if (std::strcmp(argv[i], "--resume") == 0 && i + 1 < argc) {
+      session.Resume = true;
+      session.NoJournal = false;
+      session.ResumeFile = argv[++i];
+    }
+  }
   platform::gtk::TGtkHost::Initialize(&argc, &argv);
   platform::gtk::TGtkHost host;
   gui::TApplication app(host);
   app::TForm1& form = app::StartUp(app);
+  if (const std::optional<std::string> report = app::StartSession(form, session)) {
+    std::fprintf(stderr, "%s\n", report->c_str());
+    return 1;
+  }
   form.Show();
   // The first paint of the window, not the work queued behind it: the banner's engine starts
   // right after that frame, from the loop.
@@ -188,9 +208,11 @@ int main(int argc, char** argv) {
   while (!shown) host.ProcessEvents(true);
   gdk_display_sync(gdk_display_get_default());
   const long long frameNs = NowNs();
-  std::printf("main window: first frame %.1f ms after launch (%.1f ms after main), resident%s, peak%s\n",
-              (frameNs - startNs) / 1e6, (frameNs - mainNs) / 1e6, StatusField("VmRSS").c_str(),
-              StatusField("VmHWM").c_str());
+  std::printf(
+      "main window%s: first frame %.1f ms after launch (%.1f ms after main), resident%s, peak%s\n",
+      session.Resume ? (" resumed with " + std::to_string(form.History().Length()) + " spins").c_str() : "",
+      (frameNs - startNs) / 1e6, (frameNs - mainNs) / 1e6, StatusField("VmRSS").c_str(),
+      StatusField("VmHWM").c_str());
   std::fflush(stdout);
   if (!latency) return 0;
 

@@ -11,6 +11,40 @@
 # window holds the desktop's focus.
 # Usage: measure.sh BUILD_DIR
 set -euo pipefail
+
+# ---- The session journal's figures: measure.sh --journal BUILD_DIR [BASELINE_BUILD_DIR] ----
+# Enter to counter, strip and tables on screen with 1 000 and 1 000 000 spins with the journal on
+# (BUILD_DIR) and, in the same run, without one in the baseline build; then launch to the first
+# complete frame of an empty start and of a resumed session of 1 000 000 spins, five runs each.
+journal_figures() {
+  local build=${1:?usage: measure.sh --journal BUILD_DIR [BASELINE_BUILD_DIR]} baseline=${2:-}
+  "$(cd "$(dirname "$0")" && pwd)/run-under-xvfb.sh" bash -c '
+    build=$1 baseline=$2
+    main="$build/tests/e2e/e2e_main_window_measure"
+    work=$(mktemp -d)
+    trap "rm -rf $work" EXIT
+    export XDG_STATE_HOME="$work/state" temp="$work"
+    if [ -n "$baseline" ]; then
+      echo "baseline $baseline, no journal:"
+      "$baseline/tests/e2e/e2e_main_window_measure" --latency | grep "^Enter"
+    fi
+    echo "$build, with the journal:"
+    "$main" --latency --journal | grep "^Enter"
+    awk "BEGIN { srand(7); for (i = 0; i < 1000000; i++) print int(rand() * 37) }" >"$work/million.txt"
+    "$main" >/dev/null   # warm the caches
+    "$main" --resume "$work/million.txt" >/dev/null
+    for i in 1 2 3 4 5; do
+      SPINTRAK_LAUNCH_NS=$(date +%s%N) "$main" --journal
+      SPINTRAK_LAUNCH_NS=$(date +%s%N) "$main" --resume "$work/million.txt"
+    done
+  ' journal "$build" "$baseline"
+}
+if [ "${1:-}" = --journal ]; then
+  shift
+  journal_figures "$@"
+  exit
+fi
+# ---- end of the session journal's figures ----
 build=${1:?usage: measure.sh BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/run-under-xvfb.sh" bash -c '

@@ -20,6 +20,24 @@ TEST(SpinHistory, AppendsOldestFirstAndCountsFromTheNewest) {
   EXPECT_EQ(h.Recent(3), 7);
 }
 
+TEST(SpinHistory, AppendingManyIsAppendingEachOrNothing) {
+  const std::vector<std::vector<std::int32_t>> good = {{}, {0}, {7, 0, 32, 36}};
+  for (const auto& spins : good) {
+    SpinHistory many, each;
+    many.Append(5);
+    each.Append(5);
+    many.AppendMany(spins);
+    for (std::int32_t spin : spins) each.Append(spin);
+    EXPECT_EQ(Contents(many), Contents(each));
+  }
+  for (const std::vector<std::int32_t>& bad : {std::vector<std::int32_t>{1, 37}, {-1}, {3, 4, 99, 5}}) {
+    SpinHistory h;
+    h.Append(5);
+    EXPECT_THROW(h.AppendMany(bad), std::out_of_range);
+    EXPECT_EQ(Contents(h), (std::vector<std::int32_t>{5}));
+  }
+}
+
 TEST(SpinHistory, ReplaceChangesOnlyTheKthNewest) {
   SpinHistory h;
   for (int x : {7, 0, 32}) h.Append(x);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "button_fixture.h"
+#include "gui/std/button.h"
 #include "gui/std/edit.h"
 #include "widgets/bit_btn.h"
 
@@ -130,6 +131,24 @@ TEST_F(UiButtonTest, FocusMovesTheActiveButtonAndEndsAnArmedSpace) {
   EXPECT_TRUE(B->IsActive()) << "the focus is on a non-button: the Default one is active";
   KeyUp(VK_SPACE);
   EXPECT_EQ(Count("A:click"), 0);
+}
+
+// Every kind of push button counts as one for the others: the focus on a plain button keeps a
+// Default glyph button from being active, and the other way round.
+TEST_F(UiButtonTest, AnyPushButtonKindTakesEnterFromTheDefaultOne) {
+  auto* plain = Make<gui::TButton>("Plain", {200, 100, 275, 125});
+  B->SetDefault(true);
+  plain->SetDefault(true);
+  Show();
+  plain->SetFocus();
+  Run();
+  EXPECT_FALSE(B->IsActive());
+  A->SetFocus();
+  Run();
+  EXPECT_FALSE(plain->ActiveDefault());
+  KeyDown(VK_RETURN);
+  EXPECT_EQ(Count("A:click"), 1);
+  EXPECT_EQ(Count("B:click"), 0);
 }
 
 // Row: enabled changed -> the focus leaves a button that is disabled, which repaints grey.

@@ -2,6 +2,10 @@
 // depends on, its geometry, fitting to the caption, and the classic square of each state.
 
 #include "widgets/check_box.h"
+
+#include <functional>
+#include <utility>
+
 #include "button_fixture.h"
 #include "gui/graphics/measure_canvas.h"
 #include "pixel_grid.h"
@@ -105,6 +109,30 @@ TEST_F(UiCheckBoxTest, LosingTheFocusClearsThePushedLookAndTheArm) {
   Box->SetFocus();
   KeyUp(VK_SPACE);
   EXPECT_FALSE(Box->Checked());
+}
+
+// Row: focus lost -> the dotted box goes with the focus, however the focus moves.
+TEST_F(UiCheckBoxTest, TheFocusBoxGoesWithTheFocus) {
+  Show();
+  auto dots = [this] {
+    int n = 0;
+    for (int x = 17; x < Box->Width(); ++x) n += (Px(*Box, x, 0) == clBlack) + (Px(*Box, x, 20) == clBlack);
+    return n;
+  };
+  const std::pair<const char*, std::function<void()>> moves[] = {
+      {"a click elsewhere", [this] { Click(Host, *Form, "Other"); }},
+      {"Tab", [this] { Tab(Host, *Form); }},
+      {"code", [this] { Other->SetFocus(); }},
+  };
+  for (const auto& [how, move] : moves) {
+    Box->SetFocus();
+    Run();
+    ASSERT_GT(dots(), 100) << how;
+    move();
+    Run();
+    ASSERT_TRUE(Other->Focused()) << how;
+    EXPECT_EQ(dots(), 0) << how;
+  }
 }
 
 // Row: disabled -> the square inactive, the caption grey.

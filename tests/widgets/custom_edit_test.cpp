@@ -130,6 +130,41 @@ TEST_F(EditFrame, FocusLost) {
   EXPECT_TRUE(LooksNormal());
 }
 
+TEST_F(EditFrame, FocusLostGivesBackTheColourOfTheStateLeftIn) {
+  Field->SetFocusColor(gui::clAqua);
+  for (bool readOnly : {false, true}) {
+    Field->SetReadOnly(readOnly);
+    const TColor unfocused = readOnly ? clInfoBk : clWindow;
+    Focus(*Field);
+    ASSERT_EQ(Field->Color(), gui::clAqua) << readOnly;
+    Focus(*Other);
+    EXPECT_EQ(Field->Color(), unfocused) << readOnly;
+    EXPECT_EQ(Px(*Field, 1, 1), ColorToRGB(unfocused)) << "the band, " << readOnly;
+    EXPECT_EQ(Px(*Field, 4, 4), ColorToRGB(unfocused)) << "the text area, " << readOnly;
+  }
+}
+
+TEST_F(EditFrame, ADisabledEntryFollowsThePointer) {
+  Field->SetEnabled(false);
+  PointerOnto(*Field);
+  EXPECT_TRUE(Field->MouseInside());
+  EXPECT_EQ(Px(*Field, 0, 0), ColorToRGB(LightenColor(clBtnFace, 100))) << "the bump in shades of the face";
+  PointerAway();
+  EXPECT_FALSE(Field->MouseInside());
+  EXPECT_TRUE(LooksNormal());
+
+  // Disabled while the pointer is over it, it still hears the pointer leave.
+  Field->SetEnabled(true);
+  PointerOnto(*Field);
+  Field->SetEnabled(false);
+  Host.RunUntilIdle();
+  EXPECT_TRUE(Field->MouseInside());
+  PointerAway();
+  Field->SetEnabled(true);
+  EXPECT_FALSE(Field->MouseInside());
+  EXPECT_TRUE(LooksNormal());
+}
+
 TEST_F(EditFrame, AnotherApplicationActivated) {
   Focus(*Field);
   Host.FocusChanged(*Form, false);

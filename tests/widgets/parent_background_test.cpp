@@ -22,9 +22,9 @@ class TPicturePanel : public TCustomControl {
   explicit TPicturePanel(TComponent* owner) : TCustomControl(owner) { SetColor(0x00FFFF); }
 
  protected:
-  void Paint() override {
-    Canvas().Brush.Color = 0x0000FF;
-    Canvas().FillRect({5, 5, 15, 15});
+  void Paint(TCanvas& canvas) override {
+    canvas.Brush.Color = 0x0000FF;
+    canvas.FillRect({5, 5, 15, 15});
   }
 };
 
@@ -39,18 +39,18 @@ class TSeeThrough : public TCustomControl, public TTransparentProperty {
   TBitmap Grabbed;
 
  protected:
-  void EraseBackground() override {
+  void EraseBackground(TCanvas& canvas) override {
     if (FTransparent)
-      PaintParentBackground(*this, Canvas(), true);
+      PaintParentBackground(*this, canvas, btPaintPass, true);
     else
-      TCustomControl::EraseBackground();
+      TCustomControl::EraseBackground(canvas);
   }
-  void Paint() override {
+  void Paint(TCanvas& canvas) override {
     if (GrabParent) {
       Grabbed = TBitmap(ClientWidth(), ClientHeight(), clBlack);
-      PaintParentBackground(*this, Grabbed.Canvas(), true);
+      PaintParentBackground(*this, Grabbed.Canvas(), btOffscreen, true);
     }
-    Canvas().SetPixel(0, 0, 0xFF0000);
+    canvas.SetPixel(0, 0, 0xFF0000);
   }
 };
 
@@ -110,18 +110,18 @@ TEST_F(ParentBackground, APlainParentIsInvalidatedOnlyOutsideAPaintPass) {
   EXPECT_FALSE(Form->HasPendingPaint()) << "painting does not schedule itself again";
 
   TBitmap off(15, 15);
-  PaintParentBackground(*child, off.Canvas(), true);
+  PaintParentBackground(*child, off.Canvas(), btOffscreen, true);
   EXPECT_TRUE(Form->HasPendingPaint());
   Host.RunUntilIdle();
 
   auto* panel = Add<TPicturePanel>(Form, {60, 0, 40, 40});
   auto* other = Add<TSeeThrough>(panel, {5, 5, 10, 10});
   Host.RunUntilIdle();
-  PaintParentBackground(*other, off.Canvas(), true);
+  PaintParentBackground(*other, off.Canvas(), btOffscreen, true);
   EXPECT_FALSE(Form->HasPendingPaint()) << "a parent that paints itself is left alone";
 
   TSeeThrough orphan(nullptr);
-  PaintParentBackground(orphan, off.Canvas(), true);  // no parent: nothing happens
+  PaintParentBackground(orphan, off.Canvas(), btOffscreen, true);  // no parent: nothing happens
 }
 
 TEST_F(ParentBackground, OnlyTransparentChildrenAreInvalidated) {

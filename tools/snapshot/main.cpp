@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "cli/spin_reader.h"
 #include "platform/headless/testing/input_script.h"
+#include "session/spin_reader.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         } else {
           list = arg.substr(8);
         }
-        cli::TSpinParser parser("--spins", spins, cli::TInvalidTokens::itStop);
+        session::TSpinParser parser("--spins", spins, session::TInvalidTokens::itStop);
         parser.Feed(list);
         parser.Finish();
       } else if (arg.size() > 1 && arg.starts_with('-')) {
@@ -66,11 +66,11 @@ int main(int argc, char** argv) {
       }
     }
     if (out.empty()) return UsageError("no output file given");
-    for (const std::string& file : files) cli::ReadSpins(file, spins, cli::TInvalidTokens::itStop);
-  } catch (const cli::TSpinInputError& e) {
+    for (const std::string& file : files) session::ReadSpins(file, spins, session::TInvalidTokens::itStop);
+  } catch (const session::TSpinInputError& e) {
     std::cerr << "spintrak-snapshot: " << e.what() << '\n';
     return 1;
-  } catch (const cli::TSpinReadError& e) {
+  } catch (const session::TSpinReadError& e) {
     std::cerr << "spintrak-snapshot: " << e.what() << '\n';
     return 1;
   }

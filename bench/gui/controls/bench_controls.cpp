@@ -26,8 +26,8 @@ class TBenchLabel : public TGraphicControl {
 
  protected:
   void TextChanged() override { Repaint(); }
-  void Paint() override {
-    TCanvas& c = Canvas();
+  void Paint(TCanvas& canvas) override {
+    TCanvas& c = canvas;
     c.Brush.Color = Color();
     c.FillRect(ClientRect());
     if (!WithText) return;

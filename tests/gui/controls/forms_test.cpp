@@ -201,6 +201,22 @@ TEST_F(FormsTest, ErrorInAClickHandlerIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(afterwards, 1) << "the silent abort was not reported and the next click ran normally";
 }
 
+TEST_F(FormsTest, AnOnResizeThatThrowsLeavesTheFormTellingTheHostItsSizeAndPlace) {
+  std::vector<std::string> reports;
+  App.OnShowErrorReport = [&](const std::string&, const std::string& text) { reports.push_back(text); };
+  Show();
+  Form->OnResize = [](TComponent*) { throw std::runtime_error("resize failed"); };
+  Host.Resize(*Form, 320, 240);
+  Host.RunUntilIdle();
+  EXPECT_EQ(reports, (std::vector<std::string>{"resize failed."}));
+  Form->OnResize = nullptr;
+  Form->SetClientSize(200, 150);
+  Form->SetBounds(40, 30, Form->Width(), Form->Height());
+  EXPECT_EQ(Host.WindowOf(*Form).ClientSize().Width, 200);
+  EXPECT_EQ(Host.WindowOf(*Form).ClientSize().Height, 150);
+  EXPECT_EQ(Host.WindowOf(*Form).Position(), (TPoint{40, 30}));
+}
+
 struct ActivationErrorTest : FormsTest {
   std::vector<std::string> Reports;
   void SetUp() override {

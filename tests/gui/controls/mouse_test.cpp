@@ -77,6 +77,36 @@ TEST_F(MouseTest, EnterAndLeaveAreTrackedPerControl) {
   EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label leave", "Other enter", "Other leave"}));
 }
 
+// The pointer is over a disabled control although the control gets none of its input: it is
+// told of enter and leave, presses go past it, and the cursor is its parent's.
+TEST_F(MouseTest, ADisabledControlIsEnteredAndLeftButNeverPressed) {
+  Label->SetCursor(crHandPoint);
+  Label->SetEnabled(false);
+  Show();
+  Press({20, 20});
+  Release({20, 20});
+  EXPECT_EQ(Host.WindowOf(*Form).Cursor(), crDefault);
+  Move({200, 150});
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label leave"}));
+
+  // Disabled and enabled again under the pointer, it still hears the pointer leave.
+  Log.clear();
+  Label->SetEnabled(true);
+  Move({20, 20});
+  EXPECT_EQ(Host.WindowOf(*Form).Cursor(), crHandPoint);
+  Label->SetEnabled(false);
+  Move({22, 20});
+  Label->SetEnabled(true);
+  Move({200, 150});
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label leave"}));
+
+  // Hidden under the pointer, it is left at once.
+  Log.clear();
+  Move({20, 20});
+  Label->SetVisible(false);
+  EXPECT_EQ(Log, (std::vector<std::string>{"Label enter", "Label leave"}));
+}
+
 TEST_F(MouseTest, AFastSecondPressIsADoubleClickOnlyForControlsThatTakeThem) {
   int buttonClicks = 0;
   auto* button = new TTestButton(Form, Form, "Button", {100, 100, 60, 25});

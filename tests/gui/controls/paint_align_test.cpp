@@ -85,18 +85,12 @@ TEST(DisjointPartsTest, CoversTheUnionExactlyOnce) {
   for (const TCase& c : cases) EXPECT_EQ(DisjointParts(c.Rects), c.Parts) << c.Name;
 }
 
-TEST_F(PaintTest, CanvasOutsideAPaintPassFailsInDebugBuilds) {
-  auto* label = new TTestLabel(Form, Form, "Label", {5, 5, 20, 20});
-  Show();
-  EXPECT_DEBUG_DEATH(label->Canvas(), "Canvas\\(\\) is for painting");
-}
-
 TEST_F(PaintTest, BackToFrontWithClippingToParentsAndNonClientBand) {
   struct TFramed : TCustomControl {
     explicit TFramed(TComponent* o) : TCustomControl(o) { SetNonClientInsets({2, 2, 2, 2}); }
-    void NCPaint() override {
-      Canvas().Brush.Color = clRed;
-      Canvas().FillRect({0, 0, Width(), Height()});
+    void NCPaint(TCanvas& canvas) override {
+      canvas.Brush.Color = clRed;
+      canvas.FillRect({0, 0, Width(), Height()});
     }
   };
   auto* panel = new TFramed(Form);

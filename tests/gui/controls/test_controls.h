@@ -140,9 +140,9 @@ class TTestLabel : public TGraphicControl {
     Invalidate();
     Update();
   }
-  void Paint() override {
-    Canvas().Brush.Color = Fill;
-    Canvas().FillRect(ClientRect());
+  void Paint(TCanvas& canvas) override {
+    canvas.Brush.Color = Fill;
+    canvas.FillRect(ClientRect());
   }
 };
 

@@ -328,9 +328,9 @@ class TDigitsEdit : public TCustomEdit {
     Log += std::string("F") + key;
     if (key < '0' || key > '9') key = 0;
   }
-  void NCPaint() override {
-    Canvas().Brush.Color = clRed;
-    Canvas().FillRect({0, 0, Width(), Height()});
+  void NCPaint(TCanvas& canvas) override {
+    canvas.Brush.Color = clRed;
+    canvas.FillRect({0, 0, Width(), Height()});
   }
 };
 

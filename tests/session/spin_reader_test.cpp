@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/spin_reader.h"
+#include "session/spin_reader.h"
 
-namespace cli {
+namespace session {
 namespace {
 
 using TSpins = std::vector<std::int32_t>;
@@ -153,4 +153,4 @@ TEST(ReadSpins, ReadsFilesLargerThanOneReadAndReportsUnreadableOnes) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace session

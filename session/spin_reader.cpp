@@ -1,4 +1,4 @@
-#include "cli/spin_reader.h"
+#include "session/spin_reader.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 #include "stats/wheel.h"
 
-namespace cli {
+namespace session {
 
 namespace {
 
@@ -149,4 +149,4 @@ std::vector<TSpinInputError> ReadSpins(const std::string& path, std::vector<std:
   return parser.Skipped();
 }
 
-}  // namespace cli
+}  // namespace session

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
+namespace session {
 
 // A token that is not a wheel number, or a source without any spins.
 class TSpinInputError : public std::runtime_error {
@@ -69,4 +69,4 @@ std::vector<TSpinInputError> ReadSpins(const std::string& path, std::vector<std:
 // The name under which errors report a path: "standard input" for "-".
 std::string SourceName(const std::string& path);
 
-}  // namespace cli
+}  // namespace session

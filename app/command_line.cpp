@@ -1,0 +1,60 @@
+#include "app/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <vector>
+
+namespace app {
+
+TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
+  TCommandLine line;
+  CLI::App parser("spintrak", "spintrak");
+  // Help is ours: its text, and an unknown option after --help is still an error.
+  parser.set_help_flag();
+  auto flag = [&](const char* names, bool& value) {
+    return parser.add_flag(names, value)
+        ->disable_flag_override()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  };
+  flag("-h,--help", line.Help);
+  flag("-V,--version", line.Version);
+  flag("--no-journal", line.NoJournal);
+  CLI::Option* resume = parser.add_option("--resume", line.ResumeFile)
+                            ->expected(0, 1)
+                            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    parser.parse(reversed);
+  } catch (const CLI::ParseError& e) {
+    throw TUsageError(e.what());
+  }
+  line.Resume = resume->count() > 0;
+  if (line.Resume && line.ResumeFile.empty() && resume->results().size() == 1 && !resume->results()[0].empty())
+    line.ResumeFile = resume->results()[0];
+  return line;
+}
+
+std::string UsageText() { return "Usage: spintrak [--resume [FILE]] [--no-journal] [--help] [--version]\n"; }
+
+std::string HelpText() {
+  return UsageText() +
+         R"(Track the spins of a single-zero roulette wheel: type each number the wheel produced, and the
+window shows the last 21 and how often each chance came up.
+
+The window keeps a journal of the session in $XDG_STATE_HOME/spintrak/sessions/ (else
+~/.local/state/spintrak/sessions/), one file per run named after its start, one number a line.
+
+      --resume [FILE]  continue the most recent session, or the history in FILE; new spins and
+                       corrections are written to that same file
+      --no-journal     keep nothing on disk
+  -h, --help           show this help and exit
+  -V, --version        show the version and exit
+
+Exit status: 0 after the window closed, 1 when the window cannot be shown, 2 when the command
+line is wrong.
+)";
+}
+
+}  // namespace app

@@ -1,0 +1,31 @@
+#pragma once
+// The command line of spintrak: help, version, resuming a session, and running without a journal.
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+struct TCommandLine {
+  bool Help = false;
+  bool Version = false;
+  bool Resume = false;
+  std::string ResumeFile;  // empty with Resume: the most recent session
+  bool NoJournal = false;
+};
+
+// A command line that cannot be followed; the message names the offending argument.
+class TUsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads the arguments after the program name.
+TCommandLine ParseCommandLine(std::span<const std::string_view> args);
+
+std::string UsageText();
+std::string HelpText();
+
+}  // namespace app
