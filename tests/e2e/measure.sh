@@ -73,20 +73,12 @@ here=$(cd "$(dirname "$0")" && pwd)
     done
     echo $total
   }
-  # The CPU time each process of the program uses while nobody types, with the banner pane shown:
-  # from the program and the engine started and its page written, past the caret'"'"'s blink timeout
-  # (the desktop'"'"'s, 10 s unless set otherwise), over 30 s, from /proc/PID/stat (clock ticks).
+  # The CPU time each process of the running program $1 uses while nobody types, with the banner
+  # pane shown: past the caret'"'"'s blink timeout (the desktop'"'"'s, 10 s unless set otherwise; the
+  # page has been up for 5 s), over 30 s, from /proc/PID/stat (clock ticks).
   idle_cpu() {
-    [ -x "$1" ] || return 0
-    local temp="$work/idle" seconds=30 pid p
-    mkdir -p "$temp"
-    TEMP="$temp" "$1" >/dev/null 2>&1 &
-    pid=$!
-    for i in $(seq 1 300); do
-      [ -f "$temp/SKTemp1.htm" ] && ps -eo ppid=,comm= | grep -q "^ *$pid WebKitWebProces" && break
-      sleep 0.1
-    done
-    sleep 12
+    local pid=$1 seconds=30 p
+    sleep 7
     local -A before
     local procs="$pid $(ps -eo pid=,ppid= | awk -v root=$pid "\$2 == root { print \$1 }")"
     for p in $procs; do before[$p]=$(awk "{ print \$14 + \$15 }" /proc/$p/stat); done
@@ -101,7 +93,6 @@ here=$(cd "$(dirname "$0")" && pwd)
         "$(per_second $ticks)" $seconds
     done
     echo "idle, banner pane shown, all processes:  $(per_second $total) ms of CPU per second (one clock tick: $((1000 / hz)) ms)"
-    kill $pid; wait $pid 2>/dev/null || true
   }
   # Starts the figures program, waits for its page, lets the engine settle, reads, ends it.
   pane_pss() {
@@ -132,9 +123,9 @@ here=$(cd "$(dirname "$0")" && pwd)
     done
     sleep 5
     echo "spintrak, banner pane shown:          PSS $(tree_pss $pid) kB"
+    idle_cpu $pid
     kill $pid; wait $pid 2>/dev/null || true
   fi
-  idle_cpu "$1/app/spintrak"
   rm -f "$work/in" && mkfifo "$work/in"
   "$figures" --about 15 <"$work/in" >"$work/out" 2>/dev/null &
   exec 3>"$work/in"
