@@ -124,8 +124,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
 
 TGtkWindow::~TGtkWindow() {
   *FAlive = false;
-  if (FUnpainted != nullptr) cairo_region_destroy(FUnpainted);
-  if (FPaintDeadline != 0) g_source_remove(FPaintDeadline);
+  if (FPaintSource != 0) g_source_remove(FPaintSource);
   FHost.WindowDestroyed(this);
   g_signal_handlers_disconnect_by_data(FIm, this);
   g_signal_handlers_disconnect_by_data(FArea, this);
@@ -282,42 +281,28 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect>
     cairo_region_destroy(area);
     return;
   }
-  if (!FFirstFrameShown) {
-    gtk_widget_queue_draw_region(FArea, area);
-    cairo_region_destroy(area);
-    return;
-  }
-  // Once the window is up, what is presented is kept until the control layer's idle pass is
-  // over and then painted at once: one paint per event however many parts were presented. Handed
-  // to the toolkit earlier, the parts would be painted by its frame clock, at its next tick (up
-  // to a frame late) or, after a quiet spell, at once and apart from the idle pass's parts.
-  if (FUnpainted == nullptr) {
-    FUnpainted = area;
-    FHost.PaintAfterIdlePass(this);
-    // Should the idle pass not come soon (a handler that runs long, a nested loop), the parts
-    // are painted anyway.
-    FPaintDeadline = g_timeout_add(
-        kPaintDeadlineMs,
-        +[](gpointer data) -> gboolean {
-          auto* self = static_cast<TGtkWindow*>(data);
-          self->FPaintDeadline = 0;
-          self->PaintPresented();
-          return G_SOURCE_REMOVE;
-        },
-        this);
-  } else {
-    cairo_region_union(FUnpainted, area);
-    cairo_region_destroy(area);
-  }
+  gtk_widget_queue_draw_region(FArea, area);
+  cairo_region_destroy(area);
+  // The frame clock would hold the paint back to its next tick, adding up to a whole frame to
+  // every key press. Once the window is up, what was presented is painted when the control
+  // layer's idle pass is over (FlushPresented), all of it in one paint; should that pass not come
+  // (a host user without one), the loop's next round paints it.
+  if (!FFirstFrameShown || FPaintSource != 0) return;
+  FHost.PaintAfterIdlePass(this);
+  FPaintSource = g_idle_add_full(
+      G_PRIORITY_DEFAULT,
+      +[](gpointer data) -> gboolean {
+        auto* self = static_cast<TGtkWindow*>(data);
+        self->FPaintSource = 0;
+        self->PaintPresented();
+        return G_SOURCE_REMOVE;
+      },
+      this, nullptr);
 }
 
 void TGtkWindow::PaintPresented() {
-  if (FPaintDeadline != 0) g_source_remove(FPaintDeadline);
-  FPaintDeadline = 0;
-  if (FUnpainted == nullptr) return;
-  gtk_widget_queue_draw_region(FArea, FUnpainted);
-  cairo_region_destroy(FUnpainted);
-  FUnpainted = nullptr;
+  if (FPaintSource != 0) g_source_remove(FPaintSource);
+  FPaintSource = 0;
   GdkWindow* window = gtk_widget_get_window(FArea);
   if (window == nullptr || !gtk_widget_is_drawable(FArea)) return;
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS

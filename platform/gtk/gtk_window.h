@@ -13,7 +13,6 @@ typedef struct _GtkOverlay GtkOverlay;
 typedef struct _GtkWindow GtkWindow;
 typedef struct _GtkIMContext GtkIMContext;
 typedef struct _cairo cairo_t;
-typedef struct _cairo_region cairo_region_t;
 typedef union _GdkEvent GdkEvent;
 typedef struct _GdkEventKey GdkEventKey;
 typedef struct _GdkEventButton GdkEventButton;
@@ -115,9 +114,7 @@ class TGtkWindow : public gui::THostWindow {
   bool FFirstFrameShown = false;
   gui::TCursor FCursor = gui::crDefault;
   TPaintTally FPainted;
-  cairo_region_t* FUnpainted = nullptr;  // presented since the last paint
-  static constexpr unsigned kPaintDeadlineMs = 50;
-  unsigned FPaintDeadline = 0;
+  unsigned FPaintSource = 0;
   std::vector<std::function<void()>> FAfterFirstFrame;
   struct TPaneKey {
     int Type;
