@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -108,10 +109,12 @@ class THostWindow {
   virtual void SetTopMost(bool topMost) = 0;  // stacking only: no move, resize or activation
   virtual void SetModal(bool modal, THostWindow* owner) = 0;
   virtual void SetCursor(TCursor cursor) = 0;
-  // Shows `rect` of `buffer` (client coordinates, 0x00RRGGBB pixels). The buffer stays alive and
-  // keeps its size until the next Present or the window's destruction, so a host may keep
-  // a reference to it for later redraws instead of copying.
-  virtual void Present(const TBitmap& buffer, const TRect& rect) = 0;
+  // Shows the parts of `buffer` (0x00RRGGBB pixels) inside `region`: disjoint rectangles in client
+  // coordinates. What is presented while one event is handled, and in the idle paint pass after
+  // it, reaches the screen together in one paint. The buffer stays alive and keeps its size until
+  // the next Present or the window's destruction, so a host may keep a reference to it for later
+  // redraws instead of copying.
+  virtual void Present(const TBitmap& buffer, std::span<const TRect> region) = 0;
 };
 
 // A web view laid over a rectangle of a window's client area. It has a keyboard focus of its own:
@@ -137,6 +140,16 @@ class THostWebView {
   std::function<void(bool forward)> OnTabOut;
 };
 
+// How a text caret blinks: shown for OnMs, hidden for OffMs, over and over; after TimeoutMs without
+// a key or click it stays shown and still until the next one (0: it never rests). The defaults are
+// the classic desktop's caret, which blinks for as long as it has the focus.
+struct TCaretBlink {
+  bool Blinks = true;
+  std::uint32_t OnMs = 530;
+  std::uint32_t OffMs = 530;
+  std::uint32_t TimeoutMs = 0;
+};
+
 class THost {
  public:
   using TTimerId = std::uint32_t;
@@ -153,6 +166,11 @@ class THost {
   virtual bool ProcessEvents(bool wait) = 0;
 
   // Milliseconds on the clock that stamps input events; wraps around.
+  // Puts on screen, together and at once, what the windows were given to present since the last
+  // call. The control layer calls it at the end of its idle paint pass, so that the parts painted
+  // while handling an event and in the pass after it reach the screen in one paint.
+  virtual void FlushPresented() {}
+
   virtual std::uint32_t TickCount() const = 0;
   virtual TTimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) = 0;
   virtual void StopTimer(TTimerId id) = 0;
@@ -163,6 +181,7 @@ class THost {
   virtual bool OpenUri(std::string_view uri) = 0;                // default handler, no dialog, no wait
   virtual bool OpenWithChooser(std::string_view extension) = 0;  // e.g. ".htm"
 
+  virtual TCaretBlink CaretBlink() const { return {}; }
   virtual std::uint32_t DoubleClickTime() const = 0;  // ms between the two presses
   virtual int DoubleClickDistance() const = 0;        // side of the box around the first press
   virtual TSize ScreenSize() const = 0;

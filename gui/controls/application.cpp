@@ -67,6 +67,7 @@ void TApplication::Idle() {
   for (std::size_t i = 0; i < FForms.size(); ++i) {
     ReportErrors([&] { FForms[i]->PaintPending(); });
   }
+  ReportErrors([&] { FHost.FlushPresented(); });
 }
 
 std::string TApplication::ReportText(const std::string& message) {

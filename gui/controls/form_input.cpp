@@ -239,7 +239,7 @@ void TForm::HostExpose(const TRect& rect) {
     if (!FWindow) return;
     PaintPending();
     const TRect r = IntersectRect(rect, ClientRect());
-    if (!r.IsEmpty()) FWindow->Present(FBuffer, r);
+    if (!r.IsEmpty()) FWindow->Present(FBuffer, {&r, 1});
   });
 }
 

@@ -1,5 +1,6 @@
 // The form's paint pass: dirty rectangles collected by Invalidate are painted back to front into
-// the back buffer, clipped to exactly their union, and handed to the host.
+// the back buffer, clipped to exactly their union, and that union, not its bounding box, is
+// handed to the host: an entry that changes a few labels across the window sends only them.
 
 #include "gui/controls/form.h"
 #include "gui/controls/rect_list.h"
@@ -58,7 +59,7 @@ void TForm::PaintPending() {
       for (const TRect& gap : UncoveredParts(bounds, todo)) canvas.ExcludeClipRect(gap);
     PaintTree(canvas, todo);
   }
-  if (FWindow) FWindow->Present(FBuffer, bounds);
+  if (FWindow) FWindow->Present(FBuffer, DisjointParts(todo));
 }
 
 }  // namespace gui

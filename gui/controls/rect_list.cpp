@@ -40,6 +40,24 @@ std::vector<TRect> UncoveredParts(const TRect& bounds, const std::vector<TRect>&
   return pieces;
 }
 
+std::vector<TRect> DisjointParts(const std::vector<TRect>& rects) {
+  std::vector<TRect> parts;
+  std::vector<TRect> pieces;
+  std::vector<TRect> next;
+  for (const TRect& r : rects) {
+    pieces.assign(1, r);
+    for (const TRect& p : parts) {
+      next.clear();
+      for (const TRect& piece : pieces) SubtractRect(piece, p, next);
+      pieces.swap(next);
+      if (pieces.empty()) break;
+    }
+    for (const TRect& piece : pieces)
+      if (!piece.IsEmpty()) parts.push_back(piece);
+  }
+  return parts;
+}
+
 void AddDirtyRect(std::vector<TRect>& list, const TRect& r) {
   if (r.IsEmpty()) return;
   for (const TRect& d : list)

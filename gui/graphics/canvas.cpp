@@ -61,6 +61,23 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
     last = std::min<std::int64_t>(last, major0 - lo + 1);
   }
   const std::uint32_t pixel = ColorToPixel(rgb);
+  const auto fill = [&](const TRect& part) {
+    for (int y = part.Top; y < part.Bottom; ++y)
+      std::fill_n(FBitmap->ScanLine(y) + part.Left, part.Width(), pixel);
+  };
+  if (aMinor == 0 && Pen.Style != psDot) {
+    // A solid horizontal or vertical line is the dots of its steps side by side: one band.
+    // Frames and bevels are made of such lines, so this is the common case.
+    if (first >= last) return;
+    const std::int64_t from = sMajor > 0 ? major0 + first : major0 - (last - 1);
+    const std::int64_t to = sMajor > 0 ? major0 + (last - 1) : major0 - first;
+    const std::int64_t m0 = from - before, m1 = to - before + width;
+    const std::int64_t n0 = minor0 - before, n1 = minor0 - before + width;
+    ForEachVisible(xMajor ? TRect{ClampCoord(m0), ClampCoord(n0), ClampCoord(m1), ClampCoord(n1)}
+                          : TRect{ClampCoord(n0), ClampCoord(m0), ClampCoord(n1), ClampCoord(m1)},
+                   fill);
+    return;
+  }
   for (std::int64_t i = first; i < last; ++i) {
     if (Pen.Style == psDot && ((i + phase) & 1)) continue;
     const auto off = std::int64_t((__int128(2) * i * aMinor + n - 1) / (__int128(2) * n));
@@ -68,10 +85,7 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
     const std::int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
     const TRect dot{ClampCoord(px - before), ClampCoord(py - before), ClampCoord(px - before + width),
                     ClampCoord(py - before + width)};
-    ForEachVisible(dot, [&](const TRect& part) {
-      for (int y = part.Top; y < part.Bottom; ++y)
-        std::fill_n(FBitmap->ScanLine(y) + part.Left, part.Width(), pixel);
-    });
+    ForEachVisible(dot, fill);
   }
 }
 

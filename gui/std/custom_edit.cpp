@@ -105,6 +105,7 @@ bool TCustomEdit::WantsKey(std::uint16_t key, TShiftState) const {
 }
 
 void TCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
+  if (Focused()) StartBlink();
   auto alive = Watch();
   TCustomControl::KeyDown(key, shift);
   if (!alive || key == 0) return;
@@ -165,6 +166,7 @@ void TCustomEdit::KeyPress(char& key) {
 }
 
 void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (Focused()) StartBlink();
   auto alive = Watch();
   if (button == mbLeft) {
     if (!Focused() && CanFocus()) {

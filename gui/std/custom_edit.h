@@ -67,8 +67,8 @@ class TCustomEdit : public TCustomControl {
 
   TNotifyEvent OnChange;
 
-  // The caret's blink period (ms).
-  static constexpr std::uint32_t CaretBlinkTime = 530;
+  // How long the classic caret is shown and hidden (ms); hosts may follow the desktop's setting.
+  static constexpr std::uint32_t CaretBlinkTime = TCaretBlink{}.OnMs;
 
  protected:
   // Raised after every real change of the text; not while a layout is loading.
@@ -100,8 +100,11 @@ class TCustomEdit : public TCustomControl {
   // Takes the text from the buffer into the caption after an edit, raising OnChange.
   void Commit(bool changed);
   void CaretMoved();
+  // Shows the caret and starts its blinking afresh (the focus came, a key, a click, a caret move).
   void StartBlink();
   void StopBlink();
+  void ScheduleBlink(std::uint32_t delayMs);
+  void BlinkTick();
   void Layout();
   int TextX();  // where character 0 starts in the client area
   const std::vector<int>& Offsets();
@@ -115,6 +118,7 @@ class TCustomEdit : public TCustomControl {
   bool FSelecting = false;
   bool FCaretOn = false;
   THost::TTimerId FBlinkTimer = 0;
+  std::uint32_t FBlinkSince = 0;  // host ticks when the caret last started blinking
   int FScroll = 0;
   std::vector<int> FOffsets;  // x of each character boundary from the text start
   bool FOffsetsValid = false;

@@ -68,14 +68,36 @@ void TCustomEdit::CaretMoved() {
 }
 
 void TCustomEdit::StartBlink() {
+  const bool shown = FCaretOn;
   StopBlink();
   FCaretOn = true;
+  if (!shown) Invalidate();
   if (!Application) return;
-  FBlinkTimer = Application->Host().StartTimer(CaretBlinkTime, [this, alive = Watch()] {
-    if (!alive) return;
-    FCaretOn = !FCaretOn;
-    Invalidate();
+  const TCaretBlink blink = Application->Host().CaretBlink();
+  if (!blink.Blinks) return;
+  FBlinkSince = Application->Host().TickCount();
+  ScheduleBlink(blink.OnMs);
+}
+
+void TCustomEdit::ScheduleBlink(std::uint32_t delayMs) {
+  FBlinkTimer = Application->Host().StartTimer(delayMs, [this, alive = Watch()] {
+    if (alive) BlinkTick();
   });
+}
+
+void TCustomEdit::BlinkTick() {
+  THost& host = Application->Host();
+  const TCaretBlink blink = host.CaretBlink();
+  host.StopTimer(FBlinkTimer);
+  FBlinkTimer = 0;
+  // Left alone long enough, the caret rests, shown, and nothing wakes the program for it.
+  const bool rest = !blink.Blinks || (blink.TimeoutMs != 0 && host.TickCount() - FBlinkSince >= blink.TimeoutMs);
+  const bool on = rest || !FCaretOn;
+  if (on != FCaretOn) {
+    FCaretOn = on;
+    Invalidate();
+  }
+  if (!rest) ScheduleBlink(FCaretOn ? blink.OnMs : blink.OffMs);
 }
 
 void TCustomEdit::StopBlink() {

@@ -46,6 +46,17 @@ std::unique_ptr<gui::THostWebView> TGtkHost::CreateWebView(gui::THostWindow& win
 
 bool TGtkHost::ProcessEvents(bool wait) { return g_main_context_iteration(nullptr, wait) != FALSE; }
 
+void TGtkHost::FlushPresented() {
+  // A paint may present again (a window drawing its first frame); those wait for the next pass.
+  std::vector<TGtkWindow*> windows;
+  windows.swap(FToPaint);
+  for (TGtkWindow* window : windows) window->PaintPresented();
+}
+
+void TGtkHost::PaintAfterIdlePass(TGtkWindow* window) {
+  if (std::find(FToPaint.begin(), FToPaint.end(), window) == FToPaint.end()) FToPaint.push_back(window);
+}
+
 std::uint32_t TGtkHost::TickCount() const { return static_cast<std::uint32_t>(MonotonicMs() + FClockOffset); }
 
 void TGtkHost::NoteEventTime(std::uint32_t time) {
@@ -110,6 +121,21 @@ int TGtkHost::DoubleClickDistance() const {
   return 2 * std::max(distance, 0);
 }
 
+gui::TCaretBlink TGtkHost::CaretBlink() const {
+  gboolean blink = TRUE;
+  gint period = 1200, timeoutSeconds = 10;
+  g_object_get(gtk_settings_get_default(), "gtk-cursor-blink", &blink, "gtk-cursor-blink-time", &period,
+               "gtk-cursor-blink-timeout", &timeoutSeconds, nullptr);
+  // As in the toolkit's own entries: a timeout of zero means no blinking at all, and the caret
+  // is shown for two thirds of the period and hidden for one.
+  if (!blink || timeoutSeconds <= 0 || period <= 0) return {.Blinks = false};
+  const auto on = static_cast<std::uint32_t>(std::max(period * 2 / 3, 1));
+  const auto off = static_cast<std::uint32_t>(std::max(period - period * 2 / 3, 1));
+  constexpr gint kForever = G_MAXINT / 1000;
+  const std::uint32_t timeout = timeoutSeconds >= kForever ? 0 : static_cast<std::uint32_t>(timeoutSeconds) * 1000;
+  return {.Blinks = true, .OnMs = on, .OffMs = off, .TimeoutMs = timeout};
+}
+
 gui::TSize TGtkHost::ScreenSize() const {
   GdkDisplay* display = gdk_display_get_default();
   GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
@@ -147,6 +173,7 @@ void TGtkHost::RemoveModal(TGtkWindow* window) {
 
 void TGtkHost::WindowDestroyed(TGtkWindow* window) {
   RemoveModal(window);
+  std::erase(FToPaint, window);
   // Held events of a destroyed window must not be replayed into a new one at the same address.
   GdkWindow* gone = gtk_widget_get_window(GTK_WIDGET(window->Widget()));
   std::erase_if(FHeld, [gone](GdkEvent* event) {

@@ -31,6 +31,7 @@ class TGtkHost : public gui::THost {
   std::unique_ptr<gui::THostWebView> CreateWebView(gui::THostWindow& window, const gui::TRect& rect) override;
 
   bool ProcessEvents(bool wait) override;
+  void FlushPresented() override;
 
   std::uint32_t TickCount() const override;
   TTimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
@@ -44,6 +45,7 @@ class TGtkHost : public gui::THost {
 
   std::uint32_t DoubleClickTime() const override;
   int DoubleClickDistance() const override;
+  gui::TCaretBlink CaretBlink() const override;
   gui::TSize ScreenSize() const override;
 
   // --- used by the windows ---
@@ -58,11 +60,14 @@ class TGtkHost : public gui::THost {
   void PushModal(TGtkWindow* window);
   void RemoveModal(TGtkWindow* window);
   void WindowDestroyed(TGtkWindow* window);
+  // Paints `window` when the control layer's idle pass is over (FlushPresented).
+  void PaintAfterIdlePass(TGtkWindow* window);
 
  private:
   void ReplayHeldInput();
 
   std::vector<TGtkWindow*> FModalStack;
+  std::vector<TGtkWindow*> FToPaint;
   std::deque<GdkEvent*> FHeld;
   bool FHoldInput = false;
   std::int64_t FClockOffset = 0;

@@ -53,6 +53,19 @@ const char* CursorName(gui::TCursor cursor) {
 
 }  // namespace
 
+void TPaintTally::Add(cairo_t* cr) {
+  ++Paints;
+  cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+  if (list->status == CAIRO_STATUS_SUCCESS) {
+    for (int i = 0; i < list->num_rectangles; ++i) {
+      const cairo_rectangle_t& r = list->rectangles[i];
+      ++Rectangles;
+      Pixels += static_cast<std::uint64_t>(r.width * r.height);
+    }
+  }
+  cairo_rectangle_list_destroy(list);
+}
+
 TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui::THostWindowEvents& events)
     : FHost(host),
       FEvents(events),
@@ -111,7 +124,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
 
 TGtkWindow::~TGtkWindow() {
   *FAlive = false;
-  if (FFlushSource != 0) g_source_remove(FFlushSource);
+  if (FPaintSource != 0) g_source_remove(FPaintSource);
   FHost.WindowDestroyed(this);
   g_signal_handlers_disconnect_by_data(FIm, this);
   g_signal_handlers_disconnect_by_data(FArea, this);
@@ -254,35 +267,54 @@ void TGtkWindow::SetCursor(gui::TCursor cursor) {
   if (shape != nullptr) g_object_unref(shape);
 }
 
-void TGtkWindow::Present(const gui::TBitmap& buffer, const gui::TRect& rect) {
+void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) {
   FBuffer = &buffer;
-  const gui::TRect r = gui::IntersectRect(rect, buffer.BoundsRect());
-  if (r.IsEmpty()) return;
-  gtk_widget_queue_draw_area(FArea, r.Left, r.Top, r.Width(), r.Height());
-  // The frame clock would hold the paint back to its next tick, adding up to a whole frame to
-  // every key press. Once the window is up, what was presented while handling an event is
-  // painted as soon as that event is done: one paint however many areas it presented.
-  if (FFirstFrameShown && FFlushSource == 0) {
-    FFlushSource = g_idle_add_full(
-        G_PRIORITY_DEFAULT,
-        +[](gpointer data) -> gboolean {
-          auto* self = static_cast<TGtkWindow*>(data);
-          self->FFlushSource = 0;
-          GdkWindow* window = gtk_widget_get_window(self->FArea);
-          if (window != nullptr && gtk_widget_is_drawable(self->FArea)) {
-            G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-            gdk_window_process_updates(window, FALSE);
-            G_GNUC_END_IGNORE_DEPRECATIONS
-          }
-          return G_SOURCE_REMOVE;
-        },
-        this, nullptr);
+  cairo_region_t* area = cairo_region_create();
+  const gui::TRect all = buffer.BoundsRect();
+  for (const gui::TRect& rect : region) {
+    const gui::TRect r = gui::IntersectRect(rect, all);
+    if (r.IsEmpty()) continue;
+    const cairo_rectangle_int_t box{r.Left, r.Top, r.Width(), r.Height()};
+    cairo_region_union_rectangle(area, &box);
   }
+  if (cairo_region_is_empty(area)) {
+    cairo_region_destroy(area);
+    return;
+  }
+  gtk_widget_queue_draw_region(FArea, area);
+  cairo_region_destroy(area);
+  // The frame clock would hold the paint back to its next tick, adding up to a whole frame to
+  // every key press. Once the window is up, what was presented is painted when the control
+  // layer's idle pass is over (FlushPresented), all of it in one paint; should that pass not come
+  // (a host user without one), the loop's next round paints it.
+  if (!FFirstFrameShown || FPaintSource != 0) return;
+  FHost.PaintAfterIdlePass(this);
+  FPaintSource = g_idle_add_full(
+      G_PRIORITY_DEFAULT,
+      +[](gpointer data) -> gboolean {
+        auto* self = static_cast<TGtkWindow*>(data);
+        self->FPaintSource = 0;
+        self->PaintPresented();
+        return G_SOURCE_REMOVE;
+      },
+      this, nullptr);
+}
+
+void TGtkWindow::PaintPresented() {
+  if (FPaintSource != 0) g_source_remove(FPaintSource);
+  FPaintSource = 0;
+  GdkWindow* window = gtk_widget_get_window(FArea);
+  if (window == nullptr || !gtk_widget_is_drawable(FArea)) return;
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gdk_window_process_updates(window, FALSE);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+  gdk_display_flush(gdk_window_get_display(window));
 }
 
 int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {
   if (self->FBuffer == nullptr) return TRUE;
   const gui::TBitmap& buffer = *self->FBuffer;
+  self->FPainted.Add(cr);
   PresentBuffer(
       cr, {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(), buffer.Width() * 4});
   if (!self->FFirstFrameShown) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 typedef struct _GtkWidget GtkWidget;
@@ -24,6 +25,14 @@ typedef struct _GdkEventAny GdkEventAny;
 namespace platform::gtk {
 
 class TGtkHost;
+
+// Paints of a window and the area they covered, counted from the clip of each.
+struct TPaintTally {
+  std::uint64_t Paints = 0;
+  std::uint64_t Rectangles = 0;
+  std::uint64_t Pixels = 0;
+  void Add(cairo_t* cr);
+};
 
 // One top-level window: a GtkWindow holding an overlay, whose main child is a drawing area that
 // shows the form's back buffer; browser panes are laid over it. All input arrives here first.
@@ -45,12 +54,16 @@ class TGtkWindow : public gui::THostWindow {
   void SetTopMost(bool topMost) override;
   void SetModal(bool modal, gui::THostWindow* owner) override;
   void SetCursor(gui::TCursor cursor) override;
-  void Present(const gui::TBitmap& buffer, const gui::TRect& rect) override;
+  void Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) override;
+  // Paints what was presented and not painted yet, now.
+  void PaintPresented();
 
   GtkWindow* Widget() const;
   GtkOverlay* Overlay() const;
   bool IsModal() const { return FModal; }
   bool Visible() const { return FVisible; }
+  // What the window has painted so far; for measuring.
+  const TPaintTally& Painted() const { return FPainted; }
   // Runs `action` once the window has shown its first frame (at once, from the loop, if it has).
   void AfterFirstFrame(std::function<void()> action);
 
@@ -100,7 +113,8 @@ class TGtkWindow : public gui::THostWindow {
   bool FFramed = false;
   bool FFirstFrameShown = false;
   gui::TCursor FCursor = gui::crDefault;
-  unsigned FFlushSource = 0;
+  TPaintTally FPainted;
+  unsigned FPaintSource = 0;
   std::vector<std::function<void()>> FAfterFirstFrame;
   struct TPaneKey {
     int Type;

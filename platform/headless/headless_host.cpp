@@ -212,6 +212,10 @@ bool THeadlessHost::ProcessEvents(bool wait) {
   return false;
 }
 
+void THeadlessHost::FlushPresented() {
+  for (THeadlessWindow* window : FWindows) window->EndFrame();
+}
+
 void THeadlessHost::RunUntilIdle() {
   for (int round = 0; round < 100000; ++round) {
     if (gui::Application) {

@@ -36,6 +36,7 @@ class THeadlessHost : public gui::THost {
                                                  gui::THostWindowEvents& events) override;
   std::unique_ptr<gui::THostWebView> CreateWebView(gui::THostWindow& window, const gui::TRect& rect) override;
   bool ProcessEvents(bool wait) override;
+  void FlushPresented() override;
   std::uint32_t TickCount() const override { return FNow; }
   TTimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
   void StopTimer(TTimerId id) override;
@@ -46,6 +47,7 @@ class THeadlessHost : public gui::THost {
   bool OpenWithChooser(std::string_view extension) override;
   std::uint32_t DoubleClickTime() const override { return FDoubleClickTime; }
   int DoubleClickDistance() const override { return FDoubleClickDistance; }
+  gui::TCaretBlink CaretBlink() const override { return CaretBlinkSettings; }
   gui::TSize ScreenSize() const override { return FScreen; }
 
   // The clock. Advancing it fires the timers that come due, each at its own time.
@@ -92,6 +94,11 @@ class THeadlessHost : public gui::THost {
   int WebViewsCreated() const { return FWebViews; }
   // The web views that exist now, oldest first.
   const std::vector<THeadlessWebView*>& WebViews() const { return FLiveWebViews; }
+
+  // How carets blink; the classic desktop's way unless a test changes it.
+  gui::TCaretBlink CaretBlinkSettings;
+  // Timers running now.
+  std::size_t TimerCount() const { return FTimers.size(); }
 
   // Settings a test may change before creating windows.
   void SetScreenSize(gui::TSize size) { FScreen = size; }

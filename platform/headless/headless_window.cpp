@@ -39,10 +39,11 @@ void THeadlessWindow::SetModal(bool modal, gui::THostWindow* owner) {
   FOwner = owner;
 }
 
-void THeadlessWindow::Present(const gui::TBitmap& buffer, const gui::TRect& rect) {
+void THeadlessWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) {
   FBuffer = &buffer;
-  FLastPresented = rect;
+  FLastPresented.assign(region.begin(), region.end());
   ++FPresents;
+  FPresentedInFrame = true;
 }
 
 }  // namespace platform::headless

@@ -2,7 +2,9 @@
 
 // A top-level window of the headless host: it only records what the control layer asked of it.
 
+#include <span>
 #include <string>
+#include <vector>
 
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/geometry.h"
@@ -28,7 +30,7 @@ class THeadlessWindow : public gui::THostWindow {
   void SetTopMost(bool topMost) override;
   void SetModal(bool modal, gui::THostWindow* owner) override;
   void SetCursor(gui::TCursor cursor) override { FCursor = cursor; }
-  void Present(const gui::TBitmap& buffer, const gui::TRect& rect) override;
+  void Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) override;
 
   gui::THostWindowEvents& Events() const { return FEvents; }
   const std::string& Title() const { return FTitle; }
@@ -44,7 +46,14 @@ class THeadlessWindow : public gui::THostWindow {
   gui::TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   gui::TBorderIcons BorderIcons() const { return FBorderIcons; }
   int Presents() const { return FPresents; }
-  const gui::TRect& LastPresented() const { return FLastPresented; }
+  // Frames shown: flushes of the host that found something presented to this window.
+  int Frames() const { return FFrames; }
+  void EndFrame() {
+    if (FPresentedInFrame) ++FFrames;
+    FPresentedInFrame = false;
+  }
+  // The rectangles of the last Present, in the order given.
+  const std::vector<gui::TRect>& LastPresented() const { return FLastPresented; }
   // The pixels last presented, as the screen would show them (null before the first Present).
   const gui::TBitmap* Screen() const { return FBuffer; }
 
@@ -58,9 +67,11 @@ class THeadlessWindow : public gui::THostWindow {
   gui::TBorderIcons FBorderIcons;
   gui::THostWindow* FOwner = nullptr;
   const gui::TBitmap* FBuffer = nullptr;
-  gui::TRect FLastPresented;
+  std::vector<gui::TRect> FLastPresented;
   gui::TCursor FCursor = gui::crDefault;
   int FPresents = 0;
+  int FFrames = 0;
+  bool FPresentedInFrame = false;
   int FTopMostChanges = 0;
   int FActivations = 0;
   bool FVisible = false;

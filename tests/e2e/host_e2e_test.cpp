@@ -152,6 +152,35 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
 // the moment the server holds the changed pixels (read back from it). measure.sh reports the
 // figures; the test fails only past a bound far above them, which a key that waits for a timer or
 // for the next event would cross, and a busy machine would not.
+// Parts presented one after another go to the screen together, as a region, at the flush that
+// ends the control layer's pass; without one they still arrive, at the loop's next round.
+TEST(GtkHost, PresentedPartsArePaintedTogetherAtTheFlushOrSoonAfter) {
+  TRecordingForm form(*Host, Params(400, 300, "Spintrak e2e region"));
+  ShowAndWait(form);
+  auto& window = static_cast<TGtkWindow&>(form.Window());
+  // Whatever the toolkit itself still has to repaint after showing the window goes first.
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gdk_window_process_updates(gtk_widget_get_window(GTK_WIDGET(window.Widget())), TRUE);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+  const platform::gtk::TPaintTally before = window.Painted();
+  const gui::TRect corners[] = {{0, 0, 10, 10}, {390, 290, 400, 300}};
+  const gui::TRect middle[] = {{100, 100, 140, 120}, {120, 110, 150, 130}};
+  form.Window().Present(form.Buffer(), corners);
+  form.Window().Present(form.Buffer(), middle);
+  EXPECT_EQ(window.Painted().Paints, before.Paints) << "nothing is painted before the flush";
+  Host->FlushPresented();
+  const platform::gtk::TPaintTally after = window.Painted();
+  EXPECT_EQ(after.Paints, before.Paints + 1);
+  EXPECT_EQ(after.Pixels - before.Pixels, 2 * 100 + 40 * 20 + 30 * 20 - 20 * 10) << "the union, not its bounds";
+  EXPECT_GE(after.Rectangles - before.Rectangles, 4u);
+
+  const gui::TRect one{200, 10, 220, 30};
+  form.Window().Present(form.Buffer(), {&one, 1});
+  EXPECT_TRUE(WaitUntil([&] { return window.Painted().Paints > after.Paints; }));
+  // The window manager may have the toolkit repaint the whole window meanwhile.
+  EXPECT_GE(window.Painted().Pixels - after.Pixels, 400u);
+}
+
 TEST(GtkHost, KeyPressToPixelsLatency) {
   TRecordingForm form(*Host, Params(1166, 741, "Spintrak e2e latency"));
   ShowAndWait(form);

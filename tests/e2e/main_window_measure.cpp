@@ -123,10 +123,13 @@ void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) 
   const gui::TRect counter = form.UiLabel266->RectInForm();
   const gui::TRect strip{0, 79, form.ClientWidth(), 108};
   std::vector<std::uint32_t> latencies;
+  auto* window = static_cast<platform::gtk::TGtkWindow*>(form.HostWindow());
+  std::vector<double> pixels, rectangles, paints, afterHandling;
   for (int i = 0; i < 20; ++i) {
     RunCommand(app, "xdotool type " + std::to_string(i % 37));
     Pump(app);
     const std::size_t before = form.History().Length();
+    const platform::gtk::TPaintTally painted = window->Painted();
     StartCommand("xdotool key Return");
     // Every label of an entry reaches the screen in the same frame, so the strip row (small,
     // quick to read back) tells when it arrived; the whole area is compared after the clock is read.
@@ -134,9 +137,15 @@ void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) 
     for (;;) {
       Pump(app);
       if (form.History().Length() == before || form.HasPendingPaint() || !ScreenShowsBuffer(form, strip)) continue;
+      const auto seenOnScreen = std::chrono::steady_clock::now();
       arrived = gdk_x11_get_server_time(WindowOf(form));
+      afterHandling.push_back(std::chrono::duration<double, std::milli>(seenOnScreen - recorded).count());
       if (ScreenShowsBuffer(form, below) && ScreenShowsBuffer(form, counter)) break;
     }
+    const platform::gtk::TPaintTally& now = window->Painted();
+    paints.push_back(static_cast<double>(now.Paints - painted.Paints));
+    rectangles.push_back(static_cast<double>(now.Rectangles - painted.Rectangles));
+    pixels.push_back(static_cast<double>(now.Pixels - painted.Pixels));
     latencies.push_back(arrived - pressed);
     handling.push_back(std::chrono::duration<double, std::milli>(recorded - seen).count());
   }
@@ -151,6 +160,13 @@ void MeasureEnter(gui::TApplication& app, app::TForm1& form, std::size_t spins) 
       " (one read-back of the strip: %u ms; the program's handling: median %.1f ms, slowest %.1f ms)\n",
       spins, latencies[latencies.size() / 2], latencies.back(), readMs, handling[handling.size() / 2],
       handling.back());
+  for (auto* figures : {&paints, &rectangles, &pixels, &afterHandling})
+    std::sort(figures->begin(), figures->end());
+  std::printf(
+      "  presented per entry with %zu spins: median %.0f pixels in %.0f rectangles, %.0f paint(s)"
+      " (the whole window: %d pixels); handling done to on screen: median %.1f ms\n",
+      spins, pixels[pixels.size() / 2], rectangles[rectangles.size() / 2], paints[paints.size() / 2],
+      form.ClientWidth() * form.ClientHeight(), afterHandling[afterHandling.size() / 2]);
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 # Prints the desktop host's figures, all under one private X server: time from launch to the
 # first frame of a bare 1166 x 741 form and of the main window, with the resident memory at that
 # point (five warm runs each, the web view not made yet), the labels one entry repaints, Enter to
-# counter, strip and tables on screen with 1 000 and 1 000 000 spins, and the host's key-press
+# counter, strip and tables on screen with 1 000 and 1 000 000 spins (and the pixels, rectangles
+# and paints that each entry sent to the screen), and the host's key-press
 # latency; then the banner pane's memory, the proportional set size (PSS) of the program and all
 # the web engine's processes with the page shown, with our engine settings and with the engine's
-# defaults (three runs each), and the time from closing the about box until the main window is
-# active, its entry focused and the window holds the desktop's focus.
+# defaults (three runs each), the CPU time of each process while idle with the pane shown, and
+# the time from closing the about box until the main window is active, its entry focused and the
+# window holds the desktop's focus.
 # Usage: measure.sh BUILD_DIR
 set -euo pipefail
 
@@ -71,6 +73,27 @@ here=$(cd "$(dirname "$0")" && pwd)
     done
     echo $total
   }
+  # The CPU time each process of the running program $1 uses while nobody types, with the banner
+  # pane shown: past the caret'"'"'s blink timeout (the desktop'"'"'s, 10 s unless set otherwise; the
+  # page has been up for 5 s), over 30 s, from /proc/PID/stat (clock ticks).
+  idle_cpu() {
+    local pid=$1 seconds=30 p
+    sleep 7
+    local -A before
+    local procs="$pid $(ps -eo pid=,ppid= | awk -v root=$pid "\$2 == root { print \$1 }")"
+    for p in $procs; do before[$p]=$(awk "{ print \$14 + \$15 }" /proc/$p/stat); done
+    sleep $seconds
+    local hz total=0 ticks
+    hz=$(getconf CLK_TCK)
+    per_second() { awk -v t="$1" -v hz="$hz" -v s="$seconds" "BEGIN { printf \"%5.2f\", t * 1000 / hz / s }"; }
+    for p in $procs; do
+      ticks=$(( $(awk "{ print \$14 + \$15 }" /proc/$p/stat) - ${before[$p]} ))
+      total=$((total + ticks))
+      printf "idle, banner pane shown, %-17s %s ms of CPU per second over %d s\n" "$(cat /proc/$p/comm):" \
+        "$(per_second $ticks)" $seconds
+    done
+    echo "idle, banner pane shown, all processes:  $(per_second $total) ms of CPU per second (one clock tick: $((1000 / hz)) ms)"
+  }
   # Starts the figures program, waits for its page, lets the engine settle, reads, ends it.
   pane_pss() {
     rm -f "$work/in" && mkfifo "$work/in"
@@ -100,6 +123,7 @@ here=$(cd "$(dirname "$0")" && pwd)
     done
     sleep 5
     echo "spintrak, banner pane shown:          PSS $(tree_pss $pid) kB"
+    idle_cpu $pid
     kill $pid; wait $pid 2>/dev/null || true
   fi
   rm -f "$work/in" && mkfifo "$work/in"

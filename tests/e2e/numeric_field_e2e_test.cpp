@@ -11,6 +11,9 @@
 #include "widgets/numeric_edit.h"
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include <chrono>
 
 namespace e2e {
 namespace {
@@ -82,6 +85,26 @@ TEST_F(NumericFieldE2E, TypedDigitsGoInAndLettersAreRefused) {
   EXPECT_EQ(Field->Text(), "50") << "typed over the selected 0; the letter and the blank refused";
   EXPECT_TRUE(Field->FrameHot()) << "hot by the focus alone";
   EXPECT_TRUE(ScreenShowsBackBuffer());
+}
+
+// The caret follows the desktop's blink settings: it blinks after a key, rests shown once the
+// timeout has passed without input, and blinks again at the next key.
+TEST_F(NumericFieldE2E, TheCaretRestsAfterTheDesktopsBlinkTimeout) {
+  GtkSettings* settings = gtk_settings_get_default();
+  gint time = 0, timeout = 0;
+  g_object_get(settings, "gtk-cursor-blink-time", &time, "gtk-cursor-blink-timeout", &timeout, nullptr);
+  g_object_set(settings, "gtk-cursor-blink-time", 300, "gtk-cursor-blink-timeout", 1, nullptr);
+  const auto hidden = [] { return !Field->CaretShown(); };
+  for (int round = 0; round < 2; ++round) {
+    RunOk({"xdotool", "key", "End"});
+    EXPECT_TRUE(WaitUntil(hidden, std::chrono::milliseconds(900))) << "it blinks, round " << round;
+    // Past the timeout (1 s after the key) it is shown and stays so.
+    const auto rested = std::chrono::steady_clock::now() + std::chrono::milliseconds(1300);
+    WaitUntil([&] { return std::chrono::steady_clock::now() > rested; });
+    EXPECT_FALSE(WaitUntil(hidden, std::chrono::milliseconds(1000))) << "it rests, round " << round;
+    EXPECT_TRUE(Field->CaretShown());
+  }
+  g_object_set(settings, "gtk-cursor-blink-time", time, "gtk-cursor-blink-timeout", timeout, nullptr);
 }
 
 TEST_F(NumericFieldE2E, TheButtonReadsTheValueAlreadyPulledIntoRange) {

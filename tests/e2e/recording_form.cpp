@@ -9,7 +9,7 @@
 namespace e2e {
 
 TRecordingForm::TRecordingForm(gui::THost& host, const gui::THostWindowParams& params)
-    : FBuffer(params.ClientWidth, params.ClientHeight) {
+    : FHost(host), FBuffer(params.ClientWidth, params.ClientHeight) {
   FWindow = host.CreateWindow(params, *this);
   Repaint();
 }
@@ -24,7 +24,12 @@ void TRecordingForm::Repaint() {
                static_cast<std::uint32_t>((x ^ y) & 0xFF);
   }
   PaintText();
-  FWindow->Present(FBuffer, FBuffer.BoundsRect());
+  PresentNow(FBuffer.BoundsRect());
+}
+
+void TRecordingForm::PresentNow(const gui::TRect& rect) {
+  FWindow->Present(FBuffer, {&rect, 1});
+  FHost.FlushPresented();
 }
 
 void TRecordingForm::PaintText() {
@@ -45,7 +50,7 @@ void TRecordingForm::PaintText() {
   canvas.Brush.Style = gui::bsClear;
   gui::TRect r = box;
   gui::DrawText(canvas, gui::Utf8ToAnsi(utf8), r, gui::DT_NOPREFIX | gui::DT_SINGLELINE);
-  FWindow->Present(FBuffer, box);
+  PresentNow(box);
 }
 
 std::vector<TRecordingForm::TEvent> TRecordingForm::Take(TKind kind) const {
@@ -88,6 +93,6 @@ void TRecordingForm::HostResized(int clientWidth, int clientHeight) {
   Repaint();
 }
 
-void TRecordingForm::HostExpose(const gui::TRect& rect) { FWindow->Present(FBuffer, rect); }
+void TRecordingForm::HostExpose(const gui::TRect& rect) { PresentNow(rect); }
 
 }  // namespace e2e

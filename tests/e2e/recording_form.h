@@ -55,7 +55,10 @@ class TRecordingForm : public gui::THostWindowEvents {
 
  private:
   void PaintText();
+  // Shows a part of the buffer at once, as the control layer does at the end of its paint pass.
+  void PresentNow(const gui::TRect& rect);
 
+  gui::THost& FHost;
   std::unique_ptr<gui::THostWindow> FWindow;
   gui::TBitmap FBuffer;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "gui/controls/rect_list.h"
 #include "test_controls.h"
 
 using namespace gui;
@@ -23,13 +24,15 @@ TEST_F(PaintTest, UpdatePaintsAtOnceAndAnEqualValuePaintsNothing) {
   EXPECT_EQ(a->PaintCount(), a0 + 1);
   EXPECT_EQ(b->PaintCount(), b0) << "Update paints only what is pending inside the control";
   EXPECT_EQ(Form->BackBuffer().GetPixel(15, 15), clNavy);
-  EXPECT_EQ(Host.WindowOf(*Form).LastPresented(), (TRect{10, 10, 40, 30}));
+  EXPECT_EQ(Host.WindowOf(*Form).LastPresented(), (std::vector<TRect>{{10, 10, 40, 30}}));
 
   a->SetCaption("12");
   EXPECT_EQ(a->PaintCount(), a0 + 1);
+  const int frames = Host.WindowOf(*Form).Frames();
   Host.RunUntilIdle();
   EXPECT_EQ(a->PaintCount(), a0 + 1);
   EXPECT_EQ(b->PaintCount(), b0 + 1);
+  EXPECT_EQ(Host.WindowOf(*Form).Frames(), frames + 1) << "what Update painted waits for the idle pass's parts";
   EXPECT_EQ(Form->BackBuffer().GetPixel(65, 15), clGreen);
 }
 
@@ -45,13 +48,41 @@ TEST_F(PaintTest, ScatteredInvalidationsPaintEachControlOnceAndNothingBetween) {
   std::vector<int> before;
   for (auto* l : labels) before.push_back(l->PaintCount());
   const int formBefore = Form->PaintCount();
+  const int presentsBefore = Host.WindowOf(*Form).Presents();
   for (int i = 0; i < 60; i += 2) labels[i]->SetFill(clRed);
   Host.RunUntilIdle();
+  // One hand-over to the host, of the changed labels alone: not their bounding box.
+  EXPECT_EQ(Host.WindowOf(*Form).Presents(), presentsBefore + 1);
+  std::vector<TRect> expected;
+  for (int i = 0; i < 60; i += 2) expected.push_back(labels[i]->BoundsRect());
+  EXPECT_EQ(Host.WindowOf(*Form).LastPresented(), expected);
   for (int i = 0; i < 60; ++i)
     EXPECT_EQ(labels[i]->PaintCount(), before[i] + (i % 2 == 0 ? 1 : 0)) << "label " << i;
   EXPECT_EQ(Form->PaintCount(), formBefore + 1);
   EXPECT_EQ(Host.Pixel(*Form, 5 + 24 * 2, 5), clRed);
   EXPECT_EQ(Host.Pixel(*Form, 5 + 24 * 1, 5), clNavy);
+}
+
+TEST(DisjointPartsTest, CoversTheUnionExactlyOnce) {
+  struct TCase {
+    const char* Name;
+    std::vector<TRect> Rects;
+    std::vector<TRect> Parts;
+  };
+  const TCase cases[] = {
+      {"none", {}, {}},
+      {"apart", {{0, 0, 10, 10}, {20, 0, 30, 10}}, {{0, 0, 10, 10}, {20, 0, 30, 10}}},
+      {"empty ones left out", {{5, 5, 5, 9}, {0, 0, 2, 2}}, {{0, 0, 2, 2}}},
+      {"a later one inside an earlier one", {{0, 0, 10, 10}, {2, 2, 4, 4}}, {{0, 0, 10, 10}}},
+      {"overlapping corners",
+       {{0, 0, 10, 10}, {5, 5, 15, 15}},
+       {{0, 0, 10, 10}, {5, 10, 15, 15}, {10, 5, 15, 10}}},
+      {"an earlier one inside a later one",
+       {{2, 2, 4, 4}, {0, 0, 6, 6}},
+       {{2, 2, 4, 4}, {0, 0, 6, 2}, {0, 4, 6, 6}, {0, 2, 2, 4}, {4, 2, 6, 4}}},
+      {"the same twice", {{1, 1, 3, 3}, {1, 1, 3, 3}}, {{1, 1, 3, 3}}},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(DisjointParts(c.Rects), c.Parts) << c.Name;
 }
 
 TEST_F(PaintTest, BackToFrontWithClippingToParentsAndNonClientBand) {
@@ -149,7 +180,8 @@ TEST_F(AlignTest, RightAlignedChildKeepsItsRightEdgeAndOrderAcrossResizes) {
   Show();
   Host.Resize(*Form, 500, 200);
   ASSERT_TRUE(Host.ProcessEvents(false));  // the resize alone, without the idle pass
-  EXPECT_EQ(Host.WindowOf(*Form).LastPresented(), (TRect{0, 0, 500, 200})) << "the new buffer is shown at once";
+  EXPECT_EQ(Host.WindowOf(*Form).LastPresented(), (std::vector<TRect>{{0, 0, 500, 200}}))
+      << "the new buffer is shown at once";
   Host.RunUntilIdle();
   EXPECT_EQ(band->Width(), 500);
   EXPECT_EQ(p2->BoundsRect(), (TRect{400, 0, 500, 80}));

@@ -56,6 +56,43 @@ TEST(CanvasLines, DotAndClearPensAndWidth) {
   EXPECT_EQ(PixelMap(b), (Rows{"#.#.#.#", ".......", ".####.."}));
 }
 
+// Straight lines are filled as one band; each must cover exactly the pen's squares at every step
+// but the last, as a line walked step by step does, under a clip of two parts.
+TEST(CanvasLines, StraightLinesCoverThePenSquareOfEveryStep) {
+  struct TCase {
+    TPoint From, To;
+    int Width;
+  };
+  const TCase cases[] = {{{1, 3}, {9, 3}, 1},    {{9, 3}, {1, 3}, 1},   {{4, 0}, {4, 11}, 1},
+                         {{4, 11}, {4, 0}, 1},   {{1, 5}, {8, 5}, 2},   {{8, 5}, {1, 5}, 3},
+                         {{6, 1}, {6, 9}, 3},    {{6, 9}, {6, 1}, 4},   {{-5, 2}, {30, 2}, 1},
+                         {{30, 7}, {-20, 7}, 2}, {{3, -9}, {3, 40}, 3}, {{0, 0}, {0, 0}, 2}};
+  const auto clipped = [](TCanvas& canvas) {
+    canvas.IntersectClipRect({0, 0, 10, 11});
+    canvas.ExcludeClipRect({3, 4, 6, 6});
+  };
+  for (const TCase& c : cases) {
+    TBitmap line(12, 12, clWhite), squares(12, 12, clWhite);
+    clipped(line.Canvas());
+    line.Canvas().Pen.Width = c.Width;
+    line.Canvas().MoveTo(c.From.X, c.From.Y);
+    line.Canvas().LineTo(c.To.X, c.To.Y);
+    TCanvas& s = squares.Canvas();
+    clipped(s);
+    s.Brush.Color = clBlack;
+    const int steps = std::abs(c.To.X - c.From.X) + std::abs(c.To.Y - c.From.Y);
+    const int sx = c.To.X > c.From.X ? 1 : c.To.X < c.From.X ? -1 : 0;
+    const int sy = c.To.Y > c.From.Y ? 1 : c.To.Y < c.From.Y ? -1 : 0;
+    const int before = (c.Width - 1) / 2;
+    for (int i = 0; i < steps; ++i) {
+      const int x = c.From.X + sx * i - before, y = c.From.Y + sy * i - before;
+      s.FillRect({x, y, x + c.Width, y + c.Width});
+    }
+    EXPECT_EQ(PixelMap(line), PixelMap(squares))
+        << "(" << c.From.X << "," << c.From.Y << ") to (" << c.To.X << "," << c.To.Y << "), width " << c.Width;
+  }
+}
+
 TEST(CanvasLines, FarAwayEndPointsAreClippedAndFast) {
   TBitmap b(4, 4);
   TCanvas& c = b.Canvas();

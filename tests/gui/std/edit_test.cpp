@@ -247,6 +247,58 @@ TEST_F(EditTest, BandTextSelectionAndBlinkingCaret) {
   EXPECT_EQ(Px(*Edit, 4, 4), Rgb(clWindow));
 }
 
+// The caret follows the host's blink settings: each row is a wait and whether the caret shows after
+// it, counted from the focus; a resting caret leaves no timer behind.
+TEST_F(EditTest, CaretFollowsTheHostsBlinkSettingsAndRestsAfterTheTimeout) {
+  struct TStep {
+    std::uint32_t WaitMs;
+    bool Shown;
+  };
+  struct TCase {
+    const char* Name;
+    TCaretBlink Blink;
+    std::vector<TStep> Steps;
+    bool RestsAtTheEnd;
+  };
+  const TCase cases[] = {
+      {"no blinking", {.Blinks = false}, {{0, true}, {5000, true}}, true},
+      {"two thirds shown, never resting",
+       {.Blinks = true, .OnMs = 400, .OffMs = 200, .TimeoutMs = 0},
+       {{399, true}, {1, false}, {199, false}, {1, true}, {399, true}, {1, false}, {9600, false}},
+       false},
+      {"resting after 1.5 s",
+       {.Blinks = true, .OnMs = 400, .OffMs = 200, .TimeoutMs = 1500},
+       {{400, false}, {200, true}, {400, false}, {200, true}, {399, true}, {1, true}, {5000, true}},
+       true},
+  };
+  for (const TCase& c : cases) {
+    Host.CaretBlinkSettings = c.Blink;
+    auto* other = new TButton(Form);
+    other->SetParent(Form);
+    other->SetTop(100);
+    Show();
+    other->SetFocus();
+    Edit->SetFocus();
+    for (const TStep& step : c.Steps) {
+      Host.AdvanceClock(step.WaitMs);
+      EXPECT_EQ(Edit->CaretShown(), step.Shown) << c.Name << ", after " << step.WaitMs << " ms more";
+    }
+    EXPECT_EQ(Host.TimerCount() == 0, c.RestsAtTheEnd) << c.Name;
+    delete other;
+  }
+  // A key wakes a resting caret, and so does a click.
+  Key(VK_END);
+  EXPECT_EQ(Host.TimerCount(), 1u);
+  Host.AdvanceClock(400);
+  EXPECT_FALSE(Edit->CaretShown());
+  Host.AdvanceClock(5000);
+  EXPECT_TRUE(Edit->CaretShown());
+  EXPECT_EQ(Px(*Edit, 2 + Edit->CaretPos().X, 5), Rgb(clBlack)) << "the resting caret is painted";
+  EXPECT_EQ(Host.TimerCount(), 0u);
+  Press(AtChar(0));
+  EXPECT_EQ(Host.TimerCount(), 1u);
+}
+
 TEST_F(EditTest, LongTextScrollsToKeepTheCaretVisibleAndAlignmentPlacesShortText) {
   Edit->SetWidth(50);
   Show();
