@@ -165,12 +165,12 @@ class THost {
   // Returns whether something was dispatched.
   virtual bool ProcessEvents(bool wait) = 0;
 
-  // Milliseconds on the clock that stamps input events; wraps around.
   // Puts on screen, together and at once, what the windows were given to present since the last
   // call. The control layer calls it at the end of its idle paint pass, so that the parts painted
   // while handling an event and in the pass after it reach the screen in one paint.
   virtual void FlushPresented() {}
 
+  // Milliseconds on the clock that stamps input events; wraps around.
   virtual std::uint32_t TickCount() const = 0;
   virtual TTimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) = 0;
   virtual void StopTimer(TTimerId id) = 0;
