@@ -73,6 +73,11 @@ def main():
     try:
         win = wait("the window Spintrak", lambda: window("Spintrak"))
         exit_button = wait("the button Выход", lambda: find(win, Role.PUSH_BUTTON, "Выход"))
+        # The whole tree as a client first fetches it: every object with its name and role.
+        start = time.perf_counter()
+        objects = [(fresh(obj).get_name(), obj.get_role()) for obj in walk(win)]
+        print(f"the window's tree: {len(objects)} objects with names and roles in "
+              f"{(time.perf_counter() - start) * 1000:.0f} ms")
         check(exit_button.get_role() == Role.PUSH_BUTTON, "Выход is a push button")
 
         press(exit_button)
