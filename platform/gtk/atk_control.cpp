@@ -295,19 +295,20 @@ gui::TControl* LiveControl(gpointer object) { return Live(object); }
 void DetachControlObject(AtkObject* object) { AsControl(object)->Model = nullptr; }
 
 void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
-  const gui::TAccStates states = gui::TAccessible(control).States();
   switch (event) {
     case gui::aeFocus: atk_object_notify_state_change(object, ATK_STATE_FOCUSED, TRUE); break;
     case gui::aeTextChanged:
       g_object_notify(G_OBJECT(object), "accessible-name");
       g_signal_emit_by_name(object, "visible-data-changed");
       break;
-    case gui::aeStateChanged:
+    case gui::aeStateChanged: {
+      const gui::TAccStates states = gui::TAccessible(control).States();
       for (const TStateRow& row : kStates)
         if (row.State == gui::asEnabled || row.State == gui::asVisible || row.State == gui::asShowing ||
             row.State == gui::asChecked)
           atk_object_notify_state_change(object, row.Atk, states.Contains(row.State));
       break;
+    }
     case gui::aeWindowShown: break;  // the window's own accessible object announces it
   }
 }
