@@ -18,6 +18,9 @@ namespace {
 
 using namespace gui::literals;
 
+// What a listener hears for the emblem; the word mark is named by its word.
+const char* const kEmblemName = "Эмблема Spintrak"_cp;
+
 template <class T>
 T* Place(gui::TComponent* owner, gui::TWinControl* parent, const char* name, int left, int top, int width = 0,
          int height = 0) {
@@ -96,6 +99,9 @@ TAboutBox::TAboutBox(gui::TComponent* owner) : gui::TForm(owner) {
   UiPanel2 = Place<widgets::TUiPanel>(this, Panel1, "UiPanel2", 409, 7, 105, 105);
   UiPanel2->SetCaption("");
   Image2 = Picture(this, UiPanel2, "Image2", kWordmarkPicture);
+
+  Image1->SetAccName(kEmblemName);
+  Image2->SetAccName("Spintrak");
 
   OKButton = Place<gui::TButton>(this, this, "OKButton", 204, 168, 130, 25);
   OKButton->SetCaption("OK");

@@ -1,5 +1,6 @@
 #include "app/main_controls.h"
 
+#include "app/table_cell.h"
 #include "widgets/border.h"
 #include "widgets/label.h"
 #include "widgets/panel.h"
@@ -20,7 +21,14 @@ widgets::TUiPanel* MakePanel(gui::TForm& form, const TPanelDef& def) {
 }
 
 widgets::TUiLabel* MakeLabel(gui::TForm& form, const TLabelDef& def) {
-  auto* label = Place<widgets::TUiLabel>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+  widgets::TUiLabel* label = nullptr;
+  if (def.Cell == ckNone) {
+    label = Place<widgets::TUiLabel>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+  } else {
+    auto* cell = Place<TTableCellLabel>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+    cell->SetCell(def.Cell, def.Heading);
+    label = cell;
+  }
   label->SetAutoSize(def.AutoSize);
   gui::TFont font = LayoutFont(def.Font);
   if (def.FontColor != gui::clDefault) font.SetColor(def.FontColor);
@@ -36,6 +44,8 @@ widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def)
   bar->SetHighlightColor(gui::clGreen);
   bar->SetShowGradient(true);
   bar->SetColor(gui::clBtnFace);
+  // The dividers of the strip are only lines between its cells.
+  bar->SetAccHidden(true);
   return bar;
 }
 

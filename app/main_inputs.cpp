@@ -1,6 +1,7 @@
 #include "app/main_controls.h"
 
 #include "gui/graphics/bitmap.h"
+#include "gui/graphics/text.h"
 #include "gui/std/web_browser.h"
 #include "resources/resources.h"
 #include "widgets/bit_btn.h"
@@ -14,6 +15,10 @@ namespace {
 constexpr gui::TColor kButtonFrame = 0x743C00;
 constexpr gui::TColor kButtonFace = 0xF0F4F4;
 
+// The browser pane is told as one named panel; the page inside it is not part of the tree.
+using namespace gui::literals;
+const char* const kBannerName = "Баннер"_cp;
+
 }  // namespace
 
 widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
@@ -22,6 +27,7 @@ widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
   button->SetParent(&ParentOf(form, def.Parent));
   button->SetBounds(def.Left, def.Top, def.Width, def.Height > 0 ? def.Height : button->Height());
   button->SetCaption(def.Caption);
+  button->SetAccName(def.AccName);
   button->SetFont(LayoutFont(fontA));
   button->SetFrameColor(kButtonFrame);
   button->SetColor(kButtonFace);
@@ -51,6 +57,7 @@ gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel) {
   pane->SetName("WebBrowser1");
   pane->SetParent(&ParentOf(form, panel));
   pane->SetAlign(gui::alClient);
+  pane->SetAccName(kBannerName);
   return pane;
 }
 

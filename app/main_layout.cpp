@@ -3,6 +3,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "app/table_cell.h"
+
 namespace app {
 namespace {
 
@@ -73,6 +75,19 @@ const THeading kHeadings[] = {
 };
 constexpr int kRightTableShift = 576;
 
+// How a listener hears the columns and rows of the tables, and the strip.
+const char* const kColumnWords[] = {", 10 спинов"_cp, ", 20 спинов"_cp, ", 50 спинов"_cp, ", всего"_cp};
+const char* const kNumberWord = "Число "_cp;
+const char* const kStripHeading = "Последние числа, "_cp;
+
+TLabelDef CountCell(std::string name, int left, int top, int width, int height, TFontId font,
+                    gui::AnsiString heading) {
+  TLabelDef cell{std::move(name), "", left, top, width, height, false, font, {}};
+  cell.Cell = ckCount;
+  cell.Heading = std::move(heading);
+  return cell;
+}
+
 constexpr int kNumberRowTops[] = {145, 161, 177, 193, 209, 225, 241, 257, 273, 290, 306, 321, 337,
                                   353, 369, 385, 401, 417, 433, 450, 466, 481, 497, 513, 529, 545,
                                   561, 577, 593, 610, 626, 641, 657, 673, 689, 705, 721};
@@ -106,7 +121,10 @@ void AddStrip(std::vector<TLabelDef>& labels, std::vector<TSeparatorDef>& separa
   labels.push_back(Auto("UiLabel4", "", 13, 86, fontB, "Последние числа"_cp));
   for (int k = 1; k <= kStripCells; ++k) {
     const int shift = 48 * (k - 1);
-    labels.push_back(Fixed("UiLabelLast" + std::to_string(k), "", 133 + shift, k <= 2 ? 80 : 79, 32, 28, fontD));
+    TLabelDef cell = Fixed("UiLabelLast" + std::to_string(k), "", 133 + shift, k <= 2 ? 80 : 79, 32, 28, fontD);
+    cell.Cell = ckStrip;
+    cell.Heading = kStripHeading + std::to_string(k);
+    labels.push_back(std::move(cell));
     separators.push_back({"UiSeparator" + std::to_string(k), 174 + shift, k <= 2 ? 81 : 80, 2, 25});
   }
 }
@@ -123,7 +141,8 @@ void AddLeftTable(std::vector<TLabelDef>& labels) {
     labels.push_back(std::move(caption));
     const int* lefts = row < 2 ? kRedBlackCellLefts : kCellLefts;
     for (int column = 0; column < 4; ++column)
-      labels.push_back(Fixed(r.Cells[column], "", lefts[column], r.CellTop, 50, 38, fontF));
+      labels.push_back(CountCell(r.Cells[column], lefts[column], r.CellTop, 50, 38, fontF,
+                                 SpokenRange(r.Text) + kColumnWords[column]));
   }
 }
 
@@ -136,8 +155,11 @@ void AddRightTable(std::vector<TLabelDef>& labels) {
     // The numbers 1..36 are UiLabel81..UiLabel116; 0 came last, as UiLabel117.
     const std::string name = "UiLabel" + std::to_string(n == 0 ? 117 : 80 + n);
     labels.push_back(Fixed(name, "", 669, NumberRowTop(n), 16, 19, fontG, std::to_string(n)));
-    for (const auto& [prefix, left] : kNumberColumns)
-      labels.push_back(Fixed(prefix + std::to_string(n), "", left, NumberRowTop(n), 16, 19, fontG));
+    for (int column = 0; column < 4; ++column) {
+      const auto& [prefix, left] = kNumberColumns[column];
+      labels.push_back(CountCell(prefix + std::to_string(n), left, NumberRowTop(n), 16, 19, fontG,
+                                 kNumberWord + std::to_string(n) + kColumnWords[column]));
+    }
   }
 }
 
@@ -150,9 +172,9 @@ TMainLayout BuildLayout() {
       {"UiPanel4", "UiPanel1", gui::alClient, 0, widgets::fsRaised, widgets::vsWinXP, 2},
   };
   layout.Buttons = {
-      {"UiBitBtn2", "UiPanel2", 12, 2, 145, 73, "О программе"_cp, "glyphs/about.png", 1, 1},
-      {"UiBitBtn1", "UiPanel2", 164, 2, 145, 73, "Выход"_cp, "glyphs/exit.png", 1, 0},
-      {"UiBitBtn3", "UiPanel3", 224, 10, 29, 0, "", "glyphs/add.png", 2, 1},
+      {"UiBitBtn2", "UiPanel2", 12, 2, 145, 73, "О программе"_cp, "", "glyphs/about.png", 1, 1},
+      {"UiBitBtn1", "UiPanel2", 164, 2, 145, 73, "Выход"_cp, "", "glyphs/exit.png", 1, 0},
+      {"UiBitBtn3", "UiPanel3", 224, 10, 29, 0, "", "Добавить число"_cp, "glyphs/add.png", 2, 1},
   };
   AddTopBandLabels(layout.Labels);
   AddStrip(layout.Labels, layout.Separators);

@@ -38,10 +38,14 @@ struct TButtonDef {
   std::string_view Name, Parent;
   int Left, Top, Width, Height;  // a height of 0 keeps the button's own
   gui::AnsiString Caption;
-  std::string_view Glyph;  // compiled-in picture
+  gui::AnsiString AccName;  // for a button without a caption
+  std::string_view Glyph;   // compiled-in picture
   int NumGlyphs;
   int TabOrder;
 };
+
+// Labels that name themselves for a listener by their place: a count of the tables, a strip cell.
+enum TCellKind : std::uint8_t { ckNone, ckCount, ckStrip };
 
 struct TLabelDef {
   std::string Name;
@@ -52,6 +56,8 @@ struct TLabelDef {
   gui::AnsiString Caption;
   gui::TColor FontColor = gui::clDefault;  // clDefault keeps the font's colour
   gui::TAlignment Alignment = gui::taCenter;
+  TCellKind Cell = ckNone;
+  gui::AnsiString Heading = {};  // what a listener hears before the cell's value
 };
 
 struct TSeparatorDef {

@@ -16,6 +16,8 @@ class TMessageIcon : public gui::TGraphicControl {
 
   explicit TMessageIcon(gui::TComponent* owner);
 
+  gui::TAccRole AccRole() const override { return AccHidden() ? gui::arNone : gui::arImage; }
+
   MessageKind Kind() const { return FKind; }
   // Loads the kind's compiled-in picture; mkCustom shows nothing.
   void SetKind(MessageKind kind);

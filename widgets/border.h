@@ -18,6 +18,9 @@ class TUiBorder : public gui::TGraphicControl, public TBorderProperties {
   // Paints the frame with the border's top-left at the canvas origin.
   void PaintTo(TCanvas& canvas);
 
+  // Only lines: nothing to tell a listener.
+  gui::TAccRole AccRole() const override { return gui::arNone; }
+
  protected:
   void Paint(TCanvas& canvas) override;
   void BorderChanged(TBorderProperty property) override;

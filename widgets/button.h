@@ -36,6 +36,13 @@ class TUiButton : public TUiCustomButton, public gui::TPushButton {
   bool WantsChars() const override { return false; }
   void FocusChanged(gui::TControl* focused) override;
 
+  gui::TAccRole AccRole() const override { return gui::arPushButton; }
+  gui::TAccStates AccStates() const override {
+    gui::TAccStates states = TUiCustomButton::AccStates();
+    if (Default()) states.Include(gui::asDefault);
+    return states;
+  }
+
   // Where the caption is laid out, in client coordinates.
   virtual TRect GetCaptionRect() const;
 

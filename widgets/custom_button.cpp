@@ -12,6 +12,18 @@
 
 namespace widgets {
 
+gui::TAccStates TUiCustomButton::AccStates() const {
+  gui::TAccStates states = gui::TCustomControl::AccStates();
+  if (FPress.Shown()) states.Include(gui::asPressed);
+  return states;
+}
+
+bool TUiCustomButton::AccPress() {
+  if (!AccTakesInput() || !TakesPressKeys()) return false;
+  PressClick();
+  return true;
+}
+
 TUiCustomButton::TUiCustomButton(gui::TComponent* owner) : gui::TCustomControl(owner) {
   // Each press of a fast double click is a press of its own, and the click is raised here on
   // release, not by the control layer.

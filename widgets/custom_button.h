@@ -46,7 +46,12 @@ class TUiCustomButton : public gui::TCustomControl {
   virtual void PressClick();
   void CancelPress() override;
 
+  gui::TAccStates AccStates() const override;
+  // A completed press, as the mouse or Space makes it, without the focus moving.
+  bool AccPress() override;
+
  protected:
+  std::string AccDefaultName() const override { return gui::StripAccelChars(Caption()); }
   // How the keys press a kind of button.
   struct TPressKeys {
     // OnKeyDown and OnKeyUp are raised before the press handles the key (the check box) rather

@@ -11,6 +11,7 @@ void TUiCustomCheckBox::SetState(TCheckBoxState value) {
   FState = value;
   auto alive = Watch();
   Repaint();
+  if (alive) AccNotify(gui::aeStateChanged);
   if (alive) Click();
 }
 

@@ -50,6 +50,14 @@ class TUiCustomGlyphButton : public TUiCustomButton {
   TRect StateGlyphRect() const;
   TRect CaptionRect() const;
 
+  gui::TAccRole AccRole() const override { return gui::arCheckBox; }
+  gui::TAccStates AccStates() const override {
+    gui::TAccStates states = TUiCustomButton::AccStates();
+    if (Checked()) states.Include(gui::asChecked);
+    if (FReadOnly) states.Include(gui::asReadOnly);
+    return states;
+  }
+
   void SetParent(gui::TWinControl* parent) override;
   bool WantsKey(std::uint16_t key, gui::TShiftState shift) const override;
   bool WantsChars() const override { return false; }

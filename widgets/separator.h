@@ -44,6 +44,8 @@ class TUiSeparator : public gui::TGraphicControl {
   // Paints the bar with its top-left at the canvas origin.
   void PaintTo(TCanvas& canvas);
 
+  gui::TAccRole AccRole() const override { return AccHidden() ? gui::arNone : gui::arSeparator; }
+
  protected:
   void Paint(TCanvas& canvas) override;
   void ColorChanged() override;

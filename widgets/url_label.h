@@ -33,6 +33,14 @@ class TUiURLLabel : public TUiLabel {
   // OnClick first, then the link is opened.
   void Click() override;
 
+  gui::TAccRole AccRole() const override { return AccHidden() ? gui::arNone : gui::arLink; }
+  std::string AccAddress() const override { return Target(); }
+  bool AccPress() override {
+    if (!AccTakesInput()) return false;
+    Click();
+    return true;
+  }
+
  private:
   void UpdateLinkColor();
   void OpenTarget();

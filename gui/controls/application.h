@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "gui/controls/accessible.h"
 #include "gui/controls/component.h"
 #include "gui/host.h"
 
@@ -76,6 +77,11 @@ class TApplication : public TComponent {
   void RegisterCursor(int id, TCursor shape) { FCursors[id] = shape; }
   TCursor CursorShape(int id) const;
 
+  // The accessibility listener the controls tell of their changes; null (the default) while no
+  // assistive technology listens, and then the controls do no work for it.
+  TAccListener* AccListener() const { return FAccListener; }
+  void SetAccListener(TAccListener* listener) { FAccListener = listener; }
+
   // Bookkeeping by the forms.
   void RegisterForm(TForm* form) { FForms.push_back(form); }
   void UnregisterForm(TForm* form);
@@ -93,6 +99,7 @@ class TApplication : public TComponent {
   std::vector<TForm*> FModalStack;
   std::vector<std::pair<TComponent*, TAliveToken::TWatch>> FReleased;
   std::unordered_map<int, TCursor> FCursors;
+  TAccListener* FAccListener = nullptr;
   bool FTerminated = false;
   int FErrorReports = 0;
   int FReportDepth = 0;

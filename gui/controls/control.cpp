@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
 #include "gui/controls/set_field.h"
@@ -86,12 +87,14 @@ void TControl::SetVisible(bool visible) {
   if (visible) Invalidate();
   VisibleChanged();
   if (FAlign != alNone) RequestAlign();
+  AccNotify(aeStateChanged);
 }
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled == FEnabled) return;
   FEnabled = enabled;
   EnabledChanged();
+  AccNotify(aeStateChanged);
 }
 
 void TControl::SetColor(TColor color) {
@@ -129,6 +132,7 @@ void TControl::SetCaption(std::string_view caption) {
   if (caption == FCaption) return;
   FCaption = std::string(caption);
   TextChanged();
+  AccNotify(aeTextChanged);
 }
 
 void TControl::SetCursor(TCursor cursor) {
@@ -211,6 +215,28 @@ void TControl::RoutePaint(TCanvas& canvas) {
   canvas.Brush.Style = bsSolid;
   ++FPaintCount;
   Paint(canvas);
+}
+
+TAccStates TControl::AccStates() const {
+  TAccStates states;
+  if (FEnabled) states.Include(asEnabled);
+  if (FVisible) states.Include(asVisible);
+  if (Showing()) states.Include(asShowing);
+  return states;
+}
+
+bool TControl::AccTakesInput() const {
+  const TForm* form = Form();
+  if (!form || !form->AcceptsInput() || !Showing()) return false;
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Enabled()) return false;
+  return true;
+}
+
+void TControl::AccNotify(TAccEvent event) {
+  if (Application == nullptr) return;
+  if (TAccListener* listener = Application->AccListener(); listener && !Loading())
+    listener->AccEvent(*this, event);
 }
 
 void TControl::FocusChanged(TControl*) {}

@@ -4,9 +4,11 @@
 // control shares. Coordinates of Left/Top are in the parent's client area; mouse positions given
 // to the handlers are in the control's own client area.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "gui/controls/accessible.h"
 #include "gui/controls/component.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/color.h"
@@ -112,6 +114,27 @@ class TControl : public TComponent {
   virtual bool DialogKey(std::uint16_t key, TShiftState shift);
   virtual bool DialogChar(char ch, TShiftState shift);
 
+  // Accessibility (texts in Windows-1251; TAccessible hands them out as UTF-8). The name is the one
+  // set here, or else what the kind of control makes of itself (a label its caption).
+  virtual TAccRole AccRole() const { return FAccHidden ? arNone : arFiller; }
+  std::string AccName() const { return FAccName.empty() ? AccDefaultName() : FAccName; }
+  void SetAccName(std::string_view name) { FAccName = std::string(name); }
+  const std::string& AccDescription() const { return FAccDescription; }
+  void SetAccDescription(std::string_view text) { FAccDescription = std::string(text); }
+  // Left out of the tree whatever its kind: a rule or a divider that is only a line.
+  bool AccHidden() const { return FAccHidden; }
+  void SetAccHidden(bool value) { FAccHidden = value; }
+  virtual TAccStates AccStates() const;
+  virtual std::optional<TAccText> AccText() const { return std::nullopt; }
+  virtual std::string AccAddress() const { return {}; }
+  // The press and set-text actions; see TAccessible.
+  virtual bool AccPress() { return false; }
+  virtual bool AccSetText(std::string_view) { return false; }
+  // Whether an action may act now: enabled and on screen, on a form that takes input.
+  bool AccTakesInput() const;
+  // Tells the application's accessibility listener of a change, when there is one.
+  void AccNotify(TAccEvent event);
+
   TNotifyEvent OnClick, OnDblClick, OnMouseEnter, OnMouseLeave, OnResize;
   TMouseEvent OnMouseDown, OnMouseUp;
   TMouseMoveEvent OnMouseMove;
@@ -146,6 +169,8 @@ class TControl : public TComponent {
   // Asks the parent to lay out its aligned children again.
   void RequestAlign();
 
+  virtual std::string AccDefaultName() const { return {}; }
+
  private:
   friend class TWinControl;
   void TakeParentColor();
@@ -165,6 +190,8 @@ class TControl : public TComponent {
   TFont FFont;
   std::string FCaption;
   TCursor FCursor = crDefault;
+  bool FAccHidden = false;
+  std::string FAccName, FAccDescription;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
 };

@@ -130,6 +130,8 @@ void TForm::VisibleChanged() {
     FDirty.assign(1, ClientRect());
     PaintPending();
     FWindow->Show();
+    AccNotify(aeWindowShown);
+    if (!alive || !Visible()) return;
     if (Application) Application->ActivateForm(this);
   } else {
     FireEvent(OnHide, this);

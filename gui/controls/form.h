@@ -24,6 +24,9 @@ class TForm : public TCustomControl, public THostWindowEvents {
   TPoint ClientOriginInForm() const override { return {0, 0}; }
   bool Showing() const override { return Visible() && FWindow != nullptr; }
 
+  // A dialog by its border or while it is modal; named by its caption.
+  TAccRole AccRole() const override { return FBorderStyle == bsDialog || FModal ? arDialog : arFrame; }
+
   // Width and Height are the outer size; the client area is smaller by the frame of the border style.
   void SetClientSize(int width, int height);
   void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
@@ -121,6 +124,7 @@ class TForm : public TCustomControl, public THostWindowEvents {
   void Resize() override;
   void TextChanged() override;
   void VisibleChanged() override;
+  std::string AccDefaultName() const override { return Caption(); }
   bool CloseQuery();
   void DoClose(TCloseAction& action);
 

@@ -272,6 +272,7 @@ bool TForm::FocusControl(TWinControl* control) {
   FocusChanged(control);
   if (!alive || serial != FFocusSerial) return alive && FFocusedControl == control;
   if (control && controlAlive) control->RouteEnter();
+  if (alive && control && controlAlive && FFocusedControl == control) control->AccNotify(aeFocus);
   return alive && FFocusedControl == control;
 }
 

@@ -105,6 +105,13 @@ void TWinControl::SetFocus() {
   form->FocusControl(this);
 }
 
+TAccStates TWinControl::AccStates() const {
+  TAccStates states = TControl::AccStates();
+  if (FTabStop) states.Include(asFocusable);
+  if (Focused()) states.Include(asFocused).Include(asFocusable);
+  return states;
+}
+
 bool TWinControl::Focused() const {
   const TForm* form = Form();
   return form && form->FocusedControl() == this;

@@ -62,6 +62,9 @@ class TWinControl : public TControl {
   void Realign();
   bool Aligning() const { return FAligning; }
 
+  TAccRole AccRole() const override { return AccHidden() ? arNone : arPanel; }
+  TAccStates AccStates() const override;
+
   void FocusChanged(TControl* focused) override;
   bool DialogKey(std::uint16_t key, TShiftState shift) override;
   bool DialogChar(char ch, TShiftState shift) override;

@@ -23,6 +23,20 @@ void TButton::Click() {
   TCustomControl::Click();
 }
 
+TAccStates TButton::AccStates() const {
+  TAccStates states = TCustomControl::AccStates();
+  if (Pressed()) states.Include(asPressed);
+  if (Default()) states.Include(asDefault);
+  return states;
+}
+
+// A click as a completed mouse press makes it, without the focus moving.
+bool TButton::AccPress() {
+  if (!AccTakesInput()) return false;
+  Click();
+  return true;
+}
+
 bool TButton::DialogKey(std::uint16_t key, TShiftState shift) {
   return ClickByDialogKey(key, shift, ActiveDefault()) || TCustomControl::DialogKey(key, shift);
 }

@@ -28,7 +28,12 @@ class TButton : public TCustomControl, public TPushButton {
   bool WantsChars() const override { return false; }
   void FocusChanged(TControl* focused) override;
 
+  TAccRole AccRole() const override { return arPushButton; }
+  TAccStates AccStates() const override;
+  bool AccPress() override;
+
  protected:
+  std::string AccDefaultName() const override { return StripAccelChars(Caption()); }
   void Paint(TCanvas& canvas) override;
   void EraseBackground(TCanvas&) override {}
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -46,6 +46,33 @@ void TCustomEdit::SetSelLength(int value) {
   CaretMoved();
 }
 
+TAccStates TCustomEdit::AccStates() const {
+  TAccStates states = TCustomControl::AccStates();
+  states.Include(ReadOnly() ? asReadOnly : asEditable);
+  return states;
+}
+
+std::optional<TAccText> TCustomEdit::AccText() const {
+  return TAccText{Text(), FBuffer.Caret(), FBuffer.SelStart(), FBuffer.SelLength()};
+}
+
+bool TCustomEdit::AccSetText(std::string_view text) {
+  if (ReadOnly() || !AccTakesInput()) return false;
+  auto alive = Watch();
+  SelectAll();
+  if (text.empty()) {
+    char key = '\b';
+    RouteKeyPress(key);
+    return static_cast<bool>(alive);
+  }
+  for (char ch : text) {
+    char key = ch;
+    RouteKeyPress(key);
+    if (!alive) return false;
+  }
+  return true;
+}
+
 void TCustomEdit::SetSelText(std::string_view text) { Commit(FBuffer.ReplaceSel(text, 0)); }
 
 void TCustomEdit::SelectAll() {

@@ -65,6 +65,13 @@ class TCustomEdit : public TCustomControl {
 
   bool WantsKey(std::uint16_t key, TShiftState shift) const override;
 
+  TAccRole AccRole() const override { return arText; }
+  TAccStates AccStates() const override;
+  std::optional<TAccText> AccText() const override;
+  // Replaces the whole text as typing it over a full selection would: OnKeyPress, the entry's
+  // filter and its length limit see every character.
+  bool AccSetText(std::string_view text) override;
+
   TNotifyEvent OnChange;
 
   // How long the classic caret is shown and hidden (ms); hosts may follow the desktop's setting.

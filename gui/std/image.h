@@ -17,6 +17,8 @@ class TImage : public TGraphicControl {
  public:
   explicit TImage(TComponent* owner);
 
+  TAccRole AccRole() const override { return AccHidden() ? arNone : arImage; }
+
   const TBitmap& Picture() const { return FPicture; }
   void SetPicture(const TBitmap& picture);
   // PNG input; a file or block that cannot be read raises EGraphicsError and keeps the old picture.

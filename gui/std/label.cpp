@@ -7,6 +7,22 @@
 
 namespace gui {
 
+// A name is one line: the caption's line breaks are read as blanks.
+std::string TLabel::AccDefaultName() const {
+  const std::string shown = FShowAccelChar ? StripAccelChars(Caption()) : Caption();
+  std::string name;
+  name.reserve(shown.size());
+  for (char c : shown) {
+    const bool lineBreak = c == '\r' || c == '\n';
+    if (!lineBreak)
+      name += c;
+    else if (!name.empty() && name.back() != ' ')
+      name += ' ';
+  }
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
+
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
 
 void TLabel::SetAlignment(TAlignment value) {

@@ -35,10 +35,17 @@ class TLabel : public TGraphicControl {
 
   bool DialogChar(char ch, TShiftState shift) override;
 
+  TAccRole AccRole() const override { return AccHidden() ? arNone : arLabel; }
+  std::optional<TAccText> AccText() const override {
+    return TAccText{ShowAccelChar() ? StripAccelChars(Caption()) : Caption()};
+  }
+
   // The DrawText flags the caption is laid out with (without CALCRECT).
   unsigned DrawTextFlags() const;
 
  protected:
+  // The caption as it is shown: without its access-key marks.
+  std::string AccDefaultName() const override;
   void Paint(TCanvas& canvas) override;
   void TextChanged() override;
   void FontChanged() override;

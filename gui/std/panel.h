@@ -26,7 +26,13 @@ class TPanel : public TCustomControl {
   // How far the bevels and the border reach in from each edge.
   int FrameWidth() const;
 
+  // A panel with a caption says something; one without only groups its children.
+  TAccRole AccRole() const override {
+    return AccHidden() ? arNone : Caption().empty() && AccName().empty() ? arFiller : arPanel;
+  }
+
  protected:
+  std::string AccDefaultName() const override { return Caption(); }
   void Paint(TCanvas& canvas) override;
   void AdjustClientRect(TRect& rect) const override;
   void TextChanged() override;

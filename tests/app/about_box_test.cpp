@@ -159,3 +159,43 @@ TEST_F(AboutBox, EnterClosesItWithOkAndEscDoesNothing) {
 }
 
 }  // namespace
+
+TEST_F(AboutBox, IsADialogAListenerCanReadAndClose) {
+  struct TCase {
+    TControl* Control;
+    TAccRole Role;
+    std::string Name;
+    TRect Bounds;
+  };
+  const TCase cases[] = {
+      {Box, arDialog, "About", {0, 0, 538, 199}},
+      {Box->Panel1, arFiller, "", {8, 8, 529, 161}},
+      {Box->ProductName, arLabel, "Наименование продукта", Box->ProductName->RectInForm()},
+      {Box->Label2,
+       arLabel,
+       "Программа учета и сортировки статистики при игре в онлайн казино (рулетку). Проверенные казино с "
+       "контролем честности. Стратегии и системы обыгрывания казино.",
+       {128, 72, 403, 124}},
+      {Box->UiURLLabel1, arLink, "www.spintrak.example", {24, 136, 130, 149}},  // sized to its text
+      {Box->Image1, arImage, "Эмблема Spintrak", Box->Image1->RectInForm()},
+      {Box->Image2, arImage, "Spintrak", Box->Image2->RectInForm()},
+      {Box->OKButton, arPushButton, "OK", {204, 168, 334, 193}},
+  };
+  for (const TCase& c : cases) {
+    const TAccessible acc(*c.Control);
+    EXPECT_EQ(acc.Role(), c.Role) << c.Control->Name();
+    EXPECT_EQ(acc.Name(), c.Name) << c.Control->Name();
+    EXPECT_EQ(acc.Bounds(), c.Bounds) << c.Control->Name();
+  }
+  EXPECT_EQ(TAccessible(*Box->UiURLLabel1).Address(), "http://www.spintrak.example/");
+  EXPECT_TRUE(TAccessible(*Box->OKButton).States().Contains(asDefault));
+  EXPECT_FALSE(TAccessible(*Box->OKButton).Press()) << "not on screen: no press";
+
+  bool pressed = false;
+  const int result = Show([&](TForm&) {
+    EXPECT_TRUE(TAccessible(*Box).States().Contains(asShowing));
+    pressed = TAccessible(*Box->OKButton).Press();
+  });
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(result, mrOk) << "the button's modal result closed the box";
+}

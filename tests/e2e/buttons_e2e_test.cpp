@@ -132,6 +132,67 @@ TEST_F(ButtonsE2E, TheScreenShowsTheHotButtonAsPainted) {
   EXPECT_EQ(WaitForScreenToShow(Xid_, Test->Form->BackBuffer()), 0) << "pixels differ";
 }
 
+// The ATK objects an assistive technology reads and presses: made only once it asks for the
+// canvas's accessible object, one per control, pressing through the same handlers as a click.
+TEST_F(ButtonsE2E, AssistiveTechnologiesSeeAndPressTheControlsThroughAtk) {
+  EXPECT_EQ(App->AccListener(), nullptr) << "nobody asked yet: no listener, no objects";
+  auto* window = static_cast<platform::gtk::TGtkWindow*>(Test->Form->HostWindow());
+  GtkWidget* canvas = gtk_bin_get_child(GTK_BIN(window->Overlay()));
+  AtkObject* root = gtk_widget_get_accessible(canvas);
+  ASSERT_NE(root, nullptr);
+  ASSERT_EQ(atk_object_get_n_accessible_children(root), 3);
+  EXPECT_EQ(App->AccListener(), nullptr) << "the canvas's own object (GTK's focus tracking makes it) is no client";
+
+  struct TCase {
+    AtkRole Role;
+    std::string Name;
+    int X, Y;
+  };
+  const TCase cases[] = {{ATK_ROLE_PUSH_BUTTON, "Exit", 10, 10},
+                         {ATK_ROLE_PUSH_BUTTON, "", 170, 10},
+                         {ATK_ROLE_CHECK_BOX, "on top", 10, 100}};
+  std::vector<AtkObject*> children;
+  for (int i = 0; i < 3; ++i) {
+    AtkObject* child = atk_object_ref_accessible_child(root, i);
+    children.push_back(child);
+    EXPECT_NE(App->AccListener(), nullptr) << "a client reads the tree: the events are wanted";
+    EXPECT_EQ(atk_object_get_role(child), cases[i].Role) << i;
+    EXPECT_EQ(std::string(atk_object_get_name(child)), cases[i].Name) << i;
+    EXPECT_EQ(atk_object_get_parent(child), root) << i;
+    EXPECT_EQ(atk_object_get_index_in_parent(child), i);
+    gint x = 0, y = 0, w = 0, h = 0;
+    atk_component_get_extents(ATK_COMPONENT(child), &x, &y, &w, &h, ATK_XY_WINDOW);
+    EXPECT_EQ(x, cases[i].X) << i;
+    EXPECT_EQ(y, cases[i].Y) << i;
+    EXPECT_EQ(atk_action_get_n_actions(ATK_ACTION(child)), 1) << i;
+    EXPECT_STREQ(atk_action_get_name(ATK_ACTION(child), 0), "click");
+  }
+  EXPECT_EQ(atk_object_ref_accessible_child(root, 3), nullptr);
+
+  const int clicks = Test->ExitClicks;
+  EXPECT_TRUE(atk_action_do_action(ATK_ACTION(children[0]), 0));
+  EXPECT_TRUE(WaitUntil([&] { return Test->ExitClicks == clicks + 1; }));
+
+  int checkedChanges = 0;
+  g_signal_connect(
+      children[2], "state-change::checked",
+      G_CALLBACK(+[](AtkObject*, const gchar*, gboolean, gpointer count) { ++*static_cast<int*>(count); }),
+      &checkedChanges);
+  const bool wasChecked = Test->OnTop->Checked();
+  EXPECT_TRUE(atk_action_do_action(ATK_ACTION(children[2]), 0));
+  EXPECT_TRUE(WaitUntil([&] { return Test->OnTop->Checked() != wasChecked; }));
+  EXPECT_EQ(checkedChanges, 1) << "the change is announced";
+  AtkStateSet* states = atk_object_ref_state_set(children[2]);
+  EXPECT_EQ(atk_state_set_contains_state(states, ATK_STATE_CHECKED), Test->OnTop->Checked());
+  EXPECT_TRUE(atk_state_set_contains_state(states, ATK_STATE_ENABLED));
+  g_object_unref(states);
+
+  Test->Add->SetEnabled(false);
+  EXPECT_FALSE(atk_action_do_action(ATK_ACTION(children[1]), 0)) << "a disabled button takes no press";
+  Test->Add->SetEnabled(true);
+  for (AtkObject* child : children) g_object_unref(child);
+}
+
 }  // namespace
 }  // namespace e2e
 

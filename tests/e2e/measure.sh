@@ -45,6 +45,35 @@ if [ "${1:-}" = --journal ]; then
   exit
 fi
 # ---- end of the session journal's figures ----
+# ---- The accessibility model's cost without a listener: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR ----
+# Launch to the main window's first frame, five runs of each build taken in turn, and Enter to
+# counter, strip and tables on screen with 1 000 and 1 000 000 spins, the baseline build first.
+a11y_figures() {
+  local build=${1:?usage: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR}
+  local baseline=${2:?usage: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR}
+  "$(cd "$(dirname "$0")" && pwd)/run-under-xvfb.sh" bash -c '
+    build=$1 baseline=$2
+    work=$(mktemp -d)
+    trap "rm -rf $work" EXIT
+    export XDG_STATE_HOME="$work/state" temp="$work"
+    for dir in "$baseline" "$build"; do "$dir/tests/e2e/e2e_main_window_measure" >/dev/null; done
+    for i in 1 2 3 4 5; do
+      for dir in "$baseline" "$build"; do
+        echo "$dir: $(SPINTRAK_LAUNCH_NS=$(date +%s%N) "$dir/tests/e2e/e2e_main_window_measure")"
+      done
+    done
+    for dir in "$baseline" "$build"; do
+      echo "$dir:"
+      "$dir/tests/e2e/e2e_main_window_measure" --latency | grep "^Enter"
+    done
+  ' a11y "$build" "$baseline"
+}
+if [ "${1:-}" = --a11y ]; then
+  shift
+  a11y_figures "$@"
+  exit
+fi
+# ---- end of the accessibility figures ----
 build=${1:?usage: measure.sh BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/run-under-xvfb.sh" bash -c '

@@ -1,0 +1,111 @@
+#pragma once
+
+// What assistive technologies (screen readers, magnifiers, test robots) are told of the
+// controls: a role, a name, states, bounds, a text, a few actions, and events when any of these
+// change. Every control answers through virtuals of TControl; TAccessible reads them for a host
+// and hands the texts out as UTF-8. No toolkit type appears here: a host maps this model onto
+// its desktop's accessibility interface.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gui/graphics/flags.h"
+#include "gui/graphics/geometry.h"
+
+namespace gui {
+
+class TControl;
+
+enum TAccRole : std::uint8_t {
+  arNone,  // left out of the tree: only lines or empty room; its children take its place
+  arFrame,
+  arDialog,
+  arPanel,
+  arFiller,
+  arLabel,
+  arPushButton,
+  arCheckBox,
+  arText,  // an entry
+  arLink,
+  arImage,
+  arSeparator,
+};
+
+enum TAccState : std::uint32_t {
+  asEnabled = 1,
+  asVisible = 2,
+  asShowing = 4,
+  asFocusable = 8,
+  asFocused = 16,
+  asChecked = 32,
+  asPressed = 64,
+  asDefault = 128,
+  asReadOnly = 256,
+  asEditable = 512,
+};
+using TAccStates = TFlags<TAccState>;
+constexpr TAccStates operator|(TAccState a, TAccState b) { return TAccStates(a) | TAccStates(b); }
+
+// A control's text with its caret and selection, as character positions.
+struct TAccText {
+  std::string Text;
+  int Caret = -1;  // -1: the control has no caret
+  int SelStart = 0;
+  int SelLength = 0;
+  friend bool operator==(const TAccText&, const TAccText&) = default;
+};
+
+enum TAccEvent : std::uint8_t {
+  aeFocus,         // the control took the keyboard focus
+  aeTextChanged,   // its caption or text changed, and with it the name where the name is made of it
+  aeStateChanged,  // enabled, visible or checked changed
+  aeWindowShown,   // a form (a dialog among them) appeared on screen
+};
+
+// Told of every event while it is installed in the application; implemented by a host. Nothing
+// is computed for an event while no listener is installed.
+class TAccListener {
+ public:
+  virtual void AccEvent(TControl& control, TAccEvent event) = 0;
+
+ protected:
+  ~TAccListener() = default;
+};
+
+// The model of one control as a host reads it: names and texts in UTF-8.
+class TAccessible {
+ public:
+  explicit TAccessible(TControl& control) : FControl(control) {}
+
+  TControl& Control() const { return FControl; }
+  TAccRole Role() const;
+  std::string Name() const;
+  std::string Description() const;
+  TAccStates States() const;
+  // The control's rectangle in its form's client area.
+  TRect Bounds() const;
+  std::optional<TAccText> Text() const;
+  // The address a link opens; empty for anything else.
+  std::string Address() const;
+  // The controls under this one in the tree: its children in z-order, with those left out of the
+  // tree replaced by their own children.
+  std::vector<TControl*> Children() const;
+  // The nearest parent that is in the tree, or null for a form.
+  TControl* Parent() const;
+
+  // Actions, exactly as a user's input runs them; false when the control does not take them now
+  // (disabled, hidden, read-only, a modal form above, or no such action).
+  bool Press();
+  bool SetText(std::string_view utf8);
+
+ private:
+  TControl& FControl;
+};
+
+// The access-key marks taken out of a caption as it is shown: "&" goes, "&&" is one "&".
+std::string StripAccelChars(std::string_view caption);
+
+}  // namespace gui

@@ -1,0 +1,316 @@
+// The ATK objects of the controls: name, role, states, extents, the click action, text, and the
+// control layer's events as ATK's notifications.
+
+#include <optional>
+#include <string>
+
+#include "gui/controls/control.h"
+#include "platform/gtk/atk_objects.h"
+
+namespace platform::gtk::atk {
+namespace {
+
+// The object of one control.
+
+struct SpintrakControlAccessible {
+  AtkObject Parent;
+  gui::TControl* Control;
+  gui::TAliveToken::TWatch* Alive;
+  TCanvasModel* Model;
+  std::string* Name;  // keeps the text get_name hands out alive until the next call
+  std::string* Description;
+};
+struct SpintrakControlAccessibleClass {
+  AtkObjectClass ParentClass;
+};
+
+GType spintrak_control_accessible_get_type();
+
+SpintrakControlAccessible* AsControl(gpointer object) {
+  return G_TYPE_CHECK_INSTANCE_CAST(object, spintrak_control_accessible_get_type(), SpintrakControlAccessible);
+}
+
+// The control behind an object, or null once the control is gone.
+gui::TControl* Live(gpointer object) {
+  SpintrakControlAccessible* self = AsControl(object);
+  return self->Alive && self->Alive->Alive() ? self->Control : nullptr;
+}
+
+AtkRole RoleOf(gui::TAccRole role) {
+  switch (role) {
+    case gui::arFrame: return ATK_ROLE_FRAME;
+    case gui::arDialog: return ATK_ROLE_DIALOG;
+    case gui::arPanel: return ATK_ROLE_PANEL;
+    case gui::arFiller: return ATK_ROLE_FILLER;
+    case gui::arLabel: return ATK_ROLE_LABEL;
+    case gui::arPushButton: return ATK_ROLE_PUSH_BUTTON;
+    case gui::arCheckBox: return ATK_ROLE_CHECK_BOX;
+    case gui::arText: return ATK_ROLE_ENTRY;
+    case gui::arLink: return ATK_ROLE_LINK;
+    case gui::arImage: return ATK_ROLE_IMAGE;
+    case gui::arSeparator: return ATK_ROLE_SEPARATOR;
+    case gui::arNone: break;
+  }
+  return ATK_ROLE_UNKNOWN;
+}
+
+struct TStateRow {
+  gui::TAccState State;
+  AtkStateType Atk;
+};
+constexpr TStateRow kStates[] = {
+    {gui::asEnabled, ATK_STATE_ENABLED},     {gui::asEnabled, ATK_STATE_SENSITIVE},
+    {gui::asVisible, ATK_STATE_VISIBLE},     {gui::asShowing, ATK_STATE_SHOWING},
+    {gui::asFocusable, ATK_STATE_FOCUSABLE}, {gui::asFocused, ATK_STATE_FOCUSED},
+    {gui::asChecked, ATK_STATE_CHECKED},     {gui::asPressed, ATK_STATE_PRESSED},
+    {gui::asDefault, ATK_STATE_DEFAULT},     {gui::asReadOnly, ATK_STATE_READ_ONLY},
+    {gui::asEditable, ATK_STATE_EDITABLE},
+};
+
+void ComponentInit(AtkComponentIface* iface);
+void ActionInit(AtkActionIface* iface);
+void TextInit(AtkTextIface* iface);
+void EditableTextInit(AtkEditableTextIface* iface);
+
+G_DEFINE_TYPE_WITH_CODE(SpintrakControlAccessible, spintrak_control_accessible, ATK_TYPE_OBJECT,
+                        G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, ComponentInit)
+                            G_IMPLEMENT_INTERFACE(ATK_TYPE_ACTION, ActionInit)
+                                G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, TextInit)
+                                    G_IMPLEMENT_INTERFACE(ATK_TYPE_EDITABLE_TEXT, EditableTextInit))
+
+void spintrak_control_accessible_init(SpintrakControlAccessible* self) {
+  self->Control = nullptr;
+  self->Alive = nullptr;
+  self->Model = nullptr;
+  self->Name = new std::string;
+  self->Description = new std::string;
+}
+
+void ControlFinalize(GObject* object) {
+  SpintrakControlAccessible* self = AsControl(object);
+  delete self->Alive;
+  delete self->Name;
+  delete self->Description;
+  G_OBJECT_CLASS(spintrak_control_accessible_parent_class)->finalize(object);
+}
+
+const gchar* ControlName(AtkObject* object) {
+  gui::TControl* control = Live(object);
+  *AsControl(object)->Name = control ? gui::TAccessible(*control).Name() : std::string();
+  return AsControl(object)->Name->c_str();
+}
+
+const gchar* ControlDescription(AtkObject* object) {
+  gui::TControl* control = Live(object);
+  *AsControl(object)->Description = control ? gui::TAccessible(*control).Description() : std::string();
+  return AsControl(object)->Description->c_str();
+}
+
+AtkRole ControlRole(AtkObject* object) {
+  gui::TControl* control = Live(object);
+  return control ? RoleOf(control->AccRole()) : ATK_ROLE_UNKNOWN;
+}
+
+AtkStateSet* ControlStates(AtkObject* object) {
+  AtkStateSet* set = atk_state_set_new();
+  gui::TControl* control = Live(object);
+  if (!control) {
+    atk_state_set_add_state(set, ATK_STATE_DEFUNCT);
+    return set;
+  }
+  const gui::TAccStates states = gui::TAccessible(*control).States();
+  for (const TStateRow& row : kStates)
+    if (states.Contains(row.State)) atk_state_set_add_state(set, row.Atk);
+  if (control->AccRole() == gui::arText) atk_state_set_add_state(set, ATK_STATE_SINGLE_LINE);
+  return set;
+}
+
+gint ControlChildCount(AtkObject* object) { return ChildCount(AsControl(object)->Model, Live(object)); }
+AtkObject* ControlRefChild(AtkObject* object, gint index) {
+  return RefChild(AsControl(object)->Model, Live(object), index);
+}
+
+gint ControlIndexInParent(AtkObject* object) {
+  gui::TControl* control = Live(object);
+  if (!control) return -1;
+  gui::TControl* parent = gui::TAccessible(*control).Parent();
+  if (!parent) return -1;
+  const std::vector<gui::TControl*> siblings = ChildrenOf(*parent);
+  for (std::size_t i = 0; i < siblings.size(); ++i)
+    if (siblings[i] == control) return static_cast<gint>(i);
+  return -1;
+}
+
+void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klass) {
+  AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->get_name = ControlName;
+  atk->get_description = ControlDescription;
+  atk->get_role = ControlRole;
+  atk->ref_state_set = ControlStates;
+  atk->get_n_children = ControlChildCount;
+  atk->ref_child = ControlRefChild;
+  atk->get_index_in_parent = ControlIndexInParent;
+  G_OBJECT_CLASS(klass)->finalize = ControlFinalize;
+}
+
+}  // namespace
+
+AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
+  auto* object = ATK_OBJECT(g_object_new(spintrak_control_accessible_get_type(), nullptr));
+  SpintrakControlAccessible* self = AsControl(object);
+  self->Control = &control;
+  self->Alive = new gui::TAliveToken::TWatch(control.Watch());
+  self->Model = &model;
+  gui::TControl* parent = gui::TAccessible(control).Parent();
+  atk_object_set_parent(object, parent ? model.Object(*parent, true) : model.Root());
+  return object;
+}
+
+namespace {
+
+// Bounds: the model's are in the form's client area, which is the canvas.
+void ControlExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height, AtkCoordType type) {
+  *x = *y = *width = *height = 0;
+  gui::TControl* control = Live(component);
+  TCanvasModel* model = AsControl(component)->Model;
+  if (!control || !model) return;
+  const gui::TRect r = gui::TAccessible(*control).Bounds();
+  int ox = 0, oy = 0;
+  GtkWidget* canvas = model->Canvas();
+  if (type == ATK_XY_SCREEN) {
+    if (GdkWindow* window = gtk_widget_get_window(canvas)) gdk_window_get_origin(window, &ox, &oy);
+  } else if (type == ATK_XY_WINDOW) {
+    gtk_widget_translate_coordinates(canvas, gtk_widget_get_toplevel(canvas), 0, 0, &ox, &oy);
+  } else if (gui::TControl* parent = gui::TAccessible(*control).Parent(); parent && parent->Parent()) {
+    const gui::TRect p = gui::TAccessible(*parent).Bounds();
+    ox = -p.Left;
+    oy = -p.Top;
+  }
+  *x = ox + r.Left;
+  *y = oy + r.Top;
+  *width = r.Width();
+  *height = r.Height();
+}
+
+void ComponentInit(AtkComponentIface* iface) { iface->get_extents = ControlExtents; }
+
+// Actions: "click" for what can be pressed. It runs from the loop, as a click would: a press that
+// opens a modal dialog must not hold the assistive technology's request until the dialog closes.
+bool Pressable(gui::TControl& control) {
+  const gui::TAccRole role = control.AccRole();
+  return role == gui::arPushButton || role == gui::arCheckBox || role == gui::arLink;
+}
+
+gint ActionCount(AtkAction* action) {
+  gui::TControl* control = Live(action);
+  return control && Pressable(*control) ? 1 : 0;
+}
+
+gboolean RunPress(gpointer data) {
+  auto* object = static_cast<GObject*>(data);
+  if (gui::TControl* control = Live(object)) gui::TAccessible(*control).Press();
+  return G_SOURCE_REMOVE;
+}
+
+gboolean DoAction(AtkAction* action, gint index) {
+  gui::TControl* control = Live(action);
+  if (index != 0 || !control || !Pressable(*control) || !control->AccTakesInput()) return FALSE;
+  g_idle_add_full(G_PRIORITY_DEFAULT, RunPress, g_object_ref(action), g_object_unref);
+  return TRUE;
+}
+
+const gchar* ActionName(AtkAction* action, gint index) {
+  return index == 0 && ActionCount(action) == 1 ? "click" : nullptr;
+}
+
+void ActionInit(AtkActionIface* iface) {
+  iface->get_n_actions = ActionCount;
+  iface->do_action = DoAction;
+  iface->get_name = ActionName;
+  iface->get_localized_name = ActionName;
+}
+
+// Text, in characters of the UTF-8 text.
+std::optional<gui::TAccText> TextOf(gpointer object) {
+  gui::TControl* control = Live(object);
+  return control ? gui::TAccessible(*control).Text() : std::nullopt;
+}
+
+gchar* Slice(const std::string& text, gint start, gint end) {
+  const glong count = g_utf8_strlen(text.c_str(), -1);
+  if (end < 0 || end > count) end = static_cast<gint>(count);
+  if (start < 0) start = 0;
+  if (start > end) start = end;
+  const char* from = g_utf8_offset_to_pointer(text.c_str(), start);
+  const char* to = g_utf8_offset_to_pointer(text.c_str(), end);
+  return g_strndup(from, static_cast<gsize>(to - from));
+}
+
+gchar* GetText(AtkText* text, gint start, gint end) {
+  const std::optional<gui::TAccText> t = TextOf(text);
+  return t ? Slice(t->Text, start, end) : g_strdup("");
+}
+
+gint CharacterCount(AtkText* text) {
+  const std::optional<gui::TAccText> t = TextOf(text);
+  return t ? static_cast<gint>(g_utf8_strlen(t->Text.c_str(), -1)) : 0;
+}
+
+gint CaretOffset(AtkText* text) {
+  const std::optional<gui::TAccText> t = TextOf(text);
+  return t ? t->Caret : -1;
+}
+
+gint SelectionCount(AtkText* text) {
+  const std::optional<gui::TAccText> t = TextOf(text);
+  return t && t->SelLength > 0 ? 1 : 0;
+}
+
+gchar* GetSelection(AtkText* text, gint index, gint* start, gint* end) {
+  const std::optional<gui::TAccText> t = TextOf(text);
+  *start = *end = 0;
+  if (!t || index != 0 || t->SelLength == 0) return nullptr;
+  *start = t->SelStart;
+  *end = t->SelStart + t->SelLength;
+  return Slice(t->Text, *start, *end);
+}
+
+void TextInit(AtkTextIface* iface) {
+  iface->get_text = GetText;
+  iface->get_character_count = CharacterCount;
+  iface->get_caret_offset = CaretOffset;
+  iface->get_n_selections = SelectionCount;
+  iface->get_selection = GetSelection;
+}
+
+void SetTextContents(AtkEditableText* text, const gchar* contents) {
+  if (gui::TControl* control = Live(text)) gui::TAccessible(*control).SetText(contents ? contents : "");
+}
+
+void EditableTextInit(AtkEditableTextIface* iface) { iface->set_text_contents = SetTextContents; }
+
+}  // namespace
+
+gui::TControl* LiveControl(gpointer object) { return Live(object); }
+void DetachControlObject(AtkObject* object) { AsControl(object)->Model = nullptr; }
+
+void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
+  switch (event) {
+    case gui::aeFocus: atk_object_notify_state_change(object, ATK_STATE_FOCUSED, TRUE); break;
+    case gui::aeTextChanged:
+      g_object_notify(G_OBJECT(object), "accessible-name");
+      g_signal_emit_by_name(object, "visible-data-changed");
+      break;
+    case gui::aeStateChanged: {
+      const gui::TAccStates states = gui::TAccessible(control).States();
+      for (const TStateRow& row : kStates)
+        if (row.State == gui::asEnabled || row.State == gui::asVisible || row.State == gui::asShowing ||
+            row.State == gui::asChecked)
+          atk_object_notify_state_change(object, row.Atk, states.Contains(row.State));
+      break;
+    }
+    case gui::aeWindowShown: break;  // the window's own accessible object announces it
+  }
+}
+
+}  // namespace platform::gtk::atk

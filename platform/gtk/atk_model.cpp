@@ -1,0 +1,177 @@
+#include "platform/gtk/atk_model.h"
+
+#include <gtk/gtk-a11y.h>
+
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "platform/gtk/atk_objects.h"
+
+namespace platform::gtk {
+namespace atk {
+namespace {
+
+gui::TAccListener& AsListener();
+std::unordered_map<const gui::TForm*, TCanvasModel*>& Models() {
+  static std::unordered_map<const gui::TForm*, TCanvasModel*> models;
+  return models;
+}
+
+}  // namespace
+
+TCanvasModel::TCanvasModel(gui::TForm& form, GtkWidget* canvas, AtkObject* root)
+    : FForm(form), FFormAlive(form.Watch()), FCanvas(canvas), FRoot(root) {
+  Models()[&form] = this;
+}
+
+TCanvasModel::~TCanvasModel() {
+  Clear();
+  // A new form may stand at the address of a dead one by now, with a model of its own.
+  if (auto it = Models().find(&FForm); it != Models().end() && it->second == this) Models().erase(it);
+  if (Models().empty() && gui::Application && gui::Application->AccListener() == &AsListener())
+    gui::Application->SetAccListener(nullptr);
+}
+
+void TCanvasModel::Clear() {
+  for (auto& [control, object] : FObjects) {
+    DetachControlObject(object);
+    g_object_unref(object);
+  }
+  FObjects.clear();
+}
+
+AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
+  if (&control == &FForm) return FRoot;
+  auto it = FObjects.find(&control);
+  // An entry whose control died may stand for a new control at the same address.
+  if (it != FObjects.end() && !LiveControl(it->second)) {
+    DetachControlObject(it->second);
+    atk_object_notify_state_change(it->second, ATK_STATE_DEFUNCT, TRUE);
+    g_object_unref(it->second);
+    FObjects.erase(it);
+    it = FObjects.end();
+  }
+  if (it != FObjects.end()) return it->second;
+  if (!make) return nullptr;
+  // GTK makes the canvas's own object for its focus tracking whether anybody listens or not; the
+  // first object of a control is made only for a client that reads the tree. From then on the
+  // controls' events are wanted.
+  if (gui::Application && !gui::Application->AccListener()) gui::Application->SetAccListener(&AsListener());
+  AtkObject* object = NewControlObject(*this, control);
+  FObjects.emplace(&control, object);
+  return object;
+}
+
+std::vector<gui::TControl*> ChildrenOf(gui::TControl& control) { return gui::TAccessible(control).Children(); }
+
+AtkObject* RefChild(TCanvasModel* model, gui::TControl* control, int index) {
+  if (!model || !control || !model->FormAlive()) return nullptr;
+  const std::vector<gui::TControl*> children = ChildrenOf(*control);
+  if (index < 0 || index >= static_cast<int>(children.size())) return nullptr;
+  AtkObject* child = model->Object(*children[static_cast<std::size_t>(index)], true);
+  return child ? ATK_OBJECT(g_object_ref(child)) : nullptr;
+}
+
+int ChildCount(TCanvasModel* model, gui::TControl* control) {
+  if (!model || !control || !model->FormAlive()) return 0;
+  return static_cast<int>(ChildrenOf(*control).size());
+}
+
+namespace {
+
+// The control layer's events, for the objects that exist.
+class TAtkListener final : public gui::TAccListener {
+ public:
+  void AccEvent(gui::TControl& control, gui::TAccEvent event) override {
+    gui::TForm* form = control.Form();
+    auto it = form ? Models().find(form) : Models().end();
+    if (it == Models().end() || &control == form) return;
+    if (AtkObject* object = it->second->Object(control, false)) AnnounceEvent(object, control, event);
+  }
+};
+
+gui::TAccListener& AsListener() {
+  static TAtkListener listener;
+  return listener;
+}
+
+// The root: the canvas's own accessible object.
+
+struct SpintrakCanvasAccessible {
+  GtkWidgetAccessible Parent;
+  TCanvasModel* Model;
+};
+struct SpintrakCanvasAccessibleClass {
+  GtkWidgetAccessibleClass ParentClass;
+};
+
+G_DEFINE_TYPE(SpintrakCanvasAccessible, spintrak_canvas_accessible, GTK_TYPE_WIDGET_ACCESSIBLE)
+
+SpintrakCanvasAccessible* AsCanvas(gpointer object) {
+  return G_TYPE_CHECK_INSTANCE_CAST(object, spintrak_canvas_accessible_get_type(), SpintrakCanvasAccessible);
+}
+
+void spintrak_canvas_accessible_init(SpintrakCanvasAccessible* self) { self->Model = nullptr; }
+
+void OnCanvasDestroy(GtkWidget*, gpointer self) {
+  if (TCanvasModel* model = AsCanvas(self)->Model) model->Clear();
+}
+
+void CanvasInitialize(AtkObject* object, gpointer data) {
+  ATK_OBJECT_CLASS(spintrak_canvas_accessible_parent_class)->initialize(object, data);
+  GtkWidget* canvas = GTK_WIDGET(data);
+  auto* form = static_cast<gui::TForm*>(g_object_get_data(G_OBJECT(canvas), "spintrak-form"));
+  atk_object_set_role(object, ATK_ROLE_FILLER);
+  if (!form) return;
+  AsCanvas(object)->Model = new TCanvasModel(*form, canvas, object);
+  g_signal_connect(canvas, "destroy", G_CALLBACK(OnCanvasDestroy), object);
+}
+
+void CanvasFinalize(GObject* object) {
+  delete AsCanvas(object)->Model;
+  G_OBJECT_CLASS(spintrak_canvas_accessible_parent_class)->finalize(object);
+}
+
+gint CanvasChildCount(AtkObject* object) {
+  TCanvasModel* model = AsCanvas(object)->Model;
+  return model ? ChildCount(model, &model->Form()) : 0;
+}
+
+AtkObject* CanvasRefChild(AtkObject* object, gint index) {
+  TCanvasModel* model = AsCanvas(object)->Model;
+  return model ? RefChild(model, &model->Form(), index) : nullptr;
+}
+
+void spintrak_canvas_accessible_class_init(SpintrakCanvasAccessibleClass* klass) {
+  AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->initialize = CanvasInitialize;
+  atk->get_n_children = CanvasChildCount;
+  atk->ref_child = CanvasRefChild;
+  G_OBJECT_CLASS(klass)->finalize = CanvasFinalize;
+}
+
+// The canvas widget.
+
+struct SpintrakCanvas {
+  GtkDrawingArea Parent;
+};
+struct SpintrakCanvasClass {
+  GtkDrawingAreaClass ParentClass;
+};
+
+G_DEFINE_TYPE(SpintrakCanvas, spintrak_canvas, GTK_TYPE_DRAWING_AREA)
+
+void spintrak_canvas_init(SpintrakCanvas*) {}
+void spintrak_canvas_class_init(SpintrakCanvasClass* klass) {
+  gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(klass), spintrak_canvas_accessible_get_type());
+}
+
+}  // namespace
+}  // namespace atk
+
+GtkWidget* NewAccessibleCanvas(gui::TForm* form) {
+  GtkWidget* canvas = GTK_WIDGET(g_object_new(atk::spintrak_canvas_get_type(), nullptr));
+  g_object_set_data(G_OBJECT(canvas), "spintrak-form", form);
+  return canvas;
+}
+
+}  // namespace platform::gtk
