@@ -19,6 +19,7 @@ namespace gui {
 
 class TWinControl;
 class TForm;
+class TAccGroup;
 
 class TControl : public TComponent {
  public:
@@ -124,6 +125,9 @@ class TControl : public TComponent {
   // Left out of the tree whatever its kind: a rule or a divider that is only a line.
   bool AccHidden() const { return FAccHidden; }
   void SetAccHidden(bool value) { FAccHidden = value; }
+  // The table or list that gathers this control for a listener, standing between it and its
+  // parent in the tree; null for most controls.
+  TAccGroup* AccGroup() const { return FAccGroup; }
   virtual TAccStates AccStates() const;
   virtual std::optional<TAccText> AccText() const { return std::nullopt; }
   virtual std::string AccAddress() const { return {}; }
@@ -173,6 +177,7 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TAccGroup;
   void TakeParentColor();
   void TakeParentFont();
 
@@ -191,6 +196,7 @@ class TControl : public TComponent {
   std::string FCaption;
   TCursor FCursor = crDefault;
   bool FAccHidden = false;
+  TAccGroup* FAccGroup = nullptr;
   std::string FAccName, FAccDescription;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
