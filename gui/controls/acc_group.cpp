@@ -48,7 +48,8 @@ TRect TAccGroup::RectInForm() const {
       first = false;
       continue;
     }
-    r = {std::min(r.Left, m.Left), std::min(r.Top, m.Top), std::max(r.Right, m.Right), std::max(r.Bottom, m.Bottom)};
+    r = {std::min(r.Left, m.Left), std::min(r.Top, m.Top), std::max(r.Right, m.Right),
+         std::max(r.Bottom, m.Bottom)};
   }
   return r;
 }

@@ -59,7 +59,7 @@ TEST_F(AccGroupTest, TheTableAnswersItsGeometryAndItsMembersTheirRoles) {
     TControl* Cell;
   };
   const TCase cells[] = {
-      {0, 0, R0}, {0, 2, B0}, {1, 1, A1}, {1, 2, nullptr},  // an empty place
+      {0, 0, R0},       {0, 2, B0},       {1, 1, A1},      {1, 2, nullptr},  // an empty place
       {-1, 0, nullptr}, {0, -1, nullptr}, {2, 0, nullptr}, {0, 3, nullptr},
   };
   for (const TCase& c : cells) EXPECT_EQ(Table->Cell(c.Row, c.Column), c.Cell) << c.Row << "," << c.Column;
@@ -74,7 +74,7 @@ TEST_F(AccGroupTest, TheTableAnswersItsGeometryAndItsMembersTheirRoles) {
     TAccRole Role;
   };
   const TMember members[] = {
-      {H1, std::nullopt, arColumnHeader}, {R0, TAccCellPos{0, 0}, arRowHeader},
+      {H1, std::nullopt, arColumnHeader},   {R0, TAccCellPos{0, 0}, arRowHeader},
       {B0, TAccCellPos{0, 2}, arTableCell}, {A1, TAccCellPos{1, 1}, arTableCell},
       {Before, std::nullopt, arFiller},  // outside the table: its own role
   };
@@ -87,7 +87,8 @@ TEST_F(AccGroupTest, TheTableAnswersItsGeometryAndItsMembersTheirRoles) {
 }
 
 TEST_F(AccGroupTest, TheGroupCoversItsMembersAndShowsWithItsHost) {
-  EXPECT_EQ(TAccessible(*Table).Bounds(), (TRect{10, 25, 120, 80})) << "H0 at the top left, B0 and A1 at the bottom right";
+  EXPECT_EQ(TAccessible(*Table).Bounds(), (TRect{10, 25, 120, 80}))
+      << "H0 at the top left, B0 and A1 at the bottom right";
   EXPECT_TRUE(TAccessible(*Table).States().Contains(asShowing));
   Panel->Hide();
   EXPECT_FALSE(TAccessible(*Table).States().Contains(asShowing));
@@ -98,7 +99,8 @@ TEST_F(AccGroupTest, AListGathersItsItemsInTheirOrder) {
   auto* list = new TAccGroup(*Panel, arList, arListItem, "Last");
   list->Add(*After);
   list->Add(*Before);
-  EXPECT_EQ(Children(*Form), (std::vector<TControl*>{list, Table})) << "at the place of Before, the first in z-order";
+  EXPECT_EQ(Children(*Form), (std::vector<TControl*>{list, Table}))
+      << "at the place of Before, the first in z-order";
   EXPECT_EQ(Children(*list), (std::vector<TControl*>{After, Before}));
   EXPECT_EQ(TAccessible(*Before).Role(), arListItem);
 }
