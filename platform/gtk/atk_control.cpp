@@ -173,7 +173,7 @@ AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
   self->Model = &model;
   gui::TControl* parent = gui::TAccessible(control).Parent();
   atk_object_set_parent(object, parent ? model.Object(*parent, true) : model.Root());
-  WatchPane(object, model);
+  WatchPane(object);
   return object;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtk/gtk-a11y.h>
 
+#include <vector>
+
 #include "gui/std/web_browser.h"
 #include "platform/gtk/atk_objects.h"
 #include "platform/gtk/gtk_web_view.h"
@@ -33,11 +35,33 @@ AtkObject* PaneRefChild(AtkObject* object, gint index) {
   return page ? ATK_OBJECT(g_object_ref(page)) : nullptr;
 }
 
-// The view is made after the window's first frame; a client that read the pane before is told.
-void OnOverlayAdd(GtkContainer*, GtkWidget* widget, gpointer object) {
-  if (widget != PaneWidget(object)) return;
-  if (AtkObject* page = PageObject(ATK_OBJECT(object)))
-    g_signal_emit_by_name(object, "children-changed::add", 0, page);
+// The view is made after the window's first frame; a client that read the pane before is told
+// when the view takes its place in the window. Only the objects of panes without a view wait,
+// and the hook that watches for it is in place only while one waits.
+std::vector<AtkObject*>& Waiting() {
+  static std::vector<AtkObject*> waiting;
+  return waiting;
+}
+gulong& ParentSetHook() {
+  static gulong hook = 0;
+  return hook;
+}
+
+void OnWaitingGone(gpointer, GObject* object) { std::erase(Waiting(), reinterpret_cast<AtkObject*>(object)); }
+
+gboolean OnParentSet(GSignalInvocationHint*, guint, const GValue* params, gpointer) {
+  auto* widget = static_cast<GtkWidget*>(g_value_get_object(&params[0]));
+  std::vector<AtkObject*> ready;
+  for (AtkObject* object : Waiting())
+    if (PaneWidget(object) == widget) ready.push_back(object);
+  for (AtkObject* object : ready) {
+    std::erase(Waiting(), object);
+    g_object_weak_unref(G_OBJECT(object), OnWaitingGone, nullptr);
+    if (AtkObject* page = PageObject(object)) g_signal_emit_by_name(object, "children-changed::add", 0, page);
+  }
+  if (!Waiting().empty()) return TRUE;
+  ParentSetHook() = 0;
+  return FALSE;
 }
 
 void PaneClassInit(gpointer klass, gpointer) {
@@ -121,10 +145,13 @@ void spintrak_overlay_class_init(SpintrakOverlayClass* klass) {
 
 GType PaneObjectType(gui::TControl& control) { return dynamic_cast<gui::TWebBrowser*>(&control) ? PaneType() : 0; }
 
-void WatchPane(AtkObject* object, TCanvasModel& model) {
+void WatchPane(AtkObject* object) {
   if (G_OBJECT_TYPE(object) != PaneType() || PaneWidget(object)) return;
-  if (GtkWidget* overlay = gtk_widget_get_parent(model.Canvas()))
-    g_signal_connect_object(overlay, "add", G_CALLBACK(OnOverlayAdd), object, GConnectFlags(0));
+  if (ParentSetHook() == 0)
+    ParentSetHook() = g_signal_add_emission_hook(g_signal_lookup("parent-set", GTK_TYPE_WIDGET), 0, OnParentSet,
+                                                 nullptr, nullptr);
+  g_object_weak_ref(G_OBJECT(object), OnWaitingGone, nullptr);
+  Waiting().push_back(object);
 }
 
 }  // namespace atk

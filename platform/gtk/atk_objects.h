@@ -52,7 +52,7 @@ GType ControlObjectBaseType();
 GType TableObjectType(gui::TControl& control);
 GType PaneObjectType(gui::TControl& control);
 // Tells a pane's object when the pane's view appears after the object was made.
-void WatchPane(AtkObject* object, TCanvasModel& model);
+void WatchPane(AtkObject* object);
 // The model a control's object belongs to, or null once it was cut off.
 TCanvasModel* ObjectModel(gpointer object);
 // The control behind a control's object, or null once the control is gone.
