@@ -3,22 +3,12 @@
 #include <algorithm>
 
 #include "gui/controls/exceptions.h"
-#include "gui/controls/form.h"
 #include "gui/controls/win_control.h"
 
 namespace gui {
 
-namespace {
-
-TComponent* GroupOwner(TWinControl& host) {
-  if (TForm* form = host.Form()) return form;
-  return &host;
-}
-
-}  // namespace
-
 TAccGroup::TAccGroup(TWinControl& host, TAccRole role, TAccRole memberRole, std::string_view name)
-    : TControl(GroupOwner(host)), FHost(host), FRole(role), FMemberRole(memberRole) {
+    : TControl(&host), FHost(host), FRole(role), FMemberRole(memberRole) {
   SetAccName(name);
 }
 

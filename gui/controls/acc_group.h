@@ -4,7 +4,7 @@
 // labels laid out to look like a table, the last numbers a row of labels; a listener who cannot
 // see the layout is helped by hearing them as a table with headers, or as a list. A group is a
 // control of its own only so that a host can treat it like any other node: it is not among its
-// host's controls, so it is never painted nor hit by the mouse, and it is freed with its owner.
+// host's controls, so it is never painted nor hit by the mouse, and it is freed with its host.
 
 #include <algorithm>
 #include <optional>
@@ -23,7 +23,7 @@ class TWinControl;
 // first member stands, and the members are its children, in the order they were added.
 class TAccGroup : public TControl {
  public:
-  // Owned by the host's form (or the host when it is not on one yet).
+  // Owned by the host, so that it goes with it.
   TAccGroup(TWinControl& host, TAccRole role, TAccRole memberRole, std::string_view name);
   ~TAccGroup() override;
 

@@ -133,4 +133,13 @@ TEST_F(AccGroupTest, AMemberFreedFirstLeavesAnEmptyPlaceAndAGroupFreedFirstGives
   EXPECT_EQ(TAccessible(*R0).Parent(), Form);
 }
 
+TEST_F(AccGroupTest, AGroupGoesWithItsHost) {
+  auto* list = new TAccGroup(*Panel, arList, arListItem, "");
+  list->Add(*After);
+  const TAliveToken::TWatch table = Table->Watch(), alive = list->Watch();
+  delete Panel;
+  EXPECT_FALSE(table.Alive());
+  EXPECT_FALSE(alive.Alive());
+}
+
 }  // namespace
