@@ -1,0 +1,237 @@
+// What the controls' ATK objects tell a client as the controls change (texts inserted and
+// removed, the caret, states, live regions), and the parts of the text interface that read a text
+// by pieces: characters, words, the line, character extents and attributes.
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "gui/controls/control.h"
+#include "platform/gtk/atk_objects.h"
+
+namespace platform::gtk::atk {
+namespace {
+
+// What an object last told a client of its control; events are worked out against it.
+struct TAnnounced {
+  std::optional<gui::TAccText> Text;  // UTF-8
+  gui::TAccStates States;
+};
+
+GQuark AnnouncedQuark() {
+  static const GQuark quark = g_quark_from_static_string("spintrak-announced");
+  return quark;
+}
+
+TAnnounced* Announced(AtkObject* object) {
+  return static_cast<TAnnounced*>(g_object_get_qdata(G_OBJECT(object), AnnouncedQuark()));
+}
+
+gint CharCount(const std::string& utf8) { return static_cast<gint>(g_utf8_strlen(utf8.c_str(), -1)); }
+
+// The byte at which character `index` starts.
+std::size_t ByteOf(const std::string& utf8, gint index) {
+  return static_cast<std::size_t>(g_utf8_offset_to_pointer(utf8.c_str(), index) - utf8.c_str());
+}
+
+// One text replaced by another as a client is told it: the characters removed at `Pos` and those
+// inserted there.
+struct TChange {
+  gint Pos = 0;
+  std::string Removed, Inserted;
+};
+
+// An entry tells what was typed or deleted; any other text is read anew as a whole (a live region
+// is read whole, and a label's new caption is one new text, not an edit of the old one).
+TChange Difference(const std::string& was, const std::string& now, bool edit) {
+  if (!edit) return {0, was, now};
+  const gint wasCount = CharCount(was), nowCount = CharCount(now);
+  gint prefix = 0;
+  while (prefix < wasCount && prefix < nowCount &&
+         g_utf8_get_char(was.c_str() + ByteOf(was, prefix)) == g_utf8_get_char(now.c_str() + ByteOf(now, prefix)))
+    ++prefix;
+  gint suffix = 0;
+  while (suffix < wasCount - prefix && suffix < nowCount - prefix &&
+         g_utf8_get_char(was.c_str() + ByteOf(was, wasCount - 1 - suffix)) ==
+             g_utf8_get_char(now.c_str() + ByteOf(now, nowCount - 1 - suffix)))
+    ++suffix;
+  auto middle = [](const std::string& text, gint from, gint to) {
+    return text.substr(ByteOf(text, from), ByteOf(text, to) - ByteOf(text, from));
+  };
+  return {prefix, middle(was, prefix, wasCount - suffix), middle(now, prefix, nowCount - suffix)};
+}
+
+void AnnounceText(AtkObject* object, gui::TControl& control, TAnnounced& last) {
+  const std::optional<gui::TAccText> now = gui::TAccessible(control).Text();
+  if (!now) return;
+  if (!last.Text) last.Text = gui::TAccText{};
+  const std::string was = last.Text->Text;
+  if (was != now->Text) {
+    const TChange change = Difference(was, now->Text, control.AccRole() == gui::arText);
+    last.Text->Text = now->Text;  // a handler of the signals reads the text as it is now
+    if (!change.Removed.empty())
+      g_signal_emit_by_name(object, "text-remove", change.Pos, CharCount(change.Removed), change.Removed.c_str());
+    if (!change.Inserted.empty())
+      g_signal_emit_by_name(object, "text-insert", change.Pos, CharCount(change.Inserted),
+                            change.Inserted.c_str());
+  }
+}
+
+// The caret and the selection against those last told. An entry's text set by the program moves
+// its caret without a caret event of the model, so this runs after a text change too.
+void AnnounceCaret(AtkObject* object, gui::TControl& control, TAnnounced& last) {
+  const std::optional<gui::TAccText> now = gui::TAccessible(control).Text();
+  if (!now || now->Caret < 0) return;
+  const gui::TAccText was = last.Text.value_or(gui::TAccText{});
+  last.Text = now;
+  if (now->Caret != was.Caret) g_signal_emit_by_name(object, "text-caret-moved", now->Caret);
+  const bool hadSelection = was.SelLength > 0, hasSelection = now->SelLength > 0;
+  if ((hadSelection || hasSelection) && (was.SelStart != now->SelStart || was.SelLength != now->SelLength))
+    g_signal_emit_by_name(object, "text-selection-changed");
+}
+
+// The focus is announced by aeFocus alone (the control that lost it is not told); every other
+// state as it changes.
+void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last) {
+  const gui::TAccStates now = gui::TAccessible(control).States();
+  const gui::TAccStates was = last.States;
+  last.States = now;
+  for (const TStateRow& row : kStateRows)
+    if (row.State != gui::asFocused && was.Contains(row.State) != now.Contains(row.State))
+      atk_object_notify_state_change(object, row.Atk, now.Contains(row.State));
+}
+
+}  // namespace
+
+void RememberAnnounced(AtkObject* object, gui::TControl& control) {
+  const gui::TAccessible acc(control);
+  g_object_set_qdata_full(G_OBJECT(object), AnnouncedQuark(), new TAnnounced{acc.Text(), acc.States()},
+                          [](gpointer data) { delete static_cast<TAnnounced*>(data); });
+}
+
+void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
+  TAnnounced* last = Announced(object);
+  if (!last) return;
+  switch (event) {
+    case gui::aeFocus:
+      last->States.Include(gui::asFocused);
+      atk_object_notify_state_change(object, ATK_STATE_FOCUSED, TRUE);
+      break;
+    case gui::aeTextChanged:
+      g_object_notify(G_OBJECT(object), "accessible-name");
+      AnnounceText(object, control, *last);
+      AnnounceCaret(object, control, *last);
+      g_signal_emit_by_name(object, "visible-data-changed");
+      break;
+    case gui::aeCaretMoved: AnnounceCaret(object, control, *last); break;
+    case gui::aeStateChanged: AnnounceStates(object, control, *last); break;
+    case gui::aeWindowShown: break;  // the window's own accessible object announces it
+  }
+}
+
+AtkAttributeSet* ControlAttributes(AtkObject* object) {
+  gui::TControl* control = LiveControl(object);
+  if (!control || !gui::TAccessible(*control).Live()) return nullptr;
+  // As a web page's live region says it: read politely, whole, when text is added or changed;
+  // "container-" is what a reader looks for on the object that changed.
+  static constexpr std::pair<const char*, const char*> kLive[] = {
+      {"live", "polite"},           {"container-live", "polite"},   {"atomic", "true"},
+      {"container-atomic", "true"}, {"relevant", "additions text"}, {"container-relevant", "additions text"},
+  };
+  AtkAttributeSet* set = nullptr;
+  for (const auto& [name, value] : kLive) {
+    auto* attribute = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
+    attribute->name = g_strdup(name);
+    attribute->value = g_strdup(value);
+    set = g_slist_prepend(set, attribute);
+  }
+  return g_slist_reverse(set);
+}
+
+namespace {
+
+// The pieces of a text.
+
+gchar* Piece(AtkText* text, gint offset, gui::TAccBoundary boundary, gui::TAccPiece piece, gint* start,
+             gint* end) {
+  *start = *end = 0;
+  gui::TControl* control = LiveControl(text);
+  if (!control) return g_strdup("");
+  const gui::TAccessible acc(*control);
+  const std::optional<gui::TAccText> t = acc.Text();
+  if (!t) return g_strdup("");
+  const gui::TAccRange range = acc.TextRange(offset, boundary, piece);
+  *start = range.Start;
+  *end = range.End;
+  return SliceUtf8(t->Text, range.Start, range.End);
+}
+
+gui::TAccBoundary BoundaryOf(AtkTextBoundary boundary) {
+  switch (boundary) {
+    case ATK_TEXT_BOUNDARY_CHAR: return gui::abChar;
+    case ATK_TEXT_BOUNDARY_WORD_START: return gui::abWordStart;
+    case ATK_TEXT_BOUNDARY_WORD_END: return gui::abWordEnd;
+    default: return gui::abLine;  // a sentence and a line are the whole one-line text
+  }
+}
+
+gchar* TextAtOffset(AtkText* text, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
+  return Piece(text, offset, BoundaryOf(boundary), gui::apAt, start, end);
+}
+gchar* TextBeforeOffset(AtkText* text, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
+  return Piece(text, offset, BoundaryOf(boundary), gui::apBefore, start, end);
+}
+gchar* TextAfterOffset(AtkText* text, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
+  return Piece(text, offset, BoundaryOf(boundary), gui::apAfter, start, end);
+}
+
+// A word runs from its start to the next word's start, as the word-start boundary has it.
+gchar* StringAtOffset(AtkText* text, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
+  const gui::TAccBoundary boundary = granularity == ATK_TEXT_GRANULARITY_CHAR   ? gui::abChar
+                                     : granularity == ATK_TEXT_GRANULARITY_WORD ? gui::abWordStart
+                                                                                : gui::abLine;
+  return Piece(text, offset, boundary, gui::apAt, start, end);
+}
+
+// A character's rectangle: the control's own extents in the coordinates asked for, moved by
+// where the character stands in the control.
+void CharacterExtents(AtkText* text, gint offset, gint* x, gint* y, gint* width, gint* height,
+                      AtkCoordType coords) {
+  *x = *y = *width = *height = -1;
+  gui::TControl* control = LiveControl(text);
+  if (!control) return;
+  const gui::TAccessible acc(*control);
+  const std::optional<gui::TRect> r = acc.CharBounds(offset);
+  if (!r) return;
+  gint cx = 0, cy = 0, cw = 0, ch = 0;
+  atk_component_get_extents(ATK_COMPONENT(text), &cx, &cy, &cw, &ch, coords);
+  const gui::TRect own = acc.Bounds();
+  *x = cx + r->Left - own.Left;
+  *y = cy + r->Top - own.Top;
+  *width = r->Width();
+  *height = r->Height();
+}
+
+// One run of one look: the text has no attributes of its own beyond its control's.
+AtkAttributeSet* RunAttributes(AtkText* text, gint offset, gint* start, gint* end) {
+  const gint count = atk_text_get_character_count(text);
+  *start = 0;
+  *end = offset >= 0 && offset <= count ? count : 0;
+  return nullptr;
+}
+
+AtkAttributeSet* DefaultAttributes(AtkText*) { return nullptr; }
+
+}  // namespace
+
+void TextPiecesInit(AtkTextIface* iface) {
+  iface->get_text_at_offset = TextAtOffset;
+  iface->get_text_before_offset = TextBeforeOffset;
+  iface->get_text_after_offset = TextAfterOffset;
+  iface->get_string_at_offset = StringAtOffset;
+  iface->get_character_extents = CharacterExtents;
+  iface->get_run_attributes = RunAttributes;
+  iface->get_default_attributes = DefaultAttributes;
+}
+
+}  // namespace platform::gtk::atk
