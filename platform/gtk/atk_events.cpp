@@ -14,6 +14,7 @@ namespace {
 
 // What an object last told a client of its control; events are worked out against it.
 struct TAnnounced {
+  std::string Name;
   std::optional<gui::TAccText> Text;  // UTF-8
   gui::TAccStates States;
 };
@@ -105,7 +106,7 @@ void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last)
 
 void RememberAnnounced(AtkObject* object, gui::TControl& control) {
   const gui::TAccessible acc(control);
-  g_object_set_qdata_full(G_OBJECT(object), AnnouncedQuark(), new TAnnounced{acc.Text(), acc.States()},
+  g_object_set_qdata_full(G_OBJECT(object), AnnouncedQuark(), new TAnnounced{acc.Name(), acc.Text(), acc.States()},
                           [](gpointer data) { delete static_cast<TAnnounced*>(data); });
 }
 
@@ -118,7 +119,11 @@ void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent eve
       atk_object_notify_state_change(object, ATK_STATE_FOCUSED, TRUE);
       break;
     case gui::aeTextChanged:
-      g_object_notify(G_OBJECT(object), "accessible-name");
+      // An entry's name is not its text: typing changes no name.
+      if (std::string name = gui::TAccessible(control).Name(); name != last->Name) {
+        last->Name = std::move(name);
+        g_object_notify(G_OBJECT(object), "accessible-name");
+      }
       AnnounceText(object, control, *last);
       AnnounceCaret(object, control, *last);
       g_signal_emit_by_name(object, "visible-data-changed");

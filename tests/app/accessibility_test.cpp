@@ -198,6 +198,8 @@ TEST_F(AccessibilityTest, TheCounterAndTheNewestNumberAreLiveRegions) {
   for (gui::TControl* c : AccessibleTree(*Form))
     if (TAccessible(*c).Live()) live.push_back(c->Name());
   EXPECT_EQ(live, (std::vector<std::string>{"UiLabel266", "UiLabelLast1"}));
+  Form->SetAnnounceEntries(false);
+  for (gui::TControl* c : AccessibleTree(*Form)) EXPECT_FALSE(TAccessible(*c).Live()) << c->Name();
 }
 
 // The third state of a check box that allows it reads as indeterminate, not as checked.

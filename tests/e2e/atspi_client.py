@@ -102,6 +102,24 @@ def fetch_tree():
     print(f"{len(objects)} {(time.perf_counter() - start) * 1000:.1f}")
 
 
+def listen():
+    """A screen reader left running: each window "Spintrak" that appears is read whole once, and
+    every object event, window event and focus move is received until the client is stopped."""
+    events = Events("object:", "window:", "focus:")
+    read = set()
+
+    def look():
+        win = window("Spintrak")
+        if win is not None and hash(win) not in read:
+            read.add(hash(win))
+            sum(1 for obj in walk(win) if obj.get_name() is not None and obj.get_role() is not None)
+        return True
+
+    GLib.timeout_add(100, look)
+    GLib.MainLoop().run()
+    return events
+
+
 def events_text_and_roles(win):
     fetched = subprocess.run([sys.executable, __file__, "--fetch-tree"], check=True, capture_output=True, text=True)
     count, ms = fetched.stdout.split()
@@ -194,5 +212,7 @@ def main():
 if __name__ == "__main__":
     if sys.argv[1:] == ["--fetch-tree"]:
         fetch_tree()
+    elif sys.argv[1:] == ["--listen"]:
+        listen()
     else:
         main()
