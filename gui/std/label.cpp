@@ -90,7 +90,7 @@ std::optional<TRect> TLabel::AccCharRect(int index) {
       text.find_first_of("\r\n\t") != std::string::npos)
     return std::nullopt;
   TCanvas& canvas = MeasureCanvas(Font());
-  const std::string_view shown = text;
+  const std::string_view shown = text;  // measured by its prefixes
   const int total = canvas.TextWidth(shown);
   const int height = canvas.Metrics().Height;
   const TRect client = ClientRect();

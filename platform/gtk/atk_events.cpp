@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "gui/controls/control.h"
@@ -15,7 +16,7 @@ namespace {
 // What an object last told a client of its control; events are worked out against it.
 struct TAnnounced {
   std::string Name;
-  std::optional<gui::TAccText> Text;  // UTF-8
+  gui::TAccText Text;  // UTF-8; empty, without a caret, for a control that shows none
   gui::TAccStates States;
 };
 
@@ -28,66 +29,63 @@ TAnnounced* Announced(AtkObject* object) {
   return static_cast<TAnnounced*>(g_object_get_qdata(G_OBJECT(object), AnnouncedQuark()));
 }
 
-gint CharCount(const std::string& utf8) { return static_cast<gint>(g_utf8_strlen(utf8.c_str(), -1)); }
+std::u32string CharsOf(const std::string& utf8) {
+  glong count = 0;
+  gunichar* chars = g_utf8_to_ucs4_fast(utf8.c_str(), -1, &count);
+  std::u32string out(chars, chars + count);
+  g_free(chars);
+  return out;
+}
 
-// The byte at which character `index` starts.
-std::size_t ByteOf(const std::string& utf8, gint index) {
-  return static_cast<std::size_t>(g_utf8_offset_to_pointer(utf8.c_str(), index) - utf8.c_str());
+std::string Utf8Of(std::u32string_view chars) {
+  gchar* text = g_ucs4_to_utf8(reinterpret_cast<const gunichar*>(chars.data()), static_cast<glong>(chars.size()),
+                               nullptr, nullptr, nullptr);
+  std::string out = text ? text : "";
+  g_free(text);
+  return out;
 }
 
 // One text replaced by another as a client is told it: the characters removed at `Pos` and those
 // inserted there.
 struct TChange {
   gint Pos = 0;
-  std::string Removed, Inserted;
+  std::u32string Removed, Inserted;
 };
 
 // An entry tells what was typed or deleted; any other text is read anew as a whole (a live region
 // is read whole, and a label's new caption is one new text, not an edit of the old one).
 TChange Difference(const std::string& was, const std::string& now, bool edit) {
-  if (!edit) return {0, was, now};
-  const gint wasCount = CharCount(was), nowCount = CharCount(now);
-  gint prefix = 0;
-  while (prefix < wasCount && prefix < nowCount &&
-         g_utf8_get_char(was.c_str() + ByteOf(was, prefix)) == g_utf8_get_char(now.c_str() + ByteOf(now, prefix)))
-    ++prefix;
-  gint suffix = 0;
-  while (suffix < wasCount - prefix && suffix < nowCount - prefix &&
-         g_utf8_get_char(was.c_str() + ByteOf(was, wasCount - 1 - suffix)) ==
-             g_utf8_get_char(now.c_str() + ByteOf(now, nowCount - 1 - suffix)))
+  const std::u32string a = CharsOf(was), b = CharsOf(now);
+  if (!edit) return {0, a, b};
+  std::size_t prefix = 0, suffix = 0;
+  while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix]) ++prefix;
+  while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
+         a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
     ++suffix;
-  auto middle = [](const std::string& text, gint from, gint to) {
-    return text.substr(ByteOf(text, from), ByteOf(text, to) - ByteOf(text, from));
-  };
-  return {prefix, middle(was, prefix, wasCount - suffix), middle(now, prefix, nowCount - suffix)};
+  return {static_cast<gint>(prefix), a.substr(prefix, a.size() - prefix - suffix),
+          b.substr(prefix, b.size() - prefix - suffix)};
 }
 
-void AnnounceText(AtkObject* object, gui::TControl& control, TAnnounced& last) {
-  const std::optional<gui::TAccText> now = gui::TAccessible(control).Text();
-  if (!now) return;
-  if (!last.Text) last.Text = gui::TAccText{};
-  const std::string was = last.Text->Text;
-  if (was != now->Text) {
-    const TChange change = Difference(was, now->Text, control.AccRole() == gui::arText);
-    last.Text->Text = now->Text;  // a handler of the signals reads the text as it is now
-    if (!change.Removed.empty())
-      g_signal_emit_by_name(object, "text-remove", change.Pos, CharCount(change.Removed), change.Removed.c_str());
-    if (!change.Inserted.empty())
-      g_signal_emit_by_name(object, "text-insert", change.Pos, CharCount(change.Inserted),
-                            change.Inserted.c_str());
-  }
+void AnnounceText(AtkObject* object, bool edit, const gui::TAccText& now, TAnnounced& last) {
+  if (now.Text == last.Text.Text) return;
+  const TChange change = Difference(last.Text.Text, now.Text, edit);
+  last.Text.Text = now.Text;
+  if (!change.Removed.empty())
+    g_signal_emit_by_name(object, "text-remove", change.Pos, static_cast<gint>(change.Removed.size()),
+                          Utf8Of(change.Removed).c_str());
+  if (!change.Inserted.empty())
+    g_signal_emit_by_name(object, "text-insert", change.Pos, static_cast<gint>(change.Inserted.size()),
+                          Utf8Of(change.Inserted).c_str());
 }
 
 // The caret and the selection against those last told. An entry's text set by the program moves
 // its caret without a caret event of the model, so this runs after a text change too.
-void AnnounceCaret(AtkObject* object, gui::TControl& control, TAnnounced& last) {
-  const std::optional<gui::TAccText> now = gui::TAccessible(control).Text();
-  if (!now || now->Caret < 0) return;
-  const gui::TAccText was = last.Text.value_or(gui::TAccText{});
-  last.Text = now;
-  if (now->Caret != was.Caret) g_signal_emit_by_name(object, "text-caret-moved", now->Caret);
-  const bool hadSelection = was.SelLength > 0, hasSelection = now->SelLength > 0;
-  if ((hadSelection || hasSelection) && (was.SelStart != now->SelStart || was.SelLength != now->SelLength))
+void AnnounceCaret(AtkObject* object, const gui::TAccText& now, TAnnounced& last) {
+  if (now.Caret < 0) return;
+  const gui::TAccText was = std::exchange(last.Text, now);
+  if (now.Caret != was.Caret) g_signal_emit_by_name(object, "text-caret-moved", now.Caret);
+  const bool hadSelection = was.SelLength > 0, hasSelection = now.SelLength > 0;
+  if ((hadSelection || hasSelection) && (was.SelStart != now.SelStart || was.SelLength != now.SelLength))
     g_signal_emit_by_name(object, "text-selection-changed");
 }
 
@@ -95,8 +93,7 @@ void AnnounceCaret(AtkObject* object, gui::TControl& control, TAnnounced& last) 
 // state as it changes.
 void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last) {
   const gui::TAccStates now = gui::TAccessible(control).States();
-  const gui::TAccStates was = last.States;
-  last.States = now;
+  const gui::TAccStates was = std::exchange(last.States, now);
   for (const TStateRow& row : kStateRows)
     if (row.State != gui::asFocused && was.Contains(row.State) != now.Contains(row.State))
       atk_object_notify_state_change(object, row.Atk, now.Contains(row.State));
@@ -106,13 +103,15 @@ void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last)
 
 void RememberAnnounced(AtkObject* object, gui::TControl& control) {
   const gui::TAccessible acc(control);
-  g_object_set_qdata_full(G_OBJECT(object), AnnouncedQuark(), new TAnnounced{acc.Name(), acc.Text(), acc.States()},
+  g_object_set_qdata_full(G_OBJECT(object), AnnouncedQuark(),
+                          new TAnnounced{acc.Name(), acc.Text().value_or(gui::TAccText{}), acc.States()},
                           [](gpointer data) { delete static_cast<TAnnounced*>(data); });
 }
 
 void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
   TAnnounced* last = Announced(object);
   if (!last) return;
+  const gui::TAccessible acc(control);
   switch (event) {
     case gui::aeFocus:
       last->States.Include(gui::asFocused);
@@ -120,15 +119,19 @@ void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent eve
       break;
     case gui::aeTextChanged:
       // An entry's name is not its text: typing changes no name.
-      if (std::string name = gui::TAccessible(control).Name(); name != last->Name) {
+      if (std::string name = acc.Name(); name != last->Name) {
         last->Name = std::move(name);
         g_object_notify(G_OBJECT(object), "accessible-name");
       }
-      AnnounceText(object, control, *last);
-      AnnounceCaret(object, control, *last);
+      if (const std::optional<gui::TAccText> now = acc.Text()) {
+        AnnounceText(object, control.AccRole() == gui::arText, *now, *last);
+        AnnounceCaret(object, *now, *last);
+      }
       g_signal_emit_by_name(object, "visible-data-changed");
       break;
-    case gui::aeCaretMoved: AnnounceCaret(object, control, *last); break;
+    case gui::aeCaretMoved:
+      if (const std::optional<gui::TAccText> now = acc.Text()) AnnounceCaret(object, *now, *last);
+      break;
     case gui::aeStateChanged: AnnounceStates(object, control, *last); break;
     case gui::aeWindowShown: break;  // the window's own accessible object announces it
   }
