@@ -4,11 +4,11 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "gui/controls/control.h"
 #include "platform/gtk/atk_objects.h"
+#include "platform/gtk/text_change.h"
 
 namespace platform::gtk::atk {
 namespace {
@@ -29,53 +29,16 @@ TAnnounced* Announced(AtkObject* object) {
   return static_cast<TAnnounced*>(g_object_get_qdata(G_OBJECT(object), AnnouncedQuark()));
 }
 
-std::u32string CharsOf(const std::string& utf8) {
-  glong count = 0;
-  gunichar* chars = g_utf8_to_ucs4_fast(utf8.c_str(), -1, &count);
-  std::u32string out(chars, chars + count);
-  g_free(chars);
-  return out;
-}
-
-std::string Utf8Of(std::u32string_view chars) {
-  gchar* text = g_ucs4_to_utf8(reinterpret_cast<const gunichar*>(chars.data()), static_cast<glong>(chars.size()),
-                               nullptr, nullptr, nullptr);
-  std::string out = text ? text : "";
-  g_free(text);
-  return out;
-}
-
-// One text replaced by another as a client is told it: the characters removed at `Pos` and those
-// inserted there.
-struct TChange {
-  gint Pos = 0;
-  std::u32string Removed, Inserted;
-};
-
 // An entry tells what was typed or deleted; any other text is read anew as a whole (a live region
 // is read whole, and a label's new caption is one new text, not an edit of the old one).
-TChange Difference(const std::string& was, const std::string& now, bool edit) {
-  const std::u32string a = CharsOf(was), b = CharsOf(now);
-  if (!edit) return {0, a, b};
-  std::size_t prefix = 0, suffix = 0;
-  while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix]) ++prefix;
-  while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
-         a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
-    ++suffix;
-  return {static_cast<gint>(prefix), a.substr(prefix, a.size() - prefix - suffix),
-          b.substr(prefix, b.size() - prefix - suffix)};
-}
-
 void AnnounceText(AtkObject* object, bool edit, const gui::TAccText& now, TAnnounced& last) {
   if (now.Text == last.Text.Text) return;
-  const TChange change = Difference(last.Text.Text, now.Text, edit);
+  const TTextChange change = TextChange(last.Text.Text, now.Text, edit);
   last.Text.Text = now.Text;
-  if (!change.Removed.empty())
-    g_signal_emit_by_name(object, "text-remove", change.Pos, static_cast<gint>(change.Removed.size()),
-                          Utf8Of(change.Removed).c_str());
-  if (!change.Inserted.empty())
-    g_signal_emit_by_name(object, "text-insert", change.Pos, static_cast<gint>(change.Inserted.size()),
-                          Utf8Of(change.Inserted).c_str());
+  if (change.RemovedCount > 0)
+    g_signal_emit_by_name(object, "text-remove", change.Pos, change.RemovedCount, change.Removed.c_str());
+  if (change.InsertedCount > 0)
+    g_signal_emit_by_name(object, "text-insert", change.Pos, change.InsertedCount, change.Inserted.c_str());
 }
 
 // The caret and the selection against those last told. An entry's text set by the program moves
