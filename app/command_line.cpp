@@ -20,6 +20,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   flag("-h,--help", line.Help);
   flag("-V,--version", line.Version);
   flag("--no-journal", line.NoJournal);
+  flag("--no-announce", line.NoAnnounce);
   CLI::Option* resume = parser.add_option("--resume", line.ResumeFile)
                             ->expected(0, 1)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -36,7 +37,9 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   return line;
 }
 
-std::string UsageText() { return "Usage: spintrak [--resume [FILE]] [--no-journal] [--help] [--version]\n"; }
+std::string UsageText() {
+  return "Usage: spintrak [--resume [FILE]] [--no-journal] [--no-announce] [--help] [--version]\n";
+}
 
 std::string HelpText() {
   return UsageText() +
@@ -49,6 +52,8 @@ The window keeps a journal of the session in $XDG_STATE_HOME/spintrak/sessions/ 
       --resume [FILE]  continue the most recent session, or the history in FILE; new spins and
                        corrections are written to that same file
       --no-journal     keep nothing on disk
+      --no-announce    do not ask a screen reader to speak the spin count and the new number
+                       after each entry (they are still read when the player asks)
   -h, --help           show this help and exit
   -V, --version        show the version and exit
 

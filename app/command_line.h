@@ -1,5 +1,6 @@
 #pragma once
-// The command line of spintrak: help, version, resuming a session, and running without a journal.
+// The command line of spintrak: help, version, resuming a session, running without a journal, and
+// the entries left unannounced to a screen reader.
 
 #include <span>
 #include <stdexcept>
@@ -14,6 +15,7 @@ struct TCommandLine {
   bool Resume = false;
   std::string ResumeFile;  // empty with Resume: the most recent session
   bool NoJournal = false;
+  bool NoAnnounce = false;  // a screen reader is not asked to speak each entry's count and number
 };
 
 // A command line that cannot be followed; the message names the offending argument.

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     platform::gtk::TGtkHost host;
     gui::TApplication application(host);
     app::TForm1& form = app::StartUp(application);
+    if (line.NoAnnounce) form.SetAnnounceEntries(false);
     if (const std::optional<std::string> report = app::StartSession(form, line)) {
       std::fprintf(stderr, "spintrak: %s\n", report->c_str());
       form.Show();

@@ -79,6 +79,14 @@ void TForm1::BuildLayout() {
   UiBitBtn2 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn2"));
   UiBitBtn3 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn3"));
   UiLabel266 = static_cast<gui::TControl*>(FindComponent("UiLabel266"));
+  SetAnnounceEntries(true);
+}
+
+// What a player wants to hear after an entry without moving the focus: the count of spins and
+// the number that has just come in at the head of the strip.
+void TForm1::SetAnnounceEntries(bool value) {
+  UiLabel266->SetAccLive(value);
+  static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(1)))->SetAccLive(value);
 }
 
 void TForm1::ConnectHandlers() {

@@ -39,6 +39,10 @@ class TForm1 : public gui::TForm {
   void SetJournal(std::unique_ptr<session::TJournal> journal);
   session::TJournal* Journal() const { return FJournal.get(); }
 
+  // Whether a screen reader is asked to speak the spin count and the newest number after each
+  // entry, wherever the focus is (on by default; they can always be read on request).
+  void SetAnnounceEntries(bool value);
+
   // The handlers, one per user event.
   void FormActivate(gui::TComponent* sender);
   void FormClose(gui::TComponent* sender, gui::TCloseAction& action);

@@ -71,6 +71,18 @@ void TUiCustomButton::SetTransparent(bool value) {
 }
 
 void TUiCustomButton::StateChanged() { Invalidate(); }
+
+void TUiCustomButton::PressChanged() {
+  auto alive = Watch();
+  StateChanged();
+  if (alive) AccPressedChanged();
+}
+
+void TUiCustomButton::AccPressedChanged() {
+  if (FPress.Shown() == FAccPressed) return;
+  FAccPressed = FPress.Shown();
+  AccNotify(gui::aeStateChanged);
+}
 void TUiCustomButton::FocusStateChanged() { Repaint(); }
 TRect TUiCustomButton::HoverRect() const { return ClientRect(); }
 
@@ -88,7 +100,7 @@ void TUiCustomButton::CancelPress() {
   // The release will go elsewhere (another window took the input, or this control was disabled
   // or hidden): a press left tracking would click on some later, unrelated release.
   gui::TCustomControl::CancelPress();
-  if (FPress.DropMouse() != gui::paNothing) StateChanged();
+  if (FPress.DropMouse() != gui::paNothing) PressChanged();
 }
 
 void TUiCustomButton::EraseBackground(TCanvas& canvas) {
@@ -179,13 +191,13 @@ void TUiCustomButton::MouseDown(gui::TMouseButton button, gui::TShiftState shift
   if (!Focused() && CanFocus()) SetFocus();
   if (!alive || !Focused()) return;
   FPress.MouseDown();
-  StateChanged();
+  PressChanged();
 }
 
 void TUiCustomButton::MouseMove(gui::TShiftState shift, int x, int y) {
   auto alive = Watch();
   gui::TCustomControl::MouseMove(shift, x, y);
-  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != gui::paNothing) StateChanged();
+  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != gui::paNothing) PressChanged();
 }
 
 void TUiCustomButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
@@ -196,7 +208,7 @@ void TUiCustomButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, 
     PressClick();
     if (!alive) return;
   }
-  StateChanged();
+  PressChanged();
 }
 
 void TUiCustomButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
@@ -208,10 +220,10 @@ void TUiCustomButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
   if (TakesPressKeys()) {
     if (key == gui::VK_SPACE && (FPressKeys.AltSpace || !shift.Contains(gui::ssAlt))) {
       FPress.KeyDown();
-      StateChanged();
+      PressChanged();
     } else if (key == gui::VK_ESCAPE && FPressKeys.EscapeDisarms) {
       FPress.Disarm();
-      StateChanged();
+      PressChanged();
     }
   }
   if (!FPressKeys.EventsFirst) gui::TCustomControl::KeyDown(key, shift);
@@ -230,7 +242,7 @@ void TUiCustomButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
       PressClick();
       if (!alive) return;
     }
-    StateChanged();
+    PressChanged();
   }
   if (!FPressKeys.EventsFirst) gui::TCustomControl::KeyUp(key, shift);
 }
@@ -250,6 +262,7 @@ void TUiCustomButton::DoExit() {
   // A Space held while the focus leaves must not click when the button gets the focus back.
   FPress.Disarm();
   FocusStateChanged();
+  if (alive) AccPressedChanged();
 }
 
 void TUiCustomButton::EnabledChanged() {

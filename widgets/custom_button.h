@@ -99,6 +99,9 @@ class TUiCustomButton : public gui::TCustomControl {
 
  private:
   void InvalidateHover();
+  // The press moved on: repaints, and tells a listener when the pressed look came or went.
+  void PressChanged();
+  void AccPressedChanged();
 
   TAlignmentVertical FAlignmentVertical = avCenter;
   bool FHotTrack = false;
@@ -111,6 +114,7 @@ class TUiCustomButton : public gui::TCustomControl {
   bool FMouseInside = false;
   bool FFocusInside = false;
   gui::TPressTracker FPress;
+  bool FAccPressed = false;  // the pressed look a listener was last told of
   TPressKeys FPressKeys;
   bool FInClick = false;
   bool FTransparent = false;

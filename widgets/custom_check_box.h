@@ -25,6 +25,12 @@ class TUiCustomCheckBox : public TUiCustomGlyphButton {
   // What the platform's get-check query answers: 0, 1 or 2 for unchecked, checked, grayed.
   int CheckQueryResult() const { return static_cast<int>(FState); }
 
+  gui::TAccStates AccStates() const override {
+    gui::TAccStates states = TUiCustomGlyphButton::AccStates();
+    if (FState == cbGrayed) states.Include(gui::asIndeterminate);
+    return states;
+  }
+
  protected:
   void BuildStateGlyph(TBitmap& glyph) override;
 

@@ -36,12 +36,27 @@ std::string TAccessible::Description() const { return AnsiToUtf8(FControl.AccDes
 TAccStates TAccessible::States() const { return FControl.AccStates(); }
 TRect TAccessible::Bounds() const { return FControl.RectInForm(); }
 std::string TAccessible::Address() const { return AnsiToUtf8(FControl.AccAddress()); }
+bool TAccessible::Live() const { return FControl.AccLive(); }
 
 std::optional<TAccText> TAccessible::Text() const {
   std::optional<TAccText> text = FControl.AccText();
   // One byte is one character in the code page, so the positions stay as they are.
   if (text) text->Text = AnsiToUtf8(text->Text);
   return text;
+}
+
+TAccRange TAccessible::TextRange(int offset, TAccBoundary boundary, TAccPiece piece) const {
+  const std::optional<TAccText> text = FControl.AccText();
+  return text ? AccTextRange(text->Text, offset, boundary, piece) : TAccRange{};
+}
+
+std::optional<TRect> TAccessible::CharBounds(int index) const {
+  std::optional<TRect> r = FControl.AccCharRect(index);
+  if (r) {
+    const TPoint origin = FControl.ClientOriginInForm();
+    *r = r->Offset(origin.X, origin.Y);
+  }
+  return r;
 }
 
 std::vector<TControl*> TAccessible::Children() const {
@@ -61,6 +76,44 @@ TControl* TAccessible::Parent() const {
 
 bool TAccessible::Press() { return FControl.AccPress(); }
 bool TAccessible::SetText(std::string_view utf8) { return FControl.AccSetText(Utf8ToAnsi(utf8)); }
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\xA0'; }
+
+// The positions at which the pieces of `text` start, with 0 and the end among them.
+std::vector<int> PieceStarts(std::string_view text, TAccBoundary boundary) {
+  const int n = static_cast<int>(text.size());
+  std::vector<int> starts{0};
+  for (int i = 1; i < n; ++i) {
+    const bool blankBefore = IsBlank(text[std::size_t(i - 1)]), blank = IsBlank(text[std::size_t(i)]);
+    const bool cut = boundary == abChar        ? true
+                     : boundary == abWordStart ? blankBefore && !blank
+                     : boundary == abWordEnd   ? !blankBefore && blank
+                                               : false;
+    if (cut) starts.push_back(i);
+  }
+  if (n > 0) starts.push_back(n);
+  return starts;
+}
+
+}  // namespace
+
+TAccRange AccTextRange(std::string_view text, int offset, TAccBoundary boundary, TAccPiece piece) {
+  const int n = static_cast<int>(text.size());
+  if (offset < 0 || offset > n) return {};
+  if (n == 0) return {};
+  // A character offset at the end holds no character; a word or the line ends there.
+  if (offset == n && boundary == abChar) return piece == apBefore ? TAccRange{n - 1, n} : TAccRange{n, n};
+  const std::vector<int> starts = PieceStarts(text, boundary);
+  // The piece that holds the offset: starts[k] <= offset < starts[k + 1].
+  int k = 0;
+  while (k + 2 < static_cast<int>(starts.size()) && starts[std::size_t(k + 1)] <= offset) ++k;
+  k += piece;
+  if (k < 0) return {0, 0};
+  if (k + 1 >= static_cast<int>(starts.size())) return {n, n};
+  return {starts[std::size_t(k)], starts[std::size_t(k + 1)]};
+}
 
 std::string StripAccelChars(std::string_view caption) {
   std::string out;

@@ -52,6 +52,7 @@ enum TAccState : std::uint32_t {
   asDefault = 128,
   asReadOnly = 256,
   asEditable = 512,
+  asIndeterminate = 1024,  // a check box in its third (grayed) state: neither checked nor unchecked
 };
 using TAccStates = TFlags<TAccState>;
 constexpr TAccStates operator|(TAccState a, TAccState b) { return TAccStates(a) | TAccStates(b); }
@@ -65,11 +66,30 @@ struct TAccText {
   friend bool operator==(const TAccText&, const TAccText&) = default;
 };
 
+// The pieces a screen reader reads a text by: one character, a word with the blanks after it
+// (abWordStart) or before it (abWordEnd), the whole line. A text of the model is one line.
+enum TAccBoundary : std::uint8_t { abChar, abWordStart, abWordEnd, abLine };
+// Which piece: the one before the one that holds the offset, that one, or the one after it.
+enum TAccPiece : std::int8_t { apBefore = -1, apAt = 0, apAfter = 1 };
+
+// Character positions [Start, End); empty where there is no such piece.
+struct TAccRange {
+  int Start = 0;
+  int End = 0;
+  friend bool operator==(const TAccRange&, const TAccRange&) = default;
+};
+
+// The piece of `text` (one byte per character) around `offset`. Words are runs of characters
+// that are not blanks. An offset at the end of the text stands in the last piece (a reader asks
+// for the word at a caret that follows it); an offset outside the text gives an empty range.
+TAccRange AccTextRange(std::string_view text, int offset, TAccBoundary boundary, TAccPiece piece);
+
 enum TAccEvent : std::uint8_t {
   aeFocus,         // the control took the keyboard focus
   aeTextChanged,   // its caption or text changed, and with it the name where the name is made of it
-  aeStateChanged,  // enabled, visible or checked changed
+  aeStateChanged,  // enabled, visible, checked, indeterminate, pressed or default changed
   aeWindowShown,   // a form (a dialog among them) appeared on screen
+  aeCaretMoved,    // an entry's caret or selection moved
 };
 
 // Told of every event while it is installed in the application; implemented by a host. Nothing
@@ -95,8 +115,15 @@ class TAccessible {
   // The control's rectangle in its form's client area.
   TRect Bounds() const;
   std::optional<TAccText> Text() const;
+  // A piece of Text() around a character position, in characters.
+  TAccRange TextRange(int offset, TAccBoundary boundary, TAccPiece piece) const;
+  // Where a character of Text() is drawn, in the form's client area; none where the control
+  // cannot say.
+  std::optional<TRect> CharBounds(int index) const;
   // The address a link opens; empty for anything else.
   std::string Address() const;
+  // Whether a change of its text is to be spoken when it happens, wherever the focus is.
+  bool Live() const;
   // The controls under this one in the tree: its children in z-order, with those left out of the
   // tree replaced by their own children, and those gathered in a table or list replaced by the
   // group (where its first member stands); the members of a group.

@@ -125,11 +125,18 @@ class TControl : public TComponent {
   // Left out of the tree whatever its kind: a rule or a divider that is only a line.
   bool AccHidden() const { return FAccHidden; }
   void SetAccHidden(bool value) { FAccHidden = value; }
+  // A change of its text is spoken as it happens, without the focus moving there (the spin
+  // counter after an entry); a screen reader reads the whole new text.
+  bool AccLive() const { return FAccLive; }
+  void SetAccLive(bool value) { FAccLive = value; }
   // The table or list that gathers this control for a listener, standing between it and its
   // parent in the tree; null for most controls.
   TAccGroup* AccGroup() const { return FAccGroup; }
   virtual TAccStates AccStates() const;
   virtual std::optional<TAccText> AccText() const { return std::nullopt; }
+  // Where character `index` of AccText is drawn, in client coordinates; none where it is not
+  // known (or there is no such character).
+  virtual std::optional<TRect> AccCharRect(int) { return std::nullopt; }
   virtual std::string AccAddress() const { return {}; }
   // The press and set-text actions; see TAccessible.
   virtual bool AccPress() { return false; }
@@ -196,6 +203,7 @@ class TControl : public TComponent {
   std::string FCaption;
   TCursor FCursor = crDefault;
   bool FAccHidden = false;
+  bool FAccLive = false;
   TAccGroup* FAccGroup = nullptr;
   std::string FAccName, FAccDescription;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;

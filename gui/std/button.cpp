@@ -30,6 +30,17 @@ TAccStates TButton::AccStates() const {
   return states;
 }
 
+void TButton::PressChanged() {
+  Invalidate();
+  AccPressedChanged();
+}
+
+void TButton::AccPressedChanged() {
+  if (Pressed() == FAccPressed) return;
+  FAccPressed = Pressed();
+  AccNotify(aeStateChanged);
+}
+
 // A click as a completed mouse press makes it, without the focus moving.
 bool TButton::AccPress() {
   if (!AccTakesInput()) return false;
@@ -64,13 +75,13 @@ void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (!alive || button != mbLeft) return;
   if (!Focused() && CanFocus()) SetFocus();
   if (!alive || !Focused()) return;
-  if (FPress.MouseDown() != paNothing) Invalidate();
+  if (FPress.MouseDown() != paNothing) PressChanged();
 }
 
 void TButton::MouseMove(TShiftState shift, int x, int y) {
   auto alive = Watch();
   TCustomControl::MouseMove(shift, x, y);
-  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != paNothing) Invalidate();
+  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != paNothing) PressChanged();
 }
 
 void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -78,6 +89,7 @@ void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == mbLeft && FPress.MouseHeld()) {
     const TPressAnswer answer = FPress.MouseUp(ClientRect().Contains({x, y}));
     Repaint();
+    AccPressedChanged();
     if (answer == paClick) {
       Click();
       if (!alive) return;
@@ -91,7 +103,7 @@ void TButton::KeyDown(std::uint16_t& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
   if (!alive) return;
   // Space does not take over a press the mouse is holding.
-  if (key == VK_SPACE && !FPress.MouseHeld() && FPress.KeyDown() != paNothing) Invalidate();
+  if (key == VK_SPACE && !FPress.MouseHeld() && FPress.KeyDown() != paNothing) PressChanged();
 }
 
 void TButton::KeyUp(std::uint16_t& key, TShiftState shift) {
@@ -99,6 +111,7 @@ void TButton::KeyUp(std::uint16_t& key, TShiftState shift) {
   if (key == VK_SPACE && FPress.Armed()) {
     FPress.KeyUp();
     Repaint();
+    AccPressedChanged();
     Click();
     if (!alive) return;
   }
@@ -108,13 +121,14 @@ void TButton::KeyUp(std::uint16_t& key, TShiftState shift) {
 void TButton::DoExit() {
   if (FPress.MouseHeld() || FPress.Armed()) {
     FPress.Reset();
-    Invalidate();
+    PressChanged();
   }
   TCustomControl::DoExit();
 }
 
 void TButton::EnabledChanged() {
   FPress.Reset();
+  FAccPressed = false;  // the change of enabled is announced with every state
   TCustomControl::EnabledChanged();
 }
 

@@ -46,7 +46,12 @@ class TButton : public TCustomControl, public TPushButton {
   void DefaultChanged() override { Invalidate(); }
 
  private:
+  // The press moved on: repaints, and tells a listener when the pressed look came or went.
+  void PressChanged();
+  void AccPressedChanged();
+
   TPressTracker FPress;
+  bool FAccPressed = false;  // the pressed look a listener was last told of
   bool FShownDefault = false;
   bool FShownFocused = false;
 };

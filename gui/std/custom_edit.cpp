@@ -56,6 +56,13 @@ std::optional<TAccText> TCustomEdit::AccText() const {
   return TAccText{Text(), FBuffer.Caret(), FBuffer.SelStart(), FBuffer.SelLength()};
 }
 
+void TCustomEdit::AccCaretMoved() {
+  const TAccCaret now{FBuffer.Caret(), FBuffer.SelStart(), FBuffer.SelLength()};
+  if (now == FAccCaret) return;
+  FAccCaret = now;
+  AccNotify(aeCaretMoved);
+}
+
 bool TCustomEdit::AccSetText(std::string_view text) {
   if (ReadOnly() || !AccTakesInput()) return false;
   auto alive = Watch();

@@ -68,6 +68,7 @@ class TCustomEdit : public TCustomControl {
   TAccRole AccRole() const override { return arText; }
   TAccStates AccStates() const override;
   std::optional<TAccText> AccText() const override;
+  std::optional<TRect> AccCharRect(int index) override;
   // Replaces the whole text as typing it over a full selection would: OnKeyPress, the entry's
   // filter and its length limit see every character.
   bool AccSetText(std::string_view text) override;
@@ -107,6 +108,8 @@ class TCustomEdit : public TCustomControl {
   // Takes the text from the buffer into the caption after an edit, raising OnChange.
   void Commit(bool changed);
   void CaretMoved();
+  // Tells a listener when the caret or the selection is not where it was last told.
+  void AccCaretMoved();
   // Shows the caret and starts its blinking afresh (the focus came, a key, a click, a caret move).
   void StartBlink();
   void StopBlink();
@@ -129,6 +132,11 @@ class TCustomEdit : public TCustomControl {
   int FScroll = 0;
   std::vector<int> FOffsets;  // x of each character boundary from the text start
   bool FOffsetsValid = false;
+  struct TAccCaret {
+    int Caret = 0, SelStart = 0, SelLength = 0;
+    friend bool operator==(const TAccCaret&, const TAccCaret&) = default;
+  };
+  TAccCaret FAccCaret;
 };
 
 }  // namespace gui

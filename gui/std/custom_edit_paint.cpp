@@ -65,6 +65,15 @@ void TCustomEdit::CaretMoved() {
   Layout();
   if (Focused()) StartBlink();
   Invalidate();
+  AccCaretMoved();
+}
+
+std::optional<TRect> TCustomEdit::AccCharRect(int index) {
+  const std::vector<int>& offsets = Offsets();
+  if (index < 0 || index + 1 >= static_cast<int>(offsets.size())) return std::nullopt;
+  const int x0 = TextX();
+  const int height = MeasureCanvas(Font()).Metrics().Height;
+  return TRect{x0 + offsets[std::size_t(index)], Inset, x0 + offsets[std::size_t(index + 1)], Inset + height};
 }
 
 void TCustomEdit::StartBlink() {

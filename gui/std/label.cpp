@@ -84,6 +84,27 @@ void TLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
   DrawEmbossedText(canvas, text, rect, flags);
 }
 
+std::optional<TRect> TLabel::AccCharRect(int index) {
+  const std::string text = AccText()->Text;
+  if (index < 0 || index >= static_cast<int>(text.size()) || FWordWrap ||
+      text.find_first_of("\r\n\t") != std::string::npos)
+    return std::nullopt;
+  TCanvas& canvas = MeasureCanvas(Font());
+  const std::string_view shown = text;  // measured by its prefixes
+  const int total = canvas.TextWidth(shown);
+  const int height = canvas.Metrics().Height;
+  const TRect client = ClientRect();
+  const int x0 = FAlignment == taRightJustify ? client.Width() - total
+                 : FAlignment == taCenter     ? (client.Width() - total) / 2
+                                              : 0;
+  const int y0 = FLayout == tlTop      ? 0
+                 : FLayout == tlCenter ? (client.Height() - height) / 2
+                                       : client.Height() - height;
+  const int left = x0 + canvas.TextWidth(shown.substr(0, std::size_t(index)));
+  const int right = x0 + canvas.TextWidth(shown.substr(0, std::size_t(index) + 1));
+  return TRect{left, y0, right, y0 + height};
+}
+
 void TLabel::Paint(TCanvas& canvas) {
   const TRect client = ClientRect();
   if (!FTransparent) {

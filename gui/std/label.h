@@ -39,6 +39,8 @@ class TLabel : public TGraphicControl {
   std::optional<TAccText> AccText() const override {
     return TAccText{ShowAccelChar() ? StripAccelChars(Caption()) : Caption()};
   }
+  // Known for a caption of one line.
+  std::optional<TRect> AccCharRect(int index) override;
 
   // The DrawText flags the caption is laid out with (without CALCRECT).
   unsigned DrawTextFlags() const;

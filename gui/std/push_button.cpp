@@ -7,7 +7,10 @@
 namespace gui {
 
 void TPushButton::SetDefault(bool value) {
-  if (SetField(FDefault, value)) DefaultChanged();
+  if (!SetField(FDefault, value)) return;
+  auto alive = FSelf.Watch();
+  DefaultChanged();
+  if (alive) FSelf.AccNotify(aeStateChanged);
 }
 
 bool TPushButton::IsPushButton(const TControl* control) { return dynamic_cast<const TPushButton*>(control); }

@@ -61,19 +61,6 @@ AtkRole RoleOf(gui::TAccRole role) {
   return ATK_ROLE_UNKNOWN;
 }
 
-struct TStateRow {
-  gui::TAccState State;
-  AtkStateType Atk;
-};
-constexpr TStateRow kStates[] = {
-    {gui::asEnabled, ATK_STATE_ENABLED},     {gui::asEnabled, ATK_STATE_SENSITIVE},
-    {gui::asVisible, ATK_STATE_VISIBLE},     {gui::asShowing, ATK_STATE_SHOWING},
-    {gui::asFocusable, ATK_STATE_FOCUSABLE}, {gui::asFocused, ATK_STATE_FOCUSED},
-    {gui::asChecked, ATK_STATE_CHECKED},     {gui::asPressed, ATK_STATE_PRESSED},
-    {gui::asDefault, ATK_STATE_DEFAULT},     {gui::asReadOnly, ATK_STATE_READ_ONLY},
-    {gui::asEditable, ATK_STATE_EDITABLE},
-};
-
 void ComponentInit(AtkComponentIface* iface);
 void ActionInit(AtkActionIface* iface);
 void TextInit(AtkTextIface* iface);
@@ -126,7 +113,7 @@ AtkStateSet* ControlStates(AtkObject* object) {
     return set;
   }
   const gui::TAccStates states = gui::TAccessible(*control).States();
-  for (const TStateRow& row : kStates)
+  for (const TStateRow& row : kStateRows)
     if (states.Contains(row.State)) atk_state_set_add_state(set, row.Atk);
   if (control->AccRole() == gui::arText) atk_state_set_add_state(set, ATK_STATE_SINGLE_LINE);
   return set;
@@ -157,6 +144,7 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
   atk->get_n_children = ControlChildCount;
   atk->ref_child = ControlRefChild;
   atk->get_index_in_parent = ControlIndexInParent;
+  atk->get_attributes = ControlAttributes;
   G_OBJECT_CLASS(klass)->finalize = ControlFinalize;
 }
 
@@ -173,6 +161,7 @@ AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
   self->Model = &model;
   gui::TControl* parent = gui::TAccessible(control).Parent();
   atk_object_set_parent(object, parent ? model.Object(*parent, true) : model.Root());
+  RememberAnnounced(object, control);
   WatchPane(object);
   return object;
 }
@@ -247,19 +236,9 @@ std::optional<gui::TAccText> TextOf(gpointer object) {
   return control ? gui::TAccessible(*control).Text() : std::nullopt;
 }
 
-gchar* Slice(const std::string& text, gint start, gint end) {
-  const glong count = g_utf8_strlen(text.c_str(), -1);
-  if (end < 0 || end > count) end = static_cast<gint>(count);
-  if (start < 0) start = 0;
-  if (start > end) start = end;
-  const char* from = g_utf8_offset_to_pointer(text.c_str(), start);
-  const char* to = g_utf8_offset_to_pointer(text.c_str(), end);
-  return g_strndup(from, static_cast<gsize>(to - from));
-}
-
 gchar* GetText(AtkText* text, gint start, gint end) {
   const std::optional<gui::TAccText> t = TextOf(text);
-  return t ? Slice(t->Text, start, end) : g_strdup("");
+  return t ? SliceUtf8(t->Text, start, end) : g_strdup("");
 }
 
 gint CharacterCount(AtkText* text) {
@@ -283,7 +262,7 @@ gchar* GetSelection(AtkText* text, gint index, gint* start, gint* end) {
   if (!t || index != 0 || t->SelLength == 0) return nullptr;
   *start = t->SelStart;
   *end = t->SelStart + t->SelLength;
-  return Slice(t->Text, *start, *end);
+  return SliceUtf8(t->Text, *start, *end);
 }
 
 void TextInit(AtkTextIface* iface) {
@@ -292,6 +271,7 @@ void TextInit(AtkTextIface* iface) {
   iface->get_caret_offset = CaretOffset;
   iface->get_n_selections = SelectionCount;
   iface->get_selection = GetSelection;
+  TextPiecesInit(iface);
 }
 
 void SetTextContents(AtkEditableText* text, const gchar* contents) {
@@ -302,28 +282,19 @@ void EditableTextInit(AtkEditableTextIface* iface) { iface->set_text_contents = 
 
 }  // namespace
 
+gchar* SliceUtf8(const std::string& text, gint start, gint end) {
+  const glong count = g_utf8_strlen(text.c_str(), -1);
+  if (end < 0 || end > count) end = static_cast<gint>(count);
+  if (start < 0) start = 0;
+  if (start > end) start = end;
+  const char* from = g_utf8_offset_to_pointer(text.c_str(), start);
+  const char* to = g_utf8_offset_to_pointer(text.c_str(), end);
+  return g_strndup(from, static_cast<gsize>(to - from));
+}
+
 gui::TControl* LiveControl(gpointer object) { return Live(object); }
 GType ControlObjectBaseType() { return spintrak_control_accessible_get_type(); }
 TCanvasModel* ObjectModel(gpointer object) { return AsControl(object)->Model; }
 void DetachControlObject(AtkObject* object) { AsControl(object)->Model = nullptr; }
-
-void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
-  switch (event) {
-    case gui::aeFocus: atk_object_notify_state_change(object, ATK_STATE_FOCUSED, TRUE); break;
-    case gui::aeTextChanged:
-      g_object_notify(G_OBJECT(object), "accessible-name");
-      g_signal_emit_by_name(object, "visible-data-changed");
-      break;
-    case gui::aeStateChanged: {
-      const gui::TAccStates states = gui::TAccessible(control).States();
-      for (const TStateRow& row : kStates)
-        if (row.State == gui::asEnabled || row.State == gui::asVisible || row.State == gui::asShowing ||
-            row.State == gui::asChecked)
-          atk_object_notify_state_change(object, row.Atk, states.Contains(row.State));
-      break;
-    }
-    case gui::aeWindowShown: break;  // the window's own accessible object announces it
-  }
-}
 
 }  // namespace platform::gtk::atk

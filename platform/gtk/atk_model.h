@@ -17,4 +17,8 @@ namespace platform::gtk {
 // technologies).
 GtkWidget* NewAccessibleCanvas(gui::TForm* form);
 
+// Gives the window of a form that reads as a dialog the dialog role (GTK reads a plain window as
+// a frame, whatever its type hint). Called as the window is shown.
+void ShowWindowRole(GtkWidget* window, gui::TForm* form);
+
 }  // namespace platform::gtk

@@ -5,6 +5,7 @@
 #include <atk/atk.h>
 #include <gtk/gtk.h>
 
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -43,6 +44,20 @@ class TCanvasModel {
   std::unordered_map<gui::TControl*, AtkObject*> FObjects;
 };
 
+// The model's states as ATK's.
+struct TStateRow {
+  gui::TAccState State;
+  AtkStateType Atk;
+};
+inline constexpr TStateRow kStateRows[] = {
+    {gui::asEnabled, ATK_STATE_ENABLED},     {gui::asEnabled, ATK_STATE_SENSITIVE},
+    {gui::asVisible, ATK_STATE_VISIBLE},     {gui::asShowing, ATK_STATE_SHOWING},
+    {gui::asFocusable, ATK_STATE_FOCUSABLE}, {gui::asFocused, ATK_STATE_FOCUSED},
+    {gui::asChecked, ATK_STATE_CHECKED},     {gui::asPressed, ATK_STATE_PRESSED},
+    {gui::asDefault, ATK_STATE_DEFAULT},     {gui::asReadOnly, ATK_STATE_READ_ONLY},
+    {gui::asEditable, ATK_STATE_EDITABLE},   {gui::asIndeterminate, ATK_STATE_INDETERMINATE},
+};
+
 // The object of a control, with the object of its parent in the tree as its parent.
 AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control);
 // The kind of object every control has, and the kinds derived from it for a table and its cells
@@ -57,10 +72,18 @@ void WatchPane(AtkObject* object);
 TCanvasModel* ObjectModel(gpointer object);
 // The control behind a control's object, or null once the control is gone.
 gui::TControl* LiveControl(gpointer object);
+// Characters [start, end) of a UTF-8 text, clamped to it; end < 0 is the end. Freed by g_free.
+gchar* SliceUtf8(const std::string& text, gint start, gint end);
 // Cuts a control's object off its model, which drops it.
 void DetachControlObject(AtkObject* object);
-// Tells the object of a control what changed in the control.
+// Tells the object of a control what changed in the control: ATK's signals, worked out against
+// what the object last told (its text, caret and states, remembered when it is made).
 void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event);
+void RememberAnnounced(AtkObject* object, gui::TControl& control);
+// The object's attributes: a control whose text changes are spoken marks itself as a live region.
+AtkAttributeSet* ControlAttributes(AtkObject* object);
+// The text interface beyond the whole text: pieces at an offset, character extents, attributes.
+void TextPiecesInit(AtkTextIface* iface);
 
 // The children of a control in the tree, as objects made on demand.
 AtkObject* RefChild(TCanvasModel* model, gui::TControl* control, int index);

@@ -171,6 +171,7 @@ void TGtkWindow::ApplyBorderHints() {
 void TGtkWindow::Show() {
   if (FVisible) return;
   FVisible = true;
+  ShowWindowRole(FWindow, dynamic_cast<gui::TForm*>(&FEvents));
   if (FModal) FHost.PushModal(this);
   if (FModal)
     gtk_window_present(GTK_WINDOW(FWindow));

@@ -11,6 +11,7 @@
 #include "gui/std/edit.h"
 #include "platform/headless/headless_accessibility.h"
 #include "tests/app/main_form_fixture.h"
+#include "widgets/custom_check_box.h"
 
 namespace app_test {
 namespace {
@@ -153,9 +154,11 @@ TEST_F(AccessibilityTest, AnEntryAnnouncesWhatChangedAndNothingElse) {
             (std::vector<TAccRecord>{{"UiLabelLast1", gui::aeTextChanged, "Последние числа, 1: 7, красное"}}));
   EXPECT_EQ(Recorder.EventsOf("UiLabel36"),
             (std::vector<TAccRecord>{{"UiLabel36", gui::aeTextChanged, "Красное, 10 спинов: 1"}}));
-  // Typed, then emptied for the next number; the focus stayed where it was.
+  // Typed (the caret moving past the digit), then emptied for the next number; the focus stayed
+  // where it was.
   EXPECT_EQ(Recorder.EventsOf("UiNumericEdit1"),
             (std::vector<TAccRecord>{{"UiNumericEdit1", gui::aeTextChanged, ""},
+                                     {"UiNumericEdit1", gui::aeCaretMoved, ""},
                                      {"UiNumericEdit1", gui::aeTextChanged, ""}}));
   EXPECT_TRUE(Recorder.EventsOf("UiLabelLast2").empty()) << "an equal caption is no change";
   EXPECT_TRUE(Recorder.EventsOf("UiLabel37").empty()) << "the last 20 are not written before the 11th spin";
@@ -187,6 +190,63 @@ TEST_F(AccessibilityTest, ActionsRunTheHandlersOfTheUsersInput) {
   EXPECT_FALSE(Acc("UiBitBtn3").States().Contains(gui::asEnabled));
   EXPECT_FALSE(Acc("UiLabel2").Press()) << "a label has no press";
   EXPECT_EQ(Spins(), (std::vector<std::int32_t>{7}));
+}
+
+// The counter and the head of the strip are spoken as they change; nothing else is.
+TEST_F(AccessibilityTest, TheCounterAndTheNewestNumberAreLiveRegions) {
+  std::vector<std::string> live;
+  for (gui::TControl* c : AccessibleTree(*Form))
+    if (TAccessible(*c).Live()) live.push_back(c->Name());
+  EXPECT_EQ(live, (std::vector<std::string>{"UiLabel266", "UiLabelLast1"}));
+  Form->SetAnnounceEntries(false);
+  for (gui::TControl* c : AccessibleTree(*Form)) EXPECT_FALSE(TAccessible(*c).Live()) << c->Name();
+}
+
+// The third state of a check box that allows it reads as indeterminate, not as checked.
+TEST_F(AccessibilityTest, AGrayedCheckBoxIsIndeterminate) {
+  auto& box = dynamic_cast<widgets::TUiCustomCheckBox&>(Control("UiCheckBox1"));
+  box.SetAllowGrayed(true);
+  App.SetAccListener(&Recorder);
+  struct TStep {
+    widgets::TCheckBoxState State;
+    bool Checked, Indeterminate;
+  };
+  const TStep steps[] = {
+      {widgets::cbGrayed, false, true}, {widgets::cbChecked, true, false}, {widgets::cbUnchecked, false, false}};
+  for (const TStep& step : steps) {
+    Recorder.Clear();
+    EXPECT_TRUE(Acc("UiCheckBox1").Press());
+    EXPECT_EQ(box.State(), step.State);
+    const TAccStates states = Acc("UiCheckBox1").States();
+    EXPECT_EQ(states.Contains(gui::asChecked), step.Checked) << int(step.State);
+    EXPECT_EQ(states.Contains(gui::asIndeterminate), step.Indeterminate) << int(step.State);
+    EXPECT_EQ(Recorder.EventsOf("UiCheckBox1"),
+              (std::vector<platform::headless::TAccRecord>{
+                  {"UiCheckBox1", gui::aeStateChanged, "показывать окно поверх всех окон"}}));
+  }
+}
+
+// A label's characters stand where the label draws them: side by side across its text, which
+// the counter centres in its box.
+TEST_F(AccessibilityTest, ALabelsCharactersAreWhereItDrawsThem) {
+  struct TCase {
+    std::string_view Control;
+    int Count;
+  };
+  for (const TCase& c : {TCase{"UiLabel3", 17}, TCase{"UiLabel266", 1}}) {
+    const TAccessible acc = Acc(c.Control);
+    const gui::TRect box = acc.Bounds();
+    std::optional<gui::TRect> first = acc.CharBounds(0), last = acc.CharBounds(c.Count - 1);
+    ASSERT_TRUE(first && last) << c.Control;
+    EXPECT_FALSE(acc.CharBounds(c.Count)) << c.Control;
+    EXPECT_GE(first->Left, box.Left) << c.Control;
+    EXPECT_LE(last->Right, box.Right) << c.Control;
+    EXPECT_GT(last->Right - first->Left, c.Count * 4) << c.Control;
+    EXPECT_EQ(first->Top, last->Top) << c.Control;
+  }
+  const gui::TRect box = Acc("UiLabel266").Bounds();
+  const gui::TRect digit = *Acc("UiLabel266").CharBounds(0);
+  EXPECT_NEAR(digit.Left - box.Left, box.Right - digit.Right, 1) << "the counter is centred";
 }
 
 TEST_F(AccessibilityTest, TheExitQuestionIsADialogThatTakesThePressesWhileTheWindowTakesNone) {

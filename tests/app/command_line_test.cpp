@@ -40,6 +40,13 @@ TEST(CommandLine, ReadsEachOption) {
   }
 }
 
+TEST(CommandLine, TheEntriesCanBeLeftUnannounced) {
+  EXPECT_FALSE(Parse({}).NoAnnounce);
+  EXPECT_TRUE(Parse({"--no-announce"}).NoAnnounce);
+  EXPECT_TRUE(Parse({"--resume", "x", "--no-announce"}).NoAnnounce);
+  EXPECT_THROW(Parse({"--no-announce=0"}), app::TUsageError);
+}
+
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
   const std::vector<std::vector<std::string_view>> cases = {
       {"--bogus"},
@@ -55,7 +62,8 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
 }
 
 TEST(CommandLine, HelpNamesEveryOption) {
-  for (const char* option : {"--resume [FILE]", "--no-journal", "--help", "--version", "spintrak/sessions"})
+  for (const char* option :
+       {"--resume [FILE]", "--no-journal", "--no-announce", "--help", "--version", "spintrak/sessions"})
     EXPECT_THAT(app::HelpText(), ::testing::HasSubstr(option));
 }
 

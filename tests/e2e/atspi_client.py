@@ -9,7 +9,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 Role = Atspi.Role
 
@@ -68,6 +68,8 @@ def fresh(obj):
     return obj
 
 
+# ---- The statistics as tables, the strip as a list and the banner's page ----
+
 def header_names(cells):
     return [cell.get_name() for cell in cells]
 
@@ -116,6 +118,118 @@ def tables_and_banner(win):
     check(count == 1, "the window's tree holds the page once")
 
 
+# ---- Events, text, states and roles as a screen reader follows them ----
+
+class Events:
+    """The events of the kinds given, as they arrive while `pump` runs the client's loop."""
+
+    def __init__(self, *kinds):
+        self.seen = []
+        self.listener = Atspi.EventListener.new(self.record)
+        for kind in kinds:
+            self.listener.register(kind)
+
+    def record(self, e):
+        try:
+            self.seen.append((e.type, e.source.get_name(), e.source.get_role(), e.detail1, e.any_data))
+        except GLib.Error:  # the program that sent it has gone
+            self.seen.append((e.type, None, None, e.detail1, None))
+
+    def wait_for(self, what, match, timeout=10.0):
+        end = time.time() + timeout
+        context = GLib.MainContext.default()
+        while time.time() < end:
+            while context.iteration(False):
+                pass
+            found = [e for e in self.seen if match(e)]
+            if found:
+                return found
+            time.sleep(0.02)
+        raise SystemExit(f"FAIL: timed out waiting for {what}; seen: {self.seen[-8:]}")
+
+
+def fetch_tree():
+    """A client that meets the program for the first time, as a screen reader started now does:
+    libatspi running its loop, which takes in the cache the program's bridge sends in one reply
+    when the program is first met, then the window's whole tree with every name and role. Without
+    the loop each name, role and child is a round trip of its own."""
+    def fetch():
+        start = time.perf_counter()
+        win = window("Spintrak")
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        objects = [(obj.get_name(), obj.get_role()) for obj in walk(win)] if win else []
+        print(f"{len(objects)} {(time.perf_counter() - start) * 1000:.1f}")
+        Atspi.event_quit()
+
+    GLib.idle_add(fetch)
+    Atspi.event_main()
+
+
+def listen():
+    """A screen reader left running: each window "Spintrak" that appears is read whole once, and
+    every object event, window event and focus move is received until the client is stopped."""
+    events = Events("object:", "window:", "focus:")
+    read = set()
+
+    def look():
+        win = window("Spintrak")
+        if win is not None and hash(win) not in read:
+            read.add(hash(win))
+            sum(1 for obj in walk(win) if obj.get_name() is not None and obj.get_role() is not None)
+        return True
+
+    GLib.timeout_add(100, look)
+    GLib.MainLoop().run()
+    return events
+
+
+def events_text_and_roles(win):
+    fetched = subprocess.run([sys.executable, __file__, "--fetch-tree"], check=True, capture_output=True, text=True)
+    count, ms = fetched.stdout.split()
+    print(f"the window's tree, fetched by a new client with its cache: {count} objects in {float(ms):.0f} ms")
+    check(int(count) > 250, "the new client sees the whole tree")
+
+    check(win.get_role() == Role.FRAME, "the main window reads as a frame")
+    press(find(win, Role.PUSH_BUTTON, "Выход"))
+    question = wait("the exit question", lambda: window("Confirm"))
+    check(question.get_role() == Role.DIALOG, "the exit question reads as a dialog")
+    press(find(question, Role.PUSH_BUTTON, "No"))
+    wait("the question to go", lambda: window("Confirm") is None)
+
+    # After an entry the counter and the newest number are spoken where the focus stays.
+    counter = next(obj for obj in walk(win) if obj.get_role() == Role.LABEL and obj.get_name().isdigit() and
+                   obj.get_attributes().get("container-live"))
+    check(counter.get_attributes().get("container-live") == "polite", "the counter is a polite live region")
+    before = int(counter.get_name())
+    events = Events("object:text-changed:insert", "object:text-caret-moved")
+    field = find(win, Role.ENTRY, "")
+    Atspi.EditableText.set_text_contents(field, "5")
+    press(find(win, Role.PUSH_BUTTON, "Добавить число"))
+    events.wait_for("the counter's new text", lambda e: e[0].startswith("object:text-changed:insert") and
+                    e[2] == Role.LABEL and e[4] == str(before + 1))
+    check(True, f"the counter's new text {before + 1} arrives as inserted text")
+    events.wait_for("the newest number", lambda e: e[0].startswith("object:text-changed:insert") and
+                    e[1].startswith("Последние числа, 1: 5") and e[4] == "5")
+    check(True, "the newest number 5 arrives as inserted text")
+    events.wait_for("the field's caret back at 0", lambda e: e[0] == "object:text-caret-moved" and
+                    e[2] == Role.ENTRY and e[3] == 0)
+    check(True, "the field's caret moves back as it is emptied")
+
+    # Reading by pieces and where a character is.
+    label = find(win, Role.LABEL, "Количество спинов")
+    word = Atspi.Text.get_string_at_offset(label, 12, Atspi.TextGranularity.WORD)
+    check((word.content, word.start_offset, word.end_offset) == ("спинов", 11, 17), "the word at an offset")
+    line = Atspi.Text.get_string_at_offset(label, 3, Atspi.TextGranularity.LINE)
+    check(line.content == "Количество спинов", "the line at an offset")
+    box = label.get_extents(Atspi.CoordType.SCREEN)
+    first = Atspi.Text.get_character_extents(label, 0, Atspi.CoordType.SCREEN)
+    check(box.x <= first.x < box.x + box.width and box.y <= first.y < box.y + box.height and first.width > 0,
+          "the first character lies inside its label")
+    check(Atspi.Text.get_default_attributes(label) == {}, "the text has no attributes of its own")
+
+
 def main():
     program = subprocess.Popen([sys.argv[1]])
     try:
@@ -155,10 +269,16 @@ def main():
         check(True, "the check box's checked state follows the press")
 
         tables_and_banner(win)
+        events_text_and_roles(win)
     finally:
         program.kill()
         program.wait()
 
 
 if __name__ == "__main__":
-    main()
+    if sys.argv[1:] == ["--fetch-tree"]:
+        fetch_tree()
+    elif sys.argv[1:] == ["--listen"]:
+        listen()
+    else:
+        main()

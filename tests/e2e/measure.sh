@@ -45,28 +45,72 @@ if [ "${1:-}" = --journal ]; then
   exit
 fi
 # ---- end of the session journal's figures ----
-# ---- The accessibility model's cost without a listener: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR ----
+# ---- The accessibility model's cost: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR ----
 # Launch to the main window's first frame, five runs of each build taken in turn, and Enter to
-# counter, strip and tables on screen with 1 000 and 1 000 000 spins, the baseline build first.
+# counter, strip and tables on screen with 1 000 and 1 000 000 spins, the baseline build first:
+# once with nobody listening, then once more on the desktop's accessibility bus with a client
+# running that reads each window whole and receives every event (atspi_client.py --listen, as a
+# screen reader would); last, the main window's tree fetched by a new client, five times a build.
+# The first frames and Enter to pixels of both builds, run where the caller set things up.
+a11y_runs() {
+  local build=$1 baseline=$2 dir i
+  for dir in "$baseline" "$build"; do "$dir/tests/e2e/e2e_main_window_measure" >/dev/null; done
+  for i in 1 2 3 4 5; do
+    for dir in "$baseline" "$build"; do
+      echo "$dir: $(SPINTRAK_LAUNCH_NS=$(date +%s%N) "$dir/tests/e2e/e2e_main_window_measure")"
+    done
+  done
+  for dir in "$baseline" "$build"; do
+    echo "$dir:"
+    "$dir/tests/e2e/e2e_main_window_measure" --latency | grep "^Enter"
+  done
+}
+export -f a11y_runs
 a11y_figures() {
   local build=${1:?usage: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR}
   local baseline=${2:?usage: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR}
-  "$(cd "$(dirname "$0")" && pwd)/run-under-xvfb.sh" bash -c '
+  local here
+  here=$(cd "$(dirname "$0")" && pwd)
+  echo "== nobody listening"
+  "$here/run-under-xvfb.sh" bash -c '
     build=$1 baseline=$2
     work=$(mktemp -d)
     trap "rm -rf $work" EXIT
     export XDG_STATE_HOME="$work/state" temp="$work"
-    for dir in "$baseline" "$build"; do "$dir/tests/e2e/e2e_main_window_measure" >/dev/null; done
-    for i in 1 2 3 4 5; do
-      for dir in "$baseline" "$build"; do
-        echo "$dir: $(SPINTRAK_LAUNCH_NS=$(date +%s%N) "$dir/tests/e2e/e2e_main_window_measure")"
-      done
-    done
-    for dir in "$baseline" "$build"; do
-      echo "$dir:"
-      "$dir/tests/e2e/e2e_main_window_measure" --latency | grep "^Enter"
-    done
+    a11y_runs "$build" "$baseline"
   ' a11y "$build" "$baseline"
+  echo "== a client on the accessibility bus"
+  "$here/run-under-xvfb.sh" dbus-run-session -- bash -c '
+    build=$1 baseline=$2 here=$3
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    launcher=$!
+    work=$(mktemp -d)
+    export XDG_STATE_HOME="$work/state" temp="$work" NO_AT_BRIDGE=0 GTK_A11Y=atk
+    for _ in $(seq 50); do
+      dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    /usr/bin/python3 "$here/atspi_client.py" --listen &
+    client=$!
+    trap "kill $client $launcher 2>/dev/null; rm -rf $work" EXIT
+    sleep 1
+    a11y_runs "$build" "$baseline"
+    # The main window'"'"'s whole tree, names and roles, as a client that meets the program for the
+    # first time fetches it: five new clients against each build.
+    for dir in "$baseline" "$build"; do
+      "$dir/app/spintrak" --no-journal &
+      program=$!
+      for _ in $(seq 100); do
+        [ "$(/usr/bin/python3 "$here/atspi_client.py" --fetch-tree | cut -d" " -f1)" -gt 250 ] && break
+        sleep 0.1
+      done
+      for i in 1 2 3 4 5; do
+        echo "$dir: the tree fetched by a new client: $(/usr/bin/python3 "$here/atspi_client.py" --fetch-tree) (objects, ms)"
+      done
+      kill $program
+      wait $program 2>/dev/null
+    done
+  ' a11y "$build" "$baseline" "$here" 2>&1 | grep -v "^dbus-daemon\|SpiRegistry"
 }
 if [ "${1:-}" = --a11y ]; then
   shift
