@@ -1,6 +1,7 @@
 #include "app/main_controls.h"
 
 #include "app/table_cell.h"
+#include "gui/controls/acc_group.h"
 #include "widgets/border.h"
 #include "widgets/label.h"
 #include "widgets/panel.h"
@@ -53,6 +54,32 @@ widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def) {
   auto* rule = Place<widgets::TUiBorder>(form, def.Name, "", def.Left, def.Top, def.Width, def.Height);
   rule->SetBorderSides(def.Sides);
   return rule;
+}
+
+namespace {
+
+gui::TControl* Labelled(gui::TForm& form, const std::string& name) {
+  auto* control = dynamic_cast<gui::TControl*>(form.FindComponent(name));
+  if (!control) throw std::logic_error("layout: no label " + name);
+  return control;
+}
+
+std::vector<gui::TControl*> Labelled(gui::TForm& form, const std::vector<std::string>& names) {
+  std::vector<gui::TControl*> controls;
+  for (const std::string& name : names) controls.push_back(Labelled(form, name));
+  return controls;
+}
+
+}  // namespace
+
+void MakeAccGroups(gui::TForm& form, const TMainLayout& layout) {
+  for (const TTableDef& def : layout.Tables) {
+    auto* table = new gui::TAccTable(form, def.AccName);
+    table->SetColumnHeaders(Labelled(form, def.ColumnHeadings));
+    for (const std::vector<std::string>& row : def.Rows) table->AddRow(Labelled(form, row));
+  }
+  auto* strip = new gui::TAccGroup(form, gui::arList, gui::arListItem, layout.Strip.AccName);
+  for (gui::TControl* item : Labelled(form, layout.Strip.Items)) strip->Add(*item);
 }
 
 }  // namespace app

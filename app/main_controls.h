@@ -29,6 +29,10 @@ widgets::TUiLabel* MakeLabel(gui::TForm& form, const TLabelDef& def);
 widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def);
 widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def);
 
+// The statistics tables and the strip of last numbers as a listener walks them: a table for
+// each table of counts, a list for the strip; made after their labels.
+void MakeAccGroups(gui::TForm& form, const TMainLayout& layout);
+
 // The browser pane filling its panel inside the panel's border.
 gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel);
 

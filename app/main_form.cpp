@@ -71,6 +71,7 @@ void TForm1::BuildLayout() {
   for (const TLabelDef& def : layout.Labels) MakeLabel(*this, def);
   for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
+  MakeAccGroups(*this, layout);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
   WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
 

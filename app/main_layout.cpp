@@ -79,6 +79,9 @@ constexpr int kRightTableShift = 576;
 const char* const kColumnWords[] = {", 10 спинов"_cp, ", 20 спинов"_cp, ", 50 спинов"_cp, ", всего"_cp};
 const char* const kNumberWord = "Число "_cp;
 const char* const kStripHeading = "Последние числа, "_cp;
+const char* const kStripName = "Последние числа"_cp;
+const char* const kLeftTableName = "Простые шансы и дюжины"_cp;
+const char* const kRightTableName = "Числа"_cp;
 
 TLabelDef CountCell(std::string name, int left, int top, int width, int height, TFontId font,
                     gui::AnsiString heading) {
@@ -117,50 +120,68 @@ void AddTopBandLabels(std::vector<TLabelDef>& labels) {
   labels.push_back(Fixed("UiLabel266", "UiPanel3", 152, 32, 105, 38, fontH, "0"));
 }
 
-void AddStrip(std::vector<TLabelDef>& labels, std::vector<TSeparatorDef>& separators) {
-  labels.push_back(Auto("UiLabel4", "", 13, 86, fontB, "Последние числа"_cp));
+void AddStrip(TMainLayout& layout) {
+  std::vector<TLabelDef>& labels = layout.Labels;
+  labels.push_back(Auto("UiLabel4", "", 13, 86, fontB, kStripName));
+  layout.Strip.AccName = kStripName;
   for (int k = 1; k <= kStripCells; ++k) {
     const int shift = 48 * (k - 1);
     TLabelDef cell = Fixed("UiLabelLast" + std::to_string(k), "", 133 + shift, k <= 2 ? 80 : 79, 32, 28, fontD);
     cell.Cell = ckStrip;
     cell.Heading = kStripHeading + std::to_string(k);
+    layout.Strip.Items.push_back(cell.Name);
     labels.push_back(std::move(cell));
-    separators.push_back({"UiSeparator" + std::to_string(k), 174 + shift, k <= 2 ? 81 : 80, 2, 25});
+    layout.Separators.push_back({"UiSeparator" + std::to_string(k), 174 + shift, k <= 2 ? 81 : 80, 2, 25});
   }
 }
 
-void AddLeftTable(std::vector<TLabelDef>& labels) {
-  int heading = 26;
-  for (const THeading& h : kHeadings)
-    labels.push_back(Auto("UiLabel" + std::to_string(heading++), "", h.Left, h.Top, fontA, h.Text));
+// The five column headings of a table, at a shift to the right and from the label number `first`.
+TTableDef AddHeadings(std::vector<TLabelDef>& labels, const char* name, int first, int shift) {
+  TTableDef table{name, {}, {}};
+  for (const THeading& h : kHeadings) {
+    table.ColumnHeadings.push_back("UiLabel" + std::to_string(first++));
+    labels.push_back(Auto(table.ColumnHeadings.back(), "", h.Left + shift, h.Top, fontA, h.Text));
+  }
+  return table;
+}
+
+void AddLeftTable(TMainLayout& layout) {
+  std::vector<TLabelDef>& labels = layout.Labels;
+  TTableDef table = AddHeadings(labels, kLeftTableName, 26, 0);
   for (std::size_t row = 0; row < std::size(kTableRows); ++row) {
     const TTableRow& r = kTableRows[row];
     TLabelDef caption = Fixed(r.Caption, "", 52, r.Top, 117, 38, fontE, r.Text);
     caption.AutoSize = r.AutoSize;
     caption.FontColor = r.Color;
     labels.push_back(std::move(caption));
+    std::vector<std::string>& cells = table.Rows.emplace_back(1, r.Caption);
     const int* lefts = row < 2 ? kRedBlackCellLefts : kCellLefts;
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < 4; ++column) {
       labels.push_back(CountCell(r.Cells[column], lefts[column], r.CellTop, 50, 38, fontF,
                                  SpokenRange(r.Text) + kColumnWords[column]));
+      cells.push_back(r.Cells[column]);
+    }
   }
+  layout.Tables.push_back(std::move(table));
 }
 
-void AddRightTable(std::vector<TLabelDef>& labels) {
-  int heading = 31;
-  for (const THeading& h : kHeadings)
-    labels.push_back(
-        Auto("UiLabel" + std::to_string(heading++), "", h.Left + kRightTableShift, h.Top, fontA, h.Text));
+void AddRightTable(TMainLayout& layout) {
+  std::vector<TLabelDef>& labels = layout.Labels;
+  TTableDef table = AddHeadings(labels, kRightTableName, 31, kRightTableShift);
+  // Rows from the top: 0, then 1..36.
   for (int n = 0; n <= 36; ++n) {
     // The numbers 1..36 are UiLabel81..UiLabel116; 0 came last, as UiLabel117.
     const std::string name = "UiLabel" + std::to_string(n == 0 ? 117 : 80 + n);
     labels.push_back(Fixed(name, "", 669, NumberRowTop(n), 16, 19, fontG, std::to_string(n)));
+    std::vector<std::string>& cells = table.Rows.emplace_back(1, name);
     for (int column = 0; column < 4; ++column) {
       const auto& [prefix, left] = kNumberColumns[column];
-      labels.push_back(CountCell(prefix + std::to_string(n), left, NumberRowTop(n), 16, 19, fontG,
+      cells.push_back(prefix + std::to_string(n));
+      labels.push_back(CountCell(cells.back(), left, NumberRowTop(n), 16, 19, fontG,
                                  kNumberWord + std::to_string(n) + kColumnWords[column]));
     }
   }
+  layout.Tables.push_back(std::move(table));
 }
 
 TMainLayout BuildLayout() {
@@ -177,15 +198,15 @@ TMainLayout BuildLayout() {
       {"UiBitBtn3", "UiPanel3", 224, 10, 29, 0, "", "Добавить число"_cp, "glyphs/add.png", 2, 1},
   };
   AddTopBandLabels(layout.Labels);
-  AddStrip(layout.Labels, layout.Separators);
+  AddStrip(layout);
   layout.Borders = {
       {"UiBorder1", 2, 101, 1161, 10, widgets::sdBottom}, {"UiBorder3", 3, 133, 1161, 10, widgets::sdBottom},
       {"UiBorder4", 3, 245, 584, 10, widgets::sdBottom},  {"UiBorder5", 3, 365, 584, 10, widgets::sdBottom},
       {"UiBorder6", 3, 485, 584, 10, widgets::sdBottom},  {"UiBorder7", 3, 645, 584, 10, widgets::sdBottom},
       {"UiBorder2", 578, 117, 10, 620, widgets::sdRight},
   };
-  AddLeftTable(layout.Labels);
-  AddRightTable(layout.Labels);
+  AddLeftTable(layout);
+  AddRightTable(layout);
   return layout;
 }
 

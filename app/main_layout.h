@@ -71,12 +71,28 @@ struct TBorderDef {
   widgets::TSides Sides;
 };
 
+// The statistics as a listener walks them, by the names of their labels: a table under its
+// column headings, each row its caption and then its counts.
+struct TTableDef {
+  gui::AnsiString AccName;
+  std::vector<std::string> ColumnHeadings;
+  std::vector<std::vector<std::string>> Rows;
+};
+
+// The strip of last numbers as a list of its labels, newest first.
+struct TListDef {
+  gui::AnsiString AccName;
+  std::vector<std::string> Items;
+};
+
 struct TMainLayout {
   std::vector<TPanelDef> Panels;
   std::vector<TButtonDef> Buttons;
   std::vector<TLabelDef> Labels;
   std::vector<TSeparatorDef> Separators;
   std::vector<TBorderDef> Borders;
+  std::vector<TTableDef> Tables;
+  TListDef Strip;
 };
 
 // Built once on first use.

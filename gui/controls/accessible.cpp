@@ -1,5 +1,8 @@
 #include "gui/controls/accessible.h"
 
+#include <algorithm>
+
+#include "gui/controls/acc_group.h"
 #include "gui/controls/control.h"
 #include "gui/controls/win_control.h"
 #include "gui/graphics/text.h"
@@ -12,7 +15,9 @@ namespace {
 void CollectChildren(const TWinControl& parent, std::vector<TControl*>& out) {
   for (int i = 0; i < parent.ControlCount(); ++i) {
     TControl* child = parent.Controls(i);
-    if (child->AccRole() != arNone) {
+    if (TAccGroup* group = child->AccGroup()) {
+      if (std::find(out.begin(), out.end(), group) == out.end()) out.push_back(group);
+    } else if (child->AccRole() != arNone) {
       out.push_back(child);
     } else if (child->IsWindowed()) {
       CollectChildren(static_cast<const TWinControl&>(*child), out);
@@ -22,7 +27,10 @@ void CollectChildren(const TWinControl& parent, std::vector<TControl*>& out) {
 
 }  // namespace
 
-TAccRole TAccessible::Role() const { return FControl.AccRole(); }
+TAccRole TAccessible::Role() const {
+  if (const TAccGroup* group = FControl.AccGroup()) return group->MemberRole(FControl);
+  return FControl.AccRole();
+}
 std::string TAccessible::Name() const { return AnsiToUtf8(FControl.AccName()); }
 std::string TAccessible::Description() const { return AnsiToUtf8(FControl.AccDescription()); }
 TAccStates TAccessible::States() const { return FControl.AccStates(); }
@@ -52,13 +60,16 @@ std::optional<TRect> TAccessible::CharBounds(int index) const {
 }
 
 std::vector<TControl*> TAccessible::Children() const {
+  if (const auto* group = dynamic_cast<const TAccGroup*>(&FControl)) return group->Members();
   std::vector<TControl*> children;
   if (FControl.IsWindowed()) CollectChildren(static_cast<const TWinControl&>(FControl), children);
   return children;
 }
 
 TControl* TAccessible::Parent() const {
-  TControl* parent = FControl.Parent();
+  if (TAccGroup* group = FControl.AccGroup()) return group;
+  const auto* group = dynamic_cast<const TAccGroup*>(&FControl);
+  TControl* parent = group ? &group->Host() : FControl.Parent();
   while (parent && parent->AccRole() == arNone) parent = parent->Parent();
   return parent;
 }

@@ -32,6 +32,13 @@ enum TAccRole : std::uint8_t {
   arLink,
   arImage,
   arSeparator,
+  // Labels that a listener hears as a table or a list (see TAccGroup).
+  arTable,
+  arTableCell,
+  arColumnHeader,
+  arRowHeader,
+  arList,
+  arListItem,
 };
 
 enum TAccState : std::uint32_t {
@@ -118,9 +125,10 @@ class TAccessible {
   // Whether a change of its text is to be spoken when it happens, wherever the focus is.
   bool Live() const;
   // The controls under this one in the tree: its children in z-order, with those left out of the
-  // tree replaced by their own children.
+  // tree replaced by their own children, and those gathered in a table or list replaced by the
+  // group (where its first member stands); the members of a group.
   std::vector<TControl*> Children() const;
-  // The nearest parent that is in the tree, or null for a form.
+  // The group of a member; else the nearest parent that is in the tree, or null for a form.
   TControl* Parent() const;
 
   // Actions, exactly as a user's input runs them; false when the control does not take them now

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/controls/acc_group.h"
 #include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
@@ -21,6 +22,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   FFont.OnChange = nullptr;
+  if (FAccGroup) FAccGroup->MemberGone(*this);
   if (FParent) FParent->RemoveControl(this);
 }
 

@@ -19,6 +19,7 @@ namespace gui {
 
 class TWinControl;
 class TForm;
+class TAccGroup;
 
 class TControl : public TComponent {
  public:
@@ -128,6 +129,9 @@ class TControl : public TComponent {
   // counter after an entry); a screen reader reads the whole new text.
   bool AccLive() const { return FAccLive; }
   void SetAccLive(bool value) { FAccLive = value; }
+  // The table or list that gathers this control for a listener, standing between it and its
+  // parent in the tree; null for most controls.
+  TAccGroup* AccGroup() const { return FAccGroup; }
   virtual TAccStates AccStates() const;
   virtual std::optional<TAccText> AccText() const { return std::nullopt; }
   // Where character `index` of AccText is drawn, in client coordinates; none where it is not
@@ -180,6 +184,7 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TAccGroup;
   void TakeParentColor();
   void TakeParentFont();
 
@@ -199,6 +204,7 @@ class TControl : public TComponent {
   TCursor FCursor = crDefault;
   bool FAccHidden = false;
   bool FAccLive = false;
+  TAccGroup* FAccGroup = nullptr;
   std::string FAccName, FAccDescription;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;

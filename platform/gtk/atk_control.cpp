@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gui/controls/control.h"
+#include "gui/controls/form.h"
 #include "platform/gtk/atk_objects.h"
 
 namespace platform::gtk::atk {
@@ -49,6 +50,12 @@ AtkRole RoleOf(gui::TAccRole role) {
     case gui::arLink: return ATK_ROLE_LINK;
     case gui::arImage: return ATK_ROLE_IMAGE;
     case gui::arSeparator: return ATK_ROLE_SEPARATOR;
+    case gui::arTable: return ATK_ROLE_TABLE;
+    case gui::arTableCell: return ATK_ROLE_TABLE_CELL;
+    case gui::arColumnHeader: return ATK_ROLE_COLUMN_HEADER;
+    case gui::arRowHeader: return ATK_ROLE_ROW_HEADER;
+    case gui::arList: return ATK_ROLE_LIST;
+    case gui::arListItem: return ATK_ROLE_LIST_ITEM;
     case gui::arNone: break;
   }
   return ATK_ROLE_UNKNOWN;
@@ -95,7 +102,7 @@ const gchar* ControlDescription(AtkObject* object) {
 
 AtkRole ControlRole(AtkObject* object) {
   gui::TControl* control = Live(object);
-  return control ? RoleOf(control->AccRole()) : ATK_ROLE_UNKNOWN;
+  return control ? RoleOf(gui::TAccessible(*control).Role()) : ATK_ROLE_UNKNOWN;
 }
 
 AtkStateSet* ControlStates(AtkObject* object) {
@@ -144,7 +151,10 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
 }  // namespace
 
 AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
-  auto* object = ATK_OBJECT(g_object_new(spintrak_control_accessible_get_type(), nullptr));
+  GType type = TableObjectType(control);
+  if (type == 0) type = PaneObjectType(control);
+  if (type == 0) type = spintrak_control_accessible_get_type();
+  auto* object = ATK_OBJECT(g_object_new(type, nullptr));
   SpintrakControlAccessible* self = AsControl(object);
   self->Control = &control;
   self->Alive = new gui::TAliveToken::TWatch(control.Watch());
@@ -152,6 +162,7 @@ AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
   gui::TControl* parent = gui::TAccessible(control).Parent();
   atk_object_set_parent(object, parent ? model.Object(*parent, true) : model.Root());
   RememberAnnounced(object, control);
+  WatchPane(object);
   return object;
 }
 
@@ -170,7 +181,7 @@ void ControlExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint
     if (GdkWindow* window = gtk_widget_get_window(canvas)) gdk_window_get_origin(window, &ox, &oy);
   } else if (type == ATK_XY_WINDOW) {
     gtk_widget_translate_coordinates(canvas, gtk_widget_get_toplevel(canvas), 0, 0, &ox, &oy);
-  } else if (gui::TControl* parent = gui::TAccessible(*control).Parent(); parent && parent->Parent()) {
+  } else if (gui::TControl* parent = gui::TAccessible(*control).Parent(); parent && parent != control->Form()) {
     const gui::TRect p = gui::TAccessible(*parent).Bounds();
     ox = -p.Left;
     oy = -p.Top;
@@ -282,6 +293,8 @@ gchar* SliceUtf8(const std::string& text, gint start, gint end) {
 }
 
 gui::TControl* LiveControl(gpointer object) { return Live(object); }
+GType ControlObjectBaseType() { return spintrak_control_accessible_get_type(); }
+TCanvasModel* ObjectModel(gpointer object) { return AsControl(object)->Model; }
 void DetachControlObject(AtkObject* object) { AsControl(object)->Model = nullptr; }
 
 }  // namespace platform::gtk::atk

@@ -60,6 +60,16 @@ inline constexpr TStateRow kStateRows[] = {
 
 // The object of a control, with the object of its parent in the tree as its parent.
 AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control);
+// The kind of object every control has, and the kinds derived from it for a table and its cells
+// (ATK's table interfaces, atk_table.cpp) and for a browser pane (its page as its child,
+// atk_embed.cpp); 0 for a control of none of these.
+GType ControlObjectBaseType();
+GType TableObjectType(gui::TControl& control);
+GType PaneObjectType(gui::TControl& control);
+// Tells a pane's object when the pane's view appears after the object was made.
+void WatchPane(AtkObject* object);
+// The model a control's object belongs to, or null once it was cut off.
+TCanvasModel* ObjectModel(gpointer object);
 // The control behind a control's object, or null once the control is gone.
 gui::TControl* LiveControl(gpointer object);
 // Characters [start, end) of a UTF-8 text, clamped to it; end < 0 is the end. Freed by g_free.

@@ -3,6 +3,7 @@
 #include "gui/controls/form.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/geometry.h"
+#include "platform/gtk/atk_embed.h"
 #include "platform/gtk/atk_model.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/presenter.h"
@@ -88,7 +89,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
   }
   gtk_window_set_deletable(GTK_WINDOW(FWindow), FIcons.Contains(gui::biSystemMenu));
 
-  FOverlay = gtk_overlay_new();
+  FOverlay = NewAccessibleOverlay();
   FArea = NewAccessibleCanvas(dynamic_cast<gui::TForm*>(&events));
   gtk_widget_set_can_focus(FArea, TRUE);
   gtk_widget_add_events(FArea, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |

@@ -59,7 +59,7 @@ TEST_F(AccessibilityTest, EveryKindOfControlHasItsRoleNameAndStates) {
       {"UiLabel3", arLabel, "Количество спинов", on | asShowing, asFocusable},
       {"UiLabel266", arLabel, "0", on | asShowing, {}},
       {"UiLabel4", arLabel, "Последние числа", on | asShowing, {}},
-      {"UiLabel40", arLabel, "Красное", on | asShowing, {}},
+      {"UiLabel40", arRowHeader, "Красное", on | asShowing, {}},
       {"UiPanel1", arFiller, "", on | asShowing, asFocused},
       {"UiPanel3", arFiller, "", on | asShowing, {}},
       {"WebBrowser1", arPanel, "Баннер", on, {}},

@@ -68,6 +68,56 @@ def fresh(obj):
     return obj
 
 
+# ---- The statistics as tables, the strip as a list and the banner's page ----
+
+def header_names(cells):
+    return [cell.get_name() for cell in cells]
+
+
+def tables_and_banner(win):
+    """The statistics as tables (size, a cell with its headers, a count that follows an entry), the
+    strip as a list, and the banner pane's page in the window's tree."""
+    pairs = find(win, Role.TABLE, "Простые шансы и дюжины")
+    numbers = find(win, Role.TABLE, "Числа")
+    check(pairs is not None and numbers is not None, "both tables are found")
+    Table, TableCell = Atspi.Table, Atspi.TableCell
+    check((Table.get_n_rows(pairs), Table.get_n_columns(pairs)) == (9, 5), "the left table has 9 rows of 5 columns")
+    check((Table.get_n_rows(numbers), Table.get_n_columns(numbers)) == (37, 5),
+          "the right table has 37 rows of 5 columns")
+
+    red = Table.get_accessible_at(pairs, 0, 1)
+    check(red.get_role() == Role.TABLE_CELL and red.get_name() == "Красное, 10 спинов: 1",
+          "the cell at row 0, column 1 counts red over the last 10 spins: 1")
+    check(Table.get_column_header(pairs, 1).get_name() == "10 спинов"
+          and Table.get_row_header(pairs, 0).get_name() == "Красное", "its column and row headers")
+    check(TableCell.get_position(red) == (True, 0, 1), "the cell knows where it stands")
+    check(header_names(TableCell.get_column_header_cells(red)) == ["10 спинов"]
+          and header_names(TableCell.get_row_header_cells(red)) == ["Красное"], "the cell knows its headers")
+
+    zero = Table.get_accessible_at(numbers, 0, 4)
+    check(fresh(zero).get_name() == "Число 0, всего: 0, меньше всех", "no zero yet, and that is the least")
+    field = find(win, Role.ENTRY, "")
+    check(Atspi.EditableText.set_text_contents(field, "0"), "the field takes the text 0")
+    press(find(win, Role.PUSH_BUTTON, "Добавить число"))
+    wait("the zero's count to change", lambda: fresh(Table.get_accessible_at(numbers, 0, 4)).get_name()
+         == "Число 0, всего: 1")
+    check(True, "after an entry of 0 the table reads its count: 1")
+
+    strip = find(win, Role.LIST, "Последние числа")
+    check(strip is not None and strip.get_child_count() == 21, "the strip is a list of 21 items")
+    check(fresh(strip.get_child_at_index(0)).get_name() == "Последние числа, 1: 0, зеро", "newest first")
+
+    banner = find(win, Role.PANEL, "Баннер")
+    check(banner is not None, "the banner pane is found")
+    page = wait("the page under the banner", lambda: find(fresh(banner), Role.DOCUMENT_WEB, "test"))
+    parent = page
+    while parent is not None and parent != banner:
+        parent = parent.get_parent()
+    check(parent == banner, "the page's document lies under the banner pane, and leads back to it")
+    count = sum(1 for obj in walk(win) if obj.get_role() == Role.DOCUMENT_WEB)
+    check(count == 1, "the window's tree holds the page once")
+
+
 # ---- Events, text, states and roles as a screen reader follows them ----
 
 class Events:
@@ -208,7 +258,7 @@ def main():
         press(add)
         wait("the counter to read 1", lambda: Atspi.Text.get_text(fresh(counter), 0, -1) == "1")
         check(fresh(counter).get_name() == "1", "the counter reads 1")
-        strip = find(win, Role.LABEL, "Последние числа, 1: 7, красное")
+        strip = find(win, Role.LIST_ITEM, "Последние числа, 1: 7, красное")
         check(strip is not None, "the first strip label reads 7, red")
 
         box = find(win, Role.CHECK_BOX, "показывать окно поверх всех окон")
@@ -218,6 +268,7 @@ def main():
         wait("the check box to change", lambda: fresh(box).get_state_set().contains(Atspi.StateType.CHECKED) != checked)
         check(True, "the check box's checked state follows the press")
 
+        tables_and_banner(win)
         events_text_and_roles(win)
     finally:
         program.kill()

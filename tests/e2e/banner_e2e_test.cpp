@@ -191,6 +191,48 @@ TEST_F(BannerE2E, ThePaneFollowsItsPanelWhenTheWindowGrows) {
   EXPECT_FALSE(GreenAt({599, 40}));
 }
 
+// Assistive technologies meet the page where the pane stands: the engine's own object of the
+// page is the pane's only child and names the pane as its parent; the overlay beneath lists only
+// the canvas, so the page is met once. A client that read the pane before its view was made (the
+// view comes after the first frame) is told when it comes.
+TEST_F(BannerE2E, ThePagesOwnObjectIsThePanesOnlyChild) {
+  auto* form = App->CreateForm<gui::TForm>();
+  form->SetClientSize(200, 100);
+  auto* pane = MakeControl<gui::TWebBrowser>(form, form, "Pane", 0, 0, 200, 100);
+  form->Show();
+  auto* window = static_cast<platform::gtk::TGtkWindow*>(form->HostWindow());
+  AtkObject* overlay = gtk_widget_get_accessible(GTK_WIDGET(window->Overlay()));
+  AtkObject* root = gtk_widget_get_accessible(gtk_bin_get_child(GTK_BIN(window->Overlay())));
+  AtkObject* paneObject = atk_object_ref_accessible_child(root, 0);
+  ASSERT_NE(paneObject, nullptr);
+  auto* view = static_cast<platform::gtk::TGtkWebView*>(pane->View());
+  ASSERT_TRUE(view == nullptr || !view->View().Created()) << "read before the first frame";
+  EXPECT_EQ(atk_object_get_n_accessible_children(paneObject), 0);
+  int added = 0;
+  g_signal_connect(paneObject, "children-changed::add",
+                   G_CALLBACK(+[](AtkObject*, guint, gpointer, gpointer count) { ++*static_cast<int*>(count); }),
+                   &added);
+
+  ASSERT_TRUE(WaitUntil([&] {
+    view = static_cast<platform::gtk::TGtkWebView*>(pane->View());
+    return view && view->View().Created();
+  }));
+  EXPECT_EQ(added, 1);
+  ASSERT_EQ(atk_object_get_n_accessible_children(paneObject), 1);
+  AtkObject* page = atk_object_ref_accessible_child(paneObject, 0);
+  EXPECT_EQ(page, gtk_widget_get_accessible(view->View().Widget()));
+  EXPECT_EQ(atk_object_get_parent(page), paneObject);
+  EXPECT_EQ(atk_object_get_index_in_parent(page), 0);
+  EXPECT_EQ(atk_object_get_n_accessible_children(overlay), 1) << "the canvas only";
+  AtkObject* first = atk_object_ref_accessible_child(overlay, 0);
+  EXPECT_EQ(first, root);
+  EXPECT_EQ(atk_object_ref_accessible_child(overlay, 1), nullptr);
+  g_object_unref(first);
+  g_object_unref(page);
+  g_object_unref(paneObject);
+  delete form;
+}
+
 }  // namespace
 }  // namespace e2e
 
