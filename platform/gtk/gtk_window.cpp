@@ -127,6 +127,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
 
 TGtkWindow::~TGtkWindow() {
   *FAlive = false;
+  if (FPaintSource != 0) g_source_remove(FPaintSource);
   if (FUnpainted != nullptr) cairo_region_destroy(FUnpainted);
   FHost.WindowDestroyed(this);
   g_signal_handlers_disconnect_by_data(FIm, this);
@@ -292,10 +293,20 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect>
   // Once the window is up, what is presented is kept here until the control layer's idle pass is
   // over and then painted at once (FlushPresented): one paint per event however many parts were
   // presented. Handed to the toolkit earlier, the parts would be painted by its frame clock or by
-  // a paint of the loop's next round, apart from the idle pass's parts.
+  // a paint of the loop's next round, apart from the idle pass's parts. Should no pass come (a
+  // host user without one, or a loop held up), they are painted after a short while anyway.
   if (FUnpainted == nullptr) {
     FUnpainted = area;
     FHost.PaintAfterIdlePass(this);
+    FPaintSource = g_timeout_add(
+        kLatestPaintMs,
+        +[](gpointer data) -> gboolean {
+          auto* self = static_cast<TGtkWindow*>(data);
+          self->FPaintSource = 0;
+          self->PaintPresented();
+          return G_SOURCE_REMOVE;
+        },
+        this);
   } else {
     cairo_region_union(FUnpainted, area);
     cairo_region_destroy(area);
@@ -307,6 +318,8 @@ void TGtkWindow::PaintPresented() {
 }
 
 void TGtkWindow::PaintNow() {
+  if (FPaintSource != 0) g_source_remove(FPaintSource);
+  FPaintSource = 0;
   if (FUnpainted != nullptr) {
     gtk_widget_queue_draw_region(FArea, FUnpainted);
     cairo_region_destroy(FUnpainted);

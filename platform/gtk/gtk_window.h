@@ -119,6 +119,8 @@ class TGtkWindow : public gui::THostWindow {
   gui::TCursor FCursor = gui::crDefault;
   TPaintTally FPainted;
   cairo_region_t* FUnpainted = nullptr;  // presented, not painted yet
+  unsigned FPaintSource = 0;             // paints FUnpainted should no idle pass come
+  static constexpr unsigned kLatestPaintMs = 50;
   std::vector<std::function<void()>> FAfterFirstFrame;
   struct TPaneKey {
     int Type;

@@ -57,7 +57,10 @@ TEST(SpinHistory, KeptCountsEqualARecount) {
       {"replace with the same", [](SpinHistory& h) { h.Replace(2, h.Recent(2)); }},
       {"replace the oldest in reach", [](SpinHistory& h) { h.Replace(static_cast<int>(h.Length()), 12); }},
       {"refused append", [](SpinHistory& h) { EXPECT_THROW(h.Append(37), std::out_of_range); }},
-      {"refused append many", [](SpinHistory& h) { EXPECT_THROW(h.AppendMany({{1, 2, -1}}), std::out_of_range); }},
+      {"refused append many",
+       [](SpinHistory& h) {
+         EXPECT_THROW(h.AppendMany({{1, 2, -1}}), std::out_of_range);
+       }},
       {"refused replace", [](SpinHistory& h) { EXPECT_THROW(h.Replace(1, 40), std::out_of_range); }},
   };
   for (const TCase& c : cases) {
