@@ -31,10 +31,12 @@ void SpinHistory::AppendMany(std::span<const std::int32_t> numbers) {
   for (std::int32_t number : numbers) RequireWheelNumber(number);
   if (numbers.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) - FSpins.size())
     throw std::length_error("The spin history is full");
-  // A long history arrives at once (a resumed session): room for as many entries again is
-  // reserved now, so that the entries after it never wait for the whole history to be copied.
+  // A long history arrives at once (a resumed session): room for as many entries again (up to
+  // MaxHeadroom) is reserved now, so that the entries after it do not wait for the whole history
+  // to be copied. Pages of the room not written yet take no memory.
+  constexpr std::size_t MaxHeadroom = std::size_t{1} << 24;
   const std::size_t size = FSpins.size() + numbers.size();
-  if (size > FSpins.capacity()) FSpins.reserve(2 * size);
+  if (size > FSpins.capacity()) FSpins.reserve(size + std::min(size, MaxHeadroom));
   FSpins.insert(FSpins.end(), numbers.begin(), numbers.end());
   for (std::int32_t number : numbers) ++FCounts[static_cast<std::size_t>(number)];
 }
