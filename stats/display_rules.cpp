@@ -110,7 +110,7 @@ void LastNumbersStrip(const SpinHistory& history, TLabelSink& sink) {
 }
 
 void StatsPanel(const SpinHistory& history, TLabelSink& sink) {
-  StatsPanel(ComputeStatistics(history.Spins()), history.Length(), sink);
+  StatsPanel(ComputeStatistics(history.Spins(), history.Counts()), history.Length(), sink);
 }
 
 void StatsPanel(const TSpinStatistics& statistics, std::size_t length, TLabelSink& sink) {

@@ -24,13 +24,21 @@ void SpinHistory::Append(std::int32_t number) {
   if (FSpins.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
     throw std::length_error("The spin history is full");
   FSpins.push_back(number);
+  ++FCounts[static_cast<std::size_t>(number)];
 }
 
 void SpinHistory::AppendMany(std::span<const std::int32_t> numbers) {
   for (std::int32_t number : numbers) RequireWheelNumber(number);
   if (numbers.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) - FSpins.size())
     throw std::length_error("The spin history is full");
+  // A long history arrives at once (a resumed session): room for as many entries again (up to
+  // MaxHeadroom) is reserved now, so that the entries after it do not wait for the whole history
+  // to be copied. Pages of the room not written yet take no memory.
+  constexpr std::size_t MaxHeadroom = std::size_t{1} << 24;
+  const std::size_t size = FSpins.size() + numbers.size();
+  if (size > FSpins.capacity()) FSpins.reserve(size + std::min(size, MaxHeadroom));
   FSpins.insert(FSpins.end(), numbers.begin(), numbers.end());
+  for (std::int32_t number : numbers) ++FCounts[static_cast<std::size_t>(number)];
 }
 
 void SpinHistory::Replace(int k, std::int32_t number) {
@@ -38,7 +46,10 @@ void SpinHistory::Replace(int k, std::int32_t number) {
   if (k < 1 || static_cast<std::size_t>(k) > reach)
     throw std::out_of_range("Spin position " + std::to_string(k) + " is outside 1.." + std::to_string(reach));
   RequireWheelNumber(number);
-  FSpins[FSpins.size() - static_cast<std::size_t>(k)] = number;
+  std::int32_t& spin = FSpins[FSpins.size() - static_cast<std::size_t>(k)];
+  --FCounts[static_cast<std::size_t>(spin)];
+  ++FCounts[static_cast<std::size_t>(number)];
+  spin = number;
 }
 
 std::int32_t SpinHistory::Recent(std::size_t k) const {

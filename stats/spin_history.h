@@ -1,10 +1,13 @@
 #pragma once
 // The ordered list of wheel results entered since start-up, oldest first.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
+
+#include "stats/wheel.h"
 
 namespace stats {
 
@@ -34,8 +37,13 @@ class SpinHistory {
 
   std::span<const std::int32_t> Spins() const noexcept { return FSpins; }
 
+  // How often each number came up over the whole history, kept as it changes, so that an entry
+  // does not recount a long history.
+  const std::array<std::int32_t, WheelNumberCount>& Counts() const noexcept { return FCounts; }
+
  private:
   std::vector<std::int32_t> FSpins;
+  std::array<std::int32_t, WheelNumberCount> FCounts{};
 };
 
 }  // namespace stats

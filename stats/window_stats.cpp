@@ -65,4 +65,11 @@ TSpinStatistics ComputeStatistics(std::span<const std::int32_t> spins) {
   return result;
 }
 
+TSpinStatistics ComputeStatistics(std::span<const std::int32_t> spins, const TNumberCounts& allCounts) {
+  constexpr std::size_t Newest = WindowSpan(SpinWindow::Last50);
+  TSpinStatistics result = ComputeStatistics(spins.last(std::min(Newest, spins.size())));
+  result.Windows[static_cast<std::size_t>(SpinWindow::All)] = Summarize(allCounts);
+  return result;
+}
+
 }  // namespace stats

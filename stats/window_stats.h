@@ -1,5 +1,5 @@
 #pragma once
-// Frequencies of every chance over the last 10, 20, 50 and all spins, recomputed from scratch.
+// Frequencies of every chance over the last 10, 20, 50 and all spins.
 
 #include <array>
 #include <cstddef>
@@ -55,5 +55,9 @@ struct TSpinStatistics {
 // Counts every window over the whole history in one linear pass. Every value must be a wheel
 // number, which SpinHistory guarantees.
 TSpinStatistics ComputeStatistics(std::span<const std::int32_t> spins);
+// The same, with the all window taken from `allCounts` (how often each number came up in
+// `spins`) instead of counted: only the newest 50 spins are read.
+TSpinStatistics ComputeStatistics(std::span<const std::int32_t> spins,
+                                  const std::array<std::int32_t, WheelNumberCount>& allCounts);
 
 }  // namespace stats

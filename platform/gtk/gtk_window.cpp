@@ -114,6 +114,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
   Connect(FWindow, "key-release-event", &TGtkWindow::OnKeyRelease, this);
   Connect(FWindow, "focus-in-event", &TGtkWindow::OnFocus, this);
   Connect(FWindow, "focus-out-event", &TGtkWindow::OnFocus, this);
+  ConnectAfter(FWindow, "focus-in-event", &TGtkWindow::OnFocusInPaint, this);
   Connect(FWindow, "configure-event", &TGtkWindow::OnConfigure, this);
   Connect(FWindow, "map-event", &TGtkWindow::OnMapped, this);
   Connect(FWindow, "delete-event", &TGtkWindow::OnDelete, this);
@@ -128,6 +129,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
 TGtkWindow::~TGtkWindow() {
   *FAlive = false;
   if (FPaintSource != 0) g_source_remove(FPaintSource);
+  if (FUnpainted != nullptr) cairo_region_destroy(FUnpainted);
   FHost.WindowDestroyed(this);
   g_signal_handlers_disconnect_by_data(FIm, this);
   g_signal_handlers_disconnect_by_data(FArea, this);
@@ -285,34 +287,62 @@ void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect>
     cairo_region_destroy(area);
     return;
   }
-  gtk_widget_queue_draw_region(FArea, area);
-  cairo_region_destroy(area);
-  // The frame clock would hold the paint back to its next tick, adding up to a whole frame to
-  // every key press. Once the window is up, what was presented is painted when the control
-  // layer's idle pass is over (FlushPresented), all of it in one paint; should that pass not come
-  // (a host user without one), the loop's next round paints it.
-  if (!FFirstFrameShown || FPaintSource != 0) return;
-  FHost.PaintAfterIdlePass(this);
-  FPaintSource = g_idle_add_full(
-      G_PRIORITY_DEFAULT,
-      +[](gpointer data) -> gboolean {
-        auto* self = static_cast<TGtkWindow*>(data);
-        self->FPaintSource = 0;
-        self->PaintPresented();
-        return G_SOURCE_REMOVE;
-      },
-      this, nullptr);
+  if (!FFirstFrameShown) {
+    gtk_widget_queue_draw_region(FArea, area);
+    cairo_region_destroy(area);
+    return;
+  }
+  // Once the window is up, what is presented is kept here until the control layer's idle pass is
+  // over and then painted at once (FlushPresented): one paint per event however many parts were
+  // presented. Handed to the toolkit earlier, the parts would be painted by its frame clock or by
+  // a paint of the loop's next round, apart from the idle pass's parts. Should no pass come (a
+  // host user without one, or a loop held up), they are painted after a short while anyway.
+  if (FUnpainted == nullptr) {
+    FUnpainted = area;
+    FHost.PaintAfterIdlePass(this);
+    FPaintSource = g_timeout_add(
+        kLatestPaintMs,
+        +[](gpointer data) -> gboolean {
+          auto* self = static_cast<TGtkWindow*>(data);
+          self->FPaintSource = 0;
+          self->PaintPresented();
+          return G_SOURCE_REMOVE;
+        },
+        this);
+  } else {
+    cairo_region_union(FUnpainted, area);
+    cairo_region_destroy(area);
+  }
 }
 
 void TGtkWindow::PaintPresented() {
+  if (FUnpainted != nullptr) PaintNow();
+}
+
+void TGtkWindow::PaintNow() {
   if (FPaintSource != 0) g_source_remove(FPaintSource);
   FPaintSource = 0;
+  if (FUnpainted != nullptr) {
+    gtk_widget_queue_draw_region(FArea, FUnpainted);
+    cairo_region_destroy(FUnpainted);
+    FUnpainted = nullptr;
+  }
   GdkWindow* window = gtk_widget_get_window(FArea);
   if (window == nullptr || !gtk_widget_is_drawable(FArea)) return;
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gdk_window_process_updates(window, FALSE);
   G_GNUC_END_IGNORE_DEPRECATIONS
   gdk_display_flush(gdk_window_get_display(window));
+}
+
+int TGtkWindow::OnFocusInPaint(GtkWidget*, GdkEventFocus*, TGtkWindow* self) {
+  // Regaining the focus (a modal dialog closed, the user came back) makes the toolkit redraw the
+  // whole window, the banner's web view included. Drawn later by the frame clock, after the web
+  // view has told its web process of the change, the view's draw waits up to half a second for the
+  // answer, and the whole window with it: the area the dialog uncovered and the parts held here.
+  // Drawn now, while the focus change is handled, nothing waits.
+  if (self->FFirstFrameShown) self->PaintNow();
+  return FALSE;
 }
 
 int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {

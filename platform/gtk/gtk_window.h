@@ -13,6 +13,7 @@ typedef struct _GtkOverlay GtkOverlay;
 typedef struct _GtkWindow GtkWindow;
 typedef struct _GtkIMContext GtkIMContext;
 typedef struct _cairo cairo_t;
+typedef struct _cairo_region cairo_region_t;
 typedef union _GdkEvent GdkEvent;
 typedef struct _GdkEventKey GdkEventKey;
 typedef struct _GdkEventButton GdkEventButton;
@@ -78,6 +79,7 @@ class TGtkWindow : public gui::THostWindow {
   static int OnMotion(GtkWidget*, GdkEventMotion* event, TGtkWindow* self);
   static int OnLeave(GtkWidget*, GdkEventCrossing* event, TGtkWindow* self);
   static int OnFocus(GtkWidget*, GdkEventFocus* event, TGtkWindow* self);
+  static int OnFocusInPaint(GtkWidget*, GdkEventFocus* event, TGtkWindow* self);
   static int OnConfigure(GtkWidget*, GdkEventConfigure* event, TGtkWindow* self);
   static int OnMapped(GtkWidget*, GdkEventAny*, TGtkWindow* self);
   static void OnAllocate(GtkWidget*, void* allocation, TGtkWindow* self);
@@ -94,6 +96,8 @@ class TGtkWindow : public gui::THostWindow {
   bool ReturnedByPane(const GdkEventKey* event);
   void ApplyBorderHints();
   void CenterNow();
+  // Paints what was presented and whatever the toolkit has queued, now.
+  void PaintNow();
   void FirstFrameDone();
 
   TGtkHost& FHost;
@@ -114,7 +118,9 @@ class TGtkWindow : public gui::THostWindow {
   bool FFirstFrameShown = false;
   gui::TCursor FCursor = gui::crDefault;
   TPaintTally FPainted;
-  unsigned FPaintSource = 0;
+  cairo_region_t* FUnpainted = nullptr;  // presented, not painted yet
+  unsigned FPaintSource = 0;             // paints FUnpainted should no idle pass come
+  static constexpr unsigned kLatestPaintMs = 50;
   std::vector<std::function<void()>> FAfterFirstFrame;
   struct TPaneKey {
     int Type;

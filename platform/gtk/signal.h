@@ -12,6 +12,13 @@ gulong Connect(gpointer instance, const char* signal, Handler* handler, gpointer
                                GConnectFlags(0));
 }
 
+// The same, run after the signal's default handler.
+template <typename Handler>
+gulong ConnectAfter(gpointer instance, const char* signal, Handler* handler, gpointer data) {
+  return g_signal_connect_data(instance, signal, reinterpret_cast<GCallback>(handler), data, nullptr,
+                               G_CONNECT_AFTER);
+}
+
 }  // namespace platform::gtk
 
 #include <functional>

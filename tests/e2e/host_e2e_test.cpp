@@ -153,7 +153,7 @@ TEST(GtkHost, KeysGiveVirtualKeysAndCharacters) {
 // figures; the test fails only past a bound far above them, which a key that waits for a timer or
 // for the next event would cross, and a busy machine would not.
 // Parts presented one after another go to the screen together, as a region, at the flush that
-// ends the control layer's pass; without one they still arrive, at the loop's next round.
+// ends the control layer's pass; without one they still arrive, a moment later.
 TEST(GtkHost, PresentedPartsArePaintedTogetherAtTheFlushOrSoonAfter) {
   TRecordingForm form(*Host, Params(400, 300, "Spintrak e2e region"));
   ShowAndWait(form);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -35,6 +37,43 @@ TEST(SpinHistory, AppendingManyIsAppendingEachOrNothing) {
     h.Append(5);
     EXPECT_THROW(h.AppendMany(bad), std::out_of_range);
     EXPECT_EQ(Contents(h), (std::vector<std::int32_t>{5}));
+  }
+}
+
+// The counts kept as the history changes equal a recount after every kind of change, failed
+// ones included.
+TEST(SpinHistory, KeptCountsEqualARecount) {
+  struct TCase {
+    const char* Name;
+    std::function<void(SpinHistory&)> Change;
+  };
+  const std::vector<std::int32_t> many = {0, 36, 36, 5, 0, 17};
+  const TCase cases[] = {
+      {"nothing", [](SpinHistory&) {}},
+      {"append", [](SpinHistory& h) { h.Append(36); }},
+      {"append many", [&](SpinHistory& h) { h.AppendMany(many); }},
+      {"append many, nothing", [](SpinHistory& h) { h.AppendMany({}); }},
+      {"replace the newest", [](SpinHistory& h) { h.Replace(1, 0); }},
+      {"replace with the same", [](SpinHistory& h) { h.Replace(2, h.Recent(2)); }},
+      {"replace the oldest in reach", [](SpinHistory& h) { h.Replace(static_cast<int>(h.Length()), 12); }},
+      {"refused append", [](SpinHistory& h) { EXPECT_THROW(h.Append(37), std::out_of_range); }},
+      {"refused append many",
+       [](SpinHistory& h) {
+         EXPECT_THROW(h.AppendMany({{1, 2, -1}}), std::out_of_range);
+       }},
+      {"refused replace", [](SpinHistory& h) { EXPECT_THROW(h.Replace(1, 40), std::out_of_range); }},
+  };
+  for (const TCase& c : cases) {
+    SpinHistory h;
+    for (int x : {7, 0, 32, 7}) h.Append(x);
+    c.Change(h);
+    // After the change, and after more entries on top of it (a grown or reserved store).
+    for (int round = 0; round < 2; ++round) {
+      std::array<std::int32_t, WheelNumberCount> recount{};
+      for (std::int32_t spin : h.Spins()) ++recount[static_cast<std::size_t>(spin)];
+      EXPECT_EQ(h.Counts(), recount) << c.Name << ", round " << round;
+      for (int i = 0; i < 100; ++i) h.Append(i % 37);
+    }
   }
 }
 

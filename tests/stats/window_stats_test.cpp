@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "stats/spin_history.h"
 #include "stats/window_stats.h"
 
 namespace stats {
@@ -123,6 +124,11 @@ TEST(WindowStats, AgreesWithTheReferenceOnRandomHistories) {
       Spins spins;
       for (int i = 0; i < length; ++i) spins.push_back(round == 2 ? few(random) : wheel(random));
       EXPECT_EQ(ComputeStatistics(spins), Reference(spins)) << "length " << length << " round " << round;
+      // The all window from counts kept by the history, the other windows from its newest spins.
+      SpinHistory history;
+      history.AppendMany(spins);
+      EXPECT_EQ(ComputeStatistics(history.Spins(), history.Counts()), Reference(spins))
+          << "kept counts, length " << length << " round " << round;
     }
 }
 
