@@ -13,6 +13,7 @@
 #include "gui/graphics/bitmap.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
+#include "tests/e2e/main_window_start.h"
 #include "tests/e2e/x_tools.h"
 #include "widgets/check_box.h"
 // After the test framework: the X11 headers define macros (None, Bool) that clash with it.
@@ -134,16 +135,8 @@ class TOtherClient {
 class RedrawE2E : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    App = new gui::TApplication(*Host);
-    Form = &app::StartUp(*App);
-    SetPump([] { App->ProcessMessages(); });
-    Form->Show();
-    ASSERT_TRUE(WaitUntil([] { return Form->HostWindow() != nullptr; }));
-    bool shown = false;
-    Window()->AfterFirstFrame([&shown] { shown = true; });
-    ASSERT_TRUE(WaitUntil([&] { return shown; }));
-    Xid_ = Xid(Window()->Widget());
-    Focus(Xid_);
+    StartMainWindow(App, Form, Xid_);
+    if (HasFatalFailure()) return;
     Other = new TOtherClient;
     ASSERT_NE(Other->Dpy(), nullptr);
   }
