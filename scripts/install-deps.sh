@@ -23,6 +23,8 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev
   # end-to-end tests under a private X server
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
+  # a second X client in the redraw test
+  libx11-dev
   # the accessibility test: the desktop's accessibility bus and a client of it
   libatk1.0-dev at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0
   # the format check

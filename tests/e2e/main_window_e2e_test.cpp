@@ -7,6 +7,7 @@
 #include "gui/controls/application.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
+#include "tests/e2e/main_window_start.h"
 #include "tests/e2e/x_tools.h"
 
 #include <gtest/gtest.h>
@@ -93,16 +94,8 @@ void WhenModalShown(gui::TApplication& app, std::function<void(gui::TForm&)> act
 class MainWindowE2E : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    App = new gui::TApplication(*Host);
-    Form = &app::StartUp(*App);
-    SetPump([] { App->ProcessMessages(); });
-    Form->Show();
-    ASSERT_TRUE(WaitUntil([] { return Form->HostWindow() != nullptr; }));
-    bool shown = false;
-    static_cast<platform::gtk::TGtkWindow*>(Form->HostWindow())->AfterFirstFrame([&shown] { shown = true; });
-    ASSERT_TRUE(WaitUntil([&] { return shown; }));
-    Xid_ = XidOf(*Form);
-    Focus(Xid_);
+    StartMainWindow(App, Form, Xid_);
+    if (HasFatalFailure()) return;
   }
   static void TearDownTestSuite() {
     SetPump(nullptr);
