@@ -361,7 +361,7 @@ int TGtkWindow::OnFocusInPaint(GtkWidget*, GdkEventFocus*, TGtkWindow* self) {
   // 1.5-1.8 s late, and the area the dialog uncovered and the parts held here stayed unpainted
   // until then; one Release run showed a single loop turn of 500 ms inside the web engine's draw,
   // a Debug run no long turn at all. Painted now, while the focus change is handled, it is on
-  // screen at once. The focus change comes without an exposure, so OnNativeEvent does not cover it.
+  // screen at once. A focus change alone brings no exposure, so OnNativeEvent does not cover it.
   if (self->FFirstFrameShown) self->PaintNow();
   return FALSE;
 }
@@ -369,7 +369,7 @@ int TGtkWindow::OnFocusInPaint(GtkWidget*, GdkEventFocus*, TGtkWindow* self) {
 GdkFilterReturn TExposureFilter::OnNativeEvent(GdkXEvent* native, GdkEvent*, gpointer data) {
 #ifdef GDK_WINDOWING_X11
   // An area of the window another window uncovered is left to the toolkit's frame clock, whose
-  // paint has come 100-280 ms after the exposure, the loop idle meanwhile. It is painted as soon
+  // paint has come up to 390 ms after the exposure, the loop idle meanwhile. It is painted as soon
   // as the toolkit has taken the last exposure of a series in (this filter runs before that).
   auto* self = static_cast<TGtkWindow*>(data);
   const auto* event = static_cast<const XEvent*>(native);
