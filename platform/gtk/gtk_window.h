@@ -12,6 +12,7 @@ typedef struct _GtkWidget GtkWidget;
 typedef struct _GtkOverlay GtkOverlay;
 typedef struct _GtkWindow GtkWindow;
 typedef struct _GtkIMContext GtkIMContext;
+typedef struct _GdkWindow GdkWindow;
 typedef struct _cairo cairo_t;
 typedef struct _cairo_region cairo_region_t;
 typedef union _GdkEvent GdkEvent;
@@ -85,6 +86,7 @@ class TGtkWindow : public gui::THostWindow {
   static void OnAllocate(GtkWidget*, void* allocation, TGtkWindow* self);
   static void OnCommit(GtkIMContext*, const char* text, TGtkWindow* self);
   static void OnRealize(GtkWidget*, TGtkWindow* self);
+  friend struct TExposureFilter;
 
   bool Admit(const GdkEvent* event);
   bool IsOwnKeyEvent(const GdkEventKey* event) const;
@@ -121,6 +123,8 @@ class TGtkWindow : public gui::THostWindow {
   cairo_region_t* FUnpainted = nullptr;  // presented, not painted yet
   unsigned FPaintSource = 0;             // paints FUnpainted should no idle pass come
   static constexpr unsigned kLatestPaintMs = 50;
+  unsigned FExposePaintSource = 0;  // paints what the X server reported exposed
+  GdkWindow* FFiltered = nullptr;   // the toplevel's window while OnNativeEvent watches it
   std::vector<std::function<void()>> FAfterFirstFrame;
   struct TPaneKey {
     int Type;
