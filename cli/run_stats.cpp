@@ -92,14 +92,25 @@ int FindLastSession(TOptions& options, std::ostream& err) {
   return esOk;
 }
 
-// Reads every file into `spins`; tells what was left out, or why nothing can be counted.
-int ReadHistory(const TOptions& options, std::vector<std::int32_t>& spins, std::ostream& err) {
+// The spins of every file as one history. Each file is a session of its own: the wheel's
+// distances are not counted from one file's last spin to the next file's first.
+struct THistory {
+  std::vector<std::int32_t> Spins;
+  std::vector<std::size_t> SessionStarts;  // where each file after the first begins
+};
+
+// Reads every file into `history`; tells what was left out, or why nothing can be counted.
+int ReadHistory(const TOptions& options, THistory& history, std::ostream& err) {
+  std::vector<std::int32_t>& spins = history.Spins;
   std::size_t warnings = 0;
   const TInvalidTokens invalid = options.SkipInvalid ? TInvalidTokens::itSkip : TInvalidTokens::itStop;
   try {
-    for (const std::string& file : options.Files)
+    for (const std::string& file : options.Files) {
+      if (!spins.empty() && (history.SessionStarts.empty() || history.SessionStarts.back() < spins.size()))
+        history.SessionStarts.push_back(spins.size());
       for (const TSpinInputError& skipped : ReadSpins(file, spins, invalid))
         if (warnings++ < ShownWarnings) Fail(err, std::string("warning: ") + skipped.what() + ", left out");
+    }
   } catch (const TSpinInputError& e) {
     Fail(err, e.what());
     return esBadInput;
@@ -116,10 +127,15 @@ int ReadHistory(const TOptions& options, std::vector<std::int32_t>& spins, std::
   return esOk;
 }
 
-int RunAnalysis(const TOptions& options, std::span<const std::int32_t> spins, std::ostream& out, std::ostream& err,
+int RunAnalysis(const TOptions& options, const THistory& history, std::ostream& out, std::ostream& err,
                 TTerminal terminal) {
-  const std::size_t span = options.Window > 0 ? std::min(options.Window, spins.size()) : spins.size();
-  const TAnalysis analysis = Analyse(spins.last(span), spins.size());
+  const std::size_t total = history.Spins.size();
+  const std::size_t span = options.Window > 0 ? std::min(options.Window, total) : total;
+  // A window starts within a session; the sessions that begin inside it keep their boundaries.
+  std::vector<std::size_t> starts;
+  for (const std::size_t start : history.SessionStarts)
+    if (start > total - span) starts.push_back(start - (total - span));
+  const TAnalysis analysis = Analyse(std::span(history.Spins).last(span), total, starts);
   if (!options.Plot.empty()) {
     try {
       WritePlot(analysis, PlotTitle(options.Files), options.Plot);
@@ -163,10 +179,10 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     if (const int status = FindLastSession(options, err); status != esOk) return status;
   if (options.Files.empty()) options.Files.emplace_back("-");
 
-  std::vector<std::int32_t> spins;
-  if (const int status = ReadHistory(options, spins, err); status != esOk) return status;
-  if (options.Analysis || !options.Plot.empty()) return RunAnalysis(options, spins, out, err, terminal);
-  return RunTable(options, spins, out, err, terminal);
+  THistory history;
+  if (const int status = ReadHistory(options, history, err); status != esOk) return status;
+  if (options.Analysis || !options.Plot.empty()) return RunAnalysis(options, history, out, err, terminal);
+  return RunTable(options, history.Spins, out, err, terminal);
 }
 
 }  // namespace cli
