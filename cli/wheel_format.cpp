@@ -86,7 +86,7 @@ void WriteArcs(const TWheelAnalysis& w, std::ostream& out) {
     const double ratio = arc.Expected > 0 ? static_cast<double>(arc.Observed) / arc.Expected : 0.0;
     out << Padded(std::to_string(arc.Width), 7, true) << "  a bias of x" << Fixed(ratio, 2)
         << " as observed: " << NeededText(arc.SpinsNeeded, w.Spins)
-        << "; of x1.25: " << NeededText(arc.SpinsNeededFixed, w.Spins) << '\n';
+        << "\n           of x1.25: " << NeededText(arc.SpinsNeededFixed, w.Spins) << '\n';
   }
 }
 
@@ -130,7 +130,7 @@ void WriteIndependence(const TRunsTest& r, const TColourPairs& c, std::ostream& 
     out << ", " << Fixed(r.ExpectedRuns, 1) << " expected, z = " << Fixed(r.Z, 2) << ", p = " << FormatP(r.PValue);
   out << "\n      " << (r.Reliable ? Finding("the runs", r.PValue) : FewColours) << '\n';
   out << "    colour after colour: red then red " << c.Counts[0][0] << ", red then black " << c.Counts[0][1]
-      << ", black then red " << c.Counts[1][0] << ", black then black " << c.Counts[1][1];
+      << ",\n      black then red " << c.Counts[1][0] << ", black then black " << c.Counts[1][1];
   if (c.Reliable)
     out << "; chi-square " << Fixed(c.Statistic, 2) << ", 1 degree of freedom, p = " << FormatP(c.PValue);
   out << "\n      " << (c.Reliable ? Finding("the pairs", c.PValue) : FewSpins) << '\n';
