@@ -144,7 +144,8 @@ TDistances DistancesOf(std::span<const std::int32_t> spins, std::span<const std:
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
     return distances.Counts[static_cast<std::size_t>(a)] > distances.Counts[static_cast<std::size_t>(b)];
   });
-  distances.MostFrequent.assign(order.begin(), order.begin() + 3);
+  for (std::size_t k = 0; k < 3 && distances.Counts[static_cast<std::size_t>(order[k])] > 0; ++k)
+    distances.MostFrequent.push_back(order[k]);
   return distances;
 }
 

@@ -59,7 +59,7 @@ struct THoldout {
 struct TDistances {
   std::array<std::int64_t, stats::WheelNumberCount> Counts{};  // by clockwise distance 0..36
   TChiSquareTest Test;
-  std::vector<int> MostFrequent;  // the three most frequent distances, most frequent first
+  std::vector<int> MostFrequent;  // up to three most frequent distances that came, most frequent first
 };
 
 // The Wald-Wolfowitz runs test of red and black, zero left out.

@@ -31,6 +31,13 @@ std::string Pockets(std::span<const std::int32_t> numbers) {
   return text;
 }
 
+std::string Counted(std::int64_t count, const char* what) {
+  return std::to_string(count) + ' ' + what + (count == 1 ? "" : "s");
+}
+std::string Counted(std::size_t count, const char* what) {
+  return Counted(static_cast<std::int64_t>(count), what);
+}
+
 std::string SpinCount(double spins) {
   char text[48];
   std::snprintf(text, sizeof text, "%.0f", spins);
@@ -96,9 +103,10 @@ void WriteHoldout(const THoldout& h, std::ostream& out) {
     out << "    " << NoHalves << '\n';
     return;
   }
-  out << "    first " << h.FirstSpins << " spins: " << Pockets(h.Numbers) << " came " << h.FirstObserved
-      << " times\n    last " << h.SecondSpins << " spins: " << h.SecondObserved << " against "
-      << Fixed(h.SecondExpected, 2) << " expected, p = " << FormatP(h.PValue) << '\n'
+  out << "    first " << Counted(h.FirstSpins, "spin") << ": " << Pockets(h.Numbers) << " came "
+      << Counted(h.FirstObserved, "time") << "\n    last " << Counted(h.SecondSpins, "spin") << ": "
+      << h.SecondObserved << " against " << Fixed(h.SecondExpected, 2) << " expected, p = " << FormatP(h.PValue)
+      << '\n'
       << "    "
       << (h.PValue < Level ? "the arc stayed hot on fresh spins: unlikely under a fair wheel, worth watching"
                            : "fresh spins do not confirm it: a lucky look explains the first half as well")
@@ -113,7 +121,7 @@ void WriteDistances(const TDistances& d, std::ostream& out) {
       out << Padded(std::to_string(k) + ":" + std::to_string(d.Counts[static_cast<std::size_t>(k)]), 9, true);
     out << '\n';
   }
-  out << "    most frequent:";
+  out << "    most frequent:" << (d.MostFrequent.empty() ? " none yet" : "");
   for (std::size_t i = 0; i < d.MostFrequent.size(); ++i)
     out << (i ? ", " : " ") << d.MostFrequent[i] << " (" << d.Counts[static_cast<std::size_t>(d.MostFrequent[i])]
         << ")";
@@ -157,13 +165,14 @@ std::string ArcReading(const TArcFinding& arc) {
   if (arc.PCorrected < Level)
     return "unlikely on a fair wheel even allowing for the search: corrected p = " + FormatP(arc.PCorrected);
   if (arc.PUncorrected < Level)
-    return "only the uncorrected p-value looks surprising: searched for, an arc this hot is common on a fair "
-           "wheel";
+    return "only the uncorrected p-value is small: a fair wheel often shows such an arc somewhere";
   return "nothing surprising: a fair wheel does this often";
 }
 
 void WriteWheelText(const TWheelAnalysis& w, std::ostream& out) {
-  out << "\nThe wheel, pockets clockwise from zero: " << Pockets(stats::WheelOrder) << '\n';
+  const std::span<const std::int32_t> order = stats::WheelOrder;
+  out << "\nThe wheel, pockets clockwise from zero:\n  " << Pockets(order.first(19)) << "\n  "
+      << Pockets(order.subspan(19)) << '\n';
   WriteSectors(w, out);
   WriteArcs(w, out);
   WriteHoldout(w.Holdout, out);

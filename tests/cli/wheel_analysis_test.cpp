@@ -167,8 +167,8 @@ TEST(WheelAnalysis, ReadingsBetweenOneAndFivePercentSayUnlikely) {
   };
   const TCase cases[] = {
       {0.0004, 0.03, "unlikely on a fair wheel even allowing for the search: corrected p = 0.0300"},
-      {0.02, 0.4, "only the uncorrected p-value looks surprising"},
-      {0.049, 0.9, "only the uncorrected p-value looks surprising"},
+      {0.02, 0.4, "only the uncorrected p-value is small"},
+      {0.049, 0.9, "only the uncorrected p-value is small"},
       {0.3, 1, "nothing surprising"},
   };
   for (const TCase& c : cases) {
@@ -209,7 +209,7 @@ TEST(WheelAnalysis, WrittenAsTextAndJson) {
   const TAnalysis a = Analyse(spins, spins.size(), Starts{200}, 200);
   std::ostringstream text, json;
   WriteAnalysisText(a, text, false);
-  EXPECT_THAT(text.str(), ::testing::HasSubstr("\nThe wheel, pockets clockwise from zero: 0 32 15 19 4"));
+  EXPECT_THAT(text.str(), ::testing::HasSubstr("\nThe wheel, pockets clockwise from zero:\n  0 32 15 19 4"));
   EXPECT_THAT(text.str(), ::testing::HasSubstr("by 200 simulated fair wheels of 400 spins"));
   WriteAnalysisJson(a, json);
   const auto w = nlohmann::json::parse(json.str())["wheel"];
