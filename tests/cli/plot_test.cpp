@@ -202,6 +202,21 @@ TEST_F(PlotTest, GapBarsHaveTheirNumbersColoursAndUnseenNumbersAreOutlined) {
   EXPECT_EQ(outlined, 33);  // 37 less the four seen
 }
 
+// Panel (e): the distances from spin to spin, drawn from their expected count as the counts are.
+TEST_F(PlotTest, TheDistancesPanelDrawsEachDistanceFromItsExpectedCount) {
+  const std::vector<std::int32_t> spins = {0, 32, 15, 19};  // three throws of one pocket each
+  WritePlot(Analyse(spins, spins.size(), {}, 100), "distances", Path("plot.svg"));
+  const std::vector<TShape> bars = Bars(
+      ReadShapes(Path("plot.svg")), [](const std::string& rgb) { return rgb == "45%,35%,60%"; }, 890, 1330);
+  ASSERT_EQ(bars.size(), 37u);
+  // Distance 1 came 3 times against 3/37 expected, every other none: 36 times as far off.
+  const double unit = bars[0].Height();
+  for (std::size_t d = 0; d < bars.size(); ++d) {
+    EXPECT_NEAR(bars[d].Height(), d == 1 ? 36 * unit : unit, 0.05) << d;
+    EXPECT_NEAR(d == 1 ? bars[d].Bottom() : bars[d].Top(), bars[0].Top(), 0.01) << d;
+  }
+}
+
 TEST_F(PlotTest, PngAndPdfHaveTheRequestedSize) {
   const std::vector<std::int32_t> spins = {0};
   const TAnalysis analysis = Analyse(spins, 1);
