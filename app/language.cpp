@@ -115,6 +115,10 @@ bool UseLanguage(std::string_view language, const std::vector<std::string>& fold
   return true;
 }
 
+bool UseLanguageOfEnvironment() {
+  return UseLanguage(ChooseLanguage(std::getenv, BuiltCatalogues()), CatalogueFolders());
+}
+
 const std::string& CurrentLanguage() { return State().Language; }
 
 std::string TrUtf8(const char* msgid) {

@@ -37,6 +37,10 @@ std::vector<std::string> CatalogueFolders();
 // that has it. Answers false, and keeps the source texts, where none has it.
 bool UseLanguage(std::string_view language, const std::vector<std::string>& folders);
 
+// Chooses the language from this process's environment and uses it; false where its catalogue
+// is missing (the source texts stay).
+bool UseLanguageOfEnvironment();
+
 // The language `Tr` answers in.
 const std::string& CurrentLanguage();
 

@@ -2,7 +2,6 @@
 // session, and the event loop until the main window closes.
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <stdexcept>
 #include <string_view>
@@ -38,7 +37,7 @@ int main(int argc, char** argv) {
     int hostArgc = argc > 0 ? 1 : 0;
     platform::gtk::TGtkHost::Initialize(&hostArgc, &argv);
     // After the toolkit has set the locale from the environment, so that the choice stands.
-    app::UseLanguage(app::ChooseLanguage(std::getenv, app::BuiltCatalogues()), app::CatalogueFolders());
+    app::UseLanguageOfEnvironment();
     platform::gtk::TGtkHost host;
     gui::TApplication application(host);
     app::TForm1& form = app::StartUp(application);
