@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 #include <exception>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
