@@ -4,6 +4,7 @@
 #include <clocale>
 #include <map>
 
+#include "app/about_box.h"
 #include "app/language.h"
 #include "dialogs/dialog_kinds.h"
 #include "dialogs/message_form.h"
@@ -172,11 +173,15 @@ using RussianWindow = TMainFormFixture;
 TEST_F(RussianWindow, EveryCaptionFitsButTheStayOnTopBoxs) {
   // The face standing in for Comic Sans MS is wider: the box's last word was always cut off.
   EXPECT_EQ(CaptionsThatDoNotFit(*Form), std::vector<std::string>{"UiCheckBox1: caption too wide"});
+  EXPECT_EQ(CaptionsThatDoNotFit(*dynamic_cast<app::TAboutBox*>(App.Forms().at(1))), std::vector<std::string>{});
 }
 
 TEST_F(EnglishWindow, EveryCaptionFits) {
   ASSERT_TRUE(Loaded);
   EXPECT_EQ(CaptionsThatDoNotFit(*Form), std::vector<std::string>{});
+  const auto* about = dynamic_cast<app::TAboutBox*>(App.Forms().at(1));
+  EXPECT_EQ(about->ProductName->Caption(), "Product name");
+  EXPECT_EQ(CaptionsThatDoNotFit(*about), std::vector<std::string>{});
 }
 
 }  // namespace
