@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/language.h"
 #include "gui/graphics/text.h"
 #include "gui/std/button.h"
 #include "gui/std/image.h"
@@ -16,10 +17,8 @@ namespace app {
 
 namespace {
 
-using namespace gui::literals;
-
 // What a listener hears for the emblem; the word mark is named by its word.
-const char* const kEmblemName = "Эмблема Spintrak"_cp;
+const char* const kEmblemName = N_("Эмблема Spintrak");
 
 template <class T>
 T* Place(gui::TComponent* owner, gui::TWinControl* parent, const char* name, int left, int top, int width = 0,
@@ -32,7 +31,7 @@ T* Place(gui::TComponent* owner, gui::TWinControl* parent, const char* name, int
 }
 
 gui::TLabel* Text(gui::TComponent* owner, gui::TWinControl* parent, const char* name, int left, int top,
-                  const char* caption, bool bold) {
+                  std::string_view caption, bool bold) {
   auto* label = Place<gui::TLabel>(owner, parent, name, left, top);
   label->SetCaption(caption);
   if (bold) label->Font().SetStyle(gui::fsBold);
@@ -73,15 +72,15 @@ TAboutBox::TAboutBox(gui::TComponent* owner) : gui::TForm(owner) {
   Panel1->SetBevelOuter(gui::bvLowered);
   Panel1->SetParentColor(true);
 
-  ProductName = Text(this, Panel1, "ProductName", 120, 16, "Наименование продукта"_cp, false);
-  Version = Text(this, Panel1, "Version", 120, 40, "Версия"_cp, false);
+  ProductName = Text(this, Panel1, "ProductName", 120, 16, Tr("Наименование продукта"), false);
+  Version = Text(this, Panel1, "Version", 120, 40, Tr("Версия"), false);
   Label1 = Text(this, Panel1, "Label1", 272, 16, "Spintrak", true);
   Label4 = Text(this, Panel1, "Label4", 272, 40, "0.36", true);
   Label2 = Text(this, Panel1, "Label2", 120, 64,
-                "Программа учета и сортировки статистики \r\n"
-                "при игре в онлайн казино (рулетку).\r\n"
-                "Проверенные казино с контролем честности.\r\n"
-                "Стратегии и системы обыгрывания казино."_cp,
+                Tr("Программа учета и сортировки статистики \n"
+                   "при игре в онлайн казино (рулетку).\n"
+                   "Проверенные казино с контролем честности.\n"
+                   "Стратегии и системы обыгрывания казино."),
                 true);
   Label2->SetAutoSize(false);
   Label2->SetWordWrap(true);
@@ -100,7 +99,7 @@ TAboutBox::TAboutBox(gui::TComponent* owner) : gui::TForm(owner) {
   UiPanel2->SetCaption("");
   Image2 = Picture(this, UiPanel2, "Image2", kWordmarkPicture);
 
-  Image1->SetAccName(kEmblemName);
+  Image1->SetAccName(Tr(kEmblemName));
   Image2->SetAccName("Spintrak");
 
   OKButton = Place<gui::TButton>(this, this, "OKButton", 204, 168, 130, 25);

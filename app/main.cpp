@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/session_start.h"
 #include "app/startup.h"
 #include "gui/graphics/text.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     // The options are ours; the toolkit is given none of them.
     int hostArgc = argc > 0 ? 1 : 0;
     platform::gtk::TGtkHost::Initialize(&hostArgc, &argv);
+    // After the toolkit has set the locale from the environment, so that the choice stands.
+    app::UseLanguageOfEnvironment();
     platform::gtk::TGtkHost host;
     gui::TApplication application(host);
     app::TForm1& form = app::StartUp(application);

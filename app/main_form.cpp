@@ -20,15 +20,13 @@
 
 namespace app {
 
-using namespace gui::literals;
-
 namespace {
 
 // The window's own texts. Named here rather than written into the calls: clang 14 crashes on a
 // compile-time converted literal that stands directly as an argument in this file.
-const char* const kExitQuestion = "Вы уверены, что хотите выйти из программы?"_cp;
-const char* const kCorrectionTitle = "Смена ошибочного числа"_cp;
-const char* const kCorrectionPrompt = "Введите новое число"_cp;
+const char* const kExitQuestion = N_("Вы уверены, что хотите выйти из программы?");
+const char* const kCorrectionTitle = N_("Смена ошибочного числа");
+const char* const kCorrectionPrompt = N_("Введите новое число");
 
 }  // namespace
 
@@ -106,7 +104,7 @@ void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNum
 
 void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
   const int answer =
-      dialogs::ShowMessageDialog(kExitQuestion, dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
+      dialogs::ShowMessageDialog(Tr(kExitQuestion), dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
   // Only Yes ends the run: a question dismissed by its close box must not throw away every
   // spin entered so far, as nothing is saved.
   if (answer != gui::mrYes) action = gui::caNone;
@@ -150,7 +148,8 @@ void TForm1::Refresh() {
 void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
   auto& label = *static_cast<gui::TControl*>(sender);
   if (label.Caption().empty()) return;
-  const gui::AnsiString text = dialogs::PromptForText(kCorrectionTitle, kCorrectionPrompt, label.Caption());
+  const gui::AnsiString text =
+      dialogs::PromptForText(Tr(kCorrectionTitle), Tr(kCorrectionPrompt), label.Caption());
   // Whatever is not a wheel number is refused without a word.
   const std::optional<std::int32_t> number = ParseInt32(text);
   if (!number || !stats::IsWheelNumber(*number)) return;

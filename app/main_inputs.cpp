@@ -16,8 +16,7 @@ constexpr gui::TColor kButtonFrame = 0x743C00;
 constexpr gui::TColor kButtonFace = 0xF0F4F4;
 
 // The browser pane is told as one named panel; the page inside it is not part of the tree.
-using namespace gui::literals;
-const char* const kBannerName = "Баннер"_cp;
+const char* const kBannerName = N_("Баннер");
 
 }  // namespace
 
@@ -57,7 +56,7 @@ gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel) {
   pane->SetName("WebBrowser1");
   pane->SetParent(&ParentOf(form, panel));
   pane->SetAlign(gui::alClient);
-  pane->SetAccName(kBannerName);
+  pane->SetAccName(Tr(kBannerName));
   return pane;
 }
 
@@ -65,7 +64,7 @@ widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def) {
   auto* box = Place<widgets::TUiCheckBox>(form, def.Name, "", def.Left, def.Top, def.Width, def.Height);
   box->SetFont(LayoutFont(def.Font));
   box->SetAlignmentVertical(widgets::avCenter);
-  box->SetCaption(def.Caption);
+  box->SetCaption(Tr(def.Caption));
   box->SetTabOrder(def.TabOrder);
   return box;
 }

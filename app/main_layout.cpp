@@ -1,14 +1,15 @@
 #include "app/main_layout.h"
 
 #include <array>
+#include <map>
 #include <stdexcept>
 
+#include "app/language.h"
 #include "app/table_cell.h"
 
 namespace app {
 namespace {
 
-using namespace gui::literals;
 using gui::clBlack;
 using gui::clNavy;
 using gui::clPurple;
@@ -51,12 +52,12 @@ struct TTableRow {
 };
 
 const TTableRow kTableRows[] = {
-    {"UiLabel40", "Красное"_cp, clRed, true, 150, 153, {"UiLabel36", "UiLabel37", "UiLabel38", "UiLabel39"}},
-    {"UiLabel45", "Черное"_cp, clBlack, true, 198, 201, {"UiLabel41", "UiLabel42", "UiLabel43", "UiLabel44"}},
+    {"UiLabel40", N_("Красное"), clRed, true, 150, 153, {"UiLabel36", "UiLabel37", "UiLabel38", "UiLabel39"}},
+    {"UiLabel45", N_("Черное"), clBlack, true, 198, 201, {"UiLabel41", "UiLabel42", "UiLabel43", "UiLabel44"}},
     {"UiLabel50", "1 - 18", clBlack, false, 270, 273, {"UiLabel46", "UiLabel47", "UiLabel48", "UiLabel49"}},
     {"UiLabel55", "19 - 36", clBlack, false, 318, 321, {"UiLabel51", "UiLabel52", "UiLabel53", "UiLabel54"}},
-    {"UiLabel60", "Чет"_cp, clBlack, false, 390, 393, {"UiLabel56", "UiLabel57", "UiLabel58", "UiLabel59"}},
-    {"UiLabel65", "Нечет"_cp, clBlack, false, 438, 441, {"UiLabel61", "UiLabel62", "UiLabel63", "UiLabel64"}},
+    {"UiLabel60", N_("Чет"), clBlack, false, 390, 393, {"UiLabel56", "UiLabel57", "UiLabel58", "UiLabel59"}},
+    {"UiLabel65", N_("Нечет"), clBlack, false, 438, 441, {"UiLabel61", "UiLabel62", "UiLabel63", "UiLabel64"}},
     {"UiLabel70", "1 - 12", clBlack, false, 510, 513, {"UiLabel66", "UiLabel67", "UiLabel68", "UiLabel69"}},
     {"UiLabel75", "13 - 24", clBlack, false, 558, 561, {"UiLabel71", "UiLabel72", "UiLabel73", "UiLabel74"}},
     {"UiLabel80", "25 - 36", clBlack, false, 606, 609, {"UiLabel76", "UiLabel77", "UiLabel78", "UiLabel79"}},
@@ -70,18 +71,18 @@ struct THeading {
   int Left, Top;
 };
 const THeading kHeadings[] = {
-    {"Игровое поле"_cp, 52, 120},  {"10\r\nспинов"_cp, 188, 112}, {"20\r\nспинов"_cp, 284, 112},
-    {"50\r\nспинов"_cp, 380, 112}, {"Всего"_cp, 476, 120},
+    {N_("Игровое поле"), 52, 120}, {N_("10\nспинов"), 188, 112}, {N_("20\nспинов"), 284, 112},
+    {N_("50\nспинов"), 380, 112},  {N_("Всего"), 476, 120},
 };
 constexpr int kRightTableShift = 576;
 
 // How a listener hears the columns and rows of the tables, and the strip.
-const char* const kColumnWords[] = {", 10 спинов"_cp, ", 20 спинов"_cp, ", 50 спинов"_cp, ", всего"_cp};
-const char* const kNumberWord = "Число "_cp;
-const char* const kStripHeading = "Последние числа, "_cp;
-const char* const kStripName = "Последние числа"_cp;
-const char* const kLeftTableName = "Простые шансы и дюжины"_cp;
-const char* const kRightTableName = "Числа"_cp;
+const char* const kColumnWords[] = {N_(", 10 спинов"), N_(", 20 спинов"), N_(", 50 спинов"), N_(", всего")};
+const char* const kNumberWord = N_("Число ");
+const char* const kStripHeading = N_("Последние числа, ");
+const char* const kStripName = N_("Последние числа");
+const char* const kLeftTableName = N_("Простые шансы и дюжины");
+const char* const kRightTableName = N_("Числа");
 
 TLabelDef CountCell(std::string name, int left, int top, int width, int height, TFontId font,
                     gui::AnsiString heading) {
@@ -111,9 +112,9 @@ TLabelDef Auto(std::string name, std::string_view parent, int left, int top, TFo
 }
 
 void AddTopBandLabels(std::vector<TLabelDef>& labels) {
-  TLabelDef entry = Auto("UiLabel2", "UiPanel3", 2, 16, fontC, "Ввод выпавшего числа"_cp);
+  TLabelDef entry = Auto("UiLabel2", "UiPanel3", 2, 16, fontC, Tr("Ввод выпавшего числа"));
   entry.Alignment = gui::taLeftJustify;
-  TLabelDef count = Auto("UiLabel3", "UiPanel3", 2, 48, fontC, "Количество спинов"_cp);
+  TLabelDef count = Auto("UiLabel3", "UiPanel3", 2, 48, fontC, Tr("Количество спинов"));
   count.Alignment = gui::taLeftJustify;
   labels.push_back(std::move(entry));
   labels.push_back(std::move(count));
@@ -122,13 +123,13 @@ void AddTopBandLabels(std::vector<TLabelDef>& labels) {
 
 void AddStrip(TMainLayout& layout) {
   std::vector<TLabelDef>& labels = layout.Labels;
-  labels.push_back(Auto("UiLabel4", "", 13, 86, fontB, kStripName));
-  layout.Strip.AccName = kStripName;
+  labels.push_back(Auto("UiLabel4", "", 13, 86, fontB, Tr(kStripName)));
+  layout.Strip.AccName = Tr(kStripName);
   for (int k = 1; k <= kStripCells; ++k) {
     const int shift = 48 * (k - 1);
     TLabelDef cell = Fixed("UiLabelLast" + std::to_string(k), "", 133 + shift, k <= 2 ? 80 : 79, 32, 28, fontD);
     cell.Cell = ckStrip;
-    cell.Heading = kStripHeading + std::to_string(k);
+    cell.Heading = Tr(kStripHeading) + std::to_string(k);
     layout.Strip.Items.push_back(cell.Name);
     labels.push_back(std::move(cell));
     layout.Separators.push_back({"UiSeparator" + std::to_string(k), 174 + shift, k <= 2 ? 81 : 80, 2, 25});
@@ -137,10 +138,10 @@ void AddStrip(TMainLayout& layout) {
 
 // The five column headings of a table, at a shift to the right and from the label number `first`.
 TTableDef AddHeadings(std::vector<TLabelDef>& labels, const char* name, int first, int shift) {
-  TTableDef table{name, {}, {}};
+  TTableDef table{Tr(name), {}, {}};
   for (const THeading& h : kHeadings) {
     table.ColumnHeadings.push_back("UiLabel" + std::to_string(first++));
-    labels.push_back(Auto(table.ColumnHeadings.back(), "", h.Left + shift, h.Top, fontA, h.Text));
+    labels.push_back(Auto(table.ColumnHeadings.back(), "", h.Left + shift, h.Top, fontA, Tr(h.Text)));
   }
   return table;
 }
@@ -150,7 +151,7 @@ void AddLeftTable(TMainLayout& layout) {
   TTableDef table = AddHeadings(labels, kLeftTableName, 26, 0);
   for (std::size_t row = 0; row < std::size(kTableRows); ++row) {
     const TTableRow& r = kTableRows[row];
-    TLabelDef caption = Fixed(r.Caption, "", 52, r.Top, 117, 38, fontE, r.Text);
+    TLabelDef caption = Fixed(r.Caption, "", 52, r.Top, 117, 38, fontE, Tr(r.Text));
     caption.AutoSize = r.AutoSize;
     caption.FontColor = r.Color;
     labels.push_back(std::move(caption));
@@ -158,7 +159,7 @@ void AddLeftTable(TMainLayout& layout) {
     const int* lefts = row < 2 ? kRedBlackCellLefts : kCellLefts;
     for (int column = 0; column < 4; ++column) {
       labels.push_back(CountCell(r.Cells[column], lefts[column], r.CellTop, 50, 38, fontF,
-                                 SpokenRange(r.Text) + kColumnWords[column]));
+                                 SpokenRange(Tr(r.Text)) + Tr(kColumnWords[column])));
       cells.push_back(r.Cells[column]);
     }
   }
@@ -178,7 +179,7 @@ void AddRightTable(TMainLayout& layout) {
       const auto& [prefix, left] = kNumberColumns[column];
       cells.push_back(prefix + std::to_string(n));
       labels.push_back(CountCell(cells.back(), left, NumberRowTop(n), 16, 19, fontG,
-                                 kNumberWord + std::to_string(n) + kColumnWords[column]));
+                                 Tr(kNumberWord) + std::to_string(n) + Tr(kColumnWords[column])));
     }
   }
   layout.Tables.push_back(std::move(table));
@@ -193,9 +194,9 @@ TMainLayout BuildLayout() {
       {"UiPanel4", "UiPanel1", gui::alClient, 0, widgets::fsRaised, widgets::vsWinXP, 2},
   };
   layout.Buttons = {
-      {"UiBitBtn2", "UiPanel2", 12, 2, 145, 73, "О программе"_cp, "", "glyphs/about.png", 1, 1},
-      {"UiBitBtn1", "UiPanel2", 164, 2, 145, 73, "Выход"_cp, "", "glyphs/exit.png", 1, 0},
-      {"UiBitBtn3", "UiPanel3", 224, 10, 29, 0, "", "Добавить число"_cp, "glyphs/add.png", 2, 1},
+      {"UiBitBtn2", "UiPanel2", 12, 2, 145, 73, Tr("О программе"), "", "glyphs/about.png", 1, 1},
+      {"UiBitBtn1", "UiPanel2", 164, 2, 145, 73, Tr("Выход"), "", "glyphs/exit.png", 1, 0},
+      {"UiBitBtn3", "UiPanel3", 224, 10, 29, 0, "", Tr("Добавить число"), "glyphs/add.png", 2, 1},
   };
   AddTopBandLabels(layout.Labels);
   AddStrip(layout);
@@ -224,8 +225,11 @@ gui::TFont LayoutFont(TFontId id) {
 }
 
 const TMainLayout& MainLayout() {
-  static const TMainLayout layout = BuildLayout();
-  return layout;
+  // Built once for each language the program has been told to speak (tests switch between them).
+  static std::map<std::string, TMainLayout> layouts;
+  auto it = layouts.find(CurrentLanguage());
+  if (it == layouts.end()) it = layouts.emplace(CurrentLanguage(), BuildLayout()).first;
+  return it->second;
 }
 
 int NumberRowTop(int number) {

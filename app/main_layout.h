@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/language.h"
 #include "gui/controls/control_types.h"
 #include "gui/graphics/color.h"
 #include "gui/graphics/font.h"
@@ -116,7 +117,7 @@ struct TCheckBoxDef {
   int TabOrder;
 };
 inline constexpr TCheckBoxDef kStayOnTopBox{
-    "UiCheckBox1", 24, 664, 246, 21, gui::literals::operator""_cp<"показывать окно поверх всех окон">(), fontI, 1};
+    "UiCheckBox1", 24, 664, 246, 21, N_("показывать окно поверх всех окон"), fontI, 1};
 
 // Where the browser pane goes: inside this panel's border.
 inline constexpr std::string_view kBannerPanel = "UiPanel4";

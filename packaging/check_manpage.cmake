@@ -1,7 +1,8 @@
 # Checks the manual page PAGE (roff source) of the program PROGRAM:
 #  - it formats without a warning (when GROFF names groff);
-#  - when HELP is true, every option PROGRAM's --help shows has an entry under OPTIONS, and every
-#    entry there is an option --help shows, so the page follows the program as it changes.
+#  - when HELP is true, every option PROGRAM's --help shows has an entry under OPTIONS (or the
+#    section OPTIONS_HEADING names, in a translated page), and every entry there is an option
+#    --help shows, so the page follows the program as it changes.
 # A program without --help is only formatted: its arguments are not its own to describe yet.
 
 cmake_minimum_required(VERSION 3.25)
@@ -9,7 +10,8 @@ cmake_minimum_required(VERSION 3.25)
 file(READ "${PAGE}" page)
 
 if(GROFF)
-  execute_process(COMMAND "${GROFF}" -man -Tutf8 -ww -z "${PAGE}"
+  # -k: the page is UTF-8, as man-db reads it.
+  execute_process(COMMAND "${GROFF}" -k -man -Tutf8 -ww -z "${PAGE}"
                   RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE warnings)
   if(NOT status EQUAL 0 OR warnings)
     message(FATAL_ERROR "${PAGE} does not format cleanly (${status}):\n${warnings}")
@@ -52,8 +54,11 @@ endif()
 
 # The entries of the OPTIONS section: the line after each .TP, with roff's escapes for the
 # minus sign and fonts taken out.
-if(NOT page MATCHES "\n\\.SH OPTIONS\n(.*)")
-  message(FATAL_ERROR "${PAGE} has no OPTIONS section")
+if(NOT OPTIONS_HEADING)
+  set(OPTIONS_HEADING OPTIONS)
+endif()
+if(NOT page MATCHES "\n\\.SH ${OPTIONS_HEADING}\n(.*)")
+  message(FATAL_ERROR "${PAGE} has no ${OPTIONS_HEADING} section")
 endif()
 string(REGEX REPLACE "\n\\.SH .*" "" options "${CMAKE_MATCH_1}")
 string(REPLACE ";" "," options "${options}")

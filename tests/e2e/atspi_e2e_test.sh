@@ -2,9 +2,11 @@
 # The program on the desktop's accessibility bus: a private D-Bus session and the accessibility
 # bus of at-spi2-core, started for this test and stopped after it, and a client of the
 # accessibility interface (atspi_client.py) that drives the program. Run it under an X server:
-# run-under-xvfb.sh atspi_e2e_test.sh SPINTRAK
+# run-under-xvfb.sh atspi_e2e_test.sh SPINTRAK [CLIENT], where CLIENT is a client of this folder
+# (atspi_client.py when not given).
 set -euo pipefail
-spintrak=$(realpath "${1:?usage: atspi_e2e_test.sh SPINTRAK}")
+spintrak=$(realpath "${1:?usage: atspi_e2e_test.sh SPINTRAK [CLIENT]}")
+client=${2:-atspi_client.py}
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
 if [ ! -x "$launcher" ] || ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null; then
@@ -21,5 +23,5 @@ exec dbus-run-session -- bash -c '
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
     sleep 0.1
   done
-  /usr/bin/python3 "$2/atspi_client.py" "$1"
-' atspi "$spintrak" "$here" "$launcher"
+  /usr/bin/python3 "$2/$4" "$1"
+' atspi "$spintrak" "$here" "$launcher" "$client"

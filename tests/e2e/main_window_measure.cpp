@@ -5,6 +5,7 @@
 // (CLOCK_REALTIME). --journal gives the window its session journal as the program does (in
 // XDG_STATE_HOME); --resume FILE starts it resumed from FILE, as `spintrak --resume FILE` does.
 
+#include "app/language.h"
 #include "app/session_start.h"
 #include "app/startup.h"
 #include "gui/controls/application.h"
@@ -188,6 +189,7 @@ int main(int argc, char** argv) {
     }
   }
   platform::gtk::TGtkHost::Initialize(&argc, &argv);
+  app::UseLanguageOfEnvironment();
   platform::gtk::TGtkHost host;
   gui::TApplication app(host);
   app::TForm1& form = app::StartUp(app);

@@ -2,12 +2,15 @@
 // host and saved as PNG; no display is needed. The spins go in one by one through the entry
 // field and Enter, as a player types them.
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/language.h"
 #include "app/startup.h"
 #include "platform/headless/testing/input_script.h"
 #include "session/spin_reader.h"
@@ -16,7 +19,7 @@ namespace {
 
 namespace testing = platform::headless::testing;
 
-constexpr const char* Usage = R"(Usage: spintrak-snapshot [--spins LIST] OUT.png [FILE]...
+constexpr const char* Usage = R"(Usage: spintrak-snapshot [--spins LIST] [--language LANG] OUT.png [FILE]...
 Paint Spintrak's main window after the given spins, entered one by one as a player types them,
 and save its client area as OUT.png. No display is needed.
 
@@ -24,9 +27,22 @@ The spins come from LIST (for example "5,17,0") and then from the FILEs, in the 
 spintrak-stats reads: the numbers 0 to 36 separated by newlines, commas, semicolons or blanks;
 "-" is standard input. Without any, the window is shown as it starts.
 
+The window speaks the language the environment chooses, as the program does (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG); --language ru or --language en chooses one.
+
 Exit status: 0 saved; 1 a spin is not a wheel number or a file cannot be read; 2 the command
 line is wrong; 3 the picture cannot be saved.
 )";
+
+// The value of an option given as "--name VALUE" or "--name=VALUE"; empty when it has none.
+std::optional<std::string_view> OptionValue(std::string_view name, int argc, char** argv, int& i) {
+  const std::string_view arg = argv[i];
+  if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=')
+    return arg.substr(name.size() + 1);
+  if (arg != name) return std::nullopt;
+  if (i + 1 >= argc) return std::string_view{};
+  return std::string_view(argv[++i]);
+}
 
 int UsageError(const std::string& message) {
   std::cerr << "spintrak-snapshot: " << message << "\nTry 'spintrak-snapshot --help' for more information.\n";
@@ -39,6 +55,7 @@ int main(int argc, char** argv) {
   std::vector<std::int32_t> spins;
   std::string out;
   std::vector<std::string> files;
+  std::string language = app::ChooseLanguage(std::getenv, app::BuiltCatalogues());
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string_view arg = argv[i];
@@ -46,7 +63,10 @@ int main(int argc, char** argv) {
         std::cout << Usage;
         return 0;
       }
-      if (arg == "--spins" || arg.starts_with("--spins=")) {
+      if (const auto value = OptionValue("--language", argc, argv, i)) {
+        if (value->empty()) return UsageError("option '--language' needs a value");
+        language = *value;
+      } else if (arg == "--spins" || arg.starts_with("--spins=")) {
         std::string_view list;
         if (arg == "--spins") {
           if (i + 1 >= argc) return UsageError("option '--spins' needs a value");
@@ -75,6 +95,8 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  if (!app::UseLanguage(language, app::CatalogueFolders()))
+    return UsageError("no catalogue for the language '" + language + "'");
   try {
     testing::TTestApp test;
     app::TForm1& form = app::StartUp(test.App);
