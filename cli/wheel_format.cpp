@@ -151,7 +151,7 @@ void PValueJson(nlohmann::ordered_json& object, bool reliable, double p, const c
 }
 
 nlohmann::ordered_json NeededJson(const std::optional<double>& needed) {
-  return needed ? nlohmann::ordered_json(*needed) : nullptr;
+  return needed ? nlohmann::ordered_json(static_cast<std::int64_t>(*needed)) : nullptr;
 }
 
 }  // namespace

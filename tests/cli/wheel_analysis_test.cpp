@@ -218,6 +218,7 @@ TEST(WheelAnalysis, WrittenAsTextAndJson) {
   EXPECT_EQ(w["arcs"].size(), 4u);
   EXPECT_EQ(w["arcs"][0]["simulations"], 200);
   EXPECT_TRUE(w["arcs"][0]["p_value"].is_number());
+  EXPECT_TRUE(w["arcs"][0]["spins_needed"]["bias_1_25"].is_number_integer());
   EXPECT_EQ(w["distances"]["counts"].size(), 37u);
   std::int64_t pairs = 0;
   for (const auto& count : w["distances"]["counts"]) pairs += count.get<std::int64_t>();
