@@ -1,7 +1,6 @@
 #include "cli/analysis.h"
 
 #include <algorithm>
-#include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
 #include <utility>
 
@@ -16,32 +15,42 @@ namespace {
 using stats::WheelNumberCount;
 using TNumberSet = std::array<bool, WheelNumberCount>;
 
+// What the analysis tells of a chance, besides its share of the spins.
+enum TChanceUse : unsigned { cuRun = 1, cuGap = 2, cuColumn = 4 };
+
 struct TChanceFact {
   const char* Name;
   bool (*Holds)(std::int32_t);
-  int Numbers;  // how many of the 37 numbers it holds
+  int Numbers;    // how many of the 37 numbers it holds
+  unsigned Uses;  // TChanceUse flags
 };
 
-// Every chance the analysis speaks of, zero in none: the six even-money chances first, then the
-// dozens and the columns.
+// Every chance the analysis speaks of, zero in none, in the order the analysis lists them.
 constexpr std::array<TChanceFact, 12> Chances = {{
-    {"red", [](std::int32_t x) { return stats::IsRed(x); }, 18},
-    {"black", [](std::int32_t x) { return stats::IsBlack(x); }, 18},
-    {"even", [](std::int32_t x) { return stats::IsEven(x); }, 18},
-    {"odd", [](std::int32_t x) { return stats::IsOdd(x); }, 18},
-    {"1-18", [](std::int32_t x) { return stats::IsLow(x); }, 18},
-    {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }, 18},
-    {"1-12", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::First; }, 12},
-    {"13-24", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Second; }, 12},
-    {"25-36", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Third; }, 12},
-    {"1st column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }, 12},
-    {"2nd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }, 12},
-    {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }, 12},
+    {"red", [](std::int32_t x) { return stats::IsRed(x); }, 18, cuRun | cuGap},
+    {"black", [](std::int32_t x) { return stats::IsBlack(x); }, 18, cuRun | cuGap},
+    {"even", [](std::int32_t x) { return stats::IsEven(x); }, 18, cuRun},
+    {"odd", [](std::int32_t x) { return stats::IsOdd(x); }, 18, cuRun},
+    {"1-18", [](std::int32_t x) { return stats::IsLow(x); }, 18, cuRun},
+    {"19-36", [](std::int32_t x) { return stats::IsHigh(x); }, 18, cuRun},
+    {"1-12", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::First; }, 12, cuGap},
+    {"13-24", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Second; }, 12, cuGap},
+    {"25-36", [](std::int32_t x) { return x != 0 && stats::DozenOf(x) == stats::TDozen::Third; }, 12, cuGap},
+    {"1st column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::First; }, 12,
+     cuGap | cuColumn},
+    {"2nd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Second; }, 12,
+     cuGap | cuColumn},
+    {"3rd column", [](std::int32_t x) { return x != 0 && stats::ColumnOf(x) == stats::TColumn::Third; }, 12,
+     cuGap | cuColumn},
 }};
 
-constexpr std::size_t EvenMoneyChances = 6;  // runs are told for these
-constexpr std::size_t FirstColumn = 9;
-constexpr std::array<std::size_t, 8> GapChances = {0, 1, 6, 7, 8, 9, 10, 11};  // gaps for these
+// The chances with a use, in the table's order.
+std::vector<std::size_t> ChancesFor(TChanceUse use) {
+  std::vector<std::size_t> chosen;
+  for (std::size_t c = 0; c < Chances.size(); ++c)
+    if (Chances[c].Uses & use) chosen.push_back(c);
+  return chosen;
+}
 
 // members[c][x]: number x belongs to chance c.
 const std::array<TNumberSet, Chances.size()>& Members() {
@@ -56,8 +65,9 @@ const std::array<TNumberSet, Chances.size()>& Members() {
 
 std::vector<TStatsRow> ColumnRows(const stats::TSpinStatistics& statistics, std::size_t spins) {
   std::vector<TStatsRow> rows;
-  for (std::size_t k = 0; k < 3; ++k) {
-    TStatsRow row{Chances[FirstColumn + k].Name, {}};
+  static const std::vector<std::size_t> columns = ChancesFor(cuColumn);
+  for (std::size_t k = 0; k < columns.size(); ++k) {
+    TStatsRow row{Chances[columns[k]].Name, {}};
     for (stats::SpinWindow window : stats::SpinWindows) {
       if (!stats::ColumnShown(window, spins)) continue;
       const stats::TWindowCounts& w = statistics[window];
@@ -70,52 +80,6 @@ std::vector<TStatsRow> ColumnRows(const stats::TSpinStatistics& statistics, std:
 }
 
 }  // namespace
-
-std::string FormatP(double p) {
-  char text[32];
-  std::snprintf(text, sizeof text, p < 0.0001 ? "%.2g" : "%.4f", p);
-  return text;
-}
-
-double TChiSquareTest::SmallestExpected() const {
-  return Expected.empty() ? 0.0 : *std::min_element(Expected.begin(), Expected.end());
-}
-
-TChiSquareTest ChiSquareTest(std::string name, std::vector<std::string> cells, std::vector<std::int64_t> observed,
-                             std::span<const double> probabilities) {
-  TChiSquareTest test;
-  test.Name = std::move(name);
-  test.Cells = std::move(cells);
-  test.Observed = std::move(observed);
-  test.DegreesOfFreedom = static_cast<int>(probabilities.size()) - 1;
-  std::int64_t total = 0;
-  for (std::int64_t o : test.Observed) total += o;
-  for (std::size_t i = 0; i < probabilities.size(); ++i) {
-    const double expected = static_cast<double>(total) * probabilities[i];
-    test.Expected.push_back(expected);
-    if (expected > 0) {
-      const double d = static_cast<double>(test.Observed[i]) - expected;
-      test.Statistic += d * d / expected;
-    }
-  }
-  test.Reliable = total > 0 && test.SmallestExpected() >= LeastReliableExpected;
-  if (total > 0) {
-    const boost::math::chi_squared distribution(test.DegreesOfFreedom);
-    test.PValue = boost::math::cdf(boost::math::complement(distribution, test.Statistic));
-  }
-  return test;
-}
-
-std::string Reading(const TChiSquareTest& test) {
-  if (!test.Reliable) {
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%.3g", test.SmallestExpected());
-    return std::string("too few spins to test: an expected count is ") + expected +
-           ", below 5, so a p-value would not be reliable";
-  }
-  if (test.PValue < 0.05) return "the numbers are unlikely under a fair wheel: p = " + FormatP(test.PValue);
-  return "no evidence against a fair wheel at the 5 % level";
-}
 
 std::vector<std::int32_t> TAnalysis::OutsideThree() const {
   std::vector<std::int32_t> outside;
@@ -143,38 +107,40 @@ std::array<TGap, 37> NumberGapsOf(std::span<const std::int32_t> spins) {
 
 std::vector<TChanceGap> ChanceGapsOf(std::span<const std::int32_t> spins) {
   const auto& members = Members();
-  std::array<std::size_t, GapChances.size()> without{}, longest{};
-  std::array<bool, GapChances.size()> seen{};
+  static const std::vector<std::size_t> chances = ChancesFor(cuGap);
+  std::vector<std::size_t> without(chances.size()), longest(chances.size());
+  std::vector<char> seen(chances.size());
   for (const std::int32_t x : spins)
-    for (std::size_t g = 0; g < GapChances.size(); ++g) {
-      if (members[GapChances[g]][static_cast<std::size_t>(x)]) {
+    for (std::size_t g = 0; g < chances.size(); ++g) {
+      if (members[chances[g]][static_cast<std::size_t>(x)]) {
         without[g] = 0;
-        seen[g] = true;
+        seen[g] = 1;
       } else {
         longest[g] = std::max(longest[g], ++without[g]);
       }
     }
   std::vector<TChanceGap> gaps;
-  for (std::size_t g = 0; g < GapChances.size(); ++g)
-    gaps.push_back(
-        {Chances[GapChances[g]].Name, {seen[g] ? std::optional(without[g]) : std::nullopt, longest[g]}});
+  for (std::size_t g = 0; g < chances.size(); ++g)
+    gaps.push_back({Chances[chances[g]].Name, {seen[g] ? std::optional(without[g]) : std::nullopt, longest[g]}});
   return gaps;
 }
 
 std::vector<TChanceRun> LongestRunsOf(std::span<const std::int32_t> spins) {
   const auto& members = Members();
-  std::array<std::size_t, EvenMoneyChances> run{}, longest{};
+  static const std::vector<std::size_t> chances = ChancesFor(cuRun);
+  std::vector<std::size_t> run(chances.size()), longest(chances.size());
   for (const std::int32_t x : spins)
-    for (std::size_t c = 0; c < EvenMoneyChances; ++c) {
-      run[c] = members[c][static_cast<std::size_t>(x)] ? run[c] + 1 : 0;
+    for (std::size_t c = 0; c < chances.size(); ++c) {
+      run[c] = members[chances[c]][static_cast<std::size_t>(x)] ? run[c] + 1 : 0;
       longest[c] = std::max(longest[c], run[c]);
     }
   std::vector<TChanceRun> runs;
-  for (std::size_t c = 0; c < EvenMoneyChances; ++c) runs.push_back({Chances[c].Name, longest[c]});
+  for (std::size_t c = 0; c < chances.size(); ++c) runs.push_back({Chances[chances[c]].Name, longest[c]});
   return runs;
 }
 
-TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history) {
+TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history,
+                  std::span<const std::size_t> sessionStarts, std::size_t simulations) {
   TAnalysis analysis;
   analysis.Spins = spins.size();
   analysis.History = history;
@@ -219,6 +185,7 @@ TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history) {
       if (Members()[c][x]) share.Observed += all.Numbers[x];
     analysis.Shares.push_back(share);
   }
+  analysis.Wheel = AnalyseWheel(spins, sessionStarts, TArcNull(spins.size(), simulations));
   return analysis;
 }
 

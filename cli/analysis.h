@@ -11,37 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/chi_square.h"
 #include "cli/stats_table.h"
+#include "cli/wheel_analysis.h"
 
 namespace cli {
-
-// Below this expected count in any cell, the chi-square approximation is not to be trusted.
-inline constexpr double LeastReliableExpected = 5.0;
-
-// Pearson's chi-square goodness of fit of observed counts against the shares of a fair wheel.
-struct TChiSquareTest {
-  std::string Name;  // "numbers", "red, black, zero", "dozens and zero", "columns and zero"
-  std::vector<std::string> Cells;
-  std::vector<std::int64_t> Observed;
-  std::vector<double> Expected;
-  double Statistic = 0;
-  int DegreesOfFreedom = 0;
-  double PValue = 1;  // P(chi-square >= Statistic) under a fair wheel
-  // Every expected count is at least LeastReliableExpected. When not, PValue is computed but
-  // is not to be shown as a finding.
-  bool Reliable = false;
-  double SmallestExpected() const;
-};
-
-// Runs the test for observed counts and the fair wheel's probability of each cell.
-TChiSquareTest ChiSquareTest(std::string name, std::vector<std::string> cells, std::vector<std::int64_t> observed,
-                             std::span<const double> probabilities);
-
-// A p-value as the analysis prints it: four decimals, or two significant digits when tiny.
-std::string FormatP(double p);
-
-// One line for a person: the finding at the 5 % level, or why there is none.
-std::string Reading(const TChiSquareTest& test);
 
 struct TNumberDeviation {
   std::int32_t Number = 0;
@@ -86,12 +60,15 @@ struct TAnalysis {
   std::vector<TChanceShare> Shares;
   // The columns as the table counts its rows: last 10, 20, 50 and all, smallest marked.
   std::vector<TStatsRow> Columns;
+  TWheelAnalysis Wheel;
 
   std::vector<std::int32_t> OutsideThree() const;  // numbers whose |residual| > 3
 };
 
-// Analyses `spins` (oldest first), which may be empty.
-TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history);
+// Analyses `spins` (oldest first), which may be empty. `sessionStarts` are the indices of the spins
+// that begin a session after the first; the wheel's arc search simulates `simulations` fair wheels.
+TAnalysis Analyse(std::span<const std::int32_t> spins, std::size_t history,
+                  std::span<const std::size_t> sessionStarts = {}, std::size_t simulations = ArcSimulations);
 
 // The gap of every number and the gaps and runs of the chances, in one pass.
 std::array<TGap, 37> NumberGapsOf(std::span<const std::int32_t> spins);

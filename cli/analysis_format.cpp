@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/table_format.h"
+#include "cli/wheel_format.h"
 
 namespace cli {
 
@@ -110,6 +111,7 @@ void WriteAnalysisText(const TAnalysis& a, std::ostream& out, bool color) {
   WriteRuns(a, out);
   out << "\nColumns (the smallest count of each window marked, as in the table)\n";
   WriteTextRows(a.Columns, out, color);
+  WriteWheelText(a.Wheel, out);
   out << '\n' << Wrapped(FairWheelNote, 96) << '\n';
 }
 
@@ -150,6 +152,7 @@ void WriteAnalysisJson(const TAnalysis& a, std::ostream& out) {
                      {"runs", std::move(runs)},
                      {"shares", std::move(shares)},
                      {"columns", {{"columns", ColumnNames}, {"rows", JsonRows(a.Columns)}}},
+                     {"wheel", WheelJson(a.Wheel)},
                      {"note", FairWheelNote}},
                     out);
 }

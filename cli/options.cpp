@@ -85,7 +85,8 @@ Show how often each chance of a single-zero roulette wheel came up in a history 
 the last 10, 20 and 50 spins and over all of them, with the least frequent count of every
 comparison marked as Spintrak's window marks it.
 
-The FILEs are read in the order given as one history, oldest spin first. With no FILE, or where
+The FILEs are read in the order given as one history, oldest spin first; each FILE is one
+session, and the wheel's distances are counted only within a session. With no FILE, or where
 FILE is -, standard input is read. A spin is a whole number from 0 to 36; spins are separated by
 newlines, commas, semicolons or blanks.
 
@@ -97,11 +98,14 @@ newlines, commas, semicolons or blanks.
       --sessions       list the sessions Spintrak keeps: file, start time and spins
       --last           read the most recent session instead of FILEs
   -a, --analysis       analyse the spins instead of counting them: chi-square tests of a fair
-                       wheel, each number's deviation, gaps, longest runs and the columns
+                       wheel, each number's deviation, gaps, longest runs and the columns; then
+                       the wheel: its sectors, the hottest arcs of neighbouring pockets with
+                       p-values corrected for the search, the spins needed to tell, a check on
+                       fresh spins, the distances from spin to spin and their independence
   -w, --window=N       analyse (and plot) only the last N spins (N at least 1)
-  -p, --plot=FILE      draw the counts, the shares of the chances and the gaps into FILE,
-                       an .svg, .png or .pdf picture of 1200 x 800; nothing else is printed
-                       unless --analysis is given too
+  -p, --plot=FILE      draw the counts, the shares of the chances, the gaps, the wheel and the
+                       distances into FILE, an .svg, .png or .pdf picture of 1200 x 1390;
+                       nothing else is printed unless --analysis is given too
   -h, --help           show this help and exit
   -V, --version        show the version and exit
 

@@ -1,6 +1,7 @@
 #pragma once
 // The analysis as one picture: the 37 counts against a fair wheel's band, the chances' shares,
-// and the gaps. SVG, PNG or PDF by the file's extension.
+// the gaps, the wheel with its counts and sectors, and the dealer's distances. SVG, PNG or PDF by
+// the file's extension.
 
 #include <optional>
 #include <stdexcept>
@@ -14,7 +15,10 @@ namespace cli {
 enum class TPlotFormat : std::uint8_t { pfSvg, pfPng, pfPdf };
 
 inline constexpr int PlotWidth = 1200;
-inline constexpr int PlotHeight = 800;
+inline constexpr int PlotHeight = 1390;
+
+// Where the wheel panel sits: its centre, the rim its bars start from and their longest reach.
+inline constexpr double WheelCentreX = 330, WheelCentreY = 1120, WheelRim = 130, WheelBarReach = 90;
 
 // The format named by the file's extension (.svg, .png, .pdf, in any case), if any.
 std::optional<TPlotFormat> PlotFormatOf(std::string_view path);

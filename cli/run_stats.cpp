@@ -52,54 +52,65 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return esInputOutput;
 }
 
-}  // namespace
+int Usage(const TUsageError& e, std::ostream& err) {
+  Fail(err, e.what());
+  err << "Try '" << ProgramName << " --help' for more information.\n";
+  return esUsage;
+}
 
-int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, TTerminal terminal) {
-  TOptions options;
+int ShowText(const std::string& text, std::ostream& out) {
+  out << text << std::flush;
+  return out ? esOk : esInputOutput;
+}
+
+int ListSessions(const TOptions& options, std::ostream& out, std::ostream& err) {
   try {
-    options = ParseOptions(args);
-  } catch (const TUsageError& e) {
+    const std::string folder = session::SessionsFolder();
+    if (WriteSessionList(folder, options.Format, out) == 0 && options.Format == TOutputFormat::ofText)
+      Fail(err, "no sessions in \"" + folder + "\"");
+  } catch (const std::runtime_error& e) {
     Fail(err, e.what());
-    err << "Try '" << ProgramName << " --help' for more information.\n";
-    return esUsage;
+    return esInputOutput;
   }
-  if (options.Help) {
-    out << HelpText() << std::flush;
-    return out ? esOk : esInputOutput;
-  }
-  if (options.Version) {
-    out << ProgramName << ' ' << SPINTRAK_VERSION << '\n' << std::flush;
-    return out ? esOk : esInputOutput;
-  }
-  if (options.Sessions || options.Last) {
-    std::string folder;
-    try {
-      folder = session::SessionsFolder();
-      if (options.Sessions) {
-        if (WriteSessionList(folder, options.Format, out) == 0 && options.Format == TOutputFormat::ofText)
-          Fail(err, "no sessions in \"" + folder + "\"");
-        return Flushed(out, err);
-      }
-      const std::optional<session::TSessionFile> last = session::MostRecentSession(folder);
-      if (!last) {
-        Fail(err, "no session to read in \"" + folder + "\"");
-        return esInputOutput;
-      }
-      options.Files.push_back(folder + "/" + last->Name);
-    } catch (const std::runtime_error& e) {
-      Fail(err, e.what());
+  return Flushed(out, err);
+}
+
+// Puts the most recent session in the place of the files.
+int FindLastSession(TOptions& options, std::ostream& err) {
+  try {
+    const std::string folder = session::SessionsFolder();
+    const std::optional<session::TSessionFile> last = session::MostRecentSession(folder);
+    if (!last) {
+      Fail(err, "no session to read in \"" + folder + "\"");
       return esInputOutput;
     }
+    options.Files.push_back(folder + "/" + last->Name);
+  } catch (const std::runtime_error& e) {
+    Fail(err, e.what());
+    return esInputOutput;
   }
-  if (options.Files.empty()) options.Files.emplace_back("-");
+  return esOk;
+}
 
-  std::vector<std::int32_t> spins;
+// The spins of every file as one history. Each file is a session of its own: the wheel's
+// distances are not counted from one file's last spin to the next file's first.
+struct THistory {
+  std::vector<std::int32_t> Spins;
+  std::vector<std::size_t> SessionStarts;  // where each file after the first begins
+};
+
+// Reads every file into `history`; tells what was left out, or why nothing can be counted.
+int ReadHistory(const TOptions& options, THistory& history, std::ostream& err) {
+  std::vector<std::int32_t>& spins = history.Spins;
   std::size_t warnings = 0;
   const TInvalidTokens invalid = options.SkipInvalid ? TInvalidTokens::itSkip : TInvalidTokens::itStop;
   try {
-    for (const std::string& file : options.Files)
+    for (const std::string& file : options.Files) {
+      if (!spins.empty() && (history.SessionStarts.empty() || history.SessionStarts.back() < spins.size()))
+        history.SessionStarts.push_back(spins.size());
       for (const TSpinInputError& skipped : ReadSpins(file, spins, invalid))
         if (warnings++ < ShownWarnings) Fail(err, std::string("warning: ") + skipped.what() + ", left out");
+    }
   } catch (const TSpinInputError& e) {
     Fail(err, e.what());
     return esBadInput;
@@ -113,26 +124,36 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     Fail(err, "no spins to count");
     return esBadInput;
   }
+  return esOk;
+}
 
-  if (options.Analysis || !options.Plot.empty()) {
-    const std::size_t span = options.Window > 0 ? std::min(options.Window, spins.size()) : spins.size();
-    const TAnalysis analysis = Analyse(std::span(spins).last(span), spins.size());
-    if (!options.Plot.empty()) {
-      try {
-        WritePlot(analysis, PlotTitle(options.Files), options.Plot);
-      } catch (const TPlotError& e) {
-        Fail(err, e.what());
-        return esInputOutput;
-      }
+int RunAnalysis(const TOptions& options, const THistory& history, std::ostream& out, std::ostream& err,
+                TTerminal terminal) {
+  const std::size_t total = history.Spins.size();
+  const std::size_t span = options.Window > 0 ? std::min(options.Window, total) : total;
+  // A window starts within a session; the sessions that begin inside it keep their boundaries.
+  std::vector<std::size_t> starts;
+  for (const std::size_t start : history.SessionStarts)
+    if (start > total - span) starts.push_back(start - (total - span));
+  const TAnalysis analysis = Analyse(std::span(history.Spins).last(span), total, starts);
+  if (!options.Plot.empty()) {
+    try {
+      WritePlot(analysis, PlotTitle(options.Files), options.Plot);
+    } catch (const TPlotError& e) {
+      Fail(err, e.what());
+      return esInputOutput;
     }
-    if (!options.Analysis) return esOk;
-    if (options.Format == TOutputFormat::ofJson)
-      WriteAnalysisJson(analysis, out);
-    else
-      WriteAnalysisText(analysis, out, UseColor(options, terminal));
-    return Flushed(out, err);
   }
+  if (!options.Analysis) return esOk;
+  if (options.Format == TOutputFormat::ofJson)
+    WriteAnalysisJson(analysis, out);
+  else
+    WriteAnalysisText(analysis, out, UseColor(options, terminal));
+  return Flushed(out, err);
+}
 
+int RunTable(const TOptions& options, std::span<const std::int32_t> spins, std::ostream& out, std::ostream& err,
+             TTerminal terminal) {
   const TStatsTable table = BuildStatsTable(spins);
   switch (options.Format) {
     case TOutputFormat::ofText: WriteText(table, out, UseColor(options, terminal)); break;
@@ -140,6 +161,28 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     case TOutputFormat::ofJson: WriteJson(table, out); break;
   }
   return Flushed(out, err);
+}
+
+}  // namespace
+
+int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, TTerminal terminal) {
+  TOptions options;
+  try {
+    options = ParseOptions(args);
+  } catch (const TUsageError& e) {
+    return Usage(e, err);
+  }
+  if (options.Help) return ShowText(HelpText(), out);
+  if (options.Version) return ShowText(std::string(ProgramName) + ' ' + SPINTRAK_VERSION + '\n', out);
+  if (options.Sessions) return ListSessions(options, out, err);
+  if (options.Last)
+    if (const int status = FindLastSession(options, err); status != esOk) return status;
+  if (options.Files.empty()) options.Files.emplace_back("-");
+
+  THistory history;
+  if (const int status = ReadHistory(options, history, err); status != esOk) return status;
+  if (options.Analysis || !options.Plot.empty()) return RunAnalysis(options, history, out, err, terminal);
+  return RunTable(options, history.Spins, out, err, terminal);
 }
 
 }  // namespace cli

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <boost/math/distributions/binomial.hpp>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -16,6 +18,8 @@
 
 #include "cli/run_stats.h"
 #include "stats/wheel.h"
+#include "stats/wheel_order.h"
+#include "tests/cli/svg_shapes.h"
 
 namespace cli {
 namespace {
@@ -58,54 +62,158 @@ std::vector<std::int32_t> Staircase() {
   return spins;
 }
 
-struct TBar {
-  double Left, Height;
-  std::string Fill;
+struct TRun {
+  int Status;
+  std::string Out, Err;
 };
 
-// The filled rectangles of the counts panel, read back from the SVG: their fills are the wheel's
-// colours at full strength, which no other part of the plot uses.
-std::vector<TBar> CountBars(xmlNode* node, std::vector<TBar> bars = {}) {
-  static const std::regex fill(R"(fill:rgb\(([0-9.%,]+)\))");
-  static const std::regex rectangle(R"(^M ([0-9.]+) ([0-9.]+) L ([0-9.]+) \2 L \3 ([0-9.]+) L \1 \4 Z)");
-  for (xmlNode* n = node; n; n = n->next) {
-    if (n->type == XML_ELEMENT_NODE && xmlStrcmp(n->name, BAD_CAST "path") == 0) {
-      xmlChar* style = xmlGetProp(n, BAD_CAST "style");
-      xmlChar* d = xmlGetProp(n, BAD_CAST "d");
-      std::smatch colour, shape;
-      const std::string s = style ? reinterpret_cast<const char*>(style) : "";
-      const std::string path = d ? reinterpret_cast<const char*>(d) : "";
-      if (std::regex_search(s, colour, fill) && std::regex_search(path, shape, rectangle)) {
-        const std::string rgb = colour[1];
-        if (rgb == "0%,50%,0%" || rgb == "80%,8%,8%" || rgb == "13%,13%,13%")
-          bars.push_back({std::stod(shape[1]), std::stod(shape[4]) - std::stod(shape[2]), rgb});
-      }
-      xmlFree(style);
-      xmlFree(d);
-    }
-    bars = CountBars(n->children, std::move(bars));
-  }
+TRun Stats(std::vector<std::string> args) {
+  const std::vector<std::string_view> views(args.begin(), args.end());
+  std::ostringstream out, err;
+  const int status = RunStats(views, out, err, {});
+  return {status, out.str(), err.str()};
+}
+
+using testing::ReadShapes;
+using testing::TShape;
+
+bool IsWheelColour(const std::string& rgb) {
+  return rgb == "0%,50%,0%" || rgb == "80%,8%,8%" || rgb == "13%,13%,13%";
+}
+std::string WheelRgb(std::int32_t x) {
+  return x == 0 ? "0%,50%,0%" : stats::IsRed(x) ? "80%,8%,8%" : "13%,13%,13%";
+}
+
+// The filled rectangles of one colour within a band of the page, left to right.
+std::vector<TShape> Bars(const std::vector<TShape>& shapes, bool (*colour)(const std::string&), double top,
+                         double bottom) {
+  std::vector<TShape> bars;
+  for (const TShape& s : shapes)
+    if (s.IsRectangle() && colour(s.Fill) && s.Top() >= top && s.Bottom() <= bottom) bars.push_back(s);
+  std::sort(bars.begin(), bars.end(), [](const TShape& a, const TShape& b) { return a.Left() < b.Left(); });
   return bars;
 }
 
-TEST_F(PlotTest, TheSvgIsWellFormedWithABarForEachNumberAsHighAsItsCount) {
-  const std::vector<std::int32_t> spins = Staircase();
+// Panel (a): each count drawn from the expected count, up or down, so that deviations show at any
+// length; and the fair band at its true width.
+TEST_F(PlotTest, CountsAreDrawnFromTheExpectedCountWithTheFairBand) {
+  const std::vector<std::int32_t> spins = Staircase();  // 703 spins: 19 expected of each
   const std::string path = Path("plot.svg");
-  WritePlot(Analyse(spins, spins.size()), "staircase – лестница.txt", path);
+  WritePlot(Analyse(spins, spins.size(), {}, 100), "staircase – лестница.txt", path);
   EXPECT_EQ(Files(), std::vector<std::string>{"plot.svg"});
+  const std::vector<TShape> shapes = ReadShapes(path);
+  ASSERT_FALSE(shapes.empty()) << "not well-formed XML";
+  const std::vector<TShape> bars = Bars(shapes, IsWheelColour, 84, 320);
+  ASSERT_EQ(bars.size(), 36u) << "18 came as often as expected and has no bar";
+  const double unit = bars.back().Height() / 18;  // 36 came 37 times, 18 above the expected
+  const double expectedY = bars.back().Bottom();
+  for (std::size_t i = 0; i < bars.size(); ++i) {
+    const int x = static_cast<int>(i < 18 ? i : i + 1);
+    EXPECT_NEAR(bars[i].Height(), unit * std::abs(x + 1 - 19), 0.02) << x;
+    EXPECT_NEAR(x + 1 > 19 ? bars[i].Bottom() : bars[i].Top(), expectedY, 0.01) << x;
+    EXPECT_EQ(bars[i].Fill, WheelRgb(x)) << x;
+  }
+  // The band holds a fair wheel's count 95 % of the time: the middle 95 % of Binomial(703, 1/37).
+  const boost::math::binomial fair(703, 1.0 / 37);
+  const double lower = boost::math::quantile(fair, 0.025);
+  const double upper = boost::math::quantile(boost::math::complement(fair, 0.025));
+  const std::vector<TShape> bands = Bars(
+      shapes, [](const std::string& rgb) { return rgb == "82%,90%,82%"; }, 84, 320);
+  ASSERT_EQ(bands.size(), 1u);
+  EXPECT_NEAR(bands[0].Height(), unit * (upper - lower), 0.02);
+  EXPECT_NEAR(bands[0].Bottom(), expectedY + unit * (19 - lower), 0.02);
+}
 
-  xmlDoc* document = xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET);
-  ASSERT_NE(document, nullptr) << "not well-formed XML";
-  std::vector<TBar> bars = CountBars(xmlDocGetRootElement(document));
-  xmlFreeDoc(document);
+// Panel (d): a wedge for each pocket, in the wheel's order clockwise from the top, reaching from
+// the rim as far as its count.
+TEST_F(PlotTest, TheWheelPanelShowsThePocketsInWheelOrder) {
+  const std::vector<std::int32_t> spins = Staircase();
+  WritePlot(Analyse(spins, spins.size(), {}, 100), "staircase", Path("plot.svg"));
+  struct TPocket {
+    double Angle, Reach;
+    std::string Fill;
+  };
+  std::vector<TPocket> pockets;
+  for (const TShape& s : ReadShapes(Path("plot.svg"))) {
+    if (!s.Curved || !IsWheelColour(s.Fill)) continue;
+    // A wedge starts on its outer arc and comes back along the rim; its middle is between the two.
+    const testing::TPoint outer = s.Points.front(), inner = s.Points[3];
+    const double mx = (outer.X + inner.X) / 2 - WheelCentreX, my = (outer.Y + inner.Y) / 2 - WheelCentreY;
+    const double clockwiseFromTop = std::fmod(std::atan2(my, mx) + M_PI / 2 + 2 * M_PI, 2 * M_PI);
+    pockets.push_back(
+        {clockwiseFromTop, std::hypot(outer.X - WheelCentreX, outer.Y - WheelCentreY) - WheelRim, s.Fill});
+  }
+  ASSERT_EQ(pockets.size(), 37u);
+  std::sort(pockets.begin(), pockets.end(), [](const TPocket& a, const TPocket& b) { return a.Angle < b.Angle; });
+  // Every count is above the scale's low end of 0 here, so the reach is proportional to the count.
+  const double unit = pockets[0].Reach / 1;
+  for (int i = 0; i < 37; ++i) {
+    const std::int32_t x = stats::WheelOrder[i];
+    EXPECT_EQ(pockets[i].Fill, WheelRgb(x)) << i;
+    EXPECT_NEAR(pockets[i].Reach, unit * (x + 1), 0.05) << x;
+  }
+}
+
+// Panel (b) of a window: each share is the window's, against the fair share's line.
+TEST_F(PlotTest, TheSharesOfAWindowAreTheWindows) {
+  std::ofstream(Path("spins.txt")) << "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 3 5 7 9 12 14 16 18 2\n";
+  ASSERT_EQ(Stats({"--plot=" + Path("plot.svg"), "--window=10", Path("spins.txt")}).Status, esOk);
+  const std::vector<TShape> shapes = ReadShapes(Path("plot.svg"));
+  const std::vector<TShape> bars = Bars(
+      shapes, [](const std::string& rgb) { return rgb == "27%,51%,71%"; }, 384, 534);
+  ASSERT_GE(bars.size(), 2u);
+  // red: 9 of the 10 spins against 18/37; black: 1 of 10.
+  const double observed[] = {0.9, 0.1};
+  for (std::size_t k = 0; k < 2; ++k) {
+    const double middle = bars[k].Left() + bars[k].Width() / 2;
+    const TShape* line = nullptr;
+    for (const TShape& s : shapes)
+      if (s.Stroke == "10%,10%,10%" && s.StrokeWidth == 2 && s.Points.size() == 2 && s.Points[0].Y > 384 &&
+          s.Points[0].Y < 534 && s.Points[0].X < middle && s.Points[1].X > middle)
+        line = &s;
+    ASSERT_NE(line, nullptr) << k;
+    EXPECT_NEAR(bars[k].Height() / (bars[k].Bottom() - line->Points[0].Y), observed[k] / (18.0 / 37), 0.002) << k;
+  }
+}
+
+// Panel (c): a seen number's gap as a bar in its colour made lighter, zero's green; an unseen
+// number outlined as high as the whole history.
+TEST_F(PlotTest, GapBarsHaveTheirNumbersColoursAndUnseenNumbersAreOutlined) {
+  const std::vector<std::int32_t> spins = {5, 0, 7, 5, 11};  // gaps: 0 three, 7 two, 5 one, 11 none
+  WritePlot(Analyse(spins, spins.size(), {}, 100), "gaps", Path("plot.svg"));
+  const std::vector<TShape> shapes = ReadShapes(Path("plot.svg"));
+  const auto tinted = [](const std::string& rgb) {
+    return rgb == "50%,75%,50%" || rgb == "90%,54%,54%" || rgb == "56.5%,56.5%,56.5%";
+  };
+  const std::vector<TShape> bars = Bars(shapes, tinted, 600, 760);
+  ASSERT_EQ(bars.size(), 3u);
+  const double unit = bars[0].Height() / 3;
+  EXPECT_EQ(bars[0].Fill, "50%,75%,50%");     // 0
+  EXPECT_NEAR(bars[1].Height(), unit, 0.02);  // 5
+  EXPECT_EQ(bars[1].Fill, "90%,54%,54%");
+  EXPECT_NEAR(bars[2].Height(), unit * 2, 0.02);  // 7
+  int outlined = 0;
+  for (const TShape& s : shapes)
+    if (s.IsRectangle() && s.Fill.empty() && s.Top() >= 600 && s.Bottom() <= 760 && s.StrokeWidth == 1) {
+      ++outlined;
+      EXPECT_NEAR(s.Height(), unit * 5 - 1, 0.02);
+      EXPECT_TRUE(IsWheelColour(s.Stroke)) << s.Stroke;
+    }
+  EXPECT_EQ(outlined, 33);  // 37 less the four seen
+}
+
+// Panel (e): the distances from spin to spin, drawn from their expected count as the counts are.
+TEST_F(PlotTest, TheDistancesPanelDrawsEachDistanceFromItsExpectedCount) {
+  const std::vector<std::int32_t> spins = {0, 32, 15, 19};  // three throws of one pocket each
+  WritePlot(Analyse(spins, spins.size(), {}, 100), "distances", Path("plot.svg"));
+  const std::vector<TShape> bars = Bars(
+      ReadShapes(Path("plot.svg")), [](const std::string& rgb) { return rgb == "45%,35%,60%"; }, 890, 1330);
   ASSERT_EQ(bars.size(), 37u);
-  std::sort(bars.begin(), bars.end(), [](const TBar& a, const TBar& b) { return a.Left < b.Left; });
-  // Cairo keeps coordinates to 1/256 of a pixel: the unit comes from the tallest bar.
-  const double unit = bars[36].Height / 37;
-  for (int x = 0; x < 37; ++x) {
-    EXPECT_NEAR(bars[x].Height, unit * (x + 1), 0.02) << x;
-    const char* expected = x == 0 ? "0%,50%,0%" : stats::IsRed(x) ? "80%,8%,8%" : "13%,13%,13%";
-    EXPECT_EQ(bars[x].Fill, expected) << x;
+  // Distance 1 came 3 times against 3/37 expected, every other none: 36 times as far off.
+  const double unit = bars[0].Height();
+  for (std::size_t d = 0; d < bars.size(); ++d) {
+    EXPECT_NEAR(bars[d].Height(), d == 1 ? 36 * unit : unit, 0.05) << d;
+    EXPECT_NEAR(d == 1 ? bars[d].Bottom() : bars[d].Top(), bars[0].Top(), 0.01) << d;
   }
 }
 
@@ -127,7 +235,7 @@ TEST_F(PlotTest, PngAndPdfHaveTheRequestedSize) {
   std::ifstream pdf(Path("plot.pdf"), std::ios::binary);
   const std::string content((std::istreambuf_iterator<char>(pdf)), std::istreambuf_iterator<char>());
   EXPECT_THAT(content, ::testing::StartsWith("%PDF-"));
-  EXPECT_THAT(content, ::testing::HasSubstr("/MediaBox [ 0 0 1200 800 ]"));
+  EXPECT_THAT(content, ::testing::HasSubstr("/MediaBox [ 0 0 1200 " + std::to_string(PlotHeight) + " ]"));
 }
 
 TEST_F(PlotTest, AFailedWriteLeavesNothingBehindAndTheOldFileWhole) {
@@ -141,18 +249,6 @@ TEST_F(PlotTest, AFailedWriteLeavesNothingBehindAndTheOldFileWhole) {
   WritePlot(analysis, "t", Path("old.svg"));
   EXPECT_EQ(Files(), (std::vector<std::string>{"file", "old.svg"}));
   EXPECT_GT(fs::file_size(Path("old.svg")), 1000u);
-}
-
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-TRun Stats(std::vector<std::string> args) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out, err;
-  const int status = RunStats(views, out, err, {});
-  return {status, out.str(), err.str()};
 }
 
 TEST_F(PlotTest, BadOptionsAndPathsAreClearErrors) {

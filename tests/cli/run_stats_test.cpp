@@ -251,5 +251,21 @@ TEST(RunStatsSessions, OptionsThatDoNotGoTogether) {
   }
 }
 
+// Each file is a session: the wheel's distances run within a file, and a window keeps the
+// boundaries that fall inside it.
+TEST(RunStats, TheWheelsDistancesStopWhereAFileEnds) {
+  const TTempFile first("0 32 15\n"), second("0 26\n");
+  const auto pairs = [](const TRun& run) {
+    std::int64_t total = 0;
+    const auto document = nlohmann::json::parse(run.Out);
+    for (const auto& count : document["wheel"]["distances"]["counts"]) total += count.get<int>();
+    return total;
+  };
+  EXPECT_EQ(pairs(Stats({"-a", "-f", "json", first.Path()})), 2);
+  EXPECT_EQ(pairs(Stats({"-a", "-f", "json", first.Path(), second.Path()})), 3);             // not 15 -> 0
+  EXPECT_EQ(pairs(Stats({"-a", "-f", "json", "-w", "3", first.Path(), second.Path()})), 1);  // 0 -> 26 only
+  EXPECT_EQ(pairs(Stats({"-a", "-f", "json", "-w", "2", first.Path(), second.Path()})), 1);
+}
+
 }  // namespace
 }  // namespace cli
