@@ -3,7 +3,7 @@
 #include <array>
 
 #include "gui/controls/form.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
@@ -89,10 +89,7 @@ TRect TUiCustomButton::HoverRect() const { return ClientRect(); }
 void TUiCustomButton::PressClick() {
   StateChanged();
   auto alive = Watch();
-  FInClick = true;
-  gui::TScopeExit reset([this, &alive] {
-    if (alive) FInClick = false;
-  });
+  gui::TScopedChange inClick(FInClick, true, alive);
   Click();
 }
 
