@@ -3,7 +3,8 @@
 // click of its own. The plain button keeps the classic rules; the widget set's push buttons
 // and its check box share theirs.
 
-#include <functional>
+#include <string>
+#include <vector>
 
 #include "button_fixture.h"
 #include "gui/std/button.h"
@@ -15,7 +16,6 @@ namespace {
 
 struct TRuleRow {
   const char* Kind;
-  std::function<TCustomControl*(TButtonFixture&)> Make;
   // A left press; the right button pressed and released inside; the pointer out and back in;
   // the left button released inside.
   int ClicksAtRightRelease;
@@ -28,28 +28,27 @@ struct TRuleRow {
 };
 
 struct PressRulesTest : TButtonFixture {
+  TCustomControl* MakeKind(const std::string& kind) {
+    const TRect bounds{40, 40, 140, 70};
+    if (kind == "plain button") return Make<gui::TButton>("Plain", bounds);
+    if (kind == "glyph push button") return Make<TUiBitBtn>("Push", bounds);
+    auto* box = Make<TUiCheckBox>("Box", bounds);
+    box->SetCaption("Box");
+    return box;
+  }
   bool Pressed(const TControl& c) const { return c.AccStates().Contains(asPressed); }
 };
 
 TEST_F(PressRulesTest, EachKindEndsAPressAndTakesSpaceByItsRules) {
-  const TRect bounds{40, 40, 140, 70};
   const std::vector<TRuleRow> rows = {
-      {"plain button", [&](TButtonFixture& f) { return f.Make<gui::TButton>("Plain", bounds); }, 0, true, false,
-       true, 1, 1},
-      {"glyph push button", [&](TButtonFixture& f) { return f.Make<TUiBitBtn>("Push", bounds); }, 1, false, false,
-       false, 1, 2},
-      {"check box",
-       [&](TButtonFixture& f) {
-         auto* box = f.Make<TUiCheckBox>("Box", bounds);
-         box->SetCaption("Box");
-         return box;
-       },
-       1, false, false, false, 1, 2},
+      {"plain button", 0, true, false, true, 1, 1},
+      {"glyph push button", 1, false, false, false, 1, 2},
+      {"check box", 1, false, false, false, 1, 2},
   };
   Show();
   for (const TRuleRow& row : rows) {
     SCOPED_TRACE(row.Kind);
-    TCustomControl* c = row.Make(*this);
+    TCustomControl* c = MakeKind(row.Kind);
     int clicks = 0;
     c->OnClick = [&](TComponent*) { ++clicks; };
     Run();
