@@ -1,6 +1,7 @@
 #pragma once
-// The base of the push buttons and the check box: hover tracking, the mouse and Space press,
-// the focus hooks, the see-through erase of the corners and the caption text.
+// The base of the push buttons and the check box: the widget set's press rules (the press itself
+// is TPressControl's), hover tracking, the focus hooks, the see-through erase of the corners and
+// the caption text.
 
 #include <string_view>
 
