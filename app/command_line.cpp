@@ -31,9 +31,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   } catch (const CLI::ParseError& e) {
     throw TUsageError(e.what());
   }
+  // --resume with no FILE leaves ResumeFile empty: continue the most recent session.
   line.Resume = resume->count() > 0;
-  if (line.Resume && line.ResumeFile.empty() && resume->results().size() == 1 && !resume->results()[0].empty())
-    line.ResumeFile = resume->results()[0];
   return line;
 }
 

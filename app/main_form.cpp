@@ -105,8 +105,8 @@ void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNum
 void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
   const int answer =
       dialogs::ShowMessageDialog(Tr(kExitQuestion), dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
-  // Only Yes ends the run: a question dismissed by its close box must not throw away every
-  // spin entered so far, as nothing is saved.
+  // Only Yes ends the run: a question dismissed by its close box was not answered, and the
+  // player stays in the window.
   if (answer != gui::mrYes) action = gui::caNone;
 }
 

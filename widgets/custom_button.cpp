@@ -3,7 +3,7 @@
 #include <array>
 
 #include "gui/controls/form.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/controls/set_field.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
@@ -13,8 +13,8 @@
 namespace widgets {
 
 gui::TAccStates TUiCustomButton::AccStates() const {
-  gui::TAccStates states = gui::TCustomControl::AccStates();
-  if (FPress.Shown()) states.Include(gui::asPressed);
+  gui::TAccStates states = gui::TPressControl::AccStates();
+  if (Press().Shown()) states.Include(gui::asPressed);
   return states;
 }
 
@@ -24,7 +24,10 @@ bool TUiCustomButton::AccPress() {
   return true;
 }
 
-TUiCustomButton::TUiCustomButton(gui::TComponent* owner) : gui::TCustomControl(owner) {
+// The widget set's rules: any mouse button's release clicks inside, Space arms a click of its own
+// during a mouse press, Alt+Space is left to the window, and a mouse press outlives the focus.
+// The check box changes the key rules (glyph_button.cpp).
+TUiCustomButton::TUiCustomButton(gui::TComponent* owner) : gui::TPressControl(owner, gui::TPressRules{}) {
   // Each press of a fast double click is a press of its own, and the click is raised here on
   // release, not by the control layer.
   SetControlStyle(ControlStyle()
@@ -79,8 +82,8 @@ void TUiCustomButton::PressChanged() {
 }
 
 void TUiCustomButton::AccPressedChanged() {
-  if (FPress.Shown() == FAccPressed) return;
-  FAccPressed = FPress.Shown();
+  if (Press().Shown() == FAccPressed) return;
+  FAccPressed = Press().Shown();
   AccNotify(gui::aeStateChanged);
 }
 void TUiCustomButton::FocusStateChanged() { Repaint(); }
@@ -89,25 +92,15 @@ TRect TUiCustomButton::HoverRect() const { return ClientRect(); }
 void TUiCustomButton::PressClick() {
   StateChanged();
   auto alive = Watch();
-  FInClick = true;
-  gui::TScopeExit reset([this, &alive] {
-    if (alive) FInClick = false;
-  });
+  gui::TScopedChange inClick(FInClick, true, alive);
   Click();
-}
-
-void TUiCustomButton::CancelPress() {
-  // The release will go elsewhere (another window took the input, or this control was disabled
-  // or hidden): a press left tracking would click on some later, unrelated release.
-  gui::TCustomControl::CancelPress();
-  if (FPress.DropMouse() != gui::paNothing) PressChanged();
 }
 
 void TUiCustomButton::EraseBackground(TCanvas& canvas) {
   if (FTransparent)
     PaintTransparentCorners(canvas);
   else
-    gui::TCustomControl::EraseBackground(canvas);
+    gui::TPressControl::EraseBackground(canvas);
 }
 
 void TUiCustomButton::PaintTransparentCorners(TCanvas& canvas) {
@@ -163,111 +156,43 @@ void TUiCustomButton::InvalidateHover() {
 void TUiCustomButton::MouseEnter() {
   FMouseInside = true;
   auto alive = Watch();
-  gui::TCustomControl::MouseEnter();
+  gui::TPressControl::MouseEnter();
   if (alive) InvalidateHover();
 }
 
 void TUiCustomButton::MouseLeave() {
   FMouseInside = false;
   auto alive = Watch();
-  gui::TCustomControl::MouseLeave();
+  gui::TPressControl::MouseLeave();
   if (alive) InvalidateHover();
 }
 
-// Press tracking, one row per event (the press itself is the tracker's):
+// The press itself is TPressControl's; what the button adds, one row per event:
 //   pointer enters / leaves        -> MouseInside set / cleared; hover part invalidated
-//   left button down, focus taken  -> pressed look; repaint
-//   move during a press            -> the pressed look follows inside / outside; repaint on change
-//   any button up during a press   -> PressClick when released inside; repaint
-//   Space down / up                -> armed and pressed look / PressClick when armed; repaint
-//   Escape (when it disarms)       -> arm and pressed look taken back; repaint
 //   focus gained                   -> repaint
 //   focus lost                     -> arm and pressed look cleared; repaint
 //   enabled changed                -> focus moved away when disabled; repaint
-void TUiCustomButton::MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
-  auto alive = Watch();
-  gui::TCustomControl::MouseDown(button, shift, x, y);
-  if (!alive || button != gui::mbLeft || !Enabled()) return;
-  if (!Focused() && CanFocus()) SetFocus();
-  if (!alive || !Focused()) return;
-  FPress.MouseDown();
-  PressChanged();
-}
-
-void TUiCustomButton::MouseMove(gui::TShiftState shift, int x, int y) {
-  auto alive = Watch();
-  gui::TCustomControl::MouseMove(shift, x, y);
-  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != gui::paNothing) PressChanged();
-}
-
-void TUiCustomButton::MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) {
-  auto alive = Watch();
-  gui::TCustomControl::MouseUp(button, shift, x, y);
-  if (!alive || !FPress.MouseHeld()) return;
-  if (FPress.MouseUp(ClientRect().Contains({x, y})) == gui::paClick) {
-    PressClick();
-    if (!alive) return;
-  }
-  PressChanged();
-}
-
-void TUiCustomButton::KeyDown(std::uint16_t& key, gui::TShiftState shift) {
-  auto alive = Watch();
-  if (FPressKeys.EventsFirst) {
-    gui::TCustomControl::KeyDown(key, shift);
-    if (!alive) return;
-  }
-  if (TakesPressKeys()) {
-    if (key == gui::VK_SPACE && (FPressKeys.AltSpace || !shift.Contains(gui::ssAlt))) {
-      FPress.KeyDown();
-      PressChanged();
-    } else if (key == gui::VK_ESCAPE && FPressKeys.EscapeDisarms) {
-      FPress.Disarm();
-      PressChanged();
-    }
-  }
-  if (!FPressKeys.EventsFirst) gui::TCustomControl::KeyDown(key, shift);
-}
-
-void TUiCustomButton::KeyUp(std::uint16_t& key, gui::TShiftState shift) {
-  auto alive = Watch();
-  if (FPressKeys.EventsFirst) {
-    gui::TCustomControl::KeyUp(key, shift);
-    if (!alive) return;
-  }
-  if (key == gui::VK_SPACE && TakesPressKeys()) {
-    // One press, one click: a Space release that no Space press on this button armed (the
-    // second release of a key held through Alt+Space, say) clicks nothing.
-    if (FPress.KeyUp() == gui::paClick) {
-      PressClick();
-      if (!alive) return;
-    }
-    PressChanged();
-  }
-  if (!FPressKeys.EventsFirst) gui::TCustomControl::KeyUp(key, shift);
-}
-
 void TUiCustomButton::DoEnter() {
   FFocusInside = true;
   auto alive = Watch();
-  gui::TCustomControl::DoEnter();
+  gui::TPressControl::DoEnter();
   if (alive) FocusStateChanged();
 }
 
 void TUiCustomButton::DoExit() {
   auto alive = Watch();
-  gui::TCustomControl::DoExit();
+  gui::TPressControl::DoExit();
   if (!alive || Destroying()) return;
   FFocusInside = false;
   // A Space held while the focus leaves must not click when the button gets the focus back.
-  FPress.Disarm();
+  PressFocusLost();
   FocusStateChanged();
   if (alive) AccPressedChanged();
 }
 
 void TUiCustomButton::EnabledChanged() {
   auto alive = Watch();
-  gui::TCustomControl::EnabledChanged();
+  gui::TPressControl::EnabledChanged();
   if (alive) StateChanged();
 }
 

@@ -1,17 +1,17 @@
 #pragma once
-// The base of the push buttons and the check box: hover tracking, the mouse and Space press,
-// the focus hooks, the see-through erase of the corners and the caption text.
+// The base of the push buttons and the check box: the widget set's press rules (the press itself
+// is TPressControl's), hover tracking, the focus hooks, the see-through erase of the corners and
+// the caption text.
 
 #include <string_view>
 
-#include "gui/controls/custom_control.h"
-#include "gui/controls/press_tracker.h"
+#include "gui/controls/press_control.h"
 #include "widgets/button_types.h"
 #include "widgets/paint/color_base.h"
 
 namespace widgets {
 
-class TUiCustomButton : public gui::TCustomControl {
+class TUiCustomButton : public gui::TPressControl {
  public:
   explicit TUiCustomButton(gui::TComponent* owner);
 
@@ -36,15 +36,14 @@ class TUiCustomButton : public gui::TCustomControl {
   // The keyboard focus is here, as the control's own enter and exit steps left it. The form
   // names the control as focused until its exit step has run, so the look follows this instead.
   bool FocusInside() const { return FFocusInside; }
-  bool PressTracking() const { return FPress.MouseHeld(); }
-  bool ShowPressed() const { return FPress.Shown(); }
-  bool SpaceArmed() const { return FPress.Armed(); }
+  bool PressTracking() const { return Press().MouseHeld(); }
+  bool ShowPressed() const { return Press().Shown(); }
+  bool SpaceArmed() const { return Press().Armed(); }
   bool InClick() const { return FInClick; }
   bool Transparent() const { return FTransparent; }
 
   // Raises the click of a completed mouse or Space press, with InClick set while it runs.
-  virtual void PressClick();
-  void CancelPress() override;
+  void PressClick() override;
 
   gui::TAccStates AccStates() const override;
   // A completed press, as the mouse or Space makes it, without the focus moving.
@@ -52,19 +51,6 @@ class TUiCustomButton : public gui::TCustomControl {
 
  protected:
   std::string AccDefaultName() const override { return gui::StripAccelChars(Caption()); }
-  // How the keys press a kind of button.
-  struct TPressKeys {
-    // OnKeyDown and OnKeyUp are raised before the press handles the key (the check box) rather
-    // than after it (the push buttons).
-    bool EventsFirst = false;
-    // Space with Alt held presses too; the push buttons leave Alt+Space to the window.
-    bool AltSpace = false;
-    // Escape while Space is held takes the press back, so that the release clicks nothing.
-    bool EscapeDisarms = false;
-  };
-  void SetPressKeys(const TPressKeys& keys) { FPressKeys = keys; }
-  // Whether keys press the control now (a read-only check box takes none).
-  virtual bool TakesPressKeys() const { return true; }
 
   // The erase step of a see-through control: the parent's image in the pixels outside the
   // outline. Enabled, that is the three outermost pixels of each corner; disabled, the outer
@@ -85,13 +71,8 @@ class TUiCustomButton : public gui::TCustomControl {
   void SetTransparent(bool value);
 
   void EraseBackground(TCanvas& canvas) override;
-  void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
-  void MouseMove(gui::TShiftState shift, int x, int y) override;
-  void MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
-  void KeyDown(std::uint16_t& key, gui::TShiftState shift) override;
-  void KeyUp(std::uint16_t& key, gui::TShiftState shift) override;
   void DoEnter() override;
   void DoExit() override;
   void EnabledChanged() override;
@@ -100,7 +81,7 @@ class TUiCustomButton : public gui::TCustomControl {
  private:
   void InvalidateHover();
   // The press moved on: repaints, and tells a listener when the pressed look came or went.
-  void PressChanged();
+  void PressChanged() override;
   void AccPressedChanged();
 
   TAlignmentVertical FAlignmentVertical = avCenter;
@@ -113,9 +94,7 @@ class TUiCustomButton : public gui::TCustomControl {
 
   bool FMouseInside = false;
   bool FFocusInside = false;
-  gui::TPressTracker FPress;
   bool FAccPressed = false;  // the pressed look a listener was last told of
-  TPressKeys FPressKeys;
   bool FInClick = false;
   bool FTransparent = false;
 };

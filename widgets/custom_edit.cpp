@@ -4,7 +4,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/controls/set_field.h"
 #include "widgets/paint/borders.h"
 
@@ -90,8 +90,7 @@ void TUiCustomEdit::UpdateColors() {
     color = ReadOnly() && FReadOnlyColorOnFocus ? FReadOnlyColor : FFocusColor;
   else if (ReadOnly())
     color = FReadOnlyColor;
-  FUpdatingColors = true;
-  gui::TScopeExit reset([this] { FUpdatingColors = false; });
+  gui::TScopedChange updating(FUpdatingColors, true);
   SetColor(color);
 }
 

@@ -17,7 +17,7 @@ namespace widgets {
 TUiCustomGlyphButton::TUiCustomGlyphButton(gui::TComponent* owner) : TUiCustomButton(owner) {
   SetAlignmentVertical(avTop);
   // The box hears its keys first, looks at no modifier, and Escape takes a held Space back.
-  SetPressKeys({.EventsFirst = true, .AltSpace = true, .EscapeDisarms = true});
+  SetPressRules({.AltSpace = true, .EscapeDisarms = true, .KeyDownEventFirst = true, .KeyUpEventFirst = true});
 }
 
 void TUiCustomGlyphButton::SetAlignment(TAlignment value) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/controls/set_field.h"
 #include "widgets/numeric_picture.h"
 
@@ -155,8 +155,7 @@ void TUiNumericEdit::Change() {
 
 void TUiNumericEdit::Loaded() {
   TUiEdit::Loaded();
-  FSuppressChange = true;
-  gui::TScopeExit reset([this] { FSuppressChange = false; });
+  gui::TScopedChange suppress(FSuppressChange, true);
   SetText(FormatValue(ParseText()));
 }
 

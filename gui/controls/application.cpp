@@ -6,7 +6,7 @@
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
 #include "gui/controls/report_errors.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 
 namespace gui {
 
@@ -90,8 +90,7 @@ void TApplication::HandleException(std::exception_ptr error) {
   ++FErrorReports;
   const std::string text = ReportText(message);
   FLastErrorReport = text;
-  ++FReportDepth;
-  TScopeExit depth([this] { --FReportDepth; });
+  TScopedChange depth(FReportDepth, FReportDepth + 1);
   try {
     if (OnShowErrorReport)
       OnShowErrorReport(FTitle, text);

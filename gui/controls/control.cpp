@@ -6,6 +6,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/controls/set_field.h"
 #include "gui/controls/win_control.h"
 
@@ -125,9 +126,8 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::TakeParentFont() {
   if (!FParent) return;
-  FFontFromParent = true;
+  TScopedChange fromParent(FFontFromParent, true);
   FFont.Assign(FParent->Font());
-  FFontFromParent = false;
 }
 
 void TControl::SetCaption(std::string_view caption) {

@@ -5,7 +5,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/report_errors.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -95,8 +95,7 @@ void TForm::CreateHostWindow() {
 }
 
 void TForm::CenterOnScreen() {
-  FHostResizing = true;
-  TScopeExit reset([this] { FHostResizing = false; });
+  TScopedChange hostResizing(FHostResizing, true);
   if (FWindow) {
     FWindow->CenterOnScreen();
     const TPoint p = FWindow->Position();

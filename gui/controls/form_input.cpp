@@ -6,7 +6,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/report_errors.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/graphics/text.h"
 
 namespace gui {
@@ -222,15 +222,13 @@ void TForm::HostResized(int clientWidth, int clientHeight) {
     const TRect f = NonClientInsets();
     // The host made this size: telling it again would start a loop. OnResize handlers run
     // meanwhile and may throw; the form must go on telling the host its later changes.
-    FHostResizing = true;
-    TScopeExit reset([this] { FHostResizing = false; });
+    TScopedChange hostResizing(FHostResizing, true);
     SetBounds(Left(), Top(), clientWidth + f.Left + f.Right, clientHeight + f.Top + f.Bottom);
   });
 }
 
 void TForm::HostMoved(int left, int top) {
-  FHostResizing = true;
-  TScopeExit reset([this] { FHostResizing = false; });
+  TScopedChange hostResizing(FHostResizing, true);
   TControl::SetBounds(left, top, Width(), Height());
 }
 

@@ -4,7 +4,7 @@
 
 #include "gui/controls/form.h"
 #include "gui/controls/rect_list.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 
 namespace gui {
 
@@ -46,8 +46,7 @@ void TForm::PaintPending() {
   TRect bounds;
   for (const TRect& r : todo) bounds = UnionRect(bounds, r);
 
-  FPainting = true;
-  TScopeExit reset([this] { FPainting = false; });
+  TScopedChange painting(FPainting, true);
 
   TCanvas& canvas = BufferCanvas();
   {

@@ -1,18 +1,20 @@
 #pragma once
 
 // The press of a pressable control (push button, glyph button, check box), as a value fed with
-// the control's pointer and key events. It answers what the control must do; the control
-// decides which events count (which button, which key, whether it may be pressed at all) and
-// in which order its own handlers run around them.
+// the control's pointer and key events. It answers what the control must do; TPressControl
+// (press_control.h) decides which events count for a kind of button and in which order the
+// control's own handlers run around them.
 //
-//   event                          state afterwards                          answer
-//   mouse press counted            held, inside, shown                       repaint
-//   pointer moves while held       inside and shown follow the pointer      repaint on a change
-//   release while held             nothing held, nothing shown              click when inside, else repaint
-//   press key down (Space)         armed, shown                              repaint on a change
-//   press key up                   shown cleared; the arm is used up         click when armed, else repaint on a
-//   change disarm (Escape, focus lost)    not armed, not shown                      repaint on a change drop the
-//   mouse (capture lost)  nothing held, not shown                   repaint on a change
+// clang-format off
+//   event                           state afterwards                       answer
+//   mouse press counted             held, inside, shown                    repaint
+//   pointer moves while held        inside and shown follow the pointer    repaint on a change
+//   release while held              nothing held, nothing shown            click when inside, else repaint
+//   press key down (Space)          armed, shown                           repaint on a change
+//   press key up                    shown cleared; the arm is used up      click when armed, else repaint on a change
+//   disarm (Escape, focus lost)     not armed, not shown                   repaint on a change
+//   drop the mouse (capture lost)   nothing held, not shown                repaint on a change
+// clang-format on
 //
 // `Shown` is the pressed look as the last event left it; a control that wants another rule
 // (the classic button: held inside, or armed) builds it from `MouseHeld`, `Inside` and `Armed`.

@@ -4,7 +4,7 @@
 
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 
 namespace gui {
 
@@ -15,8 +15,7 @@ TWinControl::~TWinControl() { DestroyControls(); }
 void TWinControl::DestroyControls() {
   // The children go with their parent: no layout of the ones left, whose handlers might reach
   // parts of the parent that are gone already.
-  FDestroyingControls = true;
-  TScopeExit reset([this] { FDestroyingControls = false; });
+  TScopedChange destroying(FDestroyingControls, true);
   while (!FControls.empty()) delete FControls.back();
 }
 
@@ -201,8 +200,7 @@ void TWinControl::Realign() {
 void TWinControl::AdjustClientRect(TRect&) const {}
 
 void TWinControl::AlignControls() {
-  FAligning = true;
-  TScopeExit reset([this] { FAligning = false; });
+  TScopedChange aligning(FAligning, true);
 
   TRect r = ClientRect();
   AdjustClientRect(r);

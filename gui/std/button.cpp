@@ -6,7 +6,21 @@
 
 namespace gui {
 
-TButton::TButton(TComponent* owner) : TCustomControl(owner), TPushButton(*this, ssAlt | ssCtrl) {
+namespace {
+
+// The classic rules: only the left button ends a press, Space waits until the mouse lets go, and
+// losing the focus drops any press. OnKeyDown comes before the press (its handler may take Space
+// away); OnMouseUp and OnKeyUp come after the click.
+constexpr TPressRules ClassicPressRules{.AnyButtonReleases = false,
+                                        .SpaceDuringMouse = false,
+                                        .AltSpace = true,
+                                        .FocusLossDropsMouse = true,
+                                        .KeyDownEventFirst = true,
+                                        .MouseUpEventFirst = false};
+
+}  // namespace
+
+TButton::TButton(TComponent* owner) : TPressControl(owner, ClassicPressRules), TPushButton(*this, ssAlt | ssCtrl) {
   // Each press of a fast double click is a press of its own, and clicks are raised here on release.
   SetControlStyle(ControlStyle().Exclude(csDoubleClicks).Exclude(csClickEvents).Exclude(csAcceptsControls));
   SetTabStop(true);
@@ -20,11 +34,11 @@ bool TButton::ActiveDefault() const {
 
 void TButton::Click() {
   PassModalResult();
-  TCustomControl::Click();
+  TPressControl::Click();
 }
 
 TAccStates TButton::AccStates() const {
-  TAccStates states = TCustomControl::AccStates();
+  TAccStates states = TPressControl::AccStates();
   if (Pressed()) states.Include(asPressed);
   if (Default()) states.Include(asDefault);
   return states;
@@ -49,87 +63,35 @@ bool TButton::AccPress() {
 }
 
 bool TButton::DialogKey(std::uint16_t key, TShiftState shift) {
-  return ClickByDialogKey(key, shift, ActiveDefault()) || TCustomControl::DialogKey(key, shift);
+  return ClickByDialogKey(key, shift, ActiveDefault()) || TPressControl::DialogKey(key, shift);
 }
 
 bool TButton::DialogChar(char ch, TShiftState shift) {
-  return ClickByAccel(ch) || TCustomControl::DialogChar(ch, shift);
+  return ClickByAccel(ch) || TPressControl::DialogChar(ch, shift);
 }
 
 void TButton::FocusChanged(TControl* focused) {
-  TCustomControl::FocusChanged(focused);
+  TPressControl::FocusChanged(focused);
   // The default frame moves to a focused button and back to the Default one; the focus box
   // comes and goes with the focus, also on a button that keeps its frame.
   if (ActiveDefault() != FShownDefault || Focused() != FShownFocused) Invalidate();
 }
 
-// Mouse and Space, as one table:
-//   left press            -> take the focus; pressed look only if the focus came here
-//   move while held       -> pressed look exactly while the pointer is inside
-//   left release          -> unpressed; Click when released inside
-//   Space down / up       -> pressed look / unpressed and Click
-//   focus lost            -> any press is dropped without a click
-void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  auto alive = Watch();
-  TCustomControl::MouseDown(button, shift, x, y);
-  if (!alive || button != mbLeft) return;
-  if (!Focused() && CanFocus()) SetFocus();
-  if (!alive || !Focused()) return;
-  if (FPress.MouseDown() != paNothing) PressChanged();
-}
-
-void TButton::MouseMove(TShiftState shift, int x, int y) {
-  auto alive = Watch();
-  TCustomControl::MouseMove(shift, x, y);
-  if (alive && FPress.MouseMove(ClientRect().Contains({x, y})) != paNothing) PressChanged();
-}
-
-void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  auto alive = Watch();
-  if (button == mbLeft && FPress.MouseHeld()) {
-    const TPressAnswer answer = FPress.MouseUp(ClientRect().Contains({x, y}));
-    Repaint();
-    AccPressedChanged();
-    if (answer == paClick) {
-      Click();
-      if (!alive) return;
-    }
-  }
-  TCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TButton::KeyDown(std::uint16_t& key, TShiftState shift) {
-  auto alive = Watch();
-  TCustomControl::KeyDown(key, shift);
-  if (!alive) return;
-  // Space does not take over a press the mouse is holding.
-  if (key == VK_SPACE && !FPress.MouseHeld() && FPress.KeyDown() != paNothing) PressChanged();
-}
-
-void TButton::KeyUp(std::uint16_t& key, TShiftState shift) {
-  auto alive = Watch();
-  if (key == VK_SPACE && FPress.Armed()) {
-    FPress.KeyUp();
-    Repaint();
-    AccPressedChanged();
-    Click();
-    if (!alive) return;
-  }
-  TCustomControl::KeyUp(key, shift);
+void TButton::PressClick() {
+  Repaint();
+  AccPressedChanged();
+  Click();
 }
 
 void TButton::DoExit() {
-  if (FPress.MouseHeld() || FPress.Armed()) {
-    FPress.Reset();
-    PressChanged();
-  }
-  TCustomControl::DoExit();
+  if (PressFocusLost() != paNothing) PressChanged();
+  TPressControl::DoExit();
 }
 
 void TButton::EnabledChanged() {
-  FPress.Reset();
+  ResetPress();
   FAccPressed = false;  // the change of enabled is announced with every state
-  TCustomControl::EnabledChanged();
+  TPressControl::EnabledChanged();
 }
 
 void TButton::Paint(TCanvas& canvas) {

@@ -6,13 +6,12 @@
 // Esc reach the default and cancel buttons through the form's dialog-key stage. A button with a
 // ModalResult hands it to its form before OnClick runs, which ends a modal form's loop.
 
-#include "gui/controls/custom_control.h"
-#include "gui/controls/press_tracker.h"
+#include "gui/controls/press_control.h"
 #include "gui/std/push_button.h"
 
 namespace gui {
 
-class TButton : public TCustomControl, public TPushButton {
+class TButton : public TPressControl, public TPushButton {
  public:
   explicit TButton(TComponent* owner);
 
@@ -20,7 +19,7 @@ class TButton : public TCustomControl, public TPushButton {
   // and the focus is not on another push button.
   bool ActiveDefault() const;
   // The classic look: held by the mouse with the pointer inside, or Space held.
-  bool Pressed() const { return (FPress.MouseHeld() && FPress.Inside()) || FPress.Armed(); }
+  bool Pressed() const { return (Press().MouseHeld() && Press().Inside()) || Press().Armed(); }
 
   void Click() override;
   bool DialogKey(std::uint16_t key, TShiftState shift) override;
@@ -36,21 +35,17 @@ class TButton : public TCustomControl, public TPushButton {
   std::string AccDefaultName() const override { return StripAccelChars(Caption()); }
   void Paint(TCanvas& canvas) override;
   void EraseBackground(TCanvas&) override {}
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void KeyDown(std::uint16_t& key, TShiftState shift) override;
-  void KeyUp(std::uint16_t& key, TShiftState shift) override;
   void DoExit() override;
   void EnabledChanged() override;
   void DefaultChanged() override { Invalidate(); }
+  // The press moved on: repaints, and tells a listener when the pressed look came or went.
+  void PressChanged() override;
+  // The unpressed look is on the screen and told before the click's handler runs.
+  void PressClick() override;
 
  private:
-  // The press moved on: repaints, and tells a listener when the pressed look came or went.
-  void PressChanged();
   void AccPressedChanged();
 
-  TPressTracker FPress;
   bool FAccPressed = false;  // the pressed look a listener was last told of
   bool FShownDefault = false;
   bool FShownFocused = false;

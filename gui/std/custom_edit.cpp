@@ -3,7 +3,7 @@
 #include "gui/std/custom_edit.h"
 
 #include "gui/controls/application.h"
-#include "gui/controls/scope_exit.h"
+#include "gui/controls/scoped_change.h"
 #include "gui/controls/set_field.h"
 #include "gui/std/clipboard.h"
 
@@ -204,11 +204,8 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   auto alive = Watch();
   if (button == mbLeft) {
     if (!Focused() && CanFocus()) {
-      FFocusByMouse = true;
       // A handler of the focus change may free the entry.
-      TScopeExit byMouse([this, &alive] {
-        if (alive) FFocusByMouse = false;
-      });
+      TScopedChange byMouse(FFocusByMouse, true, alive);
       SetFocus();
     }
     if (!alive) return;

@@ -62,7 +62,6 @@ class TGtkWindow : public gui::THostWindow {
 
   GtkWindow* Widget() const;
   GtkOverlay* Overlay() const;
-  bool IsModal() const { return FModal; }
   bool Visible() const { return FVisible; }
   // What the window has painted so far; for measuring.
   const TPaintTally& Painted() const { return FPainted; }

@@ -27,6 +27,9 @@ TEST(CommandLine, ReadsEachOption) {
       {{"--resume=b c.txt"}, false, false, true, false, "b c.txt"},
       {{"--resume", "--no-journal"}, false, false, true, true, ""},
       {{"--no-journal", "--resume", "x"}, false, false, true, true, "x"},
+      // Given twice, the last one holds, with its FILE or without one.
+      {{"--resume", "a", "--resume"}, false, false, true, false, ""},
+      {{"--resume", "--resume", "a"}, false, false, true, false, "a"},
       {{"--no-journal"}, false, false, false, true, ""},
   };
   for (const TCase& c : cases) {

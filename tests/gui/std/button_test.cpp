@@ -163,6 +163,21 @@ TEST_F(ButtonPressTest, LosingTheFocusDropsAnyPressWithoutAClick) {
   EXPECT_EQ(Clicks, 0);
 }
 
+// A press the window cuts off (another window took the input meanwhile) leaves nothing held:
+// the release over the button, back in this window, clicks nothing.
+TEST_F(ButtonPressTest, PressCutOffByAnotherWindowClicksNothingLater) {
+  PressAt(Inside);
+  TForm* other = App.CreateForm<TForm>();
+  other->Show();
+  App.ActivateForm(other);
+  App.ActivateForm(Form);
+  Host.RunUntilIdle();
+  EXPECT_TRUE(B->Focused());
+  EXPECT_FALSE(B->Pressed());
+  ReleaseAt(Inside);
+  EXPECT_EQ(Clicks, 0);
+}
+
 TEST_F(ButtonTest, EnterEscAndAcceleratorsInAModalForm) {
   Show();
   // A confirmation like the message dialog's: Yes is the default button, No the cancel one.
