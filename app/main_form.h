@@ -11,6 +11,7 @@
 
 #include "app/label_sink.h"
 #include "app/main_controls.h"
+#include "app/spin_field.h"
 #include "gui/controls/form.h"
 #include "stats/spin_history.h"
 
@@ -59,7 +60,7 @@ class TForm1 : public gui::TForm {
   widgets::TUiBitBtn* UiBitBtn1 = nullptr;
   widgets::TUiBitBtn* UiBitBtn2 = nullptr;
   widgets::TUiBitBtn* UiBitBtn3 = nullptr;
-  widgets::TUiNumericEdit* UiNumericEdit1 = nullptr;
+  TSpinField* UiNumericEdit1 = nullptr;
   gui::TControl* UiLabel266 = nullptr;  // the spin counter
   widgets::TUiPanel* UiPanel4 = nullptr;
   gui::TWebBrowser* WebBrowser1 = nullptr;
@@ -68,7 +69,8 @@ class TForm1 : public gui::TForm {
  private:
   void BuildLayout();
   void ConnectHandlers();
-  void AddSpin();
+  // Records the spin the player typed; `byEnter` when Enter asked (the field beeps for it then).
+  void AddSpin(bool byEnter);
   void Refresh();
   void ReportJournal(const std::optional<std::string>& report);
 

@@ -189,14 +189,21 @@ TEST_F(MainWindowE2E, ADoubleClickOnTheStripCorrectsThatSpin) {
   EXPECT_EQ(corrected.Count(kRed), 0);
 }
 
-TEST_F(MainWindowE2E, TheAddButtonRecordsTheNumberPulledIntoRange) {
+TEST_F(MainWindowE2E, TheAddButtonRefusesANumberOffTheWheelAndRecordsTheRetypedOne) {
   Focus(Xid_);
   const std::size_t before = Form->History().Length();
   RunOk({"xdotool", "type", "--delay", "20", "40"});
   ClickOn("UiBitBtn3");
+  // Refused: the typed text comes back selected, so the next digits replace it.
+  ASSERT_TRUE(
+      WaitUntil([&] { return Form->UiNumericEdit1->Focused() && Form->UiNumericEdit1->SelLength() == 2; }));
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "40");
+  EXPECT_EQ(Form->History().Length(), before);
+  RunOk({"xdotool", "type", "--delay", "20", "12"});
+  ClickOn("UiBitBtn3");
   ASSERT_TRUE(WaitUntil([&] { return Form->History().Length() == before + 1; }));
-  EXPECT_EQ(Form->History().Recent(1), 36);
-  EXPECT_EQ(Control("UiLabelLast1").Caption(), "36");
+  EXPECT_EQ(Form->History().Recent(1), 12);
+  EXPECT_EQ(Control("UiLabelLast1").Caption(), "12");
 }
 
 TEST_F(MainWindowE2E, TheCheckBoxKeepsTheWindowAboveOthersAndBack) {
