@@ -106,6 +106,11 @@ void TForm1::ConnectHandlers() {
 void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNumericEdit1); }
 
 void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
+  // A journal behind the history asks its own question instead.
+  if (const std::optional<bool> close = SettleJournalAtExit()) {
+    if (!*close) action = gui::caNone;
+    return;
+  }
   const int answer =
       dialogs::ShowMessageDialog(kExitQuestion, dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
   // Only Yes ends the run: a question dismissed by its close box must not throw away every
@@ -171,7 +176,8 @@ void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
   const bool changed = FHistory.Recent(static_cast<std::size_t>(k)) != *number;
   FHistory.Replace(k, *number);
   const std::optional<std::string> report =
-      FJournal && changed ? FJournal->Rewrite(FHistory.Spins()) : std::nullopt;
+      FJournal && changed ? FJournal->Rewrite(FHistory.Spins(), FHistory.Length() - static_cast<std::size_t>(k))
+                          : std::nullopt;
   label.SetCaption(std::to_string(*number));
   label.Font().SetColor(stats::ColorOfNumber(*number));
   stats::StatsPanel(FHistory, FLabels);

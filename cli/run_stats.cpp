@@ -1,6 +1,8 @@
 #include "cli/run_stats.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -52,6 +54,16 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return esInputOutput;
 }
 
+// The help and the version: a short text whose failed write says why.
+int Printed(std::ostream& out, std::ostream& err, const std::string& text) {
+  errno = 0;
+  out << text << std::flush;
+  if (out) return esOk;
+  Fail(err,
+       std::string("cannot write the output: ") + (errno != 0 ? std::strerror(errno) : "the stream refused it"));
+  return esInputOutput;
+}
+
 }  // namespace
 
 int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, TTerminal terminal) {
@@ -63,14 +75,8 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
     err << "Try '" << ProgramName << " --help' for more information.\n";
     return esUsage;
   }
-  if (options.Help) {
-    out << HelpText() << std::flush;
-    return out ? esOk : esInputOutput;
-  }
-  if (options.Version) {
-    out << ProgramName << ' ' << SPINTRAK_VERSION << '\n' << std::flush;
-    return out ? esOk : esInputOutput;
-  }
+  if (options.Help) return Printed(out, err, HelpText());
+  if (options.Version) return Printed(out, err, std::string(ProgramName) + ' ' + SPINTRAK_VERSION + '\n');
   if (options.Sessions || options.Last) {
     std::string folder;
     try {

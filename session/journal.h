@@ -57,6 +57,9 @@ class TJournal {
   std::optional<std::string> Append(std::span<const std::int32_t> history);
   std::optional<std::string> Rewrite(std::span<const std::int32_t> history, std::size_t changedFrom = 0);
 
+  // One more try to catch up with `history`, as after a change; the report as Append's.
+  std::optional<std::string> Retry(std::span<const std::int32_t> history) { return Record(history); }
+
   // Whether the file lacks something of `history`: spins, or a correction.
   bool Behind(std::span<const std::int32_t> history) const;
   // How many spins of the history the file holds with their current value.

@@ -45,6 +45,8 @@ struct TFileCallsRecorder {
   // The next this many fdatasync calls fail with this errno.
   std::atomic<int> FailingSyncs{0};
   std::atomic<int> SyncError{EIO};
+  // Renames to a name that starts with this fail with EIO, while it is not empty.
+  std::string FailingRenamePrefix;
   mutable std::mutex Mutex;
 
  private:
@@ -76,7 +78,12 @@ struct TFileCallsRecorder {
     return Instance()->FSaved.Fsync(fd);
   }
   static int Renameat(int fromFolder, const char* from, int toFolder, const char* to) {
-    Instance()->Add("rename", to);
+    TFileCallsRecorder& self = *Instance();
+    self.Add("rename", to);
+    if (!self.FailingRenamePrefix.empty() && std::string_view(to).starts_with(self.FailingRenamePrefix)) {
+      errno = EIO;
+      return -1;
+    }
     return Instance()->FSaved.Renameat(fromFolder, from, toFolder, to);
   }
 
