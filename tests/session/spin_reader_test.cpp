@@ -91,6 +91,21 @@ TEST(SpinParser, ALongTokenIsRefusedAtOnceWithItsLineAndColumn) {
   skipping.Finish();
   EXPECT_EQ(skipped, (TSpins{1, 2}));
   EXPECT_EQ(skipping.Skipped().size(), 1u);
+
+  // Wherever the pieces are cut, the same error.
+  const std::string text = "1 2\r\n3 " + std::string(12, '7') + " 4";
+  for (std::size_t a = 0; a <= text.size(); ++a) {
+    TSpins spins;
+    TSpinParser parser("log", spins, TInvalidTokens::itSkip);
+    parser.Feed(std::string_view(text).substr(0, a));
+    parser.Feed(std::string_view(text).substr(a));
+    parser.Finish();
+    ASSERT_EQ(parser.Skipped().size(), 1u) << a;
+    EXPECT_STREQ(parser.Skipped()[0].what(),
+                 "log:2: \"777777777...\" at column 3 is longer than any wheel number (8 characters at most)")
+        << a;
+    EXPECT_EQ(spins, (TSpins{1, 2, 3, 4})) << a;
+  }
 }
 
 TEST(SpinParser, ALeadingByteOrderMarkIsNoToken) {
