@@ -120,6 +120,10 @@ struct ExitBehindTest : UndoExitTest {
     Enter("4");
     EXPECT_EQ(Journal(), Lines({7, 0, 32, 4}));
   }
+  // The journal's flushing thread ends before the recorder's stand-ins go.
+  ~ExitBehindTest() override {
+    if (Form->Journal() != nullptr) Form->Journal()->Close();
+  }
   session_test::TFileCallsRecorder Calls;
 };
 
