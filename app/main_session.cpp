@@ -26,8 +26,9 @@ const char* const kBehindStart = "Журнал сессии \""_cp;
 const char* const kBehindSpins = "\" отстаёт: чисел на диске "_cp;
 const char* const kBehindOf = " из "_cp;
 const char* const kBehindCorrection = ", исправление не записано"_cp;
+const char* const kBehindSave = ".\n\nДа: сохранить всю историю в файл \""_cp;
 const char* const kBehindAsk =
-    ".\n\nДа: сохранить всю историю в другой файл и выйти.\nНет: выйти без них.\nОтмена: остаться в программе."_cp;
+    "\" (его можно изменить) и выйти.\nНет: выйти без них.\nОтмена: остаться в программе."_cp;
 const char* const kSaveTitle = "Сохранить историю"_cp;
 const char* const kSavePrompt = "Файл для всей истории"_cp;
 const char* const kSaveFailed = "Не удалось сохранить историю в \""_cp;
@@ -93,12 +94,13 @@ std::optional<bool> TForm1::SettleJournalAtExit() {
   std::string text = std::string(kBehindStart) + gui::Utf8ToAnsi(FJournal->Path()) + kBehindSpins +
                      std::to_string(FJournal->SpinsOnDisk()) + kBehindOf + std::to_string(FHistory.Length());
   if (FJournal->CorrectionPending()) text += kBehindCorrection;
-  text += kBehindAsk;
+  const std::string suggested = SuggestedPath(FJournal->Path());
+  text += kBehindSave + gui::Utf8ToAnsi(suggested) + kBehindAsk;
   const int answer =
       dialogs::ShowMessageDialog(text, dialogs::mkWarning, {dialogs::dbYes, dialogs::dbNo, dialogs::dbCancel}, 0);
   if (answer == gui::mrNo) return true;
   if (answer != gui::mrYes) return false;
-  return SaveHistoryElsewhere(SuggestedPath(FJournal->Path()));
+  return SaveHistoryElsewhere(suggested);
 }
 
 bool TForm1::SaveHistoryElsewhere(const std::string& suggested) {

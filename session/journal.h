@@ -62,8 +62,9 @@ class TJournal {
 
   // Whether the file lacks something of `history`: spins, or a correction.
   bool Behind(std::span<const std::int32_t> history) const;
-  // How many spins of the history the file holds with their current value.
-  std::size_t SpinsOnDisk() const { return FStale ? 0 : FOnDisk; }
+  // How many spins the file holds; with a correction (or an undo) pending, one of them differs
+  // from the history or is one too many.
+  std::size_t SpinsOnDisk() const { return FFile ? FOnDisk : 0; }
   bool CorrectionPending() const { return FStale; }
 
   // Waits for the last flush to disk and stops flushing; the reason when it failed. The journal

@@ -131,7 +131,9 @@ TEST_F(ExitBehindTest, TheExitSaysWhatIsNotOnDiskAndCanWriteTheHistoryElsewhere)
   AnswerWith(dialogs::dbCancel);
   Click(Host, *Form, "UiBitBtn1");
   ASSERT_EQ(Questions.size(), 1u);
-  EXPECT_THAT(Questions[0], ::testing::HasSubstr("чисел на диске 0 из 4, исправление не записано"_cp));
+  EXPECT_THAT(Questions[0], ::testing::HasSubstr("чисел на диске 4 из 4, исправление не записано"_cp));
+  EXPECT_THAT(Questions[0], ::testing::HasSubstr(Temp.Path().string() + Form->Journal()->Path().substr(
+                                                                            Form->Journal()->Path().rfind('/'))));
   EXPECT_FALSE(App.Terminated()) << "Cancel stays";
 
   const fs::path elsewhere = Temp.Path() / "kept.txt";
