@@ -246,6 +246,22 @@ void AnswerConfirmation(gui::TApplication& app, dialogs::DialogButton button) {
   });
 }
 
+TEST_F(MainWindowE2E, CtrlZRemovesTheNewestSpinAfterTheQuestion) {
+  Focus(Xid_);
+  // Whatever the field holds goes first, so that the 9 is the only digit.
+  RunOk({"xdotool", "key", "End", "BackSpace", "BackSpace", "BackSpace"});
+  TypeAndEnter("9");
+  const std::vector<std::int32_t> before = Spins();
+  ASSERT_GE(before.size(), 2u);
+  AnswerConfirmation(*App, dialogs::dbYes);
+  RunOk({"xdotool", "key", "ctrl+z"});
+  ASSERT_TRUE(WaitUntil([&] { return Form->History().Length() + 1 == before.size(); }, std::chrono::seconds(20)));
+  ASSERT_TRUE(WaitForStarted());
+  EXPECT_EQ(Control("UiLabelLast1").Caption(), std::to_string(before[before.size() - 2]));
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "") << "the key typed nothing into the field";
+  Answered = 0;
+}
+
 TEST_F(MainWindowE2E, ExitAsksFirstAndNoKeepsEverything) {
   const std::vector<std::int32_t> spins = Spins();
   AnswerConfirmation(*App, dialogs::dbNo);
