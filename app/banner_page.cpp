@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "session/file_io.h"
+#include "files/replace_file.h"
 
 extern char** environ;
 
@@ -16,8 +16,8 @@ namespace app {
 
 namespace {
 
-using session::TFd;
-using session::TFileError;
+using files::TFd;
+using files::TFileError;
 
 [[noreturn]] void Refuse(const std::string& path, const std::string& reason) {
   throw EBannerWriteError("Cannot create file \"" + path + "\". " + reason);
@@ -64,35 +64,15 @@ std::string BannerPagePath() { return BannerFolder() + "/" + std::string(kBanner
 
 void WriteBannerFile(const std::string& folderPath, std::string_view name, std::string_view content) {
   const std::string path = folderPath + "/" + std::string(name);
-  const std::string entry(name);
   try {
     const TFd folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.Valid()) throw TFileError(errno);
-
-    // The old entry is looked at, never opened: opening a FIFO would block, and opening a link
-    // would write wherever it points. No entry yet is fine.
-    try {
-      session::CheckOwnRegularFile(folder.Get(), entry);
-    } catch (const TFileError& e) {
-      if (e.Errno() != ENOENT) throw;
-    }
-
-    // The new page goes into a file of its own beside the old one, created afresh and owner-only
-    // (readable, so that the browser can load it).
-    std::string tempName;
-    TFd file = session::CreateBeside(folder.Get(), entry, tempName);
-    try {
-      session::WriteAll(file.Get(), content);
-      // No fsync: the page is written again on every activation, and the rename below already
-      // keeps a reader from ever seeing half of it.
-      if (::close(file.Release()) != 0) throw TFileError(errno);
-      // The rename replaces whatever entry is there now without following it; in a folder with
-      // the sticky bit another user's entry cannot be replaced at all.
-      if (::renameat(folder.Get(), tempName.c_str(), folder.Get(), entry.c_str()) != 0) throw TFileError(errno);
-    } catch (...) {
-      ::unlinkat(folder.Get(), tempName.c_str(), 0);
-      throw;
-    }
+    // Owner-only and readable, so that the browser can load it. No flush to disk: the page is
+    // written again on every activation, and the rename already keeps a reader from ever seeing
+    // half of it.
+    files::TReplaceOptions options;
+    options.Durability = files::TDurability::drNone;
+    files::ReplaceFile(folder.Get(), std::string(name), content, options);
   } catch (const TFileError& e) {
     Refuse(path, e.what());
   }

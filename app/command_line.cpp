@@ -24,6 +24,9 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   CLI::Option* resume = parser.add_option("--resume", line.ResumeFile)
                             ->expected(0, 1)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  // "--resume=" names no file: an error, not the last session.
+  for (std::string_view arg : args)
+    if (arg == "--resume=") throw TUsageError("option --resume is given an empty file name");
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -56,8 +59,11 @@ The window keeps a journal of the session in $XDG_STATE_HOME/spintrak/sessions/ 
   -h, --help           show this help and exit
   -V, --version        show the version and exit
 
-Exit status: 0 after the window closed, 1 when the window cannot be shown, 2 when the command
-line is wrong.
+Ctrl+Z in the window removes the newest spin, after a question.
+
+Exit status: 0 after the window closed, 1 when the window cannot be shown (or the help cannot
+be written), 2 when the command line is wrong, 3 when the journal's last lines could not be
+flushed to disk at the end.
 )";
 }
 

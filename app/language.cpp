@@ -140,4 +140,20 @@ gui::AnsiString Tr(const char* msgid) {
   return it->second;
 }
 
+gui::AnsiString TrFormat(const char* msgid, std::initializer_list<std::string_view> args) {
+  const gui::AnsiString text = Tr(msgid);
+  gui::AnsiString out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+    const std::size_t index = static_cast<std::size_t>(next - '1');
+    if (text[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
+      out += *(args.begin() + index);
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace app

@@ -4,6 +4,7 @@
 // gettext catalogues ("spintrak.mo"), chosen once at start-up from the user's environment.
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,6 +51,10 @@ gui::AnsiString Tr(const char* msgid);
 
 // The same text in UTF-8, for what leaves through the desktop (window titles, standard error).
 std::string TrUtf8(const char* msgid);
+
+// A text of the program with its arguments in the places "%1" to "%9", which a translation may
+// put in its own order; the arguments are in the control layer's encoding already.
+gui::AnsiString TrFormat(const char* msgid, std::initializer_list<std::string_view> args);
 
 // Marks a source text for the catalogues' template where it is translated later, by `Tr`.
 constexpr const char* N_(const char* msgid) { return msgid; }

@@ -1,7 +1,9 @@
 // Spintrak's entry: the command line, then the application on the desktop host, its windows and
 // session, and the event loop until the main window closes.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <string_view>
@@ -13,6 +15,7 @@
 #include "app/startup.h"
 #include "gui/graphics/text.h"
 #include "platform/gtk/gtk_host.h"
+#include "session/journal.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -24,13 +27,12 @@ int main(int argc, char** argv) {
                  app::UsageText().c_str());
     return 2;
   }
-  if (line.Help) {
-    std::fputs(app::HelpText().c_str(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
-  }
-  if (line.Version) {
-    std::printf("spintrak %s\n", SPINTRAK_VERSION);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+  if (line.Help || line.Version) {
+    const std::string text = line.Help ? app::HelpText() : std::string("spintrak ") + SPINTRAK_VERSION + "\n";
+    if (std::fputs(text.c_str(), stdout) != EOF && std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "spintrak: cannot write the %s: %s\n", line.Help ? "help" : "version",
+                 std::strerror(errno));
+    return 1;
   }
   try {
     // The options are ours; the toolkit is given none of them.
@@ -48,6 +50,12 @@ int main(int argc, char** argv) {
       application.HandleException(std::make_exception_ptr(std::runtime_error(gui::Utf8ToAnsi(*report))));
     }
     application.Run();
+    // The last lines must reach the disk; a failure there is the run's last word.
+    if (session::TJournal* journal = form.Journal())
+      if (const std::optional<std::string> error = journal->Close()) {
+        std::fprintf(stderr, "spintrak: %s\n", error->c_str());
+        return 3;
+      }
   } catch (const std::exception& e) {
     // Only start-up can end here: no display, or no usable font at all.
     std::fprintf(stderr, "spintrak: %s\n", e.what());

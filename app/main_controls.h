@@ -17,12 +17,13 @@ class TUiBitBtn;
 class TUiBorder;
 class TUiCheckBox;
 class TUiLabel;
-class TUiNumericEdit;
 class TUiPanel;
 class TUiSeparator;
 }  // namespace widgets
 
 namespace app {
+
+class TSpinField;
 
 widgets::TUiPanel* MakePanel(gui::TForm& form, const TPanelDef& def);
 widgets::TUiLabel* MakeLabel(gui::TForm& form, const TLabelDef& def);
@@ -38,7 +39,7 @@ gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel);
 
 // The controls that take input.
 widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def);
-widgets::TUiNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def);
+TSpinField* MakeEntryField(gui::TForm& form, const TEditDef& def);
 widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def);
 
 // The named parent of a layout row: the form itself for an empty name.

@@ -5,6 +5,7 @@
 
 #include "app/banner_pane.h"
 #include "app/number_parse.h"
+#include "app/spin_field.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
 #include "gui/controls/application.h"
@@ -103,6 +104,11 @@ void TForm1::ConnectHandlers() {
 void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNumericEdit1); }
 
 void TForm1::FormClose(gui::TComponent*, gui::TCloseAction& action) {
+  // A journal behind the history asks its own question instead.
+  if (const std::optional<bool> close = SettleJournalAtExit()) {
+    if (!*close) action = gui::caNone;
+    return;
+  }
   const int answer =
       dialogs::ShowMessageDialog(Tr(kExitQuestion), dialogs::mkConfirmation, {dialogs::dbYes, dialogs::dbNo}, 0);
   // Only Yes ends the run: a question dismissed by its close box was not answered, and the
@@ -116,21 +122,31 @@ void TForm1::UiBitBtn2Click(gui::TComponent*) {
   if (OnShowAbout) OnShowAbout();
 }
 
-void TForm1::UiBitBtn3Click(gui::TComponent*) { AddSpin(); }
+void TForm1::UiBitBtn3Click(gui::TComponent*) { AddSpin(false); }
 
 void TForm1::UiNumericEdit1KeyPress(gui::TComponent*, char& key) {
   if (key != '\r') return;
-  if (UiNumericEdit1->IntegerValue() > stats::MaxWheelNumber)
-    UiNumericEdit1->SetIntegerValue(stats::MaxWheelNumber);
-  if (UiNumericEdit1->IntegerValue() < stats::MinWheelNumber)
-    UiNumericEdit1->SetIntegerValue(stats::MinWheelNumber);
-  AddSpin();
+  AddSpin(true);
   // The key stays: the field's own filter rejects Enter afterwards and beeps.
 }
 
-void TForm1::AddSpin() {
-  // Read before the history grows, so that a value that cannot be read records nothing.
-  FHistory.Append(static_cast<std::int32_t>(UiNumericEdit1->IntegerValue()));
+void TForm1::AddSpin(bool byEnter) {
+  // Only a number the player typed on the wheel becomes a spin: an empty field, or 37, or the
+  // "120" of a 12 typed before the field's "0", records nothing; the player retypes it.
+  const gui::AnsiString typed = UiNumericEdit1->TypedText();
+  std::optional<std::int32_t> spin;
+  try {
+    spin = UiNumericEdit1->TypedSpin();
+  } catch (...) {
+    UiNumericEdit1->Retype(typed);
+    throw;
+  }
+  if (!spin) {
+    UiNumericEdit1->Retype(typed);
+    if (!byEnter) UiNumericEdit1->Beep();
+    return;
+  }
+  FHistory.Append(*spin);
   // In the file before it is on the screen: a program killed now has lost nothing shown.
   const std::optional<std::string> report = FJournal ? FJournal->Append(FHistory.Spins()) : std::nullopt;
   UiLabel266->SetCaption(std::to_string(FHistory.Length()));
@@ -159,7 +175,8 @@ void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
   const bool changed = FHistory.Recent(static_cast<std::size_t>(k)) != *number;
   FHistory.Replace(k, *number);
   const std::optional<std::string> report =
-      FJournal && changed ? FJournal->Rewrite(FHistory.Spins()) : std::nullopt;
+      FJournal && changed ? FJournal->Rewrite(FHistory.Spins(), FHistory.Length() - static_cast<std::size_t>(k))
+                          : std::nullopt;
   label.SetCaption(std::to_string(*number));
   label.Font().SetColor(stats::ColorOfNumber(*number));
   stats::StatsPanel(FHistory, FLabels);

@@ -11,6 +11,7 @@
 
 #include "app/label_sink.h"
 #include "app/main_controls.h"
+#include "app/spin_field.h"
 #include "gui/controls/form.h"
 #include "stats/spin_history.h"
 
@@ -43,6 +44,14 @@ class TForm1 : public gui::TForm {
   // entry, wherever the focus is (on by default; they can always be read on request).
   void SetAnnounceEntries(bool value);
 
+  // Removes the newest spin after the player confirms it, with the journal rewritten; refused
+  // with a beep when nothing is recorded. Ctrl+Z calls it, and so may any other way of asking.
+  // Returns whether a spin was removed.
+  bool UndoLastSpin();
+
+  void HostKeyDown(std::uint16_t key, gui::TShiftState shift) override;
+  void HostChar(char32_t ch) override;
+
   // The handlers, one per user event.
   void FormActivate(gui::TComponent* sender);
   void FormClose(gui::TComponent* sender, gui::TCloseAction& action);
@@ -59,7 +68,7 @@ class TForm1 : public gui::TForm {
   widgets::TUiBitBtn* UiBitBtn1 = nullptr;
   widgets::TUiBitBtn* UiBitBtn2 = nullptr;
   widgets::TUiBitBtn* UiBitBtn3 = nullptr;
-  widgets::TUiNumericEdit* UiNumericEdit1 = nullptr;
+  TSpinField* UiNumericEdit1 = nullptr;
   gui::TControl* UiLabel266 = nullptr;  // the spin counter
   widgets::TUiPanel* UiPanel4 = nullptr;
   gui::TWebBrowser* WebBrowser1 = nullptr;
@@ -68,13 +77,20 @@ class TForm1 : public gui::TForm {
  private:
   void BuildLayout();
   void ConnectHandlers();
-  void AddSpin();
+  // Records the spin the player typed; `byEnter` when Enter asked (the field beeps for it then).
+  void AddSpin(bool byEnter);
   void Refresh();
   void ReportJournal(const std::optional<std::string>& report);
+  // At exit, with the journal behind the history after a failed write: one more try, then the
+  // player's choice. None when the journal is not behind (the usual question follows), else
+  // whether the window closes.
+  std::optional<bool> SettleJournalAtExit();
+  bool SaveHistoryElsewhere(const std::string& suggested);
 
   stats::SpinHistory FHistory;
   std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
+  bool FSwallowChar = false;  // the character of a key the window took
 };
 
 }  // namespace app

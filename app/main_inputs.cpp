@@ -1,12 +1,13 @@
 #include "app/main_controls.h"
 
+#include "app/spin_field.h"
+
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/text.h"
 #include "gui/std/web_browser.h"
 #include "resources/resources.h"
 #include "widgets/bit_btn.h"
 #include "widgets/check_box.h"
-#include "widgets/numeric_edit.h"
 
 namespace app {
 namespace {
@@ -39,15 +40,15 @@ widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
   return button;
 }
 
-widgets::TUiNumericEdit* MakeEntryField(gui::TForm& form, const TEditDef& def) {
-  auto* edit =
-      Place<widgets::TUiNumericEdit>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
+TSpinField* MakeEntryField(gui::TForm& form, const TEditDef& def) {
+  auto* edit = Place<TSpinField>(form, def.Name, def.Parent, def.Left, def.Top, def.Width, def.Height);
   edit->SetFrameVisible(true);
   edit->SetFrameHotTrack(true);
   edit->SetFrameHotStyle(widgets::fsBump);
   edit->SetMax(def.Max);
   edit->SetDisplayFormat(def.DisplayFormat);
   edit->SetTabOrder(def.TabOrder);
+  edit->MarkUntyped();
   return edit;
 }
 

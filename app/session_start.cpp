@@ -27,7 +27,12 @@ std::optional<std::string> Resume(TForm1& form, const TCommandLine& line) {
   try {
     const std::string path = line.ResumeFile.empty() ? LastSessionPath() : line.ResumeFile;
     if (line.NoJournal) {
-      session::ReadSpins(path, spins, session::TInvalidTokens::itStop);
+      try {
+        session::ReadSpins(path, spins, session::TInvalidTokens::itStop, true);
+      } catch (const session::TSpinInputError& e) {
+        // A file without spins (empty, or only blanks) is an empty history, as with a journal.
+        if (e.Line() != 0) throw;
+      }
     } else {
       form.SetJournal(session::TJournal::Resume(path, spins));
     }

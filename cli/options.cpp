@@ -54,6 +54,12 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   parser.add_option("-w,--window", window)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   parser.add_option("-p,--plot", options.Plot)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   parser.add_option("files", options.Files);
+  // "--window= FILE" would take FILE as the window; an empty value is an error of its own.
+  for (std::string_view arg : args) {
+    if (arg == "--") break;
+    if (arg.starts_with("--") && arg.ends_with('=') && arg.find('=') == arg.size() - 1)
+      throw TUsageError("option " + std::string(arg.substr(0, arg.size() - 1)) + " is given an empty value");
+  }
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

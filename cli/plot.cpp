@@ -3,20 +3,13 @@
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <array>
-#include <boost/math/distributions/binomial.hpp>
-#include <cerrno>
-#include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <cctype>
 #include <memory>
+#include <string>
 
 #include "cli/plot_panels.h"
+#include "files/replace_file.h"
 
 namespace cli {
 
@@ -24,13 +17,14 @@ namespace {
 
 using plot::Draw;
 
-cairo_status_t WriteTo(void* file, const unsigned char* data, unsigned int length) {
-  return std::fwrite(data, 1, length, static_cast<std::FILE*>(file)) == length ? CAIRO_STATUS_SUCCESS
-                                                                               : CAIRO_STATUS_WRITE_ERROR;
+// The picture is made in memory, then replaces the file whole.
+cairo_status_t WriteTo(void* content, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(content)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
 }
 
 // Draws on a surface of the format that writes into `file`; returns cairo's verdict.
-cairo_status_t Render(TPlotFormat format, std::FILE* file, const TAnalysis& a, const std::string& title) {
+cairo_status_t Render(TPlotFormat format, std::string* file, const TAnalysis& a, const std::string& title) {
   cairo_surface_t* surface = nullptr;
   switch (format) {
     case TPlotFormat::pfSvg:
@@ -59,7 +53,9 @@ cairo_status_t Render(TPlotFormat format, std::FILE* file, const TAnalysis& a, c
 std::optional<TPlotFormat> PlotFormatOf(std::string_view path) {
   const std::size_t dot = path.rfind('.');
   const std::size_t slash = path.rfind('/');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return std::nullopt;
+  // A name is needed before the extension: ".png" alone is a hidden file without a name.
+  const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+  if (dot == std::string_view::npos || dot <= nameStart) return std::nullopt;
   std::string extension(path.substr(dot + 1));
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (extension == "svg") return TPlotFormat::pfSvg;
@@ -76,29 +72,20 @@ void WritePlot(const TAnalysis& analysis, const std::string& title, const std::s
     return TPlotError("cannot write the plot \"" + path + "\": " + why);
   };
 
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) throw fail(std::strerror(errno));
-  ::fchmod(fd, 0644);
-  std::FILE* file = ::fdopen(fd, "wb");
-  if (!file) {
-    const int error = errno;
-    ::close(fd);
-    ::unlink(temporary.c_str());
-    throw fail(std::strerror(error));
-  }
-  const cairo_status_t status = Render(*format, file, analysis, title);
-  const bool written = status == CAIRO_STATUS_SUCCESS && std::fflush(file) == 0 && ::fsync(fd) == 0;
-  const int error = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    ::unlink(temporary.c_str());
-    throw fail(status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status) : std::strerror(error));
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int renameError = errno;
-    ::unlink(temporary.c_str());
-    throw fail(std::strerror(renameError));
+  std::string content;
+  const cairo_status_t status = Render(*format, &content, analysis, title);
+  if (status != CAIRO_STATUS_SUCCESS) throw fail(cairo_status_to_string(status));
+  // The user's own file: any entry under the name is replaced, the mode follows the umask, and
+  // the picture is on the disk when the program says it is written.
+  files::TReplaceOptions options;
+  options.Mode = 0666;
+  options.FollowUmask = true;
+  options.OwnFileOnly = false;
+  options.Durability = files::TDurability::drEverything;
+  try {
+    files::ReplaceFile(path, content, options);
+  } catch (const files::TFileError& e) {
+    throw fail(e.what());
   }
 }
 

@@ -1,6 +1,8 @@
 #include "cli/run_stats.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -58,9 +60,14 @@ int Usage(const TUsageError& e, std::ostream& err) {
   return esUsage;
 }
 
-int ShowText(const std::string& text, std::ostream& out) {
+// The help and the version: a short text whose failed write says why.
+int ShowText(const std::string& text, std::ostream& out, std::ostream& err) {
+  errno = 0;
   out << text << std::flush;
-  return out ? esOk : esInputOutput;
+  if (out) return esOk;
+  Fail(err,
+       std::string("cannot write the output: ") + (errno != 0 ? std::strerror(errno) : "the stream refused it"));
+  return esInputOutput;
 }
 
 int ListSessions(const TOptions& options, std::ostream& out, std::ostream& err) {
@@ -172,8 +179,8 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
   } catch (const TUsageError& e) {
     return Usage(e, err);
   }
-  if (options.Help) return ShowText(HelpText(), out);
-  if (options.Version) return ShowText(std::string(ProgramName) + ' ' + SPINTRAK_VERSION + '\n', out);
+  if (options.Help) return ShowText(HelpText(), out, err);
+  if (options.Version) return ShowText(std::string(ProgramName) + ' ' + SPINTRAK_VERSION + '\n', out, err);
   if (options.Sessions) return ListSessions(options, out, err);
   if (options.Last)
     if (const int status = FindLastSession(options, err); status != esOk) return status;

@@ -1,21 +1,26 @@
 #include "session/disk_flusher.h"
 
-#include <unistd.h>
+#include "files/file_calls.h"
 
 namespace session {
 
 TDiskFlusher::TDiskFlusher() : FThread([this] { Run(); }) {}
 
-TDiskFlusher::~TDiskFlusher() {
-  {
-    const std::lock_guard lock(FMutex);
-    FStop = true;
+TDiskFlusher::~TDiskFlusher() { Finish(); }
+
+int TDiskFlusher::Finish() {
+  if (FThread.joinable()) {
+    {
+      const std::lock_guard lock(FMutex);
+      FStop = true;
+    }
+    FWake.notify_one();
+    FThread.join();
   }
-  FWake.notify_one();
-  FThread.join();
+  return TakeError();
 }
 
-void TDiskFlusher::Request(std::shared_ptr<const TFd> file, std::shared_ptr<const TFd> folder) {
+void TDiskFlusher::Request(std::shared_ptr<const files::TFd> file, std::shared_ptr<const files::TFd> folder) {
   bool wake = false;
   {
     const std::lock_guard lock(FMutex);
@@ -45,13 +50,13 @@ void TDiskFlusher::Run() {
     FWake.wait(lock, [this] { return FStop || FArmed; });
     if (!FArmed) return;  // stopping with nothing left
     FWake.wait_for(lock, FlushDelay, [this] { return FStop; });
-    std::shared_ptr<const TFd> file = std::move(FFile);
-    std::shared_ptr<const TFd> folder = std::move(FFolder);
+    std::shared_ptr<const files::TFd> file = std::move(FFile);
+    std::shared_ptr<const files::TFd> folder = std::move(FFolder);
     FArmed = false;
     lock.unlock();
     int error = 0;
-    if (file && ::fdatasync(file->Get()) != 0) error = errno;
-    if (folder && ::fsync(folder->Get()) != 0 && error == 0) error = errno;
+    if (file && files::FileCalls().Fdatasync(file->Get()) != 0) error = errno;
+    if (folder && files::FileCalls().Fsync(folder->Get()) != 0 && error == 0) error = errno;
     // The last holder closes a replaced file here, off the window's thread.
     file.reset();
     folder.reset();

@@ -18,7 +18,7 @@
 #include <mutex>
 #include <thread>
 
-#include "session/file_io.h"
+#include "files/file_io.h"
 
 namespace session {
 
@@ -29,12 +29,14 @@ class TDiskFlusher {
   TDiskFlusher();
   // Flushes what was handed over last, then stops the thread.
   ~TDiskFlusher();
+  // The same, and the errno of a flush that failed since the last TakeError, or 0.
+  int Finish();
   TDiskFlusher(const TDiskFlusher&) = delete;
   TDiskFlusher& operator=(const TDiskFlusher&) = delete;
 
   // Asks for `file` to be flushed, and its folder too when an entry in it was made or renamed.
   // The descriptors are shared, so the writer may drop or replace its own at any time.
-  void Request(std::shared_ptr<const TFd> file, std::shared_ptr<const TFd> folder);
+  void Request(std::shared_ptr<const files::TFd> file, std::shared_ptr<const files::TFd> folder);
 
   // The errno of a flush that failed since the last call, or 0.
   int TakeError();
@@ -46,8 +48,8 @@ class TDiskFlusher {
 
   mutable std::mutex FMutex;
   std::condition_variable FWake;
-  std::shared_ptr<const TFd> FFile;
-  std::shared_ptr<const TFd> FFolder;
+  std::shared_ptr<const files::TFd> FFile;
+  std::shared_ptr<const files::TFd> FFolder;
   bool FArmed = false;  // something was handed over and waits for its flush
   bool FStop = false;
   int FError = 0;

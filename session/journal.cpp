@@ -1,39 +1,22 @@
 #include "session/journal.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
-#include <filesystem>
-
+#include "files/replace_file.h"
 #include "session/disk_flusher.h"
 #include "session/sessions.h"
-#include "session/spin_reader.h"
 
 namespace session {
+
+using files::TFd;
+using files::TFileError;
 
 namespace {
 
 // The most suffixes tried for one start time: far beyond any real clash of names.
 constexpr int MaxSuffix = 1000;
-
-std::string HistoryText(std::span<const std::int32_t> history) {
-  std::string text;
-  text.reserve(history.size() * 3);
-  for (std::int32_t spin : history) {
-    text += std::to_string(spin);
-    text += '\n';
-  }
-  return text;
-}
-
-bool TakeLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
-
-constexpr bool IsSeparator(char c) {
-  return c == '\n' || c == '\r' || c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == ',' || c == ';';
-}
 
 }  // namespace
 
@@ -50,154 +33,117 @@ std::string TJournal::Path() const {
   return FFolderPath + "/" + (FName.empty() ? SessionFileName(FBaseName, 1) : FName);
 }
 
-std::unique_ptr<TJournal> TJournal::Resume(const std::string& path, std::vector<std::int32_t>& spins) {
-  const std::filesystem::path full(path);
-  std::unique_ptr<TJournal> journal(new TJournal);
-  journal->FFolderPath = full.has_parent_path() ? full.parent_path().string() : ".";
-  journal->FName = full.filename().string();
-  auto refuse = [&](const std::string& reason) { return TSpinReadError(path + ": " + reason); };
+std::string TJournal::Text(std::span<const std::int32_t> spins) const {
+  std::string text;
+  text.reserve(spins.size() * (2 + FLineEnd.size()));
+  for (std::int32_t spin : spins) {
+    text += std::to_string(spin);
+    text += FLineEnd;
+  }
+  return text;
+}
 
-  TFd folder(::open(journal->FFolderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!folder.Valid()) throw refuse(std::strerror(errno));
-  // Looked at before it is opened, and opened without following a link or waiting on a FIFO;
-  // the checks then hold for what was opened.
+bool TJournal::Behind(std::span<const std::int32_t> history) const {
+  if (!FFile) return !history.empty();
+  return FStale || FDamaged || FOnDisk != history.size();
+}
+
+std::optional<std::string> TJournal::Append(std::span<const std::int32_t> history) { return Record(history); }
+
+std::optional<std::string> TJournal::Rewrite(std::span<const std::int32_t> history, std::size_t changedFrom) {
+  if (changedFrom < FOnDisk || history.size() < FOnDisk) FStale = true;
+  return Record(history);
+}
+
+std::optional<std::string> TJournal::Record(std::span<const std::int32_t> history) {
+  // A failed flush may have lost lines the kernel held: the file is written whole again.
+  if (FFlusher && FFlusher->TakeError() != 0) FStale = true;
+  std::optional<TFileError> error;
   try {
-    CheckOwnRegularFile(folder.Get(), journal->FName);
+    CatchUp(history, error);
   } catch (const TFileError& e) {
-    throw refuse(e.what());
+    // Only the file system's refusals; a broken invariant goes on to the caller.
+    error = e;
   }
-  TFd file(::openat(folder.Get(), journal->FName.c_str(),
-                    O_RDWR | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (!file.Valid()) throw refuse(std::strerror(errno));
-  struct stat opened {};
-  if (::fstat(file.Get(), &opened) != 0) throw refuse(std::strerror(errno));
-  if (!S_ISREG(opened.st_mode) || opened.st_uid != ::geteuid()) throw refuse("It changed while it was opened");
-  if (!TakeLock(file.Get())) {
-    if (errno == EWOULDBLOCK) throw TJournalBusy(path + ": another running Spintrak is keeping this session");
-    throw refuse(std::strerror(errno));
+  if (!Behind(history)) {
+    FReported = 0;
+    return std::nullopt;
   }
+  if (!error || error->Errno() == FReported) return std::nullopt;
+  FReported = error->Errno();
+  return JournalErrorText(Path(), error->what());
+}
 
-  std::vector<std::int32_t> read;
-  TSpinParser parser(path, read, TInvalidTokens::itStop);
-  std::string buffer(1 << 20, '\0');
-  std::size_t size = 0;
-  char last = '\n';
-  for (;;) {
-    const ssize_t got = ::read(file.Get(), buffer.data(), buffer.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw refuse(std::strerror(errno));
+void TJournal::CatchUp(std::span<const std::int32_t> history, std::optional<TFileError>& replaceError) {
+  if (!FFile) return Create(history);
+  if (FStale || FDamaged) {
+    try {
+      return Replace(history);
+    } catch (const TFileError& e) {
+      if (FDamaged) throw;
+      replaceError = e;
     }
-    if (got == 0) break;
-    parser.Feed({buffer.data(), static_cast<std::size_t>(got)});
-    size += static_cast<std::size_t>(got);
-    last = buffer[static_cast<std::size_t>(got) - 1];
   }
+  // The spins that follow a pending correction still reach the file.
+  if (FOnDisk < history.size()) AppendFrom(history);
+}
+
+void TJournal::AppendFrom(std::span<const std::int32_t> history) {
+  std::string lines = FNeedsSeparator ? FLineEnd : "";
+  lines += Text(history.subspan(FOnDisk));
   try {
-    parser.Finish();
-  } catch (const TSpinInputError& e) {
-    // An empty file is an empty history; only a bad token stops the resume.
-    if (e.Line() != 0 || size != 0) throw;
-  }
-
-  spins.insert(spins.end(), read.begin(), read.end());
-  journal->FFolder = std::make_shared<TFd>(std::move(folder));
-  journal->FNeedsSeparator = !IsSeparator(last);
-  journal->Adopt(std::move(file), size, false);
-  return journal;
-}
-
-template <class TWrite>
-std::optional<std::string> TJournal::Record(TWrite write) {
-  if (FFlusher && FFlusher->TakeError() != 0) FWriteWhole = true;
-  try {
-    write();
-  } catch (const std::exception& e) {
-    // Whatever went wrong, the window goes on; the next change writes the whole history.
-    FWriteWhole = true;
-    if (FReported) return std::nullopt;
-    FReported = true;
-    return JournalErrorText(Path(), e.what());
-  }
-  FReported = false;
-  return std::nullopt;
-}
-
-std::optional<std::string> TJournal::Append(std::span<const std::int32_t> history) {
-  return Record([&] {
-    if (FWriteWhole || !FFile || history.empty())
-      WriteWhole(history);
-    else
-      AppendLast(history);
-  });
-}
-
-std::optional<std::string> TJournal::Rewrite(std::span<const std::int32_t> history) {
-  return Record([&] { WriteWhole(history); });
-}
-
-void TJournal::AppendLast(std::span<const std::int32_t> history) {
-  std::string line = FNeedsSeparator ? "\n" : "";
-  line += std::to_string(history.back());
-  line += '\n';
-  try {
-    WriteAll(FFile->Get(), line);
+    files::WriteAll(FFile->Get(), lines);
   } catch (const TFileError&) {
     // Half a line would read as another number; the file goes back to the lines it had.
-    if (::ftruncate(FFile->Get(), static_cast<off_t>(FSize)) != 0) {
-      // The next change replaces the file whole anyway.
-    }
+    if (::ftruncate(FFile->Get(), static_cast<off_t>(FSize)) != 0) FDamaged = true;
     throw;
   }
-  FSize += line.size();
+  FSize += lines.size();
+  FOnDisk = history.size();
   FNeedsSeparator = false;
-  FFlusher->Request(FFile, nullptr);
+  if (FFlusher) FFlusher->Request(FFile, nullptr);
 }
 
-void TJournal::WriteWhole(std::span<const std::int32_t> history) {
-  const std::string content = HistoryText(history);
-  if (FFile)
-    Replace(content);
-  else
-    Create(content);
-  FWriteWhole = false;
-  FNeedsSeparator = false;
-}
-
-void TJournal::Create(const std::string& content) {
-  if (!FFolder) FFolder = std::make_shared<TFd>(OpenOrMakeFolder(FFolderPath));
+void TJournal::Create(std::span<const std::int32_t> history) {
+  if (!FFolder) {
+    FFolder = std::make_shared<TFd>(OpenSessionsFolder(FFolderPath));
+    RemoveLeftovers(FFolder->Get());
+  }
+  const std::string content = Text(history);
   for (int suffix = 1; suffix <= MaxSuffix; ++suffix) {
     const std::string name = SessionFileName(FBaseName, suffix);
-    TFd file = CreateNew(FFolder->Get(), name);
+    TFd file = files::CreateNew(FFolder->Get(), name);
     if (!file.Valid()) continue;
     try {
-      if (!TakeLock(file.Get())) throw TFileError(errno);
-      WriteAll(file.Get(), content);
+      if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) throw TFileError(errno);
+      files::WriteAll(file.Get(), content);
     } catch (const TFileError&) {
       // Nothing half-written stays behind; the next change starts over.
       ::unlinkat(FFolder->Get(), name.c_str(), 0);
       throw;
     }
     FName = name;
+    FOnDisk = history.size();
     Adopt(std::move(file), content.size(), true);
     return;
   }
   throw TFileError(EEXIST);
 }
 
-void TJournal::Replace(const std::string& content) {
-  std::string tempName;
-  TFd file = CreateBeside(FFolder->Get(), FName, tempName);
-  try {
-    // Locked before it takes the name, so that no other program can take the new file over.
-    if (!TakeLock(file.Get())) throw TFileError(errno);
-    WriteAll(file.Get(), content);
-    if (::fdatasync(file.Get()) != 0) throw TFileError(errno);
-    if (::renameat(FFolder->Get(), tempName.c_str(), FFolder->Get(), FName.c_str()) != 0) throw TFileError(errno);
-  } catch (const TFileError&) {
-    ::unlinkat(FFolder->Get(), tempName.c_str(), 0);
-    throw;
-  }
+void TJournal::Replace(std::span<const std::int32_t> history) {
+  files::TReplaceOptions options;
+  // A resumed file keeps the mode the player gave it.
+  struct stat old {};
+  if (::fstat(FFile->Get(), &old) == 0) options.Mode = old.st_mode & 07777;
+  // The folder's flush follows on the flusher's thread.
+  options.Durability = files::TDurability::drContent;
+  options.Lock = true;
+  const std::string content = Text(history);
+  TFd file = files::ReplaceFile(FFolder->Get(), FName, content, options);
+  FStale = false;
+  FDamaged = false;
+  FNeedsSeparator = false;
+  FOnDisk = history.size();
   Adopt(std::move(file), content.size(), true);
 }
 
@@ -206,6 +152,14 @@ void TJournal::Adopt(TFd file, std::size_t size, bool folderChanged) {
   FSize = size;
   if (!FFlusher) FFlusher = std::make_unique<TDiskFlusher>();
   if (folderChanged) FFlusher->Request(FFile, FFolder);
+}
+
+std::optional<std::string> TJournal::Close() {
+  if (!FFlusher) return std::nullopt;
+  const int error = FFlusher->Finish();
+  FFlusher.reset();
+  if (error == 0) return std::nullopt;
+  return "Cannot flush the session journal \"" + Path() + "\" to disk. " + TFileError(error).what();
 }
 
 }  // namespace session

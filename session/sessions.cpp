@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,6 +59,40 @@ std::string SessionsFolder() {
   }
   if (home.empty() || home.front() != '/') throw std::runtime_error("no home folder for the sessions folder");
   return home + "/.local/state/spintrak/sessions";
+}
+
+files::TFd OpenSessionsFolder(const std::string& folder) { return files::OpenOrMakeFolder(folder, 2); }
+
+void RemoveLeftovers(int folder) {
+  const int own = ::dup(folder);
+  if (own < 0) return;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(own), &::closedir);
+  if (!dir) {
+    ::close(own);
+    return;
+  }
+  std::vector<std::string> gone;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    // ".2026-12-08_21-15-03.txt.4711.123456"
+    const std::string_view name = entry->d_name;
+    const std::size_t random = name.rfind('.');
+    const std::size_t pid =
+        random == std::string_view::npos || random == 0 ? std::string_view::npos : name.rfind('.', random - 1);
+    if (!name.starts_with('.') || pid == std::string_view::npos || pid == 0) continue;
+    const std::string_view pidText = name.substr(pid + 1, random - pid - 1);
+    if (!IsDigits(pidText) || !IsDigits(name.substr(random + 1)) || pidText.size() > 9) continue;
+    if (!ParseName(std::string(name.substr(1, pid - 1)))) continue;
+    const pid_t process = static_cast<pid_t>(std::stol(std::string(pidText)));
+    // Still running (or a process of another user under that number): left alone.
+    if (::kill(process, 0) == 0 || errno != ESRCH) continue;
+    gone.emplace_back(name);
+  }
+  for (const std::string& name : gone) {
+    struct stat info {};
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == ::geteuid())
+      ::unlinkat(folder, name.c_str(), 0);
+  }
 }
 
 std::string SessionBaseName(std::time_t start) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_io.h"
+
 namespace session {
 
 inline constexpr std::string_view SessionExtension = ".txt";
@@ -18,6 +20,14 @@ inline constexpr std::string_view SessionExtension = ".txt";
 // XDG_STATE_HOME is ignored, as the desktop's rules ask. Throws std::runtime_error when there
 // is no home folder to be found either.
 std::string SessionsFolder();
+
+// Opens the sessions folder, making it where it is missing. It and the program's state folder
+// above it must be the user's own and writable by no one else; throws files::TFileError.
+files::TFd OpenSessionsFolder(const std::string& folder);
+
+// Removes what a correction killed half-way left in `folder`: ".NAME.PID.NUMBER" beside a
+// session file NAME, only when process PID is gone.
+void RemoveLeftovers(int folder);
 
 // "2026-12-08_21-15-03" for a start in local time.
 std::string SessionBaseName(std::time_t start);

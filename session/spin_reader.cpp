@@ -1,10 +1,15 @@
 #include "session/spin_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "files/file_io.h"
 #include "stats/wheel.h"
 
 namespace session {
@@ -13,20 +18,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t ShownTokenLength = 32;
-
-constexpr bool IsSeparator(char c) {
-  switch (c) {
-    case '\n':
-    case '\r':
-    case ' ':
-    case '\t':
-    case '\v':
-    case '\f':
-    case ',':
-    case ';': return true;
-    default: return false;
-  }
-}
 
 // A token as an error shows it: cut short, and with control and non-ASCII bytes escaped so a
 // binary file cannot scramble the terminal.
@@ -74,24 +65,40 @@ void TSpinParser::Feed(std::string_view text) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (!IsSeparator(c)) continue;
-    if (!FPending.empty()) {
+    ++FColumn;
+    if (!IsSpinSeparator(c)) {
+      if (++FTokenLength > MaxTokenLength && !FSkipping) {
+        FPending.append(text.data() + start, i + 1 - start);
+        start = i + 1;
+        RejectLong(FPending);
+        FSkipping = true;
+      }
+      continue;
+    }
+    if (FSkipping) {
+      FSkipping = false;
+    } else if (!FPending.empty()) {
       FPending.append(text.data() + start, i - start);
       EndToken(FPending);
-      FPending.clear();
     } else if (i > start) {
       EndToken(text.substr(start, i - start));
     }
+    FPending.clear();
+    FTokenLength = 0;
     // CR LF, a lone LF and a lone CR each end one line.
     if (c == '\r' || (c == '\n' && !(i > 0 ? text[i - 1] == '\r' : FAfterCarriageReturn))) ++FLine;
+    if (c == '\r' || c == '\n') FColumn = 0;
     start = i + 1;
   }
-  if (start < text.size()) FPending.append(text.data() + start, text.size() - start);
+  if (FSkipping)
+    FPending.clear();
+  else if (start < text.size())
+    FPending.append(text.data() + start, text.size() - start);
   if (!text.empty()) FAfterCarriageReturn = text.back() == '\r';
 }
 
 void TSpinParser::Finish() {
-  if (!FPending.empty()) {
+  if (!FPending.empty() && !FSkipping) {
     EndToken(FPending);
     FPending.clear();
   }
@@ -121,6 +128,15 @@ void TSpinParser::EndToken(std::string_view token) {
   FSpins.push_back(static_cast<std::int32_t>(value));
 }
 
+void TSpinParser::RejectLong(std::string_view start) {
+  const std::size_t column = FColumn + 1 - FTokenLength;
+  TSpinInputError error(FSource, FLine, Printable(start) + "...",
+                        "at column " + std::to_string(column) + " is longer than any wheel number (" +
+                            std::to_string(MaxTokenLength) + " characters at most)");
+  if (FInvalid == TInvalidTokens::itStop) throw error;
+  FSkipped.push_back(std::move(error));
+}
+
 void TSpinParser::Reject(std::string_view token, const char* why) {
   TSpinInputError error(FSource, FLine, Printable(token), why);
   if (FInvalid == TInvalidTokens::itStop) throw error;
@@ -130,21 +146,31 @@ void TSpinParser::Reject(std::string_view token, const char* why) {
 std::string SourceName(const std::string& path) { return path == "-" ? "standard input" : path; }
 
 std::vector<TSpinInputError> ReadSpins(const std::string& path, std::vector<std::int32_t>& spins,
-                                       TInvalidTokens invalid) {
+                                       TInvalidTokens invalid, bool regularOnly) {
   const bool standardInput = path == "-";
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-      standardInput ? stdin : std::fopen(path.c_str(), "rb"),
-      standardInput ? [](std::FILE*) { return 0; } : &std::fclose);
-  if (!file) throw TSpinReadError(path + ": " + std::strerror(errno));
+  const std::string source = SourceName(path);
+  // Opened without waiting, so that a FIFO is refused rather than waited on.
+  files::TFd own(
+      standardInput ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0)));
+  if (!standardInput && !own.Valid()) throw TSpinReadError(path + ": " + std::strerror(errno));
+  const int fd = standardInput ? STDIN_FILENO : own.Get();
+  if (regularOnly) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) throw TSpinReadError(source + ": " + std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) throw TSpinReadError(source + ": It is not a regular file");
+  }
 
-  TSpinParser parser(SourceName(path), spins, invalid);
+  TSpinParser parser(source, spins, invalid);
   std::unique_ptr<char[]> buffer(new char[1 << 20]);
   for (;;) {
-    const std::size_t got = std::fread(buffer.get(), 1, 1 << 20, file.get());
-    if (got > 0) parser.Feed({buffer.get(), got});
-    if (got < (1 << 20)) break;
+    const ssize_t got = ::read(fd, buffer.get(), 1 << 20);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw TSpinReadError(source + ": " + std::strerror(errno));
+    }
+    if (got == 0) break;
+    parser.Feed({buffer.get(), static_cast<std::size_t>(got)});
   }
-  if (std::ferror(file.get())) throw TSpinReadError(SourceName(path) + ": " + std::strerror(errno));
   parser.Finish();
   return parser.Skipped();
 }

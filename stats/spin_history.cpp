@@ -52,6 +52,12 @@ void SpinHistory::Replace(int k, std::int32_t number) {
   spin = number;
 }
 
+void SpinHistory::RemoveLast() {
+  if (FSpins.empty()) throw std::out_of_range("There is no spin to remove");
+  --FCounts[static_cast<std::size_t>(FSpins.back())];
+  FSpins.pop_back();
+}
+
 std::int32_t SpinHistory::Recent(std::size_t k) const {
   if (k < 1 || k > FSpins.size())
     throw std::out_of_range("Spin position " + std::to_string(k) + " is outside 1.." +

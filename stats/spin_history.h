@@ -29,6 +29,9 @@ class SpinHistory {
   // the value is not a wheel number or k is outside 1..min(21, Length()); nothing changes then.
   void Replace(int k, std::int32_t number);
 
+  // Removes the newest spin. Throws std::out_of_range when there is none.
+  void RemoveLast();
+
   std::size_t Length() const noexcept { return FSpins.size(); }
   bool Empty() const noexcept { return FSpins.empty(); }
 

@@ -60,6 +60,8 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
       {"--no-journal=1"},
       {"--resume", "a", "b"},
       {"--resum"},
+      {"--resume="},
+      {"--resume=", "file.txt"},
   };
   for (const auto& args : cases) EXPECT_THROW(Parse(args), app::TUsageError) << args.back();
 }

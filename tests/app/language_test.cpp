@@ -97,6 +97,13 @@ TEST(LanguageCatalogue, AMissingCatalogueKeepsTheSourceTexts) {
   EXPECT_FALSE(app::UseLanguage("fr", app::CatalogueFolders())) << "a language we have no catalogue for";
 }
 
+TEST(LanguageFormat, ArgumentsGoWhereTheTranslationPutsThem) {
+  EXPECT_EQ(app::TrFormat("%2 из %1, %2%%3", {"a", "b"}), gui::Utf8ToAnsi("b из a, b%%3"))
+      << "a place without an argument stays as written";
+  const TEnglish english;
+  EXPECT_EQ(app::TrFormat("Удалить последнее введённое число: %1?", {"17"}), "Remove the newest number: 17?");
+}
+
 struct EnglishWindow : TEnglish, TMainFormFixture {};
 
 TEST_F(EnglishWindow, CaptionsHeadingsAndNamesInEnglish) {

@@ -2,6 +2,7 @@
 // it shows, and a session that cannot be resumed leaving the window empty with a new journal.
 
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -128,6 +129,26 @@ TEST_F(SessionStartTest, ASessionThatCannotBeResumedLeavesTheWindowEmptyWithANew
   EXPECT_EQ(ReadFile(bad), "1\n2\n3x\n");
   EXPECT_EQ(ReadFile(held), "4\n");
   ::close(other);
+}
+
+// Without a journal too, only a regular file is read: a FIFO would block before the window
+// opens and a device may never end. A file of blanks is an empty session, as an empty one is.
+TEST_F(SessionStartTest, ResumingWithoutAJournalReadsOnlyRegularFiles) {
+  fs::create_directories(Folder());
+  const fs::path fifo = Folder() / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo.string(), std::string("/dev/zero")}) {
+    const std::optional<std::string> report = Start(Line(true, path, true));
+    ASSERT_TRUE(report.has_value()) << path;
+    EXPECT_THAT(*report,
+                ::testing::StartsWith("Cannot resume the session: " + path + ": It is not a regular file"));
+  }
+  for (const bool noJournal : {true, false}) {
+    const fs::path blanks = Folder() / "blanks.txt";
+    std::ofstream(blanks) << " \n\t\n";
+    EXPECT_EQ(Start(Line(true, blanks.string(), noJournal)), std::nullopt) << noJournal;
+    EXPECT_TRUE(Spins().empty());
+  }
 }
 
 TEST_F(SessionStartTest, ResumingWithoutASessionSaysWhere) {

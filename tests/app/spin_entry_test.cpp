@@ -1,5 +1,7 @@
-// Entering spins: Enter in the field (clamped, recorded, then the field's beep) and the add
-// button, with the counter, the strip and the tables that follow each entry.
+// Entering spins: Enter in the field (recorded when it is a wheel number, then the field's
+// beep) and the add button, with the counter, the strip and the tables that follow each entry.
+
+#include <optional>
 
 #include "stats/display_rules.h"
 #include "tests/app/main_form_fixture.h"
@@ -44,33 +46,91 @@ TEST_F(SpinEntryTest, EachEnterRecordsTheSpinRefreshesEverythingAndBeepsOnce) {
   EXPECT_TRUE(Form->UiNumericEdit1->Focused());
 }
 
-TEST_F(SpinEntryTest, EnterClampsIntoTheWheelAndReadsAnEmptyFieldAsZero) {
-  Enter("40");
-  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{36}));
-  EXPECT_EQ(Host.Beeps(), 1);
-  EXPECT_EQ(Form->UiNumericEdit1->Text(), "");
-  EXPECT_TRUE(Form->UiNumericEdit1->Focused());
-  Enter("");
-  Enter("-5");
-  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{36, 0, 0}));
-  EXPECT_EQ(CaptionOf("UiLabel266"), "3");
+// Only what the player typed on the wheel becomes a spin. A refused text stays in the field,
+// selected, with the field's one beep (Enter's own, or the add button's), and nothing else shows.
+TEST_F(SpinEntryTest, OnlyAWheelNumberTheFieldHoldsIsRecordedByEnterOrTheAddButton) {
+  struct TCase {
+    const char* Typed;
+    bool ByButton;
+    std::optional<std::int32_t> Recorded;
+  };
+  const TCase cases[] = {
+      {"", false, std::nullopt},
+      {"", true, std::nullopt},
+      {"37", false, std::nullopt},
+      {"37", true, std::nullopt},
+      {"99", false, std::nullopt},
+      {"99", true, std::nullopt},
+      {"-1", false, std::nullopt},
+      {"-1", true, std::nullopt},
+      {"36", false, 36},
+      {"36", true, 36},
+      {"0", false, 0},
+      {"0", true, 0},
+      {"007", false, 7},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Typed) + (c.ByButton ? " + add button" : " + Enter"));
+    const std::vector<std::int32_t> before = Spins();
+    const int beeps = Host.Beeps();
+    TypeText(Host, *Form, c.Typed);
+    if (c.ByButton)
+      Click(Host, *Form, "UiBitBtn3");
+    else
+      PressKey(Host, *Form, gui::VK_RETURN);
+    std::vector<std::int32_t> expected = before;
+    if (c.Recorded) expected.push_back(*c.Recorded);
+    EXPECT_EQ(Spins(), expected);
+    EXPECT_EQ(CaptionOf("UiLabel266"), std::to_string(expected.size()));
+    EXPECT_EQ(Host.Beeps(), beeps + (c.ByButton && c.Recorded ? 0 : 1));
+    EXPECT_TRUE(Form->UiNumericEdit1->Focused());
+    if (!c.Recorded) {
+      EXPECT_EQ(Form->UiNumericEdit1->Text(), c.Typed) << "the text stays for retyping";
+      EXPECT_EQ(Form->UiNumericEdit1->SelLength(), static_cast<int>(std::string(c.Typed).size()));
+    }
+    Form->UiNumericEdit1->SetText("");
+  }
 }
 
-TEST_F(SpinEntryTest, TheAddButtonRecordsTheValueTheFieldPulledIntoRange) {
-  TypeText(Host, *Form, "40");
+TEST_F(SpinEntryTest, TheAddButtonLeavesTheFieldsZeroAndADigitTypedBeforeItIsRefused) {
+  TypeText(Host, *Form, "12");
   Click(Host, *Form, "UiBitBtn3");
-  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{36}));
-  EXPECT_EQ(Host.Beeps(), 0);
+  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{12}));
   EXPECT_TRUE(Form->UiNumericEdit1->Focused());
   EXPECT_EQ(Form->UiNumericEdit1->Text(), "0") << "regaining the focus shows the empty field's value";
   EXPECT_EQ(Form->UiNumericEdit1->SelLength(), 1) << "selected, so the next digit replaces it";
+  // A click before the "0" and 12 typed there make "120": refused.
+  Form->UiNumericEdit1->SetSelStart(0);
+  Form->UiNumericEdit1->SetSelLength(0);
+  TypeText(Host, *Form, "12");
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "120");
+  PressKey(Host, *Form, gui::VK_RETURN);
+  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{12}));
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "120");
+  // That "0" was not typed: Enter on it, or another press of the button, records nothing.
+  TypeText(Host, *Form, "5");
+  Click(Host, *Form, "UiBitBtn3");
+  ASSERT_EQ(Form->UiNumericEdit1->Text(), "0");
+  PressKey(Host, *Form, gui::VK_RETURN);
+  Click(Host, *Form, "UiBitBtn3");
+  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{12, 5}));
 }
 
-TEST_F(SpinEntryTest, AFastDoubleClickOnAddRecordsTheTypedNumberAndThenZero) {
+TEST_F(SpinEntryTest, AFastDoubleClickOnAddRecordsTheTypedNumberOnce) {
   TypeText(Host, *Form, "12");
   DoubleClick(Host, *Form, "UiBitBtn3");
-  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{12, 0}));
-  EXPECT_EQ(CaptionOf("UiLabel266"), "2");
+  EXPECT_EQ(Spins(), (std::vector<std::int32_t>{12}));
+  EXPECT_EQ(CaptionOf("UiLabel266"), "1");
+}
+
+TEST_F(SpinEntryTest, ANumberTheFieldPulledIntoRangeOnTabIsStillRefused) {
+  TypeText(Host, *Form, "99");
+  PressKey(Host, *Form, gui::VK_TAB);
+  PressKey(Host, *Form, gui::VK_TAB, gui::TShiftState{gui::ssShift});
+  ASSERT_TRUE(Form->UiNumericEdit1->Focused());
+  PressKey(Host, *Form, gui::VK_RETURN);
+  EXPECT_TRUE(Form->History().Empty());
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "99");
 }
 
 TEST_F(SpinEntryTest, ANumberBeyondSixtyFourBitsIsReportedAndRecordsNothing) {

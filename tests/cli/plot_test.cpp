@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -249,6 +250,18 @@ TEST_F(PlotTest, AFailedWriteLeavesNothingBehindAndTheOldFileWhole) {
   WritePlot(analysis, "t", Path("old.svg"));
   EXPECT_EQ(Files(), (std::vector<std::string>{"file", "old.svg"}));
   EXPECT_GT(fs::file_size(Path("old.svg")), 1000u);
+}
+
+// The user's file follows the umask, as any file a command makes does.
+TEST_F(PlotTest, ThePlotsModeFollowsTheUmask) {
+  const std::vector<std::int32_t> spins = {1, 2, 3};
+  const TAnalysis analysis = Analyse(spins, spins.size());
+  for (const mode_t mask : {mode_t{022}, mode_t{077}, mode_t{002}}) {
+    const mode_t old = ::umask(mask);
+    WritePlot(analysis, "t", Path("plot.svg"));
+    ::umask(old);
+    EXPECT_EQ(fs::status(Path("plot.svg")).permissions(), fs::perms(0666 & ~mask)) << std::oct << mask;
+  }
 }
 
 TEST_F(PlotTest, BadOptionsAndPathsAreClearErrors) {

@@ -158,10 +158,25 @@ TEST(RunStats, CommandLineConventions) {
   }
   EXPECT_THAT(Stats({"--version"}).Out, ::testing::MatchesRegex("spintrak-stats [0-9]+\\.[0-9]+.*\n"));
 
-  for (const auto& args :
-       {std::vector<std::string>{"--format=xml"}, {"--format"}, {"-x"}, {"--help=yes"}, {"--color=sometimes"}}) {
+  // An empty value is an error, not the next argument taken as the value; a plot needs a name.
+  const TTempFile log("5");
+  for (const auto& args : {std::vector<std::string>{"--analysis", "--window=", log.Path()},
+                           {"--analysis", "--window=", "7"},
+                           {"--plot=", log.Path()},
+                           {"--format=", log.Path()}})
+    EXPECT_THAT(Stats(args).Err, HasSubstr("is given an empty value")) << args[args.size() - 2];
+  for (const auto& args : {std::vector<std::string>{"--format=xml"},
+                           {"--format"},
+                           {"-x"},
+                           {"--help=yes"},
+                           {"--color=sometimes"},
+                           {"--analysis", "--window=", log.Path()},
+                           {"--plot=", log.Path()},
+                           {"--format=", log.Path()},
+                           {"--plot=.png", log.Path()},
+                           {"--plot=out/.svg", log.Path()}}) {
     const TRun run = Stats(args);
-    EXPECT_EQ(run.Status, esUsage) << args[0];
+    EXPECT_EQ(run.Status, esUsage) << args[0] << ' ' << args.back();
     EXPECT_EQ(run.Out, "");
     EXPECT_THAT(run.Err, HasSubstr("Try 'spintrak-stats --help'"));
   }

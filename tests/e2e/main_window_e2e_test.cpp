@@ -189,14 +189,21 @@ TEST_F(MainWindowE2E, ADoubleClickOnTheStripCorrectsThatSpin) {
   EXPECT_EQ(corrected.Count(kRed), 0);
 }
 
-TEST_F(MainWindowE2E, TheAddButtonRecordsTheNumberPulledIntoRange) {
+TEST_F(MainWindowE2E, TheAddButtonRefusesANumberOffTheWheelAndRecordsTheRetypedOne) {
   Focus(Xid_);
   const std::size_t before = Form->History().Length();
   RunOk({"xdotool", "type", "--delay", "20", "40"});
   ClickOn("UiBitBtn3");
+  // Refused: the typed text comes back selected, so the next digits replace it.
+  ASSERT_TRUE(
+      WaitUntil([&] { return Form->UiNumericEdit1->Focused() && Form->UiNumericEdit1->SelLength() == 2; }));
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "40");
+  EXPECT_EQ(Form->History().Length(), before);
+  RunOk({"xdotool", "type", "--delay", "20", "12"});
+  ClickOn("UiBitBtn3");
   ASSERT_TRUE(WaitUntil([&] { return Form->History().Length() == before + 1; }));
-  EXPECT_EQ(Form->History().Recent(1), 36);
-  EXPECT_EQ(Control("UiLabelLast1").Caption(), "36");
+  EXPECT_EQ(Form->History().Recent(1), 12);
+  EXPECT_EQ(Control("UiLabelLast1").Caption(), "12");
 }
 
 TEST_F(MainWindowE2E, TheCheckBoxKeepsTheWindowAboveOthersAndBack) {
@@ -237,6 +244,22 @@ void AnswerConfirmation(gui::TApplication& app, dialogs::DialogButton button) {
     Start({"xdotool", "mousemove", "--window", XidOf(box), std::to_string((r.Left + r.Right) / 2),
            std::to_string((r.Top + r.Bottom) / 2), "click", "1"});
   });
+}
+
+TEST_F(MainWindowE2E, CtrlZRemovesTheNewestSpinAfterTheQuestion) {
+  Focus(Xid_);
+  // Whatever the field holds goes first, so that the 9 is the only digit.
+  RunOk({"xdotool", "key", "End", "BackSpace", "BackSpace", "BackSpace"});
+  TypeAndEnter("9");
+  const std::vector<std::int32_t> before = Spins();
+  ASSERT_GE(before.size(), 2u);
+  AnswerConfirmation(*App, dialogs::dbYes);
+  RunOk({"xdotool", "key", "ctrl+z"});
+  ASSERT_TRUE(WaitUntil([&] { return Form->History().Length() + 1 == before.size(); }, std::chrono::seconds(20)));
+  ASSERT_TRUE(WaitForStarted());
+  EXPECT_EQ(Control("UiLabelLast1").Caption(), std::to_string(before[before.size() - 2]));
+  EXPECT_EQ(Form->UiNumericEdit1->Text(), "") << "the key typed nothing into the field";
+  Answered = 0;
 }
 
 TEST_F(MainWindowE2E, ExitAsksFirstAndNoKeepsEverything) {

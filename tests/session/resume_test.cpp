@@ -19,18 +19,24 @@ TEST_F(ResumeTest, AGoodFileGoesOnWhereItEnded) {
   struct TCase {
     std::string Content;
     TSpins Spins;
-    std::string AfterEntry;  // the file after one more spin, 9
+    std::string AfterEntry;       // the file after one more spin, 9
+    std::string AfterCorrection;  // the file after that spin is corrected to 10
   };
   const std::vector<TCase> cases = {
-      {"7\n0\n32\n", {7, 0, 32}, "7\n0\n32\n9\n"},
+      {"7\n0\n32\n", {7, 0, 32}, "7\n0\n32\n9\n", "7\n0\n32\n10\n"},
       // Another program's layout: the new line must not join the last number.
-      {"5, 17; 0", {5, 17, 0}, "5, 17; 0\n9\n"},
+      {"5, 17; 0", {5, 17, 0}, "5, 17; 0\n9\n", "5\n17\n0\n10\n"},
+      // A file of CR LF lines gets CR LF lines.
       {"\xEF\xBB\xBF"
        "1\r\n2\r\n",
        {1, 2},
        "\xEF\xBB\xBF"
-       "1\r\n2\r\n9\n"},
-      {"", {}, "9\n"},
+       "1\r\n2\r\n9\r\n",
+       "1\r\n2\r\n10\r\n"},
+      {"3\r\n4", {3, 4}, "3\r\n4\r\n9\r\n", "3\r\n4\r\n10\r\n"},
+      {"", {}, "9\n", "10\n"},
+      // Blanks only: an empty session too.
+      {" \n\t\n", {}, " \n\t\n9\n", "10\n"},
   };
   fs::create_directories(Folder);
   for (std::size_t c = 0; c < cases.size(); ++c) {
@@ -42,10 +48,12 @@ TEST_F(ResumeTest, AGoodFileGoesOnWhereItEnded) {
     history.push_back(9);
     EXPECT_EQ(journal->Append(history), std::nullopt);
     EXPECT_EQ(ReadFile(path), cases[c].AfterEntry) << c;
-    // A correction writes the journal's own format.
+    // A correction writes one number a line, and keeps the file's mode.
+    fs::permissions(path, fs::perms(0640));
     history.back() = 10;
-    EXPECT_EQ(journal->Rewrite(history), std::nullopt);
-    EXPECT_EQ(ReadFile(path), Lines(history)) << c;
+    EXPECT_EQ(journal->Rewrite(history, history.size() - 1), std::nullopt);
+    EXPECT_EQ(ReadFile(path), cases[c].AfterCorrection) << c;
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640)) << c;
   }
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -53,7 +55,7 @@ TEST(SpinParser, ErrorsNameTheLineWhateverTheLineEndings) {
 }
 
 TEST(SpinParser, RefusesEverythingButTheNumbersOfTheWheel) {
-  for (const char* bad : {"37", "-1", "+5", "5.0", "1e1", "99999999999999999999999", "0x1", "five"})
+  for (const char* bad : {"37", "-1", "+5", "5.0", "1e1", "99999999", "0x1", "five"})
     EXPECT_EQ(ErrorOf(std::string("1 ") + bad + " 2").Token(), bad) << bad;
   // The double-zero pocket must not count as zero.
   EXPECT_EQ(ErrorOf("00").Token(), "00");
@@ -63,8 +65,47 @@ TEST(SpinParser, RefusesEverythingButTheNumbersOfTheWheel) {
 TEST(SpinParser, ShowsBinaryAndOverlongTokensSafely) {
   EXPECT_EQ(ErrorOf(std::string("1\x1b[2J\x01", 6)).Token(), "1\\x1B[2J\\x01");
   EXPECT_EQ(ErrorOf("\"\\").Token(), "\\\"\\\\");
+}
+
+// A token longer than any wheel number is refused as soon as it is seen, naming its line and
+// column, whatever the size of the pieces it comes in; skipping leaves it out whole.
+TEST(SpinParser, ALongTokenIsRefusedAtOnceWithItsLineAndColumn) {
   const std::string longToken(5000, '7');
-  EXPECT_EQ(ErrorOf(longToken).Token(), std::string(32, '7') + "...");
+  const TSpinInputError e = ErrorOf("1 2\n3 " + longToken + " 4");
+  EXPECT_EQ(e.Line(), 2u);
+  EXPECT_EQ(e.Token(), "777777777...");
+  EXPECT_STREQ(e.what(),
+               "log:2: \"777777777...\" at column 3 is longer than any wheel number (8 characters at most)");
+  EXPECT_EQ(Parse("00000007"), TSpins{7});
+
+  TSpins spins;
+  TSpinParser parser("log", spins, TInvalidTokens::itStop);
+  parser.Feed("5 ");
+  for (int i = 0; i < 8; ++i) parser.Feed(std::string(1, '\0'));
+  EXPECT_THROW(parser.Feed(std::string(1, '\0')), TSpinInputError) << "the ninth byte, not the end of the token";
+
+  TSpins skipped;
+  TSpinParser skipping("log", skipped, TInvalidTokens::itSkip);
+  for (const std::string& piece : {std::string("1 "), longToken, longToken, std::string(" 2")})
+    skipping.Feed(piece);
+  skipping.Finish();
+  EXPECT_EQ(skipped, (TSpins{1, 2}));
+  EXPECT_EQ(skipping.Skipped().size(), 1u);
+
+  // Wherever the pieces are cut, the same error.
+  const std::string text = "1 2\r\n3 " + std::string(12, '7') + " 4";
+  for (std::size_t a = 0; a <= text.size(); ++a) {
+    TSpins spins;
+    TSpinParser parser("log", spins, TInvalidTokens::itSkip);
+    parser.Feed(std::string_view(text).substr(0, a));
+    parser.Feed(std::string_view(text).substr(a));
+    parser.Finish();
+    ASSERT_EQ(parser.Skipped().size(), 1u) << a;
+    EXPECT_STREQ(parser.Skipped()[0].what(),
+                 "log:2: \"777777777...\" at column 3 is longer than any wheel number (8 characters at most)")
+        << a;
+    EXPECT_EQ(spins, (TSpins{1, 2, 3, 4})) << a;
+  }
 }
 
 TEST(SpinParser, ALeadingByteOrderMarkIsNoToken) {
@@ -150,6 +191,28 @@ TEST(ReadSpins, ReadsFilesLargerThanOneReadAndReportsUnreadableOnes) {
   EXPECT_THROW(ReadSpins(path.string(), spins, TInvalidTokens::itSkip), TSpinReadError);
   EXPECT_THROW(ReadSpins(std::filesystem::temp_directory_path().string(), spins, TInvalidTokens::itSkip),
                TSpinReadError);
+}
+
+// Endless sources: a device of NUL bytes ends at its first long token; where only a regular file
+// will do, a FIFO is refused without waiting for a writer and a device without reading it.
+TEST(ReadSpins, EndlessSourcesEndAtOnceAndRegularOnlyRefusesTheRest) {
+  TSpins spins;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(ReadSpins("/dev/zero", spins, TInvalidTokens::itStop), TSpinInputError);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+  const auto fifo = std::filesystem::temp_directory_path() / ("spin_reader_fifo_" + std::to_string(::getpid()));
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo.string(), std::string("/dev/zero")}) {
+    try {
+      ReadSpins(path, spins, TInvalidTokens::itStop, true);
+      ADD_FAILURE() << path << " was read";
+    } catch (const TSpinReadError& e) {
+      EXPECT_STREQ(e.what(), (path + ": It is not a regular file").c_str());
+    }
+  }
+  std::filesystem::remove(fifo);
+  EXPECT_TRUE(spins.empty());
 }
 
 }  // namespace
