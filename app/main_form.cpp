@@ -5,6 +5,7 @@
 
 #include "app/banner_pane.h"
 #include "app/number_parse.h"
+#include "app/table_cell.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
 #include "gui/controls/application.h"
@@ -29,6 +30,8 @@ namespace {
 const char* const kExitQuestion = "Вы уверены, что хотите выйти из программы?"_cp;
 const char* const kCorrectionTitle = "Смена ошибочного числа"_cp;
 const char* const kCorrectionPrompt = "Введите новое число"_cp;
+// What a screen reader says after an entry: "7, красное. Спин 12".
+const char* const kAnnounceSpin = ". Спин "_cp;
 
 }  // namespace
 
@@ -79,14 +82,21 @@ void TForm1::BuildLayout() {
   UiBitBtn2 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn2"));
   UiBitBtn3 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn3"));
   UiLabel266 = static_cast<gui::TControl*>(FindComponent("UiLabel266"));
-  SetAnnounceEntries(true);
+  UiNumericEdit1->SetAccLabel(static_cast<gui::TControl*>(FindComponent("UiLabel2")));
 }
 
-// What a player wants to hear after an entry without moving the focus: the count of spins and
-// the number that has just come in at the head of the strip.
 void TForm1::SetAnnounceEntries(bool value) {
-  UiLabel266->SetAccLive(value);
-  static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(1)))->SetAccLive(value);
+  FAnnounce = value;
+  if (!value) UiNumericEdit1->SetAccDescription("");
+}
+
+// What a player wants to hear after an entry without moving the focus: the number that has just
+// come in and the count of spins. A screen reader speaks a new description of the focused control
+// (the entry field, where the focus stays), so the entry's description carries it.
+void TForm1::AnnounceEntry() {
+  if (!FAnnounce || FHistory.Length() == 0) return;
+  const std::string number = std::to_string(FHistory.Recent(1));
+  UiNumericEdit1->SetAccDescription(StripCellText(number) + kAnnounceSpin + std::to_string(FHistory.Length()));
 }
 
 void TForm1::ConnectHandlers() {
@@ -139,6 +149,7 @@ void TForm1::AddSpin() {
   Refresh();
   UiNumericEdit1->SetText("");
   UiNumericEdit1->SetFocus();
+  AnnounceEntry();
   ReportJournal(report);
 }
 

@@ -39,8 +39,8 @@ class TForm1 : public gui::TForm {
   void SetJournal(std::unique_ptr<session::TJournal> journal);
   session::TJournal* Journal() const { return FJournal.get(); }
 
-  // Whether a screen reader is asked to speak the spin count and the newest number after each
-  // entry, wherever the focus is (on by default; they can always be read on request).
+  // Whether a screen reader is asked to speak the newest number and the spin count after each
+  // entry (on by default; they can always be read on request).
   void SetAnnounceEntries(bool value);
 
   // The handlers, one per user event.
@@ -71,10 +71,12 @@ class TForm1 : public gui::TForm {
   void AddSpin();
   void Refresh();
   void ReportJournal(const std::optional<std::string>& report);
+  void AnnounceEntry();
 
   stats::SpinHistory FHistory;
   std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
+  bool FAnnounce = true;
 };
 
 }  // namespace app

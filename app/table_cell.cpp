@@ -22,19 +22,17 @@ const char* const kTo = " до "_cp;
 
 }  // namespace
 
-std::string CountCellName(std::string_view heading, std::string_view caption) {
-  std::string name = std::string(heading) + ": ";
-  if (caption.empty()) return name + kEmpty;
+std::string CountCellText(std::string_view caption) {
+  if (caption.empty()) return kEmpty;
   // The display rules mark the smallest count of a comparison by putting it in brackets.
   if (caption.size() > 2 && caption.front() == '(' && caption.back() == ')')
-    return name + std::string(caption.substr(1, caption.size() - 2)) + kLeast;
-  return name + std::string(caption);
+    return std::string(caption.substr(1, caption.size() - 2)) + kLeast;
+  return std::string(caption);
 }
 
-std::string StripCellName(std::string_view heading, std::string_view caption) {
-  std::string name = std::string(heading) + ": ";
-  if (caption.empty()) return name + kEmpty;
-  name += caption;
+std::string StripCellText(std::string_view caption) {
+  if (caption.empty()) return kEmpty;
+  std::string name(caption);
   const std::optional<std::int32_t> number = ParseInt32(caption);
   if (!number || !stats::IsWheelNumber(*number)) return name;
   if (*number == 0) return name + kZero;
@@ -47,13 +45,17 @@ gui::AnsiString SpokenRange(std::string_view caption) {
   return kFrom + std::string(caption.substr(0, dash)) + kTo + std::string(caption.substr(dash + 3));
 }
 
-std::string TTableCellLabel::AccDefaultName() const {
+std::optional<gui::TAccText> TTableCellLabel::AccText() const {
   switch (FKind) {
-    case ckCount: return CountCellName(FHeading, Caption());
-    case ckStrip: return StripCellName(FHeading, Caption());
+    case ckCount: return gui::TAccText{CountCellText(Caption())};
+    case ckStrip: return gui::TAccText{StripCellText(Caption())};
     case ckNone: break;
   }
-  return TUiLabel::AccDefaultName();
+  return TUiLabel::AccText();
+}
+
+std::optional<gui::TRect> TTableCellLabel::AccCharRect(int index) {
+  return FKind == ckNone ? TUiLabel::AccCharRect(index) : std::nullopt;
 }
 
 }  // namespace app

@@ -27,6 +27,8 @@ packages=(
   libx11-dev
   # the accessibility test: the desktop's accessibility bus and a client of it
   libatk1.0-dev at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0
+  # the screen reader test: Orca and the speech service it is built to use
+  orca speech-dispatcher
   # the format check
   clang-format
   # installation and the Debian package: checking the menu entry, the AppStream metadata, the

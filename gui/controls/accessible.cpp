@@ -31,8 +31,14 @@ TAccRole TAccessible::Role() const {
   if (const TAccGroup* group = FControl.AccGroup()) return group->MemberRole(FControl);
   return FControl.AccRole();
 }
-std::string TAccessible::Name() const { return AnsiToUtf8(FControl.AccName()); }
+std::string TAccessible::Name() const {
+  std::string name = FControl.AccName();
+  if (const TControl* label = FControl.AccLabelledBy(); name.empty() && label) name = label->AccName();
+  return AnsiToUtf8(name);
+}
 std::string TAccessible::Description() const { return AnsiToUtf8(FControl.AccDescription()); }
+TControl* TAccessible::LabelledBy() const { return FControl.AccLabelledBy(); }
+TControl* TAccessible::LabelFor() const { return FControl.AccLabelFor(); }
 TAccStates TAccessible::States() const { return FControl.AccStates(); }
 TRect TAccessible::Bounds() const { return FControl.RectInForm(); }
 std::string TAccessible::Address() const { return AnsiToUtf8(FControl.AccAddress()); }

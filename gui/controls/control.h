@@ -121,7 +121,13 @@ class TControl : public TComponent {
   std::string AccName() const { return FAccName.empty() ? AccDefaultName() : FAccName; }
   void SetAccName(std::string_view name) { FAccName = std::string(name); }
   const std::string& AccDescription() const { return FAccDescription; }
-  void SetAccDescription(std::string_view text) { FAccDescription = std::string(text); }
+  // A new description is told to a listener (a screen reader speaks that of the focused control).
+  void SetAccDescription(std::string_view text);
+  // The label that names this control for a listener (an entry's caption beside it), and the
+  // control a label names: SetAccLabel sets both ends. Null once the other end is gone.
+  TControl* AccLabelledBy() const { return FAccLabelledBy.Get(); }
+  TControl* AccLabelFor() const { return FAccLabelFor.Get(); }
+  void SetAccLabel(TControl* label);
   // Left out of the tree whatever its kind: a rule or a divider that is only a line.
   bool AccHidden() const { return FAccHidden; }
   void SetAccHidden(bool value) { FAccHidden = value; }
@@ -206,6 +212,13 @@ class TControl : public TComponent {
   bool FAccLive = false;
   TAccGroup* FAccGroup = nullptr;
   std::string FAccName, FAccDescription;
+  // Another control, known for as long as it lives.
+  struct TAccLink {
+    TControl* Control = nullptr;
+    std::optional<TAliveToken::TWatch> Alive;
+    TControl* Get() const { return Control && Alive && Alive->Alive() ? Control : nullptr; }
+  };
+  TAccLink FAccLabelledBy, FAccLabelFor;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
 };

@@ -69,8 +69,25 @@ void EditableTextInit(AtkEditableTextIface* iface);
 G_DEFINE_TYPE_WITH_CODE(SpintrakControlAccessible, spintrak_control_accessible, ATK_TYPE_OBJECT,
                         G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, ComponentInit)
                             G_IMPLEMENT_INTERFACE(ATK_TYPE_ACTION, ActionInit)
-                                G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, TextInit)
-                                    G_IMPLEMENT_INTERFACE(ATK_TYPE_EDITABLE_TEXT, EditableTextInit))
+                                G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, TextInit))
+
+// Only an entry can be written to: ATK's set-text reports no failure, so a control that cannot
+// take a text must not offer it at all.
+GType EntryType() {
+  static const GType type = [] {
+    GTypeQuery base;
+    g_type_query(spintrak_control_accessible_get_type(), &base);
+    const GType entry =
+        g_type_register_static_simple(spintrak_control_accessible_get_type(), "SpintrakEntryAccessible",
+                                      base.class_size, nullptr, base.instance_size, nullptr, GTypeFlags(0));
+    const GInterfaceInfo editable{
+        [](gpointer iface, gpointer) { EditableTextInit(static_cast<AtkEditableTextIface*>(iface)); }, nullptr,
+        nullptr};
+    g_type_add_interface_static(entry, ATK_TYPE_EDITABLE_TEXT, &editable);
+    return entry;
+  }();
+  return type;
+}
 
 void spintrak_control_accessible_init(SpintrakControlAccessible* self) {
   self->Control = nullptr;
@@ -135,6 +152,22 @@ gint ControlIndexInParent(AtkObject* object) {
   return -1;
 }
 
+// An entry labelled by its caption, and the caption as the label for the entry.
+AtkRelationSet* ControlRelations(AtkObject* object) {
+  AtkRelationSet* set = atk_relation_set_new();
+  gui::TControl* control = Live(object);
+  TCanvasModel* model = AsControl(object)->Model;
+  if (!control || !model) return set;
+  const gui::TAccessible acc(*control);
+  const std::pair<gui::TControl*, AtkRelationType> links[] = {{acc.LabelledBy(), ATK_RELATION_LABELLED_BY},
+                                                              {acc.LabelFor(), ATK_RELATION_LABEL_FOR}};
+  for (const auto& [other, type] : links) {
+    AtkObject* target = other ? model->Object(*other, true) : nullptr;
+    if (target) atk_relation_set_add_relation_by_type(set, type, target);
+  }
+  return set;
+}
+
 void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klass) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->get_name = ControlName;
@@ -145,6 +178,7 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
   atk->ref_child = ControlRefChild;
   atk->get_index_in_parent = ControlIndexInParent;
   atk->get_attributes = ControlAttributes;
+  atk->ref_relation_set = ControlRelations;
   G_OBJECT_CLASS(klass)->finalize = ControlFinalize;
 }
 
@@ -153,6 +187,7 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
 AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
   GType type = TableObjectType(control);
   if (type == 0) type = PaneObjectType(control);
+  if (type == 0 && control.AccRole() == gui::arText) type = EntryType();
   if (type == 0) type = spintrak_control_accessible_get_type();
   auto* object = ATK_OBJECT(g_object_new(type, nullptr));
   SpintrakControlAccessible* self = AsControl(object);

@@ -21,6 +21,9 @@ std::unordered_map<const gui::TForm*, TCanvasModel*>& Models() {
 TCanvasModel::TCanvasModel(gui::TForm& form, GtkWidget* canvas, AtkObject* root)
     : FForm(form), FFormAlive(form.Watch()), FCanvas(canvas), FRoot(root) {
   Models()[&form] = this;
+  // The focus is followed from the start, so that the first focus GTK reports for the canvas
+  // already stands for the focused control. Nothing else is made before a client reads the tree.
+  if (gui::Application && !gui::Application->AccListener()) gui::Application->SetAccListener(&AsListener());
 }
 
 TCanvasModel::~TCanvasModel() {
@@ -32,6 +35,7 @@ TCanvasModel::~TCanvasModel() {
 }
 
 void TCanvasModel::Clear() {
+  SetFocusObject(nullptr);
   for (auto& [control, object] : FObjects) {
     DetachControlObject(object);
     g_object_unref(object);
@@ -44,6 +48,7 @@ AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
   auto it = FObjects.find(&control);
   // An entry whose control died may stand for a new control at the same address.
   if (it != FObjects.end() && !LiveControl(it->second)) {
+    if (it->second == FFocused) SetFocusObject(nullptr);
     DetachControlObject(it->second);
     atk_object_notify_state_change(it->second, ATK_STATE_DEFUNCT, TRUE);
     g_object_unref(it->second);
@@ -52,13 +57,22 @@ AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
   }
   if (it != FObjects.end()) return it->second;
   if (!make) return nullptr;
-  // GTK makes the canvas's own object for its focus tracking whether anybody listens or not; the
-  // first object of a control is made only for a client that reads the tree. From then on the
-  // controls' events are wanted.
-  if (gui::Application && !gui::Application->AccListener()) gui::Application->SetAccListener(&AsListener());
   AtkObject* object = NewControlObject(*this, control);
   FObjects.emplace(&control, object);
   return object;
+}
+
+void TCanvasModel::SetFocusObject(AtkObject* object) {
+  FFocused = object;
+  g_object_set_data(G_OBJECT(FRoot), "gail-focus-object", object);
+}
+
+void TCanvasModel::FocusMoved(gui::TControl* control) {
+  AtkObject* now = control && control != &FForm ? Object(*control, true) : nullptr;
+  AtkObject* was = FFocused;
+  SetFocusObject(now);
+  if (was && was != now) AnnounceFocus(was, false);
+  if (now) AnnounceFocus(now, true);
 }
 
 std::vector<gui::TControl*> ChildrenOf(gui::TControl& control) { return gui::TAccessible(control).Children(); }
@@ -85,7 +99,14 @@ class TAtkListener final : public gui::TAccListener {
     gui::TForm* form = control.Form();
     auto it = form ? Models().find(form) : Models().end();
     if (it == Models().end() || &control == form) return;
-    if (AtkObject* object = it->second->Object(control, false)) AnnounceEvent(object, control, event);
+    if (event == gui::aeFocus) return it->second->FocusMoved(&control);
+    AtkObject* object = it->second->Object(control, false);
+    if (!object) return;
+    // An entry selects its text as it takes the focus, before the focus is told: a caret moving
+    // in an object a reader does not know as focused would make it take that object as the
+    // focus in passing and then hear the focus itself as nothing new.
+    if (event == gui::aeCaretMoved && object != it->second->FocusObject()) return RememberCaret(object, control);
+    AnnounceEvent(object, control, event);
   }
 };
 
@@ -123,6 +144,8 @@ void CanvasInitialize(AtkObject* object, gpointer data) {
   atk_object_set_role(object, ATK_ROLE_FILLER);
   if (!form) return;
   AsCanvas(object)->Model = new TCanvasModel(*form, canvas, object);
+  // A canvas read late (a dialog's, or the first client's) takes the focus its form has now.
+  if (gui::TControl* focused = form->FocusedControl()) AsCanvas(object)->Model->FocusMoved(focused);
   g_signal_connect(canvas, "destroy", G_CALLBACK(OnCanvasDestroy), object);
 }
 
@@ -141,8 +164,16 @@ AtkObject* CanvasRefChild(AtkObject* object, gint index) {
   return model ? RefChild(model, &model->Form(), index) : nullptr;
 }
 
+// While one of the form's controls stands for the canvas's focus, the canvas is not focused itself.
+AtkStateSet* CanvasStates(AtkObject* object) {
+  AtkStateSet* set = ATK_OBJECT_CLASS(spintrak_canvas_accessible_parent_class)->ref_state_set(object);
+  if (g_object_get_data(G_OBJECT(object), "gail-focus-object")) atk_state_set_remove_state(set, ATK_STATE_FOCUSED);
+  return set;
+}
+
 void spintrak_canvas_accessible_class_init(SpintrakCanvasAccessibleClass* klass) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->ref_state_set = CanvasStates;
   atk->initialize = CanvasInitialize;
   atk->get_n_children = CanvasChildCount;
   atk->ref_child = CanvasRefChild;
