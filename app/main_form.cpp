@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/banner_pane.h"
+#include "app/least_summary.h"
 #include "app/number_parse.h"
 #include "app/table_cell.h"
 #include "dialogs/message_dialog.h"
@@ -25,6 +26,10 @@ using namespace gui::literals;
 
 namespace {
 
+// F2 and F3: keys no control of the window uses, free of the screen reader's own.
+constexpr std::uint16_t kSummaryKey = gui::VK_F1 + 1;
+constexpr std::uint16_t kCorrectKey = gui::VK_F1 + 2;
+
 // The window's own texts. Named here rather than written into the calls: clang 14 crashes on a
 // compile-time converted literal that stands directly as an argument in this file.
 const char* const kExitQuestion = "Вы уверены, что хотите выйти из программы?"_cp;
@@ -32,6 +37,12 @@ const char* const kCorrectionTitle = "Смена ошибочного числа
 const char* const kCorrectionPrompt = "Введите новое число"_cp;
 // What a screen reader says after an entry: "7, красное. Спин 12".
 const char* const kAnnounceSpin = ". Спин "_cp;
+// The keyboard's ways to the least frequent chances and to a correction, as a listener hears
+// them in the window's description.
+const char* const kKeysDescription = "F2: что выпадало меньше всех. F3: исправить одно из последних чисел."_cp;
+const char* const kCorrectAction = "исправить"_cp;
+const char* const kCorrected = "Исправлено: "_cp;
+const char* const kCorrectWhich = "Какое число исправить: 1 - последнее, 21 - самое давнее"_cp;
 
 }  // namespace
 
@@ -74,7 +85,7 @@ void TForm1::BuildLayout() {
   for (const TLabelDef& def : layout.Labels) MakeLabel(*this, def);
   for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
-  MakeAccGroups(*this, layout);
+  FTables = MakeAccGroups(*this, layout);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
   WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
 
@@ -83,6 +94,7 @@ void TForm1::BuildLayout() {
   UiBitBtn3 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn3"));
   UiLabel266 = static_cast<gui::TControl*>(FindComponent("UiLabel266"));
   UiNumericEdit1->SetAccLabel(static_cast<gui::TControl*>(FindComponent("UiLabel2")));
+  SetAccDescription(kKeysDescription);
 }
 
 void TForm1::SetAnnounceEntries(bool value) {
@@ -107,9 +119,36 @@ void TForm1::ConnectHandlers() {
   UiBitBtn3->OnClick = [this](gui::TComponent* sender) { UiBitBtn3Click(sender); };
   UiNumericEdit1->OnKeyPress = [this](gui::TComponent* sender, char& key) { UiNumericEdit1KeyPress(sender, key); };
   UiCheckBox1->OnClick = [this](gui::TComponent* sender) { UiCheckBox1Click(sender); };
-  for (int k = 1; k <= stats::StripLength; ++k)
-    static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(k)))->OnDblClick =
-        [this](gui::TComponent* sender) { UiLabelLast1DblClick(sender); };
+  for (int k = 1; k <= stats::StripLength; ++k) {
+    auto* item = static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(k)));
+    item->OnDblClick = [this](gui::TComponent* sender) { UiLabelLast1DblClick(sender); };
+    item->AddAccAction(kCorrectAction, [this, item] { UiLabelLast1DblClick(item); });
+  }
+}
+
+bool TForm1::ShortCut(std::uint16_t key, gui::TShiftState shift) {
+  if (!shift.Empty()) return false;
+  if (key == kSummaryKey) {
+    dialogs::ShowMessageDialog(LeastSummary(FTables), dialogs::mkInformation, {dialogs::dbOK}, 0);
+    return true;
+  }
+  if (key == kCorrectKey) {
+    CorrectByKeyboard();
+    return true;
+  }
+  return false;
+}
+
+void TForm1::CorrectByKeyboard() {
+  const int shown = static_cast<int>(std::min<std::size_t>(FHistory.Length(), stats::StripLength));
+  if (shown == 0) {
+    if (gui::Application) gui::Application->Host().Beep();
+    return;
+  }
+  const std::optional<std::int32_t> k = ParseInt32(dialogs::PromptForText(kCorrectionTitle, kCorrectWhich, "1"));
+  // A place that holds no number is refused, as a double click on an empty cell is.
+  if (!k || *k < 1 || *k > shown) return;
+  UiLabelLast1DblClick(FindComponent(stats::StripLabelName(*k)));
 }
 
 void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNumericEdit1); }
@@ -175,6 +214,7 @@ void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
   label.SetCaption(std::to_string(*number));
   label.Font().SetColor(stats::ColorOfNumber(*number));
   stats::StatsPanel(FHistory, FLabels);
+  if (FAnnounce) UiNumericEdit1->SetAccDescription(kCorrected + StripCellText(label.Caption()));
   ReportJournal(report);
 }
 

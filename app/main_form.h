@@ -65,6 +65,10 @@ class TForm1 : public gui::TForm {
   gui::TWebBrowser* WebBrowser1 = nullptr;
   widgets::TUiCheckBox* UiCheckBox1 = nullptr;
 
+ protected:
+  // F2 says the least frequent chances of every comparison; F3 corrects one of the last numbers.
+  bool ShortCut(std::uint16_t key, gui::TShiftState shift) override;
+
  private:
   void BuildLayout();
   void ConnectHandlers();
@@ -72,11 +76,14 @@ class TForm1 : public gui::TForm {
   void Refresh();
   void ReportJournal(const std::optional<std::string>& report);
   void AnnounceEntry();
+  // Asks which of the last numbers to correct (1 the newest), then corrects it as a double click does.
+  void CorrectByKeyboard();
 
   stats::SpinHistory FHistory;
   std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
   bool FAnnounce = true;
+  std::vector<gui::TAccTable*> FTables;
 };
 
 }  // namespace app

@@ -81,6 +81,25 @@ TControl* TAccessible::Parent() const {
 }
 
 bool TAccessible::Press() { return FControl.AccPress(); }
+
+std::vector<std::string> TAccessible::Actions() const {
+  std::vector<std::string> names;
+  if (FControl.AccPressable()) names.emplace_back("click");
+  for (const auto& action : FControl.AccActions()) names.push_back(AnsiToUtf8(action.first));
+  return names;
+}
+
+bool TAccessible::DoAction(std::size_t index) {
+  if (FControl.AccPressable()) {
+    if (index == 0) return Press();
+    --index;
+  }
+  if (index >= FControl.AccActions().size() || !FControl.AccTakesInput()) return false;
+  // A copy: the action may replace the control's actions or free the control.
+  const std::function<void()> run = FControl.AccActions()[index].second;
+  run();
+  return true;
+}
 bool TAccessible::SetText(std::string_view utf8) { return FControl.AccSetText(Utf8ToAnsi(utf8)); }
 
 namespace {

@@ -140,6 +140,10 @@ class TAccessible {
   // (disabled, hidden, read-only, a modal form above, or no such action).
   bool Press();
   bool SetText(std::string_view utf8);
+  // Every action the control offers, by name: "click" first where it can be pressed, then those
+  // the program gave it (AddAccAction). DoAction runs one, with the same checks as Press.
+  std::vector<std::string> Actions() const;
+  bool DoAction(std::size_t index);
 
  private:
   TControl& FControl;

@@ -233,6 +233,10 @@ void TControl::SetAccDescription(std::string_view text) {
   AccNotify(aeDescriptionChanged);
 }
 
+void TControl::AddAccAction(std::string_view name, std::function<void()> run) {
+  FAccActions.emplace_back(std::string(name), std::move(run));
+}
+
 void TControl::SetAccLabel(TControl* label) {
   if (TControl* old = AccLabelledBy()) old->FAccLabelFor = {};
   FAccLabelledBy = label ? TAccLink{label, label->Watch()} : TAccLink{};

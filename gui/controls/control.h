@@ -4,9 +4,12 @@
 // control shares. Coordinates of Left/Top are in the parent's client area; mouse positions given
 // to the handlers are in the control's own client area.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "gui/controls/accessible.h"
 #include "gui/controls/component.h"
@@ -145,7 +148,12 @@ class TControl : public TComponent {
   virtual std::optional<TRect> AccCharRect(int) { return std::nullopt; }
   virtual std::string AccAddress() const { return {}; }
   // The press and set-text actions; see TAccessible.
+  virtual bool AccPressable() const { return false; }
   virtual bool AccPress() { return false; }
+  // Actions the program gives a control beyond the press (a strip item's correction): a name
+  // and what runs, as the user's own input would run it.
+  void AddAccAction(std::string_view name, std::function<void()> run);
+  const std::vector<std::pair<std::string, std::function<void()>>>& AccActions() const { return FAccActions; }
   virtual bool AccSetText(std::string_view) { return false; }
   // Whether an action may act now: enabled and on screen, on a form that takes input.
   bool AccTakesInput() const;
@@ -219,6 +227,7 @@ class TControl : public TComponent {
     TControl* Get() const { return Control && Alive && Alive->Alive() ? Control : nullptr; }
   };
   TAccLink FAccLabelledBy, FAccLabelFor;
+  std::vector<std::pair<std::string, std::function<void()>>> FAccActions;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
 };

@@ -30,6 +30,7 @@ class TButton : public TCustomControl, public TPushButton {
 
   TAccRole AccRole() const override { return arPushButton; }
   TAccStates AccStates() const override;
+  bool AccPressable() const override { return true; }
   bool AccPress() override;
 
  protected:

@@ -229,33 +229,49 @@ void ControlExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint
 
 void ComponentInit(AtkComponentIface* iface) { iface->get_extents = ControlExtents; }
 
-// Actions: "click" for what can be pressed. It runs from the loop, as a click would: a press that
-// opens a modal dialog must not hold the assistive technology's request until the dialog closes.
-bool Pressable(gui::TControl& control) {
-  const gui::TAccRole role = control.AccRole();
-  return role == gui::arPushButton || role == gui::arCheckBox || role == gui::arLink;
-}
-
+// Actions: those the model offers ("click" for what can be pressed, then the program's own). An
+// action runs from the loop, as a click would: one that opens a modal dialog must not hold the
+// assistive technology's request until the dialog closes.
 gint ActionCount(AtkAction* action) {
   gui::TControl* control = Live(action);
-  return control && Pressable(*control) ? 1 : 0;
+  return control ? static_cast<gint>(gui::TAccessible(*control).Actions().size()) : 0;
 }
 
-gboolean RunPress(gpointer data) {
-  auto* object = static_cast<GObject*>(data);
-  if (gui::TControl* control = Live(object)) gui::TAccessible(*control).Press();
+struct TPendingAction {
+  GObject* Object;
+  gint Index;
+};
+
+gboolean RunAction(gpointer data) {
+  const auto* pending = static_cast<TPendingAction*>(data);
+  if (gui::TControl* control = Live(pending->Object))
+    gui::TAccessible(*control).DoAction(static_cast<std::size_t>(pending->Index));
   return G_SOURCE_REMOVE;
+}
+
+void FreeAction(gpointer data) {
+  auto* pending = static_cast<TPendingAction*>(data);
+  g_object_unref(pending->Object);
+  delete pending;
 }
 
 gboolean DoAction(AtkAction* action, gint index) {
   gui::TControl* control = Live(action);
-  if (index != 0 || !control || !Pressable(*control) || !control->AccTakesInput()) return FALSE;
-  g_idle_add_full(G_PRIORITY_DEFAULT, RunPress, g_object_ref(action), g_object_unref);
+  if (!control || index < 0 || index >= ActionCount(action) || !control->AccTakesInput()) return FALSE;
+  g_idle_add_full(G_PRIORITY_DEFAULT, RunAction, new TPendingAction{G_OBJECT(g_object_ref(action)), index},
+                  FreeAction);
   return TRUE;
 }
 
+// Handed out until the next call, as ATK's names are.
 const gchar* ActionName(AtkAction* action, gint index) {
-  return index == 0 && ActionCount(action) == 1 ? "click" : nullptr;
+  static std::string name;
+  gui::TControl* control = Live(action);
+  if (!control || index < 0) return nullptr;
+  const std::vector<std::string> names = gui::TAccessible(*control).Actions();
+  if (index >= static_cast<gint>(names.size())) return nullptr;
+  name = names[static_cast<std::size_t>(index)];
+  return name.c_str();
 }
 
 void ActionInit(AtkActionIface* iface) {

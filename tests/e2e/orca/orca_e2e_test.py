@@ -180,6 +180,30 @@ def check_about(log):
     print(f"about box: {said}")
 
 
+def check_summary(log):
+    said, _ = press_and_hear(log, ["F2"], "the summary key", r"push button")
+    summary = " ".join(said)
+    # One entry of 7 (red, odd, 1-18, the first dozen): black, even, 19-36 and the other dozens
+    # have none over 10 spins and over all, and every number but 7.
+    for words in ("Меньше всех.", "10 спинов: Черное", "Чет", "от 19 до 36", "от 13 до 24", "от 25 до 36",
+                  "Всего: Черное", "числа 0, 1, 2, 3, 4, 5 и еще 30"):
+        if words not in summary:
+            fail(f"the summary lacks {words!r}: {said}")
+    press_and_hear(log, ["Return"], "back from the summary", "^" + ENTRY)
+    print(f"summary: {said}")
+
+
+def check_correction(log):
+    said, _ = press_and_hear(log, ["F3"], "the correction by keyboard", r"entry 1 selected")
+    if not said[-1].startswith("Какое число исправить: 1 - последнее, 21 - самое давнее entry"):
+        fail(f"the question which number was not read with its field: {said}")
+    said2, _ = press_and_hear(log, ["Return"], "the correction prompt", r"entry 7 selected")
+    if not said2[-1].startswith("Введите новое число entry"):
+        fail(f"the correction prompt was not read with its field: {said2}")
+    said3, _ = press_and_hear(log, ["ctrl+a", "8", "Return"], "the correction made", r"^Исправлено: 8, черное")
+    print(f"correction: {said} / {said2} / {said3[-1:]}")
+
+
 def main():
     log = Log(LOG)
     orca, program = start(log)
@@ -192,6 +216,8 @@ def main():
         check_box(log)
         check_exit_question(log)
         check_about(log)
+        check_summary(log)
+        check_correction(log)
         print("PASS")
     finally:
         program.kill()
