@@ -115,6 +115,7 @@ class TForm : public TCustomControl, public THostWindowEvents {
   void HostMoved(int left, int top) override;
   void HostExpose(const TRect& rect) override;
   void HostFocusChanged(bool gained) override;
+  TForm* HostAccessibleRoot() override { return this; }
 
   TNotifyEvent OnActivate, OnDeactivate, OnShow, OnHide;
   TCloseEvent OnClose;

@@ -22,6 +22,7 @@ struct KeyboardTest : TMainFormFixture {
   void AnswerPrompts(std::vector<const char*> texts) {
     Answer([this, texts](gui::TForm& form) {
       auto& prompt = dynamic_cast<dialogs::TPromptForm&>(form);
+      EXPECT_EQ(TAccessible(*prompt.Edit()).LabelledBy(), prompt.Prompt()) << "the field is heard by its question";
       const std::size_t i = Prompts.size() % texts.size();
       Prompts.push_back(prompt.Prompt()->Caption());
       const char* text = texts[i];
