@@ -236,6 +236,11 @@ def events_text_and_roles(win):
     check(box.x <= first.x < box.x + box.width and box.y <= first.y < box.y + box.height and first.width > 0,
           "the first character lies inside its label")
     check(Atspi.Text.get_default_attributes(label) == {}, "the text has no attributes of its own")
+    writable = [obj.get_name() for obj in walk(win) if "EditableText" in obj.get_interfaces()]
+    check(writable == ["Ввод выпавшего числа"], f"only the entry offers to be written to: {writable}")
+    check(field.get_relation_set()[0].get_relation_type() == Atspi.RelationType.LABELLED_BY
+          and field.get_relation_set()[0].get_target(0).get_name() == "Ввод выпавшего числа",
+          "the entry is labelled by its caption")
 
 
 def main():
