@@ -5,22 +5,26 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "platform/gtk/atk_objects.h"
+#include "platform/gtk/gtk_window.h"
 
 namespace platform::gtk {
 namespace atk {
 namespace {
 
 gui::TAccListener& AsListener();
-std::unordered_map<const gui::TForm*, TCanvasModel*>& Models() {
-  static std::unordered_map<const gui::TForm*, TCanvasModel*> models;
-  return models;
+// The models that exist: the listener is wanted while there is one.
+int& ModelCount() {
+  static int count = 0;
+  return count;
 }
+constexpr const char* kModelKey = "spintrak-model";
 
 }  // namespace
 
 TCanvasModel::TCanvasModel(gui::TForm& form, GtkWidget* canvas, AtkObject* root)
     : FForm(form), FFormAlive(form.Watch()), FCanvas(canvas), FRoot(root) {
-  Models()[&form] = this;
+  ++ModelCount();
+  g_object_set_data(G_OBJECT(canvas), kModelKey, this);
   // The focus is followed from the start, so that the first focus GTK reports for the canvas
   // already stands for the focused control. Nothing else is made before a client reads the tree.
   if (gui::Application && !gui::Application->AccListener()) gui::Application->SetAccListener(&AsListener());
@@ -28,9 +32,7 @@ TCanvasModel::TCanvasModel(gui::TForm& form, GtkWidget* canvas, AtkObject* root)
 
 TCanvasModel::~TCanvasModel() {
   Clear();
-  // A new form may stand at the address of a dead one by now, with a model of its own.
-  if (auto it = Models().find(&FForm); it != Models().end() && it->second == this) Models().erase(it);
-  if (Models().empty() && gui::Application && gui::Application->AccListener() == &AsListener())
+  if (--ModelCount() == 0 && gui::Application && gui::Application->AccListener() == &AsListener())
     gui::Application->SetAccListener(nullptr);
 }
 
@@ -92,20 +94,27 @@ int ChildCount(TCanvasModel* model, gui::TControl* control) {
 
 namespace {
 
+// The model of a form's canvas, found through the form's window: every window of this host is a
+// TGtkWindow. None before the canvas's object was made, or once it is gone.
+TCanvasModel* ModelOf(gui::TForm& form) {
+  auto* window = static_cast<TGtkWindow*>(form.HostWindow());
+  return window ? static_cast<TCanvasModel*>(g_object_get_data(G_OBJECT(window->Canvas()), kModelKey)) : nullptr;
+}
+
 // The control layer's events, for the objects that exist.
 class TAtkListener final : public gui::TAccListener {
  public:
   void AccEvent(gui::TControl& control, gui::TAccEvent event) override {
     gui::TForm* form = control.Form();
-    auto it = form ? Models().find(form) : Models().end();
-    if (it == Models().end() || &control == form) return;
-    if (event == gui::aeFocus) return it->second->FocusMoved(&control);
-    AtkObject* object = it->second->Object(control, false);
+    TCanvasModel* model = form && &control != form ? ModelOf(*form) : nullptr;
+    if (!model) return;
+    if (event == gui::aeFocus) return model->FocusMoved(&control);
+    AtkObject* object = model->Object(control, false);
     if (!object) return;
     // An entry selects its text as it takes the focus, before the focus is told: a caret moving
     // in an object a reader does not know as focused would make it take that object as the
     // focus in passing and then hear the focus itself as nothing new.
-    if (event == gui::aeCaretMoved && object != it->second->FocusObject()) return RememberCaret(object, control);
+    if (event == gui::aeCaretMoved && object != model->FocusObject()) return RememberCaret(object, control);
     AnnounceEvent(object, control, event);
   }
 };
@@ -133,7 +142,8 @@ SpintrakCanvasAccessible* AsCanvas(gpointer object) {
 
 void spintrak_canvas_accessible_init(SpintrakCanvasAccessible* self) { self->Model = nullptr; }
 
-void OnCanvasDestroy(GtkWidget*, gpointer self) {
+void OnCanvasDestroy(GtkWidget* canvas, gpointer self) {
+  g_object_set_data(G_OBJECT(canvas), kModelKey, nullptr);
   if (TCanvasModel* model = AsCanvas(self)->Model) model->Clear();
 }
 
