@@ -55,7 +55,9 @@ std::optional<gui::TAccText> TTableCellLabel::AccText() const {
 }
 
 std::optional<gui::TRect> TTableCellLabel::AccCharRect(int index) {
-  return FKind == ckNone ? TUiLabel::AccCharRect(index) : std::nullopt;
+  if (FKind == ckNone) return TUiLabel::AccCharRect(index);
+  const int length = static_cast<int>(AccText()->Text.size());
+  return index >= 0 && index < length ? std::optional(ClientRect()) : std::nullopt;
 }
 
 }  // namespace app

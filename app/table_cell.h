@@ -24,7 +24,8 @@ class TTableCellLabel : public widgets::TUiLabel {
   }
 
   std::optional<gui::TAccText> AccText() const override;
-  // The spoken text is not the one drawn, so no character stands where it is drawn.
+  // The spoken text is not the one drawn: every character of it stands where the whole caption
+  // does, so a reader that looks for the text on screen (a flat review) finds it there.
   std::optional<gui::TRect> AccCharRect(int index) override;
 
  protected:

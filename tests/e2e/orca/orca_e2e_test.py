@@ -16,7 +16,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 LIMIT = 20.0  # seconds to wait for any one piece of speech
 BOUND_MS = float(os.environ.get("SPINTRAK_ORCA_BOUND_MS", "1500"))  # key to speech, each press
 
-SPEECH = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?\{")
+SPEECH = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?\[?\{")
 KEY_ECHOES = {"tab ", "space ", "return ", "escape ", "shift ", "7 ", "left shift "}
 
 ENTRY = "Ввод выпавшего числа entry"
@@ -204,6 +204,18 @@ def check_correction(log):
     print(f"correction: {said} / {said2} / {said3[-1:]}")
 
 
+def check_flat_review(log):
+    """Orca's flat review walks the window line by line: the tables' rows with their counts in
+    words, the marked ones said to be least ("Черное" over all spins, after 7 corrected to 8: red)."""
+    press_and_hear(log, ["KP_Up"], "flat review's current line", ".")
+    for _ in range(20):
+        said, _ = press_and_hear(log, ["KP_Page_Up"], "flat review's next line", ".")
+        if any(t.startswith("Красное 0, меньше всех") for t in said):
+            print(f"flat review: {said[-1]}")
+            return
+    fail("flat review never read the row of red with its marked count")
+
+
 def main():
     log = Log(LOG)
     orca, program = start(log)
@@ -218,6 +230,7 @@ def main():
         check_about(log)
         check_summary(log)
         check_correction(log)
+        check_flat_review(log)
         print("PASS")
     finally:
         program.kill()
