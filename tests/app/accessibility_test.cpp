@@ -7,6 +7,7 @@
 #include "dialogs/prompt_form.h"
 #include "gui/controls/accessible.h"
 #include "gui/controls/application.h"
+#include "gui/graphics/text.h"
 #include "gui/std/button.h"
 #include "gui/std/edit.h"
 #include "platform/headless/headless_accessibility.h"
@@ -274,6 +275,20 @@ TEST_F(AccessibilityTest, ALabelsCharactersAreWhereItDrawsThem) {
   const gui::TRect box = Acc("UiLabel266").Bounds();
   const gui::TRect digit = *Acc("UiLabel266").CharBounds(0);
   EXPECT_NEAR(digit.Left - box.Left, box.Right - digit.Right, 1) << "the counter is centred";
+}
+
+// A cell speaks words it does not draw; a reader that looks for its text on screen finds every
+// character of it where the cell is, and none beyond.
+TEST_F(AccessibilityTest, ACellsSpokenTextStandsWhereTheCellIs) {
+  Enter("7");
+  for (std::string_view name : {"UiLabel41", "UiLabelLast1", "UiLabel10S7"}) {
+    const TAccessible acc = Acc(name);
+    const int length = static_cast<int>(gui::Utf8ToAnsi(acc.Text()->Text).size());
+    ASSERT_GT(length, 0) << name;
+    for (int i : {0, length - 1}) EXPECT_EQ(acc.CharBounds(i), acc.Bounds()) << name << " " << i;
+    EXPECT_FALSE(acc.CharBounds(length)) << name;
+    EXPECT_FALSE(acc.CharBounds(-1)) << name;
+  }
 }
 
 TEST_F(AccessibilityTest, TheExitQuestionIsADialogThatTakesThePressesWhileTheWindowTakesNone) {

@@ -125,7 +125,10 @@ def check_entry(log):
     enter = [when for when, text in log.speech(since) if text == "return "]
     if "FLOOD" in log.text(since):
         fail("an entry flooded Orca's event queue")
-    print(f"entry: '7, красное. Спин 1' {(heard - enter[0]) * 1000:.0f} ms after Enter, no flood")
+    ms = (heard - enter[0]) * 1000
+    if ms > BOUND_MS:
+        fail(f"the entry was spoken only {ms:.0f} ms after Enter")
+    print(f"entry: '7, красное. Спин 1' {ms:.0f} ms after Enter, no flood")
 
 
 def check_tabs(log, at, presses, shift):
