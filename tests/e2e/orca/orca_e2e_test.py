@@ -219,6 +219,22 @@ def check_flat_review(log):
     fail("flat review never read the row of red with its marked count")
 
 
+def check_no_announce(log):
+    """With --no-announce an entry says nothing of itself: the next key's speech comes first."""
+    since = log.mark()
+    program = subprocess.Popen([SPINTRAK, "--no-journal", "--no-announce"], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        log.wait(since, "the start with --no-announce", "^" + ENTRY)
+        said, _ = press_and_hear(log, ["7", "Return", "Tab"], "Tab after an entry", "^" + CYCLE[0])
+        if any("Спин" in t for t in said):
+            fail(f"--no-announce still said the entry: {said}")
+        print("--no-announce: an entry says nothing")
+    finally:
+        program.kill()
+        program.wait()
+
+
 def main():
     log = Log(LOG)
     orca, program = start(log)
@@ -234,6 +250,9 @@ def main():
         check_summary(log)
         check_correction(log)
         check_flat_review(log)
+        program.kill()
+        program.wait()
+        check_no_announce(log)
         print("PASS")
     finally:
         program.kill()
