@@ -54,12 +54,15 @@ The window keeps a journal of the session in $XDG_STATE_HOME/spintrak/sessions/ 
       --resume [FILE]  continue the most recent session, or the history in FILE; new spins and
                        corrections are written to that same file
       --no-journal     keep nothing on disk
-      --no-announce    do not ask a screen reader to speak the spin count and the new number
+      --no-announce    do not ask a screen reader to speak the new number and the spin count
                        after each entry (they are still read when the player asks)
   -h, --help           show this help and exit
   -V, --version        show the version and exit
 
-Ctrl+Z in the window removes the newest spin, after a question.
+Keys of the window: Ctrl+Z removes the newest spin, after a question; F2 says which chance
+came up least in every comparison over the last 10, 20 and 50 spins and over all (the counts
+marked green); F3 asks which of the last 21 numbers to correct (1 the newest) and then its new
+value, as a double click on it does.
 
 Exit status: 0 after the window closed, 1 when the window cannot be shown (or the help cannot
 be written), 2 when the command line is wrong, 3 when the journal's last lines could not be

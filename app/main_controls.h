@@ -4,13 +4,15 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/main_layout.h"
 #include "gui/controls/form.h"
 
 namespace gui {
+class TAccTable;
 class TWebBrowser;
-}
+}  // namespace gui
 
 namespace widgets {
 class TUiBitBtn;
@@ -31,8 +33,9 @@ widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def)
 widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def);
 
 // The statistics tables and the strip of last numbers as a listener walks them: a table for
-// each table of counts, a list for the strip; made after their labels.
-void MakeAccGroups(gui::TForm& form, const TMainLayout& layout);
+// each table of counts, a list for the strip; made after their labels. Returns the tables, in
+// the layout's order.
+std::vector<gui::TAccTable*> MakeAccGroups(gui::TForm& form, const TMainLayout& layout);
 
 // The browser pane filling its panel inside the panel's border.
 gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel);

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "app/banner_pane.h"
+#include "app/least_summary.h"
 #include "app/number_parse.h"
 #include "app/spin_field.h"
+#include "app/table_cell.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
 #include "gui/controls/application.h"
@@ -23,11 +25,25 @@ namespace app {
 
 namespace {
 
+// F2 and F3: keys no control of the window uses, free of the screen reader's own.
+constexpr std::uint16_t kSummaryKey = gui::VK_F1 + 1;
+constexpr std::uint16_t kCorrectKey = gui::VK_F1 + 2;
+
 // The window's own texts. Named here rather than written into the calls: clang 14 crashes on a
 // compile-time converted literal that stands directly as an argument in this file.
 const char* const kExitQuestion = N_("Вы уверены, что хотите выйти из программы?");
 const char* const kCorrectionTitle = N_("Смена ошибочного числа");
 const char* const kCorrectionPrompt = N_("Введите новое число");
+// What a screen reader says after an entry: "7, красное. Спин 12".
+const char* const kAnnounceSpin = N_("%1. Спин %2");
+// The keyboard's ways to the least frequent chances and to a correction, as a listener hears
+// them in the window's description.
+const char* const kKeysDescription =
+    N_("F2: что выпадало меньше всех. F3: исправить одно из последних чисел. Ctrl+Z: удалить последнее число.");
+const char* const kCorrectAction = N_("исправить");
+const char* const kUndoAction = N_("удалить");
+const char* const kCorrected = N_("Исправлено: %1");
+const char* const kCorrectWhich = N_("Какое число исправить: 1 - последнее, 21 - самое давнее");
 
 }  // namespace
 
@@ -70,7 +86,7 @@ void TForm1::BuildLayout() {
   for (const TLabelDef& def : layout.Labels) MakeLabel(*this, def);
   for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
-  MakeAccGroups(*this, layout);
+  FTables = MakeAccGroups(*this, layout);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
   WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
 
@@ -78,14 +94,23 @@ void TForm1::BuildLayout() {
   UiBitBtn2 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn2"));
   UiBitBtn3 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn3"));
   UiLabel266 = static_cast<gui::TControl*>(FindComponent("UiLabel266"));
-  SetAnnounceEntries(true);
+  UiNumericEdit1->SetAccLabel(static_cast<gui::TControl*>(FindComponent("UiLabel2")));
+  SetAccDescription(Tr(kKeysDescription));
 }
 
-// What a player wants to hear after an entry without moving the focus: the count of spins and
-// the number that has just come in at the head of the strip.
 void TForm1::SetAnnounceEntries(bool value) {
-  UiLabel266->SetAccLive(value);
-  static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(1)))->SetAccLive(value);
+  FAnnounce = value;
+  if (!value) UiNumericEdit1->SetAccDescription("");
+}
+
+// What a player wants to hear after an entry without moving the focus: the number that has just
+// come in and the count of spins. A screen reader speaks a new description of the focused control
+// (the entry field, where the focus stays), so the entry's description carries it.
+void TForm1::AnnounceEntry() {
+  if (!FAnnounce || FHistory.Length() == 0) return;
+  const std::string number = std::to_string(FHistory.Recent(1));
+  UiNumericEdit1->SetAccDescription(
+      TrFormat(kAnnounceSpin, {StripCellText(number), std::to_string(FHistory.Length())}));
 }
 
 void TForm1::ConnectHandlers() {
@@ -96,9 +121,45 @@ void TForm1::ConnectHandlers() {
   UiBitBtn3->OnClick = [this](gui::TComponent* sender) { UiBitBtn3Click(sender); };
   UiNumericEdit1->OnKeyPress = [this](gui::TComponent* sender, char& key) { UiNumericEdit1KeyPress(sender, key); };
   UiCheckBox1->OnClick = [this](gui::TComponent* sender) { UiCheckBox1Click(sender); };
-  for (int k = 1; k <= stats::StripLength; ++k)
-    static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(k)))->OnDblClick =
-        [this](gui::TComponent* sender) { UiLabelLast1DblClick(sender); };
+  for (int k = 1; k <= stats::StripLength; ++k) {
+    auto* item = static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(k)));
+    item->OnDblClick = [this](gui::TComponent* sender) { UiLabelLast1DblClick(sender); };
+    item->AddAccAction(Tr(kCorrectAction), [this, item] { UiLabelLast1DblClick(item); });
+  }
+  // The newest number can also be taken back, as Ctrl+Z does.
+  static_cast<gui::TControl*>(FindComponent(stats::StripLabelName(1)))->AddAccAction(Tr(kUndoAction), [this] {
+    UndoLastSpin();
+  });
+}
+
+bool TForm1::ShortCut(std::uint16_t key, gui::TShiftState shift) {
+  if (key == 'Z' && shift == gui::TShiftState{gui::ssCtrl}) {
+    UndoLastSpin();
+    return true;
+  }
+  if (!shift.Empty()) return false;
+  if (key == kSummaryKey) {
+    dialogs::ShowMessageDialog(LeastSummary(FTables), dialogs::mkInformation, {dialogs::dbOK}, 0);
+    return true;
+  }
+  if (key == kCorrectKey) {
+    CorrectByKeyboard();
+    return true;
+  }
+  return false;
+}
+
+void TForm1::CorrectByKeyboard() {
+  const int shown = static_cast<int>(std::min<std::size_t>(FHistory.Length(), stats::StripLength));
+  if (shown == 0) {
+    if (gui::Application) gui::Application->Host().Beep();
+    return;
+  }
+  const std::optional<std::int32_t> k =
+      ParseInt32(dialogs::PromptForText(Tr(kCorrectionTitle), Tr(kCorrectWhich), "1"));
+  // A place that holds no number is refused, as a double click on an empty cell is.
+  if (!k || *k < 1 || *k > shown) return;
+  UiLabelLast1DblClick(FindComponent(stats::StripLabelName(*k)));
 }
 
 void TForm1::FormActivate(gui::TComponent*) { RefreshBanner(*WebBrowser1, *UiNumericEdit1); }
@@ -153,6 +214,7 @@ void TForm1::AddSpin(bool byEnter) {
   Refresh();
   UiNumericEdit1->SetText("");
   UiNumericEdit1->SetFocus();
+  AnnounceEntry();
   ReportJournal(report);
 }
 
@@ -180,6 +242,7 @@ void TForm1::UiLabelLast1DblClick(gui::TComponent* sender) {
   label.SetCaption(std::to_string(*number));
   label.Font().SetColor(stats::ColorOfNumber(*number));
   stats::StatsPanel(FHistory, FLabels);
+  if (FAnnounce) UiNumericEdit1->SetAccDescription(TrFormat(kCorrected, {StripCellText(label.Caption())}));
   ReportJournal(report);
 }
 

@@ -40,17 +40,14 @@ class TForm1 : public gui::TForm {
   void SetJournal(std::unique_ptr<session::TJournal> journal);
   session::TJournal* Journal() const { return FJournal.get(); }
 
-  // Whether a screen reader is asked to speak the spin count and the newest number after each
-  // entry, wherever the focus is (on by default; they can always be read on request).
+  // Whether a screen reader is asked to speak the newest number and the spin count after each
+  // entry (on by default; they can always be read on request).
   void SetAnnounceEntries(bool value);
 
   // Removes the newest spin after the player confirms it, with the journal rewritten; refused
   // with a beep when nothing is recorded. Ctrl+Z calls it, and so may any other way of asking.
   // Returns whether a spin was removed.
   bool UndoLastSpin();
-
-  void HostKeyDown(std::uint16_t key, gui::TShiftState shift) override;
-  void HostChar(char32_t ch) override;
 
   // The handlers, one per user event.
   void FormActivate(gui::TComponent* sender);
@@ -74,6 +71,10 @@ class TForm1 : public gui::TForm {
   gui::TWebBrowser* WebBrowser1 = nullptr;
   widgets::TUiCheckBox* UiCheckBox1 = nullptr;
 
+ protected:
+  // F2 says the least frequent chances of every comparison; F3 corrects one of the last numbers.
+  bool ShortCut(std::uint16_t key, gui::TShiftState shift) override;
+
  private:
   void BuildLayout();
   void ConnectHandlers();
@@ -86,11 +87,15 @@ class TForm1 : public gui::TForm {
   // whether the window closes.
   std::optional<bool> SettleJournalAtExit();
   bool SaveHistoryElsewhere(const std::string& suggested);
+  void AnnounceEntry();
+  // Asks which of the last numbers to correct (1 the newest), then corrects it as a double click does.
+  void CorrectByKeyboard();
 
   stats::SpinHistory FHistory;
   std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
-  bool FSwallowChar = false;  // the character of a key the window took
+  bool FAnnounce = true;
+  std::vector<gui::TAccTable*> FTables;
 };
 
 }  // namespace app

@@ -45,25 +45,6 @@ std::string SuggestedPath(const std::string& journalPath) {
 
 }  // namespace
 
-void TForm1::HostKeyDown(std::uint16_t key, gui::TShiftState shift) {
-  FSwallowChar = false;
-  if (key == 'Z' && shift == gui::TShiftState{gui::ssCtrl} && AcceptsInput()) {
-    FSwallowChar = true;
-    try {
-      UndoLastSpin();
-    } catch (...) {
-      if (gui::Application != nullptr) gui::Application->HandleException(std::current_exception());
-    }
-    return;
-  }
-  gui::TForm::HostKeyDown(key, shift);
-}
-
-void TForm1::HostChar(char32_t ch) {
-  if (std::exchange(FSwallowChar, false)) return;
-  gui::TForm::HostChar(ch);
-}
-
 bool TForm1::UndoLastSpin() {
   if (FHistory.Empty()) {
     UiNumericEdit1->Beep();

@@ -19,19 +19,17 @@ const char* const kTo = N_(" до ");
 
 }  // namespace
 
-std::string CountCellName(std::string_view heading, std::string_view caption) {
-  std::string name = std::string(heading) + ": ";
-  if (caption.empty()) return name + Tr(kEmpty);
+std::string CountCellText(std::string_view caption) {
+  if (caption.empty()) return Tr(kEmpty);
   // The display rules mark the smallest count of a comparison by putting it in brackets.
   if (caption.size() > 2 && caption.front() == '(' && caption.back() == ')')
-    return name + std::string(caption.substr(1, caption.size() - 2)) + Tr(kLeast);
-  return name + std::string(caption);
+    return std::string(caption.substr(1, caption.size() - 2)) + Tr(kLeast);
+  return std::string(caption);
 }
 
-std::string StripCellName(std::string_view heading, std::string_view caption) {
-  std::string name = std::string(heading) + ": ";
-  if (caption.empty()) return name + Tr(kEmpty);
-  name += caption;
+std::string StripCellText(std::string_view caption) {
+  if (caption.empty()) return Tr(kEmpty);
+  std::string name(caption);
   const std::optional<std::int32_t> number = ParseInt32(caption);
   if (!number || !stats::IsWheelNumber(*number)) return name;
   if (*number == 0) return name + Tr(kZero);
@@ -44,13 +42,19 @@ gui::AnsiString SpokenRange(std::string_view caption) {
   return Tr(kFrom) + std::string(caption.substr(0, dash)) + Tr(kTo) + std::string(caption.substr(dash + 3));
 }
 
-std::string TTableCellLabel::AccDefaultName() const {
+std::optional<gui::TAccText> TTableCellLabel::AccText() const {
   switch (FKind) {
-    case ckCount: return CountCellName(FHeading, Caption());
-    case ckStrip: return StripCellName(FHeading, Caption());
+    case ckCount: return gui::TAccText{CountCellText(Caption())};
+    case ckStrip: return gui::TAccText{StripCellText(Caption())};
     case ckNone: break;
   }
-  return TUiLabel::AccDefaultName();
+  return TUiLabel::AccText();
+}
+
+std::optional<gui::TRect> TTableCellLabel::AccCharRect(int index) {
+  if (FKind == ckNone) return TUiLabel::AccCharRect(index);
+  const int length = static_cast<int>(AccText()->Text.size());
+  return index >= 0 && index < length ? std::optional(ClientRect()) : std::nullopt;
 }
 
 }  // namespace app

@@ -1,8 +1,9 @@
 #pragma once
 
 // A label of the statistics tables or of the strip of last numbers that names itself for a
-// listener by where it stands: its caption alone ("7", "(3)", "32") says nothing to someone who
-// cannot see the headings around it.
+// listener by where it stands, and reads its caption out as words: its caption alone ("7", "(3)",
+// "32") says nothing to someone who cannot see the headings and the colours around it. The name
+// stays the same as the counts change, so a client that keeps names needs no word of each change.
 
 #include <string>
 #include <string_view>
@@ -22,18 +23,23 @@ class TTableCellLabel : public widgets::TUiLabel {
     FHeading = std::string(heading);
   }
 
+  std::optional<gui::TAccText> AccText() const override;
+  // The spoken text is not the one drawn: every character of it stands where the whole caption
+  // does, so a reader that looks for the text on screen (a flat review) finds it there.
+  std::optional<gui::TRect> AccCharRect(int index) override;
+
  protected:
-  std::string AccDefaultName() const override;
+  std::string AccDefaultName() const override { return FKind == ckNone ? TUiLabel::AccDefaultName() : FHeading; }
 
  private:
   TCellKind FKind = ckNone;
   std::string FHeading;
 };
 
-// "Красное, 10 спинов: 7", with ", меньше всех" for a marked count ("(7)") and "пусто" for none.
-std::string CountCellName(std::string_view heading, std::string_view caption);
-// "Последние числа, 1: 32, красное", or "пусто" where the history is shorter.
-std::string StripCellName(std::string_view heading, std::string_view caption);
+// A count as it is read out: "7", with ", меньше всех" for a marked count ("(7)") and "пусто" for none.
+std::string CountCellText(std::string_view caption);
+// A number of the strip as it is read out: "32, красное", or "пусто" where the history is shorter.
+std::string StripCellText(std::string_view caption);
 // A row caption as it is read out: "1 - 18" becomes "от 1 до 18".
 gui::AnsiString SpokenRange(std::string_view caption);
 

@@ -47,6 +47,8 @@ TPromptForm::TPromptForm(TComponent* owner, const AnsiString& title, const AnsiS
   FEdit->SetMaxLength(kMaxTextLength);
   FEdit->SetText(text);
   FEdit->SelectAll();
+  // A listener hears the field by the question above it.
+  FEdit->SetAccLabel(FPrompt);
 
   const int buttonTop = FEdit->Top() + FEdit->Height() + 15;
   const int buttonWidth = du.Horz(50);

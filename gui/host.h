@@ -24,6 +24,7 @@ struct TPoint;
 struct TSize;
 struct TRect;
 class TBitmap;
+class TForm;
 
 // Modifier keys and held mouse buttons; ssDouble marks the second press of a double click.
 enum TShiftFlag : std::uint32_t {
@@ -90,6 +91,8 @@ class THostWindowEvents {
   virtual void HostMoved(int left, int top) = 0;
   virtual void HostExpose(const TRect& rect) = 0;  // these client pixels must be presented again
   virtual void HostFocusChanged(bool gained) = 0;  // the window got or lost the keyboard focus
+  // The root of what assistive technologies are told of the window's content; null: nothing.
+  virtual TForm* HostAccessibleRoot() { return nullptr; }
 
  protected:
   ~THostWindowEvents() = default;

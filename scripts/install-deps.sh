@@ -29,6 +29,8 @@ packages=(
   libatk1.0-dev at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0
   # the translations: msgfmt, xgettext and the catalogue checks
   gettext
+  # the screen reader test: Orca and the speech service it is built to use
+  orca speech-dispatcher
   # the format check
   clang-format
   # installation and the Debian package: checking the menu entry, the AppStream metadata, the

@@ -47,6 +47,7 @@ class TUiCustomButton : public gui::TPressControl {
 
   gui::TAccStates AccStates() const override;
   // A completed press, as the mouse or Space makes it, without the focus moving.
+  bool AccPressable() const override { return true; }
   bool AccPress() override;
 
  protected:

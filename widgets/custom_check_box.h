@@ -28,6 +28,8 @@ class TUiCustomCheckBox : public TUiCustomGlyphButton {
   gui::TAccStates AccStates() const override {
     gui::TAccStates states = TUiCustomGlyphButton::AccStates();
     if (FState == cbGrayed) states.Include(gui::asIndeterminate);
+    // A box is heard by its state: the press that changes it would be heard as a change too.
+    states.Exclude(gui::asPressed);
     return states;
   }
 

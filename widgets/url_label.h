@@ -35,6 +35,7 @@ class TUiURLLabel : public TUiLabel {
 
   gui::TAccRole AccRole() const override { return AccHidden() ? gui::arNone : gui::arLink; }
   std::string AccAddress() const override { return Target(); }
+  bool AccPressable() const override { return true; }
   bool AccPress() override {
     if (!AccTakesInput()) return false;
     Click();

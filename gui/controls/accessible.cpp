@@ -31,8 +31,14 @@ TAccRole TAccessible::Role() const {
   if (const TAccGroup* group = FControl.AccGroup()) return group->MemberRole(FControl);
   return FControl.AccRole();
 }
-std::string TAccessible::Name() const { return AnsiToUtf8(FControl.AccName()); }
+std::string TAccessible::Name() const {
+  std::string name = FControl.AccName();
+  if (const TControl* label = FControl.AccLabelledBy(); name.empty() && label) name = label->AccName();
+  return AnsiToUtf8(name);
+}
 std::string TAccessible::Description() const { return AnsiToUtf8(FControl.AccDescription()); }
+TControl* TAccessible::LabelledBy() const { return FControl.AccLabelledBy(); }
+TControl* TAccessible::LabelFor() const { return FControl.AccLabelFor(); }
 TAccStates TAccessible::States() const { return FControl.AccStates(); }
 TRect TAccessible::Bounds() const { return FControl.RectInForm(); }
 std::string TAccessible::Address() const { return AnsiToUtf8(FControl.AccAddress()); }
@@ -75,6 +81,25 @@ TControl* TAccessible::Parent() const {
 }
 
 bool TAccessible::Press() { return FControl.AccPress(); }
+
+std::vector<std::string> TAccessible::Actions() const {
+  std::vector<std::string> names;
+  if (FControl.AccPressable()) names.emplace_back("click");
+  for (const auto& action : FControl.AccActions()) names.push_back(AnsiToUtf8(action.first));
+  return names;
+}
+
+bool TAccessible::DoAction(std::size_t index) {
+  if (FControl.AccPressable()) {
+    if (index == 0) return Press();
+    --index;
+  }
+  if (index >= FControl.AccActions().size() || !FControl.AccTakesInput()) return false;
+  // A copy: the action may replace the control's actions or free the control.
+  const std::function<void()> run = FControl.AccActions()[index].second;
+  run();
+  return true;
+}
 bool TAccessible::SetText(std::string_view utf8) { return FControl.AccSetText(Utf8ToAnsi(utf8)); }
 
 namespace {

@@ -90,6 +90,7 @@ enum TAccEvent : std::uint8_t {
   aeStateChanged,  // enabled, visible, checked, indeterminate, pressed or default changed
   aeWindowShown,   // a form (a dialog among them) appeared on screen
   aeCaretMoved,    // an entry's caret or selection moved
+  aeDescriptionChanged,
 };
 
 // Told of every event while it is installed in the application; implemented by a host. Nothing
@@ -109,6 +110,7 @@ class TAccessible {
 
   TControl& Control() const { return FControl; }
   TAccRole Role() const;
+  // The name set or made by the control, else its label's (SetAccLabel).
   std::string Name() const;
   std::string Description() const;
   TAccStates States() const;
@@ -128,6 +130,9 @@ class TAccessible {
   // tree replaced by their own children, and those gathered in a table or list replaced by the
   // group (where its first member stands); the members of a group.
   std::vector<TControl*> Children() const;
+  // The label that names the control, and the control a label names; null where there is none.
+  TControl* LabelledBy() const;
+  TControl* LabelFor() const;
   // The group of a member; else the nearest parent that is in the tree, or null for a form.
   TControl* Parent() const;
 
@@ -135,6 +140,10 @@ class TAccessible {
   // (disabled, hidden, read-only, a modal form above, or no such action).
   bool Press();
   bool SetText(std::string_view utf8);
+  // Every action the control offers, by name: "click" first where it can be pressed, then those
+  // the program gave it (AddAccAction). DoAction runs one, with the same checks as Press.
+  std::vector<std::string> Actions() const;
+  bool DoAction(std::size_t index);
 
  private:
   TControl& FControl;

@@ -227,6 +227,22 @@ TAccStates TControl::AccStates() const {
   return states;
 }
 
+void TControl::SetAccDescription(std::string_view text) {
+  if (text == FAccDescription) return;
+  FAccDescription = std::string(text);
+  AccNotify(aeDescriptionChanged);
+}
+
+void TControl::AddAccAction(std::string_view name, std::function<void()> run) {
+  FAccActions.emplace_back(std::string(name), std::move(run));
+}
+
+void TControl::SetAccLabel(TControl* label) {
+  if (TControl* old = AccLabelledBy()) old->FAccLabelFor = {};
+  FAccLabelledBy = label ? TAccLink{label, label->Watch()} : TAccLink{};
+  if (label) label->FAccLabelFor = {this, Watch()};
+}
+
 bool TControl::AccTakesInput() const {
   const TForm* form = Form();
   if (!form || !form->AcceptsInput() || !Showing()) return false;
@@ -237,6 +253,10 @@ bool TControl::AccTakesInput() const {
 
 void TControl::AccNotify(TAccEvent event) {
   if (Application == nullptr) return;
+  // The members of a table or list change by the dozen at a time (every count after an entry);
+  // told one by one they would swamp a screen reader's queue and drown what matters. Their names
+  // do not follow their texts, and a client reads a text anew when it reads it.
+  if (event == aeTextChanged && FAccGroup && !FAccLive) return;
   if (TAccListener* listener = Application->AccListener(); listener && !Loading())
     listener->AccEvent(*this, event);
 }

@@ -4,9 +4,12 @@
 // control shares. Coordinates of Left/Top are in the parent's client area; mouse positions given
 // to the handlers are in the control's own client area.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "gui/controls/accessible.h"
 #include "gui/controls/component.h"
@@ -121,7 +124,13 @@ class TControl : public TComponent {
   std::string AccName() const { return FAccName.empty() ? AccDefaultName() : FAccName; }
   void SetAccName(std::string_view name) { FAccName = std::string(name); }
   const std::string& AccDescription() const { return FAccDescription; }
-  void SetAccDescription(std::string_view text) { FAccDescription = std::string(text); }
+  // A new description is told to a listener (a screen reader speaks that of the focused control).
+  void SetAccDescription(std::string_view text);
+  // The label that names this control for a listener (an entry's caption beside it), and the
+  // control a label names: SetAccLabel sets both ends. Null once the other end is gone.
+  TControl* AccLabelledBy() const { return FAccLabelledBy.Get(); }
+  TControl* AccLabelFor() const { return FAccLabelFor.Get(); }
+  void SetAccLabel(TControl* label);
   // Left out of the tree whatever its kind: a rule or a divider that is only a line.
   bool AccHidden() const { return FAccHidden; }
   void SetAccHidden(bool value) { FAccHidden = value; }
@@ -139,7 +148,12 @@ class TControl : public TComponent {
   virtual std::optional<TRect> AccCharRect(int) { return std::nullopt; }
   virtual std::string AccAddress() const { return {}; }
   // The press and set-text actions; see TAccessible.
+  virtual bool AccPressable() const { return false; }
   virtual bool AccPress() { return false; }
+  // Actions the program gives a control beyond the press (a strip item's correction): a name
+  // and what runs, as the user's own input would run it.
+  void AddAccAction(std::string_view name, std::function<void()> run);
+  const std::vector<std::pair<std::string, std::function<void()>>>& AccActions() const { return FAccActions; }
   virtual bool AccSetText(std::string_view) { return false; }
   // Whether an action may act now: enabled and on screen, on a form that takes input.
   bool AccTakesInput() const;
@@ -206,6 +220,14 @@ class TControl : public TComponent {
   bool FAccLive = false;
   TAccGroup* FAccGroup = nullptr;
   std::string FAccName, FAccDescription;
+  // Another control, known for as long as it lives.
+  struct TAccLink {
+    TControl* Control = nullptr;
+    std::optional<TAliveToken::TWatch> Alive;
+    TControl* Get() const { return Control && Alive && Alive->Alive() ? Control : nullptr; }
+  };
+  TAccLink FAccLabelledBy, FAccLabelFor;
+  std::vector<std::pair<std::string, std::function<void()>>> FAccActions;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
 };

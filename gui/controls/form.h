@@ -115,6 +115,7 @@ class TForm : public TCustomControl, public THostWindowEvents {
   void HostMoved(int left, int top) override;
   void HostExpose(const TRect& rect) override;
   void HostFocusChanged(bool gained) override;
+  TForm* HostAccessibleRoot() override { return this; }
 
   TNotifyEvent OnActivate, OnDeactivate, OnShow, OnHide;
   TCloseEvent OnClose;
@@ -127,6 +128,9 @@ class TForm : public TCustomControl, public THostWindowEvents {
   std::string AccDefaultName() const override { return Caption(); }
   bool CloseQuery();
   void DoClose(TCloseAction& action);
+  // A key of the whole window, looked at before the focused control gets it; true when taken
+  // (it then gives no character either).
+  virtual bool ShortCut(std::uint16_t, TShiftState) { return false; }
 
  private:
   static TRect FrameInsets(TFormBorderStyle style);
@@ -139,6 +143,7 @@ class TForm : public TCustomControl, public THostWindowEvents {
   TControl* HoverTest(TPoint pos);
   TControl* CursorControl() const;
   bool DialogKeyStage(std::uint16_t key, TShiftState shift);
+  bool TakeShortCut(std::uint16_t key, TShiftState shift);
   void EndModal();
 
   class TModalScope;

@@ -160,6 +160,7 @@ void TForm::HostKeyDown(std::uint16_t key, TShiftState shift) {
     FSuppressChar = false;
     FKeyShift = shift;
     if (!AcceptsInput()) return;
+    if (TakeShortCut(key, shift)) return;
     TWinControl* target = FocusedControl() ? FocusedControl() : this;
     if (IsDialogKey(key) && !target->WantsKey(key, shift)) {
       auto alive = Watch();
@@ -175,6 +176,13 @@ void TForm::HostKeyDown(std::uint16_t key, TShiftState shift) {
     std::uint16_t k = key;
     target->RouteKeyDown(k, shift);
   });
+}
+
+bool TForm::TakeShortCut(std::uint16_t key, TShiftState shift) {
+  auto alive = Watch();
+  const bool taken = ShortCut(key, shift);
+  if (taken && alive) FSuppressChar = true;
+  return taken || !alive;
 }
 
 void TForm::HostKeyUp(std::uint16_t key, TShiftState shift) {

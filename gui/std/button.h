@@ -29,6 +29,7 @@ class TButton : public TPressControl, public TPushButton {
 
   TAccRole AccRole() const override { return arPushButton; }
   TAccStates AccStates() const override;
+  bool AccPressable() const override { return true; }
   bool AccPress() override;
 
  protected:

@@ -69,8 +69,25 @@ void EditableTextInit(AtkEditableTextIface* iface);
 G_DEFINE_TYPE_WITH_CODE(SpintrakControlAccessible, spintrak_control_accessible, ATK_TYPE_OBJECT,
                         G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, ComponentInit)
                             G_IMPLEMENT_INTERFACE(ATK_TYPE_ACTION, ActionInit)
-                                G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, TextInit)
-                                    G_IMPLEMENT_INTERFACE(ATK_TYPE_EDITABLE_TEXT, EditableTextInit))
+                                G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, TextInit))
+
+// Only an entry can be written to: ATK's set-text reports no failure, so a control that cannot
+// take a text must not offer it at all.
+GType EntryType() {
+  static const GType type = [] {
+    GTypeQuery base;
+    g_type_query(spintrak_control_accessible_get_type(), &base);
+    const GType entry =
+        g_type_register_static_simple(spintrak_control_accessible_get_type(), "SpintrakEntryAccessible",
+                                      base.class_size, nullptr, base.instance_size, nullptr, GTypeFlags(0));
+    const GInterfaceInfo editable{
+        [](gpointer iface, gpointer) { EditableTextInit(static_cast<AtkEditableTextIface*>(iface)); }, nullptr,
+        nullptr};
+    g_type_add_interface_static(entry, ATK_TYPE_EDITABLE_TEXT, &editable);
+    return entry;
+  }();
+  return type;
+}
 
 void spintrak_control_accessible_init(SpintrakControlAccessible* self) {
   self->Control = nullptr;
@@ -135,6 +152,22 @@ gint ControlIndexInParent(AtkObject* object) {
   return -1;
 }
 
+// An entry labelled by its caption, and the caption as the label for the entry.
+AtkRelationSet* ControlRelations(AtkObject* object) {
+  AtkRelationSet* set = atk_relation_set_new();
+  gui::TControl* control = Live(object);
+  TCanvasModel* model = AsControl(object)->Model;
+  if (!control || !model) return set;
+  const gui::TAccessible acc(*control);
+  const std::pair<gui::TControl*, AtkRelationType> links[] = {{acc.LabelledBy(), ATK_RELATION_LABELLED_BY},
+                                                              {acc.LabelFor(), ATK_RELATION_LABEL_FOR}};
+  for (const auto& [other, type] : links) {
+    AtkObject* target = other ? model->Object(*other, true) : nullptr;
+    if (target) atk_relation_set_add_relation_by_type(set, type, target);
+  }
+  return set;
+}
+
 void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klass) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->get_name = ControlName;
@@ -145,6 +178,7 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
   atk->ref_child = ControlRefChild;
   atk->get_index_in_parent = ControlIndexInParent;
   atk->get_attributes = ControlAttributes;
+  atk->ref_relation_set = ControlRelations;
   G_OBJECT_CLASS(klass)->finalize = ControlFinalize;
 }
 
@@ -153,6 +187,7 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
 AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
   GType type = TableObjectType(control);
   if (type == 0) type = PaneObjectType(control);
+  if (type == 0 && control.AccRole() == gui::arText) type = EntryType();
   if (type == 0) type = spintrak_control_accessible_get_type();
   auto* object = ATK_OBJECT(g_object_new(type, nullptr));
   SpintrakControlAccessible* self = AsControl(object);
@@ -194,33 +229,49 @@ void ControlExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint
 
 void ComponentInit(AtkComponentIface* iface) { iface->get_extents = ControlExtents; }
 
-// Actions: "click" for what can be pressed. It runs from the loop, as a click would: a press that
-// opens a modal dialog must not hold the assistive technology's request until the dialog closes.
-bool Pressable(gui::TControl& control) {
-  const gui::TAccRole role = control.AccRole();
-  return role == gui::arPushButton || role == gui::arCheckBox || role == gui::arLink;
-}
-
+// Actions: those the model offers ("click" for what can be pressed, then the program's own). An
+// action runs from the loop, as a click would: one that opens a modal dialog must not hold the
+// assistive technology's request until the dialog closes.
 gint ActionCount(AtkAction* action) {
   gui::TControl* control = Live(action);
-  return control && Pressable(*control) ? 1 : 0;
+  return control ? static_cast<gint>(gui::TAccessible(*control).Actions().size()) : 0;
 }
 
-gboolean RunPress(gpointer data) {
-  auto* object = static_cast<GObject*>(data);
-  if (gui::TControl* control = Live(object)) gui::TAccessible(*control).Press();
+struct TPendingAction {
+  GObject* Object;
+  gint Index;
+};
+
+gboolean RunAction(gpointer data) {
+  const auto* pending = static_cast<TPendingAction*>(data);
+  if (gui::TControl* control = Live(pending->Object))
+    gui::TAccessible(*control).DoAction(static_cast<std::size_t>(pending->Index));
   return G_SOURCE_REMOVE;
+}
+
+void FreeAction(gpointer data) {
+  auto* pending = static_cast<TPendingAction*>(data);
+  g_object_unref(pending->Object);
+  delete pending;
 }
 
 gboolean DoAction(AtkAction* action, gint index) {
   gui::TControl* control = Live(action);
-  if (index != 0 || !control || !Pressable(*control) || !control->AccTakesInput()) return FALSE;
-  g_idle_add_full(G_PRIORITY_DEFAULT, RunPress, g_object_ref(action), g_object_unref);
+  if (!control || index < 0 || index >= ActionCount(action) || !control->AccTakesInput()) return FALSE;
+  g_idle_add_full(G_PRIORITY_DEFAULT, RunAction, new TPendingAction{G_OBJECT(g_object_ref(action)), index},
+                  FreeAction);
   return TRUE;
 }
 
+// Handed out until the next call, as ATK's names are.
 const gchar* ActionName(AtkAction* action, gint index) {
-  return index == 0 && ActionCount(action) == 1 ? "click" : nullptr;
+  static std::string name;
+  gui::TControl* control = Live(action);
+  if (!control || index < 0) return nullptr;
+  const std::vector<std::string> names = gui::TAccessible(*control).Actions();
+  if (index >= static_cast<gint>(names.size())) return nullptr;
+  name = names[static_cast<std::size_t>(index)];
+  return name.c_str();
 }
 
 void ActionInit(AtkActionIface* iface) {

@@ -24,7 +24,12 @@ GtkWidget* PaneWidget(gpointer object) {
 AtkObject* PageObject(AtkObject* object) {
   GtkWidget* widget = PaneWidget(object);
   AtkObject* page = widget ? gtk_widget_get_accessible(widget) : nullptr;
-  if (page && atk_object_get_parent(page) != object) atk_object_set_parent(page, object);
+  if (page && atk_object_get_parent(page) != object) {
+    atk_object_set_parent(page, object);
+    // GTK tells the view focused when the pane gives it the toolkit's focus; that is the pane's
+    // focus, already told, not a second object's (the page's own elements tell theirs).
+    g_object_set_data_full(G_OBJECT(page), "gail-focus-object", g_object_ref(object), g_object_unref);
+  }
   return page;
 }
 
@@ -146,7 +151,11 @@ void spintrak_overlay_class_init(SpintrakOverlayClass* klass) {
 GType PaneObjectType(gui::TControl& control) { return dynamic_cast<gui::TWebBrowser*>(&control) ? PaneType() : 0; }
 
 void WatchPane(AtkObject* object) {
-  if (G_OBJECT_TYPE(object) != PaneType() || PaneWidget(object)) return;
+  if (G_OBJECT_TYPE(object) != PaneType()) return;
+  if (PaneWidget(object)) {
+    PageObject(object);
+    return;
+  }
   if (ParentSetHook() == 0)
     ParentSetHook() = g_signal_add_emission_hook(g_signal_lookup("parent-set", GTK_TYPE_WIDGET), 0, OnParentSet,
                                                  nullptr, nullptr);

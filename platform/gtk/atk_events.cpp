@@ -52,8 +52,7 @@ void AnnounceCaret(AtkObject* object, const gui::TAccText& now, TAnnounced& last
     g_signal_emit_by_name(object, "text-selection-changed");
 }
 
-// The focus is announced by aeFocus alone (the control that lost it is not told); every other
-// state as it changes.
+// The focus is announced as it moves (TCanvasModel::FocusMoved); every other state as it changes.
 void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last) {
   const gui::TAccStates now = gui::TAccessible(control).States();
   const gui::TAccStates was = std::exchange(last.States, now);
@@ -71,15 +70,24 @@ void RememberAnnounced(AtkObject* object, gui::TControl& control) {
                           [](gpointer data) { delete static_cast<TAnnounced*>(data); });
 }
 
+void RememberCaret(AtkObject* object, gui::TControl& control) {
+  TAnnounced* last = Announced(object);
+  const std::optional<gui::TAccText> now = gui::TAccessible(control).Text();
+  if (last && now) last->Text = *now;
+}
+
+void AnnounceFocus(AtkObject* object, bool focused) {
+  if (TAnnounced* last = Announced(object))
+    focused ? last->States.Include(gui::asFocused) : last->States.Exclude(gui::asFocused);
+  atk_object_notify_state_change(object, ATK_STATE_FOCUSED, focused);
+}
+
 void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
   TAnnounced* last = Announced(object);
   if (!last) return;
   const gui::TAccessible acc(control);
   switch (event) {
-    case gui::aeFocus:
-      last->States.Include(gui::asFocused);
-      atk_object_notify_state_change(object, ATK_STATE_FOCUSED, TRUE);
-      break;
+    case gui::aeFocus: AnnounceFocus(object, true); break;
     case gui::aeTextChanged:
       // An entry's name is not its text: typing changes no name.
       if (std::string name = acc.Name(); name != last->Name) {
@@ -96,6 +104,7 @@ void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent eve
       if (const std::optional<gui::TAccText> now = acc.Text()) AnnounceCaret(object, *now, *last);
       break;
     case gui::aeStateChanged: AnnounceStates(object, control, *last); break;
+    case gui::aeDescriptionChanged: g_object_notify(G_OBJECT(object), "accessible-description"); break;
     case gui::aeWindowShown: break;  // the window's own accessible object announces it
   }
 }

@@ -5,33 +5,39 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "platform/gtk/atk_objects.h"
+#include "platform/gtk/gtk_window.h"
 
 namespace platform::gtk {
 namespace atk {
 namespace {
 
 gui::TAccListener& AsListener();
-std::unordered_map<const gui::TForm*, TCanvasModel*>& Models() {
-  static std::unordered_map<const gui::TForm*, TCanvasModel*> models;
-  return models;
+// The models that exist: the listener is wanted while there is one.
+int& ModelCount() {
+  static int count = 0;
+  return count;
 }
+constexpr const char* kModelKey = "spintrak-model";
 
 }  // namespace
 
 TCanvasModel::TCanvasModel(gui::TForm& form, GtkWidget* canvas, AtkObject* root)
     : FForm(form), FFormAlive(form.Watch()), FCanvas(canvas), FRoot(root) {
-  Models()[&form] = this;
+  ++ModelCount();
+  g_object_set_data(G_OBJECT(canvas), kModelKey, this);
+  // The focus is followed from the start, so that the first focus GTK reports for the canvas
+  // already stands for the focused control. Nothing else is made before a client reads the tree.
+  if (gui::Application && !gui::Application->AccListener()) gui::Application->SetAccListener(&AsListener());
 }
 
 TCanvasModel::~TCanvasModel() {
   Clear();
-  // A new form may stand at the address of a dead one by now, with a model of its own.
-  if (auto it = Models().find(&FForm); it != Models().end() && it->second == this) Models().erase(it);
-  if (Models().empty() && gui::Application && gui::Application->AccListener() == &AsListener())
+  if (--ModelCount() == 0 && gui::Application && gui::Application->AccListener() == &AsListener())
     gui::Application->SetAccListener(nullptr);
 }
 
 void TCanvasModel::Clear() {
+  SetFocusObject(nullptr);
   for (auto& [control, object] : FObjects) {
     DetachControlObject(object);
     g_object_unref(object);
@@ -44,6 +50,7 @@ AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
   auto it = FObjects.find(&control);
   // An entry whose control died may stand for a new control at the same address.
   if (it != FObjects.end() && !LiveControl(it->second)) {
+    if (it->second == FFocused) SetFocusObject(nullptr);
     DetachControlObject(it->second);
     atk_object_notify_state_change(it->second, ATK_STATE_DEFUNCT, TRUE);
     g_object_unref(it->second);
@@ -52,13 +59,22 @@ AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
   }
   if (it != FObjects.end()) return it->second;
   if (!make) return nullptr;
-  // GTK makes the canvas's own object for its focus tracking whether anybody listens or not; the
-  // first object of a control is made only for a client that reads the tree. From then on the
-  // controls' events are wanted.
-  if (gui::Application && !gui::Application->AccListener()) gui::Application->SetAccListener(&AsListener());
   AtkObject* object = NewControlObject(*this, control);
   FObjects.emplace(&control, object);
   return object;
+}
+
+void TCanvasModel::SetFocusObject(AtkObject* object) {
+  FFocused = object;
+  g_object_set_data(G_OBJECT(FRoot), "gail-focus-object", object);
+}
+
+void TCanvasModel::FocusMoved(gui::TControl* control) {
+  AtkObject* now = control && control != &FForm ? Object(*control, true) : nullptr;
+  AtkObject* was = FFocused;
+  SetFocusObject(now);
+  if (was && was != now) AnnounceFocus(was, false);
+  if (now) AnnounceFocus(now, true);
 }
 
 std::vector<gui::TControl*> ChildrenOf(gui::TControl& control) { return gui::TAccessible(control).Children(); }
@@ -78,14 +94,28 @@ int ChildCount(TCanvasModel* model, gui::TControl* control) {
 
 namespace {
 
+// The model of a form's canvas, found through the form's window: every window of this host is a
+// TGtkWindow. None before the canvas's object was made, or once it is gone.
+TCanvasModel* ModelOf(gui::TForm& form) {
+  auto* window = static_cast<TGtkWindow*>(form.HostWindow());
+  return window ? static_cast<TCanvasModel*>(g_object_get_data(G_OBJECT(window->Canvas()), kModelKey)) : nullptr;
+}
+
 // The control layer's events, for the objects that exist.
 class TAtkListener final : public gui::TAccListener {
  public:
   void AccEvent(gui::TControl& control, gui::TAccEvent event) override {
     gui::TForm* form = control.Form();
-    auto it = form ? Models().find(form) : Models().end();
-    if (it == Models().end() || &control == form) return;
-    if (AtkObject* object = it->second->Object(control, false)) AnnounceEvent(object, control, event);
+    TCanvasModel* model = form && &control != form ? ModelOf(*form) : nullptr;
+    if (!model) return;
+    if (event == gui::aeFocus) return model->FocusMoved(&control);
+    AtkObject* object = model->Object(control, false);
+    if (!object) return;
+    // An entry selects its text as it takes the focus, before the focus is told: a caret moving
+    // in an object a reader does not know as focused would make it take that object as the
+    // focus in passing and then hear the focus itself as nothing new.
+    if (event == gui::aeCaretMoved && object != model->FocusObject()) return RememberCaret(object, control);
+    AnnounceEvent(object, control, event);
   }
 };
 
@@ -112,7 +142,8 @@ SpintrakCanvasAccessible* AsCanvas(gpointer object) {
 
 void spintrak_canvas_accessible_init(SpintrakCanvasAccessible* self) { self->Model = nullptr; }
 
-void OnCanvasDestroy(GtkWidget*, gpointer self) {
+void OnCanvasDestroy(GtkWidget* canvas, gpointer self) {
+  g_object_set_data(G_OBJECT(canvas), kModelKey, nullptr);
   if (TCanvasModel* model = AsCanvas(self)->Model) model->Clear();
 }
 
@@ -123,6 +154,8 @@ void CanvasInitialize(AtkObject* object, gpointer data) {
   atk_object_set_role(object, ATK_ROLE_FILLER);
   if (!form) return;
   AsCanvas(object)->Model = new TCanvasModel(*form, canvas, object);
+  // A canvas read late (a dialog's, or the first client's) takes the focus its form has now.
+  if (gui::TControl* focused = form->FocusedControl()) AsCanvas(object)->Model->FocusMoved(focused);
   g_signal_connect(canvas, "destroy", G_CALLBACK(OnCanvasDestroy), object);
 }
 
@@ -141,8 +174,16 @@ AtkObject* CanvasRefChild(AtkObject* object, gint index) {
   return model ? RefChild(model, &model->Form(), index) : nullptr;
 }
 
+// While one of the form's controls stands for the canvas's focus, the canvas is not focused itself.
+AtkStateSet* CanvasStates(AtkObject* object) {
+  AtkStateSet* set = ATK_OBJECT_CLASS(spintrak_canvas_accessible_parent_class)->ref_state_set(object);
+  if (g_object_get_data(G_OBJECT(object), "gail-focus-object")) atk_state_set_remove_state(set, ATK_STATE_FOCUSED);
+  return set;
+}
+
 void spintrak_canvas_accessible_class_init(SpintrakCanvasAccessibleClass* klass) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->ref_state_set = CanvasStates;
   atk->initialize = CanvasInitialize;
   atk->get_n_children = CanvasChildCount;
   atk->ref_child = CanvasRefChild;

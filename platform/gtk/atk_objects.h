@@ -35,12 +35,21 @@ class TCanvasModel {
   AtkObject* Object(gui::TControl& control, bool make);
   // Drops every object (the canvas goes away).
   void Clear();
+  // The form's focus moved to `control` (null: to none of its controls). Only one object is
+  // focused at a time on the bus: the one that had the focus is told it lost it, and the canvas,
+  // which GTK tells focused whenever it holds the toolkit's focus, stands for it instead
+  // (GTK's "gail-focus-object").
+  void FocusMoved(gui::TControl* control);
+  AtkObject* FocusObject() const { return FFocused; }
 
  private:
+  void SetFocusObject(AtkObject* object);
+
   gui::TForm& FForm;
   gui::TAliveToken::TWatch FFormAlive;
   GtkWidget* FCanvas;
   AtkObject* FRoot;
+  AtkObject* FFocused = nullptr;  // an object of FObjects, or null
   std::unordered_map<gui::TControl*, AtkObject*> FObjects;
 };
 
@@ -80,6 +89,10 @@ void DetachControlObject(AtkObject* object);
 // what the object last told (its text, caret and states, remembered when it is made).
 void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event);
 void RememberAnnounced(AtkObject* object, gui::TControl& control);
+// Takes the caret and selection as told without telling them.
+void RememberCaret(AtkObject* object, gui::TControl& control);
+// Tells an object that it took or lost the focus, unless it said so last.
+void AnnounceFocus(AtkObject* object, bool focused);
 // The object's attributes: a control whose text changes are spoken marks itself as a live region.
 AtkAttributeSet* ControlAttributes(AtkObject* object);
 // The text interface beyond the whole text: pieces at an offset, character extents, attributes.

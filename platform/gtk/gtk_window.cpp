@@ -99,7 +99,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
   gtk_window_set_deletable(GTK_WINDOW(FWindow), FIcons.Contains(gui::biSystemMenu));
 
   FOverlay = NewAccessibleOverlay();
-  FArea = NewAccessibleCanvas(dynamic_cast<gui::TForm*>(&events));
+  FArea = NewAccessibleCanvas(events.HostAccessibleRoot());
   gtk_widget_set_can_focus(FArea, TRUE);
   gtk_widget_add_events(FArea, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
                                    GDK_LEAVE_NOTIFY_MASK | GDK_ENTER_NOTIFY_MASK);
@@ -193,7 +193,7 @@ void TGtkWindow::ApplyBorderHints() {
 void TGtkWindow::Show() {
   if (FVisible) return;
   FVisible = true;
-  ShowWindowRole(FWindow, dynamic_cast<gui::TForm*>(&FEvents));
+  ShowWindowRole(FWindow, FEvents.HostAccessibleRoot());
   if (FModal) FHost.PushModal(this);
   if (FModal)
     gtk_window_present(GTK_WINDOW(FWindow));

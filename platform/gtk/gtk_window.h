@@ -45,6 +45,9 @@ class TGtkWindow : public gui::THostWindow {
   TGtkWindow(const TGtkWindow&) = delete;
   TGtkWindow& operator=(const TGtkWindow&) = delete;
 
+  // The drawing area that shows the form; its accessible object is the root of the form's tree.
+  GtkWidget* Canvas() const { return FArea; }
+
   void Show() override;
   void Hide() override;
   void Activate() override;

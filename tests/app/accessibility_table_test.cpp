@@ -1,5 +1,5 @@
 // The main window's statistics as a listener walks them: two tables with their headers and cells,
-// and the strip of last numbers as a list, with names that follow the entries.
+// and the strip of last numbers as a list, with texts that follow the entries.
 
 #include <algorithm>
 
@@ -20,6 +20,8 @@ struct AccessibilityTableTest : TMainFormFixture {
     throw std::logic_error("no table " + std::string(name));
   }
   static std::string NameOf(gui::TControl* c) { return c ? TAccessible(*c).Name() : "(none)"; }
+  // What a reader says of a cell: where it stands, then its text.
+  static std::string Heard(gui::TControl* c) { return NameOf(c) + ": " + TAccessible(*c).Text()->Text; }
 };
 
 TEST_F(AccessibilityTableTest, BothTablesHaveTheirShapeAndHeadings) {
@@ -65,12 +67,12 @@ TEST_F(AccessibilityTableTest, CellsAtTheirRowsAndColumnsFollowTheEntries) {
   for (const TCase& c : cases) {
     gui::TControl* cell = Table(c.Table).Cell(c.Row, c.Column);
     ASSERT_EQ(cell, &Control(c.Control)) << c.Table << " " << c.Row << "," << c.Column;
-    EXPECT_EQ(NameOf(cell), c.AtStart);
+    EXPECT_EQ(Heard(cell), c.AtStart);
     EXPECT_EQ(TAccessible(*cell).Role(), gui::arTableCell);
     EXPECT_EQ(Table(c.Table).Position(*cell), (gui::TAccCellPos{c.Row, c.Column}));
   }
   Enter("7");
-  for (const TCase& c : cases) EXPECT_EQ(NameOf(Table(c.Table).Cell(c.Row, c.Column)), c.AfterSeven) << c.Control;
+  for (const TCase& c : cases) EXPECT_EQ(Heard(Table(c.Table).Cell(c.Row, c.Column)), c.AfterSeven) << c.Control;
 }
 
 TEST_F(AccessibilityTableTest, TheStripIsAListOfItsLabelsNewestFirst) {
@@ -88,8 +90,8 @@ TEST_F(AccessibilityTableTest, TheStripIsAListOfItsLabelsNewestFirst) {
   EXPECT_EQ(*(at - 1), &Control("UiLabel4"));
   Enter("7");
   Enter("0");
-  EXPECT_EQ(TAccessible(*items[0]).Name(), "Последние числа, 1: 0, зеро");
-  EXPECT_EQ(TAccessible(*items[1]).Name(), "Последние числа, 2: 7, красное");
+  EXPECT_EQ(Heard(items[0]), "Последние числа, 1: 0, зеро");
+  EXPECT_EQ(Heard(items[1]), "Последние числа, 2: 7, красное");
 }
 
 TEST_F(AccessibilityTableTest, TheWindowsTopLevelIsShortAndEveryGroupedLabelIsReachedOnce) {

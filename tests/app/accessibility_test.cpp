@@ -7,6 +7,7 @@
 #include "dialogs/prompt_form.h"
 #include "gui/controls/accessible.h"
 #include "gui/controls/application.h"
+#include "gui/graphics/text.h"
 #include "gui/std/button.h"
 #include "gui/std/edit.h"
 #include "platform/headless/headless_accessibility.h"
@@ -52,7 +53,8 @@ TEST_F(AccessibilityTest, EveryKindOfControlHasItsRoleNameAndStates) {
       {"UiBitBtn1", arPushButton, "Выход", on | asShowing | asFocusable, asPressed | asFocused | asChecked},
       {"UiBitBtn2", arPushButton, "О программе", on | asShowing | asFocusable, asPressed},
       {"UiBitBtn3", arPushButton, "Добавить число", on | asShowing | asFocusable, asDefault},
-      {"UiNumericEdit1", arText, "", on | asShowing | asFocusable | asFocused | asEditable, asReadOnly},
+      {"UiNumericEdit1", arText, "Ввод выпавшего числа", on | asShowing | asFocusable | asFocused | asEditable,
+       asReadOnly},
       {"UiCheckBox1", arCheckBox, "показывать окно поверх всех окон", on | asShowing | asFocusable,
        asChecked | asReadOnly},
       {"UiLabel2", arLabel, "Ввод выпавшего числа", on | asShowing, asFocusable},
@@ -108,33 +110,41 @@ TEST_F(AccessibilityTest, EveryCellHasANameOfItsOwn) {
   std::set<std::string> names;
   int cells = 0;
   for (gui::TControl* c : AccessibleTree(*Form)) {
-    const std::string name = TAccessible(*c).Name();
-    if (name.find(": ") == std::string::npos) continue;
+    const TAccessible acc(*c);
+    if (acc.Role() != gui::arTableCell && acc.Role() != gui::arListItem) continue;
     ++cells;
-    EXPECT_TRUE(names.insert(name).second) << "twice: " << name;
+    EXPECT_TRUE(names.insert(acc.Name()).second) << "twice: " << acc.Name();
   }
   EXPECT_EQ(cells, 21 + 9 * 4 + 37 * 4) << "strip, pair and dozen cells, single numbers";
 }
 
-TEST_F(AccessibilityTest, CellNamesFollowTheHistory) {
+// A cell's name says where it stands and stays; its text says the count in words, the mark included.
+TEST_F(AccessibilityTest, CellTextsFollowTheHistory) {
   struct TCase {
     std::string_view Control;
-    std::string AtStart, AfterSeven, AfterCorrection;
+    std::string Name, AtStart, AfterSeven, AfterCorrection;
   };
   const TCase cases[] = {
-      {"UiLabel36", "Красное, 10 спинов: пусто", "Красное, 10 спинов: 1", "Красное, 10 спинов: 0, меньше всех"},
-      {"UiLabel41", "Черное, 10 спинов: пусто", "Черное, 10 спинов: 0, меньше всех", "Черное, 10 спинов: 1"},
-      {"UiLabel39", "Красное, всего: пусто", "Красное, всего: 1", "Красное, всего: 0, меньше всех"},
-      {"UiLabel46", "от 1 до 18, 10 спинов: пусто", "от 1 до 18, 10 спинов: 1", "от 1 до 18, 10 спинов: 1"},
-      {"UiLabel10S7", "Число 7, 10 спинов: пусто", "Число 7, 10 спинов: 1", "Число 7, 10 спинов: 0, меньше всех"},
-      {"UiLabelLast1", "Последние числа, 1: пусто", "Последние числа, 1: 7, красное",
-       "Последние числа, 1: 8, черное"},
-      {"UiLabelLast2", "Последние числа, 2: пусто", "Последние числа, 2: пусто", "Последние числа, 2: пусто"},
-      {"UiLabel266", "0", "1", "1"},
+      {"UiLabel36", "Красное, 10 спинов", "пусто", "1", "0, меньше всех"},
+      {"UiLabel41", "Черное, 10 спинов", "пусто", "0, меньше всех", "1"},
+      {"UiLabel39", "Красное, всего", "пусто", "1", "0, меньше всех"},
+      {"UiLabel46", "от 1 до 18, 10 спинов", "пусто", "1", "1"},
+      {"UiLabel10S7", "Число 7, 10 спинов", "пусто", "1", "0, меньше всех"},
+      {"UiLabelLast1", "Последние числа, 1", "пусто", "7, красное", "8, черное"},
+      {"UiLabelLast2", "Последние числа, 2", "пусто", "пусто", "пусто"},
+      {"UiLabel266", "0", "0", "1", "1"},
   };
-  for (const TCase& c : cases) EXPECT_EQ(NameOf(c.Control), c.AtStart) << c.Control;
+  auto check = [&](std::string TCase::*text, const char* when) {
+    for (const TCase& c : cases) {
+      EXPECT_EQ(Acc(c.Control).Text()->Text, c.*text) << c.Control << " " << when;
+      if (c.Control != "UiLabel266") {
+        EXPECT_EQ(NameOf(c.Control), c.Name) << c.Control << " " << when;
+      }
+    }
+  };
+  check(&TCase::AtStart, "at start");
   Enter("7");
-  for (const TCase& c : cases) EXPECT_EQ(NameOf(c.Control), c.AfterSeven) << c.Control;
+  check(&TCase::AfterSeven, "after 7");
   Answer([](gui::TForm& form) {
     auto& prompt = dynamic_cast<dialogs::TPromptForm&>(form);
     EXPECT_TRUE(TAccessible(*prompt.Edit()).SetText("8"));
@@ -142,32 +152,60 @@ TEST_F(AccessibilityTest, CellNamesFollowTheHistory) {
   });
   DoubleClick(Host, *Form, "UiLabelLast1");
   ASSERT_EQ(Modals, 1);
-  for (const TCase& c : cases) EXPECT_EQ(NameOf(c.Control), c.AfterCorrection) << c.Control;
+  check(&TCase::AfterCorrection, "after the correction");
 }
 
+// One entry tells a listener only what it needs: what was typed, the field emptied, and the
+// spin said through the field's description; the counter's new text. No cell says a word.
 TEST_F(AccessibilityTest, AnEntryAnnouncesWhatChangedAndNothingElse) {
   App.SetAccListener(&Recorder);
   Enter("7");
+  using gui::aeCaretMoved, gui::aeDescriptionChanged, gui::aeTextChanged;
   using platform::headless::TAccRecord;
-  EXPECT_EQ(Recorder.EventsOf("UiLabel266"), (std::vector<TAccRecord>{{"UiLabel266", gui::aeTextChanged, "1"}}));
-  EXPECT_EQ(Recorder.EventsOf("UiLabelLast1"),
-            (std::vector<TAccRecord>{{"UiLabelLast1", gui::aeTextChanged, "Последние числа, 1: 7, красное"}}));
-  EXPECT_EQ(Recorder.EventsOf("UiLabel36"),
-            (std::vector<TAccRecord>{{"UiLabel36", gui::aeTextChanged, "Красное, 10 спинов: 1"}}));
-  // Typed (the caret moving past the digit), then emptied for the next number; the focus stayed
-  // where it was.
-  EXPECT_EQ(Recorder.EventsOf("UiNumericEdit1"),
-            (std::vector<TAccRecord>{{"UiNumericEdit1", gui::aeTextChanged, ""},
-                                     {"UiNumericEdit1", gui::aeCaretMoved, ""},
-                                     {"UiNumericEdit1", gui::aeTextChanged, ""}}));
-  EXPECT_TRUE(Recorder.EventsOf("UiLabelLast2").empty()) << "an equal caption is no change";
-  EXPECT_TRUE(Recorder.EventsOf("UiLabel37").empty()) << "the last 20 are not written before the 11th spin";
-  for (const TAccRecord& r : Recorder.Events()) EXPECT_NE(r.Event, gui::aeFocus) << r.Control;
+  const std::string field = "Ввод выпавшего числа";
+  EXPECT_EQ(Recorder.Events(), (std::vector<TAccRecord>{{"UiNumericEdit1", aeTextChanged, field},
+                                                        {"UiNumericEdit1", aeCaretMoved, field},
+                                                        {"UiLabel266", aeTextChanged, "1"},
+                                                        {"UiNumericEdit1", aeTextChanged, field},
+                                                        {"UiNumericEdit1", aeDescriptionChanged, field}}));
+  EXPECT_EQ(Acc("UiNumericEdit1").Description(), "7, красное. Спин 1");
+  Recorder.Clear();
+  Enter("0");
+  EXPECT_EQ(Acc("UiNumericEdit1").Description(), "0, зеро. Спин 2");
+  for (const TAccRecord& r : Recorder.Events())
+    EXPECT_TRUE(r.Control == "UiNumericEdit1" || r.Control == "UiLabel266") << r.Control;
   // Nothing is told once the listener is gone.
   App.SetAccListener(nullptr);
   Recorder.Clear();
   Enter("8");
   EXPECT_TRUE(Recorder.Events().empty());
+}
+
+TEST_F(AccessibilityTest, NoAnnounceMeansNoWordAfterAnEntry) {
+  Form->SetAnnounceEntries(false);
+  App.SetAccListener(&Recorder);
+  Enter("7");
+  EXPECT_EQ(Acc("UiNumericEdit1").Description(), "");
+  for (const auto& r : Recorder.Events()) EXPECT_NE(r.Event, gui::aeDescriptionChanged) << r.Control;
+  for (gui::TControl* c : AccessibleTree(*Form)) EXPECT_FALSE(TAccessible(*c).Live()) << c->Name();
+}
+
+// The field is labelled by the caption beside it, and the caption labels the field.
+TEST_F(AccessibilityTest, TheEntryAndItsCaptionNameEachOther) {
+  EXPECT_EQ(Acc("UiNumericEdit1").LabelledBy(), &Control("UiLabel2"));
+  EXPECT_EQ(Acc("UiLabel2").LabelFor(), &Control("UiNumericEdit1"));
+  EXPECT_EQ(Acc("UiLabel3").LabelFor(), nullptr);
+  EXPECT_EQ(Acc("UiBitBtn3").LabelledBy(), nullptr);
+}
+
+// Only an entry takes a text: a label, a cell or a button refuses it and keeps its own.
+TEST_F(AccessibilityTest, WritesIntoWhatIsNotAnEntryAreRefused) {
+  for (std::string_view name :
+       {"UiLabel2", "UiLabel266", "UiLabel36", "UiLabelLast1", "UiBitBtn3", "UiCheckBox1"}) {
+    const std::optional<gui::TAccText> before = Acc(name).Text();
+    EXPECT_FALSE(Acc(name).SetText("5")) << name;
+    EXPECT_EQ(Acc(name).Text(), before) << name;
+  }
 }
 
 TEST_F(AccessibilityTest, ActionsRunTheHandlersOfTheUsersInput) {
@@ -190,16 +228,6 @@ TEST_F(AccessibilityTest, ActionsRunTheHandlersOfTheUsersInput) {
   EXPECT_FALSE(Acc("UiBitBtn3").States().Contains(gui::asEnabled));
   EXPECT_FALSE(Acc("UiLabel2").Press()) << "a label has no press";
   EXPECT_EQ(Spins(), (std::vector<std::int32_t>{7}));
-}
-
-// The counter and the head of the strip are spoken as they change; nothing else is.
-TEST_F(AccessibilityTest, TheCounterAndTheNewestNumberAreLiveRegions) {
-  std::vector<std::string> live;
-  for (gui::TControl* c : AccessibleTree(*Form))
-    if (TAccessible(*c).Live()) live.push_back(c->Name());
-  EXPECT_EQ(live, (std::vector<std::string>{"UiLabel266", "UiLabelLast1"}));
-  Form->SetAnnounceEntries(false);
-  for (gui::TControl* c : AccessibleTree(*Form)) EXPECT_FALSE(TAccessible(*c).Live()) << c->Name();
 }
 
 // The third state of a check box that allows it reads as indeterminate, not as checked.
@@ -247,6 +275,20 @@ TEST_F(AccessibilityTest, ALabelsCharactersAreWhereItDrawsThem) {
   const gui::TRect box = Acc("UiLabel266").Bounds();
   const gui::TRect digit = *Acc("UiLabel266").CharBounds(0);
   EXPECT_NEAR(digit.Left - box.Left, box.Right - digit.Right, 1) << "the counter is centred";
+}
+
+// A cell speaks words it does not draw; a reader that looks for its text on screen finds every
+// character of it where the cell is, and none beyond.
+TEST_F(AccessibilityTest, ACellsSpokenTextStandsWhereTheCellIs) {
+  Enter("7");
+  for (std::string_view name : {"UiLabel41", "UiLabelLast1", "UiLabel10S7"}) {
+    const TAccessible acc = Acc(name);
+    const int length = static_cast<int>(gui::Utf8ToAnsi(acc.Text()->Text).size());
+    ASSERT_GT(length, 0) << name;
+    for (int i : {0, length - 1}) EXPECT_EQ(acc.CharBounds(i), acc.Bounds()) << name << " " << i;
+    EXPECT_FALSE(acc.CharBounds(length)) << name;
+    EXPECT_FALSE(acc.CharBounds(-1)) << name;
+  }
 }
 
 TEST_F(AccessibilityTest, TheExitQuestionIsADialogThatTakesThePressesWhileTheWindowTakesNone) {

@@ -10,6 +10,7 @@
 #include "dialogs/dialog_kinds.h"
 #include "dialogs/message_form.h"
 #include "dialogs/prompt_form.h"
+#include "gui/controls/accessible.h"
 #include "gui/std/edit.h"
 #include "gui/std/label.h"
 #include "session/journal.h"
@@ -107,6 +108,16 @@ TEST_F(UndoExitTest, CtrlZRemovesTheNewestSpinAfterTheQuestionAndTheJournalFollo
   EXPECT_EQ(Modals, modals);
   EXPECT_EQ(Host.Beeps(), beeps + 1);
   EXPECT_EQ(App.ErrorReportCount(), 0);
+}
+
+// A screen reader's way to the same undo: the newest strip item's second action.
+TEST_F(UndoExitTest, TheNewestStripItemsActionUndoesAsCtrlZDoes) {
+  for (const char* n : {"7", "0"}) Enter(n);
+  AnswerWith(dialogs::dbYes);
+  EXPECT_TRUE(gui::TAccessible(Control("UiLabelLast1")).DoAction(1));
+  EXPECT_EQ(Spins(), std::vector<std::int32_t>{7});
+  EXPECT_EQ(Journal(), Lines({7}));
+  EXPECT_EQ(Questions, std::vector<std::string>{"Удалить последнее введённое число: 0?"_cp});
 }
 
 struct ExitBehindTest : UndoExitTest {
