@@ -120,6 +120,10 @@ class TControl : public TComponent {
   virtual TAccRole AccRole() const { return FAccHidden ? arNone : arFiller; }
   std::string AccName() const { return FAccName.empty() ? AccDefaultName() : FAccName; }
   void SetAccName(std::string_view name) { FAccName = std::string(name); }
+  // The tooltip the desktop shows while the pointer rests on the control, enabled or not (empty:
+  // the parent's, if any).
+  const std::string& Hint() const { return FHint; }
+  void SetHint(std::string_view text) { FHint = std::string(text); }
   const std::string& AccDescription() const { return FAccDescription; }
   void SetAccDescription(std::string_view text) { FAccDescription = std::string(text); }
   // Left out of the tree whatever its kind: a rule or a divider that is only a line.
@@ -205,7 +209,7 @@ class TControl : public TComponent {
   bool FAccHidden = false;
   bool FAccLive = false;
   TAccGroup* FAccGroup = nullptr;
-  std::string FAccName, FAccDescription;
+  std::string FAccName, FAccDescription, FHint;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
 };

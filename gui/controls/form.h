@@ -115,6 +115,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   void HostMoved(int left, int top) override;
   void HostExpose(const TRect& rect) override;
   void HostFocusChanged(bool gained) override;
+  void HostScaleChanged() override;
+  bool HostTooltipAt(const TPoint& pos, std::string& utf8, TRect& area) override;
 
   TNotifyEvent OnActivate, OnDeactivate, OnShow, OnHide;
   TCloseEvent OnClose;

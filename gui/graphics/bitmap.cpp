@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -31,14 +32,22 @@ TBitmap::TBitmap(int width, int height, TColor fill) : FWidth(std::max(width, 0)
   FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ColorToPixel(rgb == clNone ? clWhite : rgb));
 }
 
-TBitmap::TBitmap(const TBitmap& other) : FWidth(other.FWidth), FHeight(other.FHeight), FPixels(other.FPixels) {}
+TBitmap::TBitmap(const TBitmap& other)
+    : FWidth(other.FWidth),
+      FHeight(other.FHeight),
+      FScale(other.FScale),
+      FPixels(other.FPixels),
+      FVariant(other.FVariant) {}
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
     : FWidth(other.FWidth),
       FHeight(other.FHeight),
+      FScale(other.FScale),
       FPixels(std::move(other.FPixels)),
+      FVariant(std::move(other.FVariant)),
       FCanvas(std::move(other.FCanvas)) {
   other.FWidth = other.FHeight = 0;
+  other.FScale = 1;
   other.FPixels.clear();
   if (FCanvas) FCanvas->Rebind(*this);
 }
@@ -48,6 +57,8 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
     FWidth = other.FWidth;
     FHeight = other.FHeight;
     FPixels = other.FPixels;
+    FVariant = other.FVariant;
+    SetScale(other.FScale);
   }
   return *this;
 }
@@ -56,13 +67,43 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
   if (this != &other) {
     FWidth = other.FWidth;
     FHeight = other.FHeight;
+    FScale = other.FScale;
     FPixels = std::move(other.FPixels);
+    FVariant = std::move(other.FVariant);
     FCanvas = std::move(other.FCanvas);
     other.FWidth = other.FHeight = 0;
+    other.FScale = 1;
     other.FPixels.clear();
     if (FCanvas) FCanvas->Rebind(*this);
   }
   return *this;
+}
+
+void TBitmap::SetScale(int scale) {
+  FScale = std::clamp(scale, 1, MaxScale);
+  if (FCanvas) FCanvas->Rebind(*this);
+}
+
+void TBitmap::SetLogicalSize(int width, int height, int scale) {
+  SetScale(scale);
+  SetSize(int(std::min<std::int64_t>(std::int64_t(std::max(width, 0)) * FScale, INT32_MAX)),
+          int(std::min<std::int64_t>(std::int64_t(std::max(height, 0)) * FScale, INT32_MAX)));
+}
+
+void TBitmap::SetVariant(TBitmap&& variant) {
+  FVariant = variant.Width() > 0 ? std::make_shared<const TBitmap>(std::move(variant)) : nullptr;
+}
+
+const TBitmap& TBitmap::ForScale(int scale) const {
+  return FVariant && FVariant->Scale() == scale ? *FVariant : *this;
+}
+
+void TBitmap::LoadVariantFromMemory(std::span<const std::uint8_t> png, int scale, TColor background) {
+  if (png.empty()) return;
+  TBitmap variant;
+  variant.LoadPng(png.data(), png.size(), "the scaled picture", background);
+  variant.SetScale(scale);
+  SetVariant(std::move(variant));
 }
 
 TBitmap::~TBitmap() = default;
@@ -162,6 +203,9 @@ void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::str
   FPixels = std::move(pixels);
   FWidth = int(image.width);
   FHeight = int(image.height);
+  // A new picture: the scale and the variant of the old one do not apply to it.
+  FVariant.reset();
+  SetScale(1);
 }
 
 std::vector<std::uint8_t> TBitmap::SaveToMemory() const {
