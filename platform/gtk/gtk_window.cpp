@@ -278,18 +278,6 @@ int TGtkWindow::Scale() const { return gtk_widget_get_scale_factor(FWindow); }
 
 void TGtkWindow::OnScaleChanged(GObject*, GParamSpec*, TGtkWindow* self) { self->FEvents.HostScaleChanged(); }
 
-int TGtkWindow::OnQueryTooltip(GtkWidget*, int x, int y, int keyboard, GtkTooltip* tooltip, TGtkWindow* self) {
-  if (keyboard) return FALSE;
-  std::string text;
-  gui::TRect area;
-  if (!self->FEvents.HostTooltipAt(gui::TPoint{x, y}, text, area) || text.empty()) return FALSE;
-  gtk_tooltip_set_text(tooltip, text.c_str());
-  // Moving within the same control keeps the tooltip; leaving it asks again.
-  const GdkRectangle tip{area.Left, area.Top, area.Width(), area.Height()};
-  gtk_tooltip_set_tip_area(tooltip, &tip);
-  return TRUE;
-}
-
 void TGtkWindow::SetModal(bool modal, gui::THostWindow* owner) {
   FModal = modal;
   auto* ownerWindow = static_cast<TGtkWindow*>(owner);
