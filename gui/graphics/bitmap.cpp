@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/graphics_error.h"
@@ -90,20 +91,46 @@ void TBitmap::SetLogicalSize(int width, int height, int scale) {
           int(std::min<std::int64_t>(std::int64_t(std::max(height, 0)) * FScale, INT32_MAX)));
 }
 
+struct TBitmap::TVariant {
+  int Scale = 1;
+  std::span<const std::uint8_t> Png;  // not read yet while Picture is empty
+  TColor Background = clWhite;
+  std::optional<TBitmap> Picture;
+};
+
 void TBitmap::SetVariant(TBitmap&& variant) {
-  FVariant = variant.Width() > 0 ? std::make_shared<const TBitmap>(std::move(variant)) : nullptr;
+  if (variant.Width() == 0) {
+    FVariant.reset();
+    return;
+  }
+  FVariant = std::make_shared<TVariant>();
+  FVariant->Scale = variant.Scale();
+  FVariant->Picture = std::move(variant);
 }
 
 const TBitmap& TBitmap::ForScale(int scale) const {
-  return FVariant && FVariant->Scale() == scale ? *FVariant : *this;
+  if (!FVariant || FVariant->Scale != scale) return *this;
+  if (!FVariant->Picture && !FVariant->Png.empty()) {
+    const std::span<const std::uint8_t> png = FVariant->Png;
+    FVariant->Png = {};  // read once, whatever comes of it
+    try {
+      TBitmap picture;
+      picture.LoadPng(png.data(), png.size(), "the scaled picture", FVariant->Background);
+      picture.SetScale(scale);
+      FVariant->Picture = std::move(picture);
+    } catch (const EGraphicsError&) {
+      // The bitmap itself, scaled, still shows the picture.
+    }
+  }
+  return FVariant->Picture ? *FVariant->Picture : *this;
 }
 
 void TBitmap::LoadVariantFromMemory(std::span<const std::uint8_t> png, int scale, TColor background) {
   if (png.empty()) return;
-  TBitmap variant;
-  variant.LoadPng(png.data(), png.size(), "the scaled picture", background);
-  variant.SetScale(scale);
-  SetVariant(std::move(variant));
+  FVariant = std::make_shared<TVariant>();
+  FVariant->Scale = std::clamp(scale, 1, MaxScale);
+  FVariant->Png = png;
+  FVariant->Background = background;
 }
 
 TBitmap::~TBitmap() = default;

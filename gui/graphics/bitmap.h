@@ -54,7 +54,10 @@ class TBitmap {
   // it in this bitmap's place. Copies of the bitmap share it.
   void SetVariant(TBitmap&& variant);
   const TBitmap& ForScale(int scale) const;
-  // Loads `png` as the variant for `scale`; an empty span (no such artwork) leaves none.
+  // Takes `png` as the variant for `scale`, read when a canvas of that scale first draws the
+  // bitmap, so that a screen at scale 1 never spends memory on it. The bytes must outlive the
+  // bitmap and its copies (compiled-in artwork does). An empty span (no such artwork) leaves none;
+  // a PNG that cannot be read leaves the bitmap itself to be scaled.
   void LoadVariantFromMemory(std::span<const std::uint8_t> png, int scale, TColor background = clWhite);
   // Pixels that stay inside the new size keep their value; new ones are white.
   void SetSize(int width, int height);
@@ -86,7 +89,8 @@ class TBitmap {
   int FHeight = 0;
   int FScale = 1;
   std::vector<std::uint32_t> FPixels;
-  std::shared_ptr<const TBitmap> FVariant;
+  struct TVariant;
+  std::shared_ptr<TVariant> FVariant;
   std::unique_ptr<TCanvas> FCanvas;
 };
 

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <vector>
 
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/font_cache.h"
@@ -71,22 +70,20 @@ int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
 // logical face puts it, so a caption keeps its logical extent and layouts do not move.
 int TCanvas::DrawGlyphsScaled(int x, int y, std::string_view ansi) {
   TFontCache& cache = TFontCache::Instance();
-  TFontFace& face = cache.Face(Font);
-  const int ascent = face.Metrics().Ascent;
-  std::vector<int> advances(ansi.size());
-  for (std::size_t i = 0; i < ansi.size(); ++i) advances[i] = face.Advance(static_cast<unsigned char>(ansi[i]));
   TFont scaled(Font);
   scaled.SetHeight(int(std::clamp<std::int64_t>(std::int64_t(Font.Height()) * FScale, -32767, 32767)));
   TFontFace& device = cache.Face(scaled, true);
+  TFontFace& face = cache.Face(Font);  // both live as long as the cache
   const TColor rgb = ColorToRGB(Font.Color());
   const std::uint32_t ink = ColorToPixel(rgb);
-  const std::int64_t baseline = (std::int64_t(y) + FOrigin.Y + ascent) * FScale;
+  const std::int64_t baseline = (std::int64_t(y) + FOrigin.Y + face.Metrics().Ascent) * FScale;
   std::int64_t pen = std::int64_t(x) + FOrigin.X;
   const TRect bounds = DeviceClipBounds();
-  for (std::size_t i = 0; i < ansi.size(); ++i) {
-    const TGlyph& g = device.Glyph(static_cast<unsigned char>(ansi[i]));
+  for (char c : ansi) {
+    const auto code = static_cast<unsigned char>(c);
+    const TGlyph& g = device.Glyph(code);
     if (rgb != clNone) BlendGlyph(g, pen * FScale + g.Left, baseline - g.Top, ink, bounds);
-    pen += advances[i];
+    pen += face.Advance(code);
   }
   return int(std::clamp<std::int64_t>(pen - (std::int64_t(x) + FOrigin.X), 0, INT32_MAX));
 }

@@ -74,10 +74,10 @@ struct TFontCache::TImpl {
   std::map<std::string, std::vector<TBitmapStrike>> StrikesOfFamily;
   std::vector<std::string> AppFolders;
   bool FoldersScanned = false;
-  // The last face handed out: captions come in runs of the same font.
-  TFont LastKey;
-  TFontFace* LastFace = nullptr;
-  bool LastOutlineOnly = false;
+  // The last face handed out, of each kind: captions come in runs of the same font, and text drawn
+  // at a scale asks for its logical and its outline face in turn.
+  TFont LastKey[2];
+  TFontFace* LastFace[2] = {};
 
   ~TImpl() {
     Faces.clear();
@@ -275,10 +275,11 @@ std::vector<std::string> TFontCache::Substitutes(const std::string& name) {
 }
 
 TFontFace& TFontCache::Face(const TFont& font, bool outlineOnly) {
-  if (F->LastFace && F->LastOutlineOnly == outlineOnly && F->LastKey.Height() == font.Height() &&
-      F->LastKey.Style().Contains(fsBold) == font.Style().Contains(fsBold) &&
-      F->LastKey.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) && F->LastKey.Name() == font.Name())
-    return *F->LastFace;
+  const TFont& last = F->LastKey[outlineOnly];
+  if (F->LastFace[outlineOnly] && last.Height() == font.Height() &&
+      last.Style().Contains(fsBold) == font.Style().Contains(fsBold) &&
+      last.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) && last.Name() == font.Name())
+    return *F->LastFace[outlineOnly];
   std::string key = Lower(font.Name()) + '\n' + std::to_string(font.Height()) + '\n' +
                     (font.Style().Contains(fsBold) ? 'b' : '-') + (font.Style().Contains(fsItalic) ? 'i' : '-') +
                     (outlineOnly ? 'o' : '-');
@@ -291,9 +292,8 @@ TFontFace& TFontCache::Face(const TFont& font, bool outlineOnly) {
       throw;
     }
   }
-  F->LastKey = font;
-  F->LastOutlineOnly = outlineOnly;
-  F->LastFace = face.get();
+  F->LastKey[outlineOnly] = font;
+  F->LastFace[outlineOnly] = face.get();
   return *face;
 }
 

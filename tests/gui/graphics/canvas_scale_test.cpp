@@ -202,6 +202,16 @@ TEST(CanvasScale, LogicalSizeAndLoadingAPicture) {
   EXPECT_EQ(b.Canvas().Scale(), 1);
   b.LoadVariantFromMemory({}, 2);
   EXPECT_EQ(&b.ForScale(2), &b) << "no artwork, no variant";
+
+  const std::vector<std::uint8_t> large = TBitmap(6, 4, clBlue).SaveToMemory();
+  b.LoadVariantFromMemory(large, 2);
+  EXPECT_EQ(&b.ForScale(1), &b);
+  const TBitmap& variant = b.ForScale(2);
+  EXPECT_EQ(variant.Scale(), 2) << "read on first use, at its scale";
+  EXPECT_EQ(variant.GetPixel(5, 3), ColorToRGB(clBlue));
+  const std::vector<std::uint8_t> broken(large.begin(), large.begin() + 20);
+  b.LoadVariantFromMemory(broken, 2);
+  EXPECT_EQ(&b.ForScale(2), &b) << "a PNG that cannot be read leaves the picture itself";
 }
 
 }  // namespace
