@@ -84,6 +84,16 @@ wait_match() {
 # Clicks at a point of the window, $3 times (once by default). Weston takes the pointer in from
 # motion events, so the pointer moves first; afterwards it rests over the banner pane, where the
 # cursor weston draws is outside the rows compared.
+# Waits up to $1 tenths of a second for the screen to differ from a picture in more than $3 pixels.
+wait_change() {
+  local limit=$1 before=$2 pixels=$3
+  for _ in $(seq "$limit"); do
+    shot now
+    [ "$(differ "$work/now.png" "$before")" -gt "$pixels" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 click() {
   xdotool mousemove --window "$output" "$1" "$2"
   sleep 0.3
@@ -135,9 +145,7 @@ shot box
 black=$(convert "$work/box.png" -crop 220x34+40+668 +repage -fill white +opaque black -format '%[fx:int(w*h*(1-mean))]' info:)
 [ "$black" = 0 ] || fail "the stay-on-top box's caption is drawn black ($black pixels): not disabled"
 xdotool mousemove --window "$output" 100 676
-sleep 2
-shot tooltip
-[ "$(differ "$work/tooltip.png" "$work/box.png")" -gt 500 ] || fail "no tooltip over the disabled stay-on-top box"
+wait_change 50 "$work/box.png" 500 || fail "no tooltip over the disabled stay-on-top box"
 park
 sleep 1
 
@@ -146,22 +154,21 @@ sleep 1
 # clicked where they stand.
 shot before
 click 940 38
-sleep 2
-shot about
-[ "$(differ "$work/about.png" "$work/before.png")" -gt 10000 ] || fail "the about box did not show"
+wait_change 100 "$work/before.png" 10000 || fail "the about box did not show"
+sleep 0.5
 click 582 466
 wait_match 30 "$work/before.png" "$below_banner" || fail "the window was not painted again after the about box"
 
 # The exit question: No keeps the program, Yes ends it.
 click 1090 38
-sleep 2
-shot question
-[ "$(differ "$work/question.png" "$work/before.png")" -gt 2000 ] || fail "the exit question did not show"
+wait_change 100 "$work/before.png" 2000 || fail "the exit question did not show"
+sleep 0.5
 click 615 410 # No
 sleep 1
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended though the question was answered No"
 click 1090 38
-sleep 2
+wait_change 100 "$work/before.png" 2000 || fail "the exit question did not show again"
+sleep 0.5
 click 548 410 # Yes
 for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app_pid" 2>/dev/null; then
