@@ -51,7 +51,10 @@ gui::TImage* Picture(gui::TComponent* owner, widgets::TUiPanel* panel, const cha
   if (png.empty())
     throw std::runtime_error("The about box's picture \"" + std::string(resource) +
                              "\" is not built into the program");
-  image->LoadFromMemory(png);
+  gui::TBitmap picture;
+  picture.LoadFromMemory(png);
+  picture.LoadVariantFromMemory(resources::Find(resources::ScaledName(resource, 2)), 2);
+  image->SetPicture(picture);
   return image;
 }
 

@@ -44,6 +44,9 @@ gui::TWebBrowser* MakeBannerPane(gui::TForm& form, std::string_view panel);
 widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def);
 TSpinField* MakeEntryField(gui::TForm& form, const TEditDef& def);
 widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def);
+// Where the desktop keeps the choice to itself (a Wayland compositor), the box cannot do what it
+// says: it is shown disabled and tells the player where the desktop offers the same.
+void ExplainStayOnTopUnavailable(widgets::TUiCheckBox& box);
 
 // The named parent of a layout row: the form itself for an empty name.
 inline gui::TWinControl& ParentOf(gui::TForm& form, std::string_view parent) {

@@ -88,6 +88,7 @@ void TForm1::BuildLayout() {
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
   FTables = MakeAccGroups(*this, layout);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
+  if (gui::Application && !gui::Application->Host().CanKeepAbove()) ExplainStayOnTopUnavailable(*UiCheckBox1);
   WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
 
   UiBitBtn1 = static_cast<widgets::TUiBitBtn*>(FindComponent("UiBitBtn1"));

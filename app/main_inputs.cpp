@@ -34,6 +34,7 @@ widgets::TUiBitBtn* MakeButton(gui::TForm& form, const TButtonDef& def) {
   button->SetHotTrack(true);
   gui::TBitmap glyph;
   glyph.LoadFromMemory(resources::Get(def.Glyph));
+  glyph.LoadVariantFromMemory(resources::Find(resources::ScaledName(def.Glyph, 2)), 2);
   button->SetGlyph(glyph);
   button->SetNumGlyphs(def.NumGlyphs);
   button->SetTabOrder(def.TabOrder);
@@ -68,6 +69,12 @@ widgets::TUiCheckBox* MakeCheckBox(gui::TForm& form, const TCheckBoxDef& def) {
   box->SetCaption(Tr(def.Caption));
   box->SetTabOrder(def.TabOrder);
   return box;
+}
+
+void ExplainStayOnTopUnavailable(widgets::TUiCheckBox& box) {
+  box.SetEnabled(false);
+  box.SetHint(Tr(kStayOnTopUnavailable));
+  box.SetAccDescription(Tr(kStayOnTopUnavailable));
 }
 
 }  // namespace app

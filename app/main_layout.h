@@ -119,6 +119,12 @@ struct TCheckBoxDef {
 inline constexpr TCheckBoxDef kStayOnTopBox{
     "UiCheckBox1", 24, 664, 246, 21, N_("показывать окно поверх всех окон"), fontI, 1};
 
+// The stay-on-top box's tooltip and accessible description where the desktop cannot keep a
+// window above the others (Wayland): the box is disabled, and the desktop's window menu offers it.
+inline constexpr const char* kStayOnTopUnavailable =
+    N_("Здесь окно не может само держаться поверх других. Выберите «Всегда наверху» в меню окна "
+       "(щелчок правой кнопкой по заголовку).");
+
 // Where the browser pane goes: inside this panel's border.
 inline constexpr std::string_view kBannerPanel = "UiPanel4";
 

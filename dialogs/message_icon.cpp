@@ -28,6 +28,8 @@ const gui::TBitmap* TMessageIcon::Picture() {
   if (!FPicture || FBlendedOver != background) {
     gui::TBitmap picture;
     picture.LoadFromMemory(resources::Get(KindIconResource(FKind)), background);
+    picture.LoadVariantFromMemory(resources::Find(resources::ScaledName(KindIconResource(FKind), 2)), 2,
+                                  background);
     FPicture = std::move(picture);
     FBlendedOver = background;
   }

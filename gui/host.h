@@ -5,8 +5,10 @@
 // Nothing in gui/ knows which host it runs on; platform/gtk and platform/headless implement this.
 //
 // Text that crosses this interface is UTF-8 (titles, clipboard, addresses); the control layer
-// converts from and to its Windows-1251 strings. Coordinates are device pixels: window positions
+// converts from and to its Windows-1251 strings. Coordinates are logical pixels: window positions
 // are screen coordinates of the outer frame, everything else is relative to a window's client area.
+// A window on a screen with a scale factor shows each logical pixel as Scale() x Scale() device
+// pixels; the buffers it is given to present are painted at that scale.
 
 #include <cstdint>
 #include <functional>
@@ -93,6 +95,12 @@ class THostWindowEvents {
   virtual void HostFocusChanged(bool gained) = 0;  // the window got or lost the keyboard focus
   // The root of what assistive technologies are told of the window's content; null: nothing.
   virtual TForm* HostAccessibleRoot() { return nullptr; }
+  virtual void HostScaleChanged() {}  // the window moved to a screen of another scale
+  // The tooltip (UTF-8) for a client position and the client area it holds for; false: none.
+  virtual bool HostTooltipAt(const TPoint& pos, std::string& utf8, TRect& area) {
+    (void)pos, (void)utf8, (void)area;
+    return false;
+  }
 
  protected:
   ~THostWindowEvents() = default;
@@ -110,6 +118,8 @@ class THostWindow {
   virtual TPoint Position() const = 0;
   virtual void CenterOnScreen() = 0;
   virtual void SetTopMost(bool topMost) = 0;  // stacking only: no move, resize or activation
+  // Device pixels per logical pixel where the window is shown (1 or more).
+  virtual int Scale() const { return 1; }
   virtual void SetModal(bool modal, THostWindow* owner) = 0;
   virtual void SetCursor(TCursor cursor) = 0;
   // Shows the parts of `buffer` (0x00RRGGBB pixels) inside `region`: disjoint rectangles in client
@@ -183,6 +193,10 @@ class THost {
   virtual bool SetClipboardText(std::string_view utf8) = 0;      // false: cannot be written
   virtual bool OpenUri(std::string_view uri) = 0;                // default handler, no dialog, no wait
   virtual bool OpenWithChooser(std::string_view extension) = 0;  // e.g. ".htm"
+
+  // Whether a window may ask to be kept above the others. A Wayland compositor keeps that choice
+  // to the user (the window menu's "Always on Top"); SetTopMost then does nothing.
+  virtual bool CanKeepAbove() const { return true; }
 
   virtual TCaretBlink CaretBlink() const { return {}; }
   virtual std::uint32_t DoubleClickTime() const = 0;  // ms between the two presses

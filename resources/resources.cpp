@@ -18,6 +18,15 @@ std::span<const std::uint8_t> Get(std::string_view name) {
   return data;
 }
 
+std::string ScaledName(std::string_view name, int scale) {
+  if (scale == 1) return std::string(name);
+  const std::size_t slash = name.rfind('/');
+  const std::size_t dot = name.rfind('.');
+  const std::size_t stem =
+      dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash) ? name.size() : dot;
+  return std::string(name.substr(0, stem)) + "@" + std::to_string(scale) + "x" + std::string(name.substr(stem));
+}
+
 std::vector<std::string_view> Names() {
   std::vector<std::string_view> names;
   for (std::size_t i = 0; i < detail::kEntryCount; ++i) names.push_back(detail::kEntries[i].Name);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,11 @@ std::span<const std::uint8_t> Find(std::string_view name);
 std::span<const std::uint8_t> Get(std::string_view name);
 // Every name, in the order they were listed.
 std::vector<std::string_view> Names();
+// The name of the version of a picture drawn for a screen scale: "glyphs/exit@2x.png" for
+// ("glyphs/exit.png", 2). Scale 1 is the name itself.
+std::string ScaledName(std::string_view name, int scale);
+// The scales above 1 for which the artwork is drawn.
+inline constexpr int kArtworkScales[] = {2};
 
 namespace detail {
 struct TEntry {

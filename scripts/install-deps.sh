@@ -23,6 +23,8 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev
   # end-to-end tests under a private X server
   xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick
+  # the Wayland end-to-end test: weston nested in the private X server
+  weston
   # a second X client in the redraw test
   libx11-dev
   # the accessibility test: the desktop's accessibility bus and a client of it

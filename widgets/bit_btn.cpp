@@ -110,11 +110,13 @@ void TUiBitBtn::DrawGlyph(TCanvas& canvas) {
   const TSize cell = GetGlyphSize();
   if (cell.Width <= 0) return;
   const TRect at = GetGlyphRect();
-  // The cell shown is cut out of the strip once, and again only when the state picks another.
-  if (const int index = GlyphCell(); index != FCellShown) {
-    FCell.SetSize(cell.Width, cell.Height);
+  // The cell shown is cut out of the strip once (out of the strip drawn for the screen's scale
+  // where there is one), and again only when the state or the scale picks another.
+  const TBitmap& strip = FGlyph.ForScale(canvas.Scale());
+  if (const int index = GlyphCell(); index != FCellShown || strip.Scale() != FCell.Scale()) {
+    FCell.SetLogicalSize(cell.Width, cell.Height, strip.Scale());
     const int left = index * cell.Width;
-    FCell.Canvas().CopyRect(FCell.BoundsRect(), FGlyph, {left, 0, left + cell.Width, cell.Height});
+    FCell.Canvas().CopyRect(FCell.LogicalBounds(), strip, {left, 0, left + cell.Width, cell.Height});
     FCellShown = index;
   }
   canvas.Draw(at.Left, at.Top, FCell, GlyphTransparentColor());

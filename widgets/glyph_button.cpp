@@ -96,16 +96,17 @@ void TUiCustomGlyphButton::Loaded() {
 
 void TUiCustomGlyphButton::RebuildBackground(TCanvas& screen) {
   const int w = ClientWidth(), h = ClientHeight();
-  FBackgroundCache.SetSize(w, h);
+  FBackgroundCache.SetLogicalSize(w, h, screen.Scale());
   if (Transparent())
-    FBackgroundCache.Canvas().CopyRect({0, 0, w, h}, screen.Bitmap(), screen.ToDevice({0, 0, w, h}));
+    FBackgroundCache.Canvas().CopyRect({0, 0, w, h}, screen.Bitmap(), screen.ToView({0, 0, w, h}));
   else
     FBackgroundCache.Fill(Color());
   FCacheValid = true;
 }
 
 void TUiCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
-  TBitmap glyph(StateGlyphSize, StateGlyphSize);
+  TBitmap glyph;
+  glyph.SetLogicalSize(StateGlyphSize, StateGlyphSize, canvas.Scale());
   BuildStateGlyph(glyph);
   const TRect at = StateGlyphRect();
   if (!Transparent()) FillSolid(canvas, at, Color());
@@ -115,7 +116,9 @@ void TUiCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
 void TUiCustomGlyphButton::Paint(TCanvas& screen) {
   if (Destroying()) return;
   // The off-screen image lives as long as the box; the background copied in first covers it all.
-  FImage.SetSize(ClientWidth(), ClientHeight());
+  FImage.SetLogicalSize(ClientWidth(), ClientHeight(), screen.Scale());
+  // A change of scale leaves the cached background at the old one.
+  if (FBackgroundCache.Scale() != screen.Scale()) FCacheValid = false;
   TCanvas& canvas = FImage.Canvas();
   gui::TCanvasSaver saver(canvas);
   canvas.Font.Assign(Font());

@@ -82,7 +82,8 @@ void TUiSeparator::PaintTo(TCanvas& canvas) {
   if (Width() < 1 || Height() < 1)
     SetBounds(Left(), Top(), Width() < 1 ? 1 : Width(), Height() < 1 ? 1 : Height());
   // Rendered apart and copied in one piece, so the bar never shows half-painted colours.
-  TBitmap bar(Width(), Height());
+  TBitmap bar;
+  bar.SetLogicalSize(Width(), Height(), canvas.Scale());
   PaintGradientRect(bar.Canvas(), {0, 0, Width(), Height()}, FGradient.Direction, FGradient.Start, FGradient.Stop);
   canvas.Draw(0, 0, bar);
 }

@@ -123,6 +123,10 @@ class TControl : public TComponent {
   virtual TAccRole AccRole() const { return FAccHidden ? arNone : arFiller; }
   std::string AccName() const { return FAccName.empty() ? AccDefaultName() : FAccName; }
   void SetAccName(std::string_view name) { FAccName = std::string(name); }
+  // The tooltip the desktop shows while the pointer rests on the control, enabled or not (empty:
+  // the parent's, if any).
+  const std::string& Hint() const { return FHint; }
+  void SetHint(std::string_view text) { FHint = std::string(text); }
   const std::string& AccDescription() const { return FAccDescription; }
   // A new description is told to a listener (a screen reader speaks that of the focused control).
   void SetAccDescription(std::string_view text);
@@ -219,7 +223,7 @@ class TControl : public TComponent {
   bool FAccHidden = false;
   bool FAccLive = false;
   TAccGroup* FAccGroup = nullptr;
-  std::string FAccName, FAccDescription;
+  std::string FAccName, FAccDescription, FHint;
   // Another control, known for as long as it lives.
   struct TAccLink {
     TControl* Control = nullptr;

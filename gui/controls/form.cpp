@@ -56,7 +56,7 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 }
 
 void TForm::Resize() {
-  FBuffer.SetSize(ClientWidth(), ClientHeight());
+  FBuffer.SetLogicalSize(ClientWidth(), ClientHeight(), FWindow ? FWindow->Scale() : FBuffer.Scale());
   if (FWindow && !FHostResizing) FWindow->SetClientSize(ClientWidth(), ClientHeight());
   auto alive = Watch();
   TCustomControl::Resize();
@@ -91,6 +91,7 @@ void TForm::CreateHostWindow() {
   params.Icon = FIcon.get();
   if (TForm* main = Application->MainForm(); main && main != this) params.Owner = main->HostWindow();
   FWindow = Application->Host().CreateWindow(params, *this);
+  FBuffer.SetLogicalSize(ClientWidth(), ClientHeight(), FWindow->Scale());
   if (FTopMost) FWindow->SetTopMost(true);
 }
 

@@ -116,6 +116,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   void HostExpose(const TRect& rect) override;
   void HostFocusChanged(bool gained) override;
   TForm* HostAccessibleRoot() override { return this; }
+  void HostScaleChanged() override;
+  bool HostTooltipAt(const TPoint& pos, std::string& utf8, TRect& area) override;
 
   TNotifyEvent OnActivate, OnDeactivate, OnShow, OnHide;
   TCloseEvent OnClose;

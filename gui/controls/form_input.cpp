@@ -235,6 +235,25 @@ void TForm::HostResized(int clientWidth, int clientHeight) {
   });
 }
 
+bool TForm::HostTooltipAt(const TPoint& pos, std::string& utf8, TRect& area) {
+  for (TControl* c = ControlAtPos(pos, true); c != nullptr && c != this; c = c->Parent()) {
+    if (c->Hint().empty()) continue;
+    utf8 = AnsiToUtf8(c->Hint());
+    area = c->RectInForm();
+    return true;
+  }
+  return false;
+}
+
+void TForm::HostScaleChanged() {
+  ReportErrors([&] {
+    if (!FWindow || FWindow->Scale() == FBuffer.Scale()) return;
+    FBuffer.SetLogicalSize(ClientWidth(), ClientHeight(), FWindow->Scale());
+    InvalidateRect(ClientRect());
+    PaintPending();
+  });
+}
+
 void TForm::HostMoved(int left, int top) {
   TScopedChange hostResizing(FHostResizing, true);
   TControl::SetBounds(left, top, Width(), Height());

@@ -287,7 +287,7 @@ bool TWinControl::AnyIntersects(const TRect& r, const std::vector<TRect>& dirty)
 }
 
 void TWinControl::PaintTree(TCanvas& canvas, const std::vector<TRect>& dirty) {
-  PaintWindow(canvas, dirty, canvas.Bitmap().BoundsRect());
+  PaintWindow(canvas, dirty, canvas.Bitmap().LogicalBounds());
 }
 
 void TWinControl::PaintWindow(TCanvas& canvas, const std::vector<TRect>& dirty, const TRect& parentClip) {

@@ -2,9 +2,11 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/graphics_error.h"
@@ -31,14 +33,22 @@ TBitmap::TBitmap(int width, int height, TColor fill) : FWidth(std::max(width, 0)
   FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ColorToPixel(rgb == clNone ? clWhite : rgb));
 }
 
-TBitmap::TBitmap(const TBitmap& other) : FWidth(other.FWidth), FHeight(other.FHeight), FPixels(other.FPixels) {}
+TBitmap::TBitmap(const TBitmap& other)
+    : FWidth(other.FWidth),
+      FHeight(other.FHeight),
+      FScale(other.FScale),
+      FPixels(other.FPixels),
+      FVariant(other.FVariant) {}
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
     : FWidth(other.FWidth),
       FHeight(other.FHeight),
+      FScale(other.FScale),
       FPixels(std::move(other.FPixels)),
+      FVariant(std::move(other.FVariant)),
       FCanvas(std::move(other.FCanvas)) {
   other.FWidth = other.FHeight = 0;
+  other.FScale = 1;
   other.FPixels.clear();
   if (FCanvas) FCanvas->Rebind(*this);
 }
@@ -48,6 +58,8 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
     FWidth = other.FWidth;
     FHeight = other.FHeight;
     FPixels = other.FPixels;
+    FVariant = other.FVariant;
+    SetScale(other.FScale);
   }
   return *this;
 }
@@ -56,13 +68,69 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
   if (this != &other) {
     FWidth = other.FWidth;
     FHeight = other.FHeight;
+    FScale = other.FScale;
     FPixels = std::move(other.FPixels);
+    FVariant = std::move(other.FVariant);
     FCanvas = std::move(other.FCanvas);
     other.FWidth = other.FHeight = 0;
+    other.FScale = 1;
     other.FPixels.clear();
     if (FCanvas) FCanvas->Rebind(*this);
   }
   return *this;
+}
+
+void TBitmap::SetScale(int scale) {
+  FScale = std::clamp(scale, 1, MaxScale);
+  if (FCanvas) FCanvas->Rebind(*this);
+}
+
+void TBitmap::SetLogicalSize(int width, int height, int scale) {
+  SetScale(scale);
+  SetSize(int(std::min<std::int64_t>(std::int64_t(std::max(width, 0)) * FScale, INT32_MAX)),
+          int(std::min<std::int64_t>(std::int64_t(std::max(height, 0)) * FScale, INT32_MAX)));
+}
+
+struct TBitmap::TVariant {
+  int Scale = 1;
+  std::span<const std::uint8_t> Png;  // not read yet while Picture is empty
+  TColor Background = clWhite;
+  std::optional<TBitmap> Picture;
+};
+
+void TBitmap::SetVariant(TBitmap&& variant) {
+  if (variant.Width() == 0) {
+    FVariant.reset();
+    return;
+  }
+  FVariant = std::make_shared<TVariant>();
+  FVariant->Scale = variant.Scale();
+  FVariant->Picture = std::move(variant);
+}
+
+const TBitmap& TBitmap::ForScale(int scale) const {
+  if (!FVariant || FVariant->Scale != scale) return *this;
+  if (!FVariant->Picture && !FVariant->Png.empty()) {
+    const std::span<const std::uint8_t> png = FVariant->Png;
+    FVariant->Png = {};  // read once, whatever comes of it
+    try {
+      TBitmap picture;
+      picture.LoadPng(png.data(), png.size(), "the scaled picture", FVariant->Background);
+      picture.SetScale(scale);
+      FVariant->Picture = std::move(picture);
+    } catch (const EGraphicsError&) {
+      // The bitmap itself, scaled, still shows the picture.
+    }
+  }
+  return FVariant->Picture ? *FVariant->Picture : *this;
+}
+
+void TBitmap::LoadVariantFromMemory(std::span<const std::uint8_t> png, int scale, TColor background) {
+  if (png.empty()) return;
+  FVariant = std::make_shared<TVariant>();
+  FVariant->Scale = std::clamp(scale, 1, MaxScale);
+  FVariant->Png = png;
+  FVariant->Background = background;
 }
 
 TBitmap::~TBitmap() = default;
@@ -162,6 +230,9 @@ void TBitmap::LoadPng(const std::uint8_t* data, std::size_t size, const std::str
   FPixels = std::move(pixels);
   FWidth = int(image.width);
   FHeight = int(image.height);
+  // A new picture: the scale and the variant of the old one do not apply to it.
+  FVariant.reset();
+  SetScale(1);
 }
 
 std::vector<std::uint8_t> TBitmap::SaveToMemory() const {

@@ -33,9 +33,32 @@ class TBitmap {
   TBitmap& operator=(TBitmap&& other) noexcept;
   ~TBitmap();
 
+  // In pixels of the bitmap itself (device pixels).
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   TRect BoundsRect() const { return {0, 0, FWidth, FHeight}; }
+
+  // Device pixels per logical pixel (1 to MaxScale): a bitmap painted for a screen at scale 2 holds
+  // twice the pixels each way of the logical area it stands for. Its canvas takes logical
+  // coordinates; drawn on a canvas of the same scale it is copied pixel for pixel.
+  static constexpr int MaxScale = 8;
+  int Scale() const { return FScale; }
+  void SetScale(int scale);
+  int LogicalWidth() const { return (FWidth + FScale - 1) / FScale; }
+  int LogicalHeight() const { return (FHeight + FScale - 1) / FScale; }
+  TRect LogicalBounds() const { return {0, 0, LogicalWidth(), LogicalHeight()}; }
+  // Sizes the bitmap to hold width x height logical pixels at `scale`.
+  void SetLogicalSize(int width, int height, int scale);
+
+  // The same picture drawn for a higher scale (artwork made at 2 x); a canvas of that scale draws
+  // it in this bitmap's place. Copies of the bitmap share it.
+  void SetVariant(TBitmap&& variant);
+  const TBitmap& ForScale(int scale) const;
+  // Takes `png` as the variant for `scale`, read when a canvas of that scale first draws the
+  // bitmap, so that a screen at scale 1 never spends memory on it. The bytes must outlive the
+  // bitmap and its copies (compiled-in artwork does). An empty span (no such artwork) leaves none;
+  // a PNG that cannot be read leaves the bitmap itself to be scaled.
+  void LoadVariantFromMemory(std::span<const std::uint8_t> png, int scale, TColor background = clWhite);
   // Pixels that stay inside the new size keep their value; new ones are white.
   void SetSize(int width, int height);
   void Fill(TColor color);
@@ -64,7 +87,10 @@ class TBitmap {
 
   int FWidth = 0;
   int FHeight = 0;
+  int FScale = 1;
   std::vector<std::uint32_t> FPixels;
+  struct TVariant;
+  std::shared_ptr<TVariant> FVariant;
   std::unique_ptr<TCanvas> FCanvas;
 };
 

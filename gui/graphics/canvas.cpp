@@ -5,11 +5,35 @@
 #include <limits>
 
 namespace gui {
-TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(&bitmap) {}
+TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(&bitmap), FScale(bitmap.Scale()) {}
 
 TRect TCanvas::ToDevice(const TRect& r) const {
+  return ViewToDevice(std::int64_t(r.Left) + FOrigin.X, std::int64_t(r.Top) + FOrigin.Y,
+                      std::int64_t(r.Right) + FOrigin.X, std::int64_t(r.Bottom) + FOrigin.Y);
+}
+
+TRect TCanvas::ToView(const TRect& r) const {
   return {ClampCoord(std::int64_t(r.Left) + FOrigin.X), ClampCoord(std::int64_t(r.Top) + FOrigin.Y),
           ClampCoord(std::int64_t(r.Right) + FOrigin.X), ClampCoord(std::int64_t(r.Bottom) + FOrigin.Y)};
+}
+
+TCanvas::TDevicePixels::TDevicePixels(TCanvas& canvas)
+    : FCanvas(canvas), FSavedScale(canvas.FScale), FSavedOrigin(canvas.FOrigin) {
+  const std::int64_t s = FSavedScale;
+  FCanvas.FOrigin = {ClampCoord(FSavedOrigin.X * s), ClampCoord(FSavedOrigin.Y * s)};
+  FCanvas.FScale = 1;
+}
+
+TCanvas::TDevicePixels::~TDevicePixels() {
+  FCanvas.FScale = FSavedScale;
+  FCanvas.FOrigin = FSavedOrigin;
+}
+
+TRect TCanvas::ViewClipBounds() const {
+  const TRect d = DeviceClipBounds();
+  if (FScale == 1 || d.IsEmpty()) return d;
+  auto floorDiv = [this](int v) { return v >= 0 ? v / FScale : -((-v + FScale - 1) / FScale); };
+  return {floorDiv(d.Left), floorDiv(d.Top), -floorDiv(-d.Right), -floorDiv(-d.Bottom)};
 }
 
 void TCanvas::FillDevice(const TRect& device, TColor rgb) {
@@ -48,7 +72,7 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
 
   const int width = PenWidth();
   const int before = (width - 1) / 2;
-  const TRect bounds = DeviceClipBounds();
+  const TRect bounds = ViewClipBounds();
   if (bounds.IsEmpty()) return;
   const std::int64_t lo = std::int64_t(xMajor ? bounds.Left : bounds.Top) - width;
   const std::int64_t hi = std::int64_t(xMajor ? bounds.Right : bounds.Bottom) + width;
@@ -73,9 +97,7 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
     const std::int64_t to = sMajor > 0 ? major0 + (last - 1) : major0 - first;
     const std::int64_t m0 = from - before, m1 = to - before + width;
     const std::int64_t n0 = minor0 - before, n1 = minor0 - before + width;
-    ForEachVisible(xMajor ? TRect{ClampCoord(m0), ClampCoord(n0), ClampCoord(m1), ClampCoord(n1)}
-                          : TRect{ClampCoord(n0), ClampCoord(m0), ClampCoord(n1), ClampCoord(m1)},
-                   fill);
+    ForEachVisible(xMajor ? ViewToDevice(m0, n0, m1, n1) : ViewToDevice(n0, m0, n1, m1), fill);
     return;
   }
   for (std::int64_t i = first; i < last; ++i) {
@@ -83,9 +105,7 @@ void TCanvas::PlotLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
     const auto off = std::int64_t((__int128(2) * i * aMinor + n - 1) / (__int128(2) * n));
     const std::int64_t major = major0 + sMajor * i, minor = minor0 + sMinor * off;
     const std::int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
-    const TRect dot{ClampCoord(px - before), ClampCoord(py - before), ClampCoord(px - before + width),
-                    ClampCoord(py - before + width)};
-    ForEachVisible(dot, fill);
+    ForEachVisible(ViewToDevice(px - before, py - before, px - before + width, py - before + width), fill);
   }
 }
 
@@ -99,23 +119,30 @@ void TCanvas::FrameRect(const TRect& r) {
   const TRect d = ToDevice(r);
   if (d.IsEmpty()) return;
   const TColor rgb = ColorToRGB(Brush.Color);
-  FillDevice({d.Left, d.Top, d.Right, d.Top + 1}, rgb);
-  FillDevice({d.Left, d.Bottom - 1, d.Right, d.Bottom}, rgb);
-  FillDevice({d.Left, d.Top + 1, d.Left + 1, d.Bottom - 1}, rgb);
-  FillDevice({d.Right - 1, d.Top + 1, d.Right, d.Bottom - 1}, rgb);
+  const int s = FScale;
+  FillDevice({d.Left, d.Top, d.Right, d.Top + s}, rgb);
+  FillDevice({d.Left, d.Bottom - s, d.Right, d.Bottom}, rgb);
+  FillDevice({d.Left, d.Top + s, d.Left + s, d.Bottom - s}, rgb);
+  FillDevice({d.Right - s, d.Top + s, d.Right, d.Bottom - s}, rgb);
 }
 
-// Works on clamped device coordinates: the clamp keeps far edges far outside any bitmap, and the
-// insets below cannot overflow.
+// Works on clamped view coordinates (logical, origin applied): the clamp keeps far edges far outside
+// any bitmap, and the insets below cannot overflow.
 void TCanvas::Rectangle(const TRect& r) {
   if (r.IsEmpty()) return;
-  const TRect d = ToDevice(r);
+  const TRect d{ClampCoord(std::int64_t(r.Left) + FOrigin.X), ClampCoord(std::int64_t(r.Top) + FOrigin.Y),
+                ClampCoord(std::int64_t(r.Right) + FOrigin.X), ClampCoord(std::int64_t(r.Bottom) + FOrigin.Y)};
   if (Pen.Style == psClear) {
-    if (Brush.Style == bsSolid) FillDevice({d.Left, d.Top, d.Right - 1, d.Bottom - 1}, ColorToRGB(Brush.Color));
+    if (Brush.Style == bsSolid)
+      FillDevice(ViewToDevice(d.Left, d.Top, d.Right - 1, d.Bottom - 1), ColorToRGB(Brush.Color));
     return;
   }
   const int width = PenWidth();
-  if (Brush.Style == bsSolid) FillDevice(d.Inflate(-width, -width), ColorToRGB(Brush.Color));
+  if (Brush.Style == bsSolid) {
+    const TRect inner = d.Inflate(-width, -width);
+    if (!inner.IsEmpty())
+      FillDevice(ViewToDevice(inner.Left, inner.Top, inner.Right, inner.Bottom), ColorToRGB(Brush.Color));
+  }
   const TPen saved = Pen;
   Pen.Width = 1;
   for (int k = 0; k < width; ++k) {
@@ -123,7 +150,7 @@ void TCanvas::Rectangle(const TRect& r) {
     if (f.IsEmpty()) break;
     if (f.Width() == 1 && f.Height() == 1) {
       // Every stroke of a one-pixel outline is empty.
-      FillDevice(f, ColorToRGB(Pen.Color));
+      FillDevice(ViewToDevice(f.Left, f.Top, f.Right, f.Bottom), ColorToRGB(Pen.Color));
       break;
     }
     // One closed outline, clockwise from the top-left corner, the dot pattern running on.
@@ -141,12 +168,17 @@ void TCanvas::Rectangle(const TRect& r) {
 }
 
 TColor TCanvas::GetPixel(int x, int y) const {
-  const std::int64_t dx = std::int64_t(x) + FOrigin.X, dy = std::int64_t(y) + FOrigin.Y;
+  const std::int64_t dx = (std::int64_t(x) + FOrigin.X) * FScale, dy = (std::int64_t(y) + FOrigin.Y) * FScale;
   if (dx < 0 || dy < 0 || dx >= FBitmap->Width() || dy >= FBitmap->Height()) return clNone;
   return FBitmap->GetPixel(int(dx), int(dy));
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
+  if (FScale > 1) {
+    const std::int64_t vx = std::int64_t(x) + FOrigin.X, vy = std::int64_t(y) + FOrigin.Y;
+    FillDevice(ViewToDevice(vx, vy, vx + 1, vy + 1), ColorToRGB(color));
+    return;
+  }
   if (!PtVisible(x, y)) return;
   FBitmap->SetPixel(x + FOrigin.X, y + FOrigin.Y, color);
 }
@@ -192,14 +224,14 @@ TRect TCanvas::DeviceClipBounds() const {
 }
 
 TRect TCanvas::ClipBounds() const {
-  const TRect u = DeviceClipBounds();
+  const TRect u = ViewClipBounds();
   if (u.IsEmpty()) return {};
   return {ClampCoord(std::int64_t(u.Left) - FOrigin.X), ClampCoord(std::int64_t(u.Top) - FOrigin.Y),
           ClampCoord(std::int64_t(u.Right) - FOrigin.X), ClampCoord(std::int64_t(u.Bottom) - FOrigin.Y)};
 }
 
 bool TCanvas::PtVisible(int x, int y) const {
-  const std::int64_t dx = std::int64_t(x) + FOrigin.X, dy = std::int64_t(y) + FOrigin.Y;
+  const std::int64_t dx = (std::int64_t(x) + FOrigin.X) * FScale, dy = (std::int64_t(y) + FOrigin.Y) * FScale;
   if (dx < 0 || dy < 0 || dx >= FBitmap->Width() || dy >= FBitmap->Height()) return false;
   if (!FClip) return true;
   const TPoint p{int(dx), int(dy)};

@@ -13,10 +13,16 @@
 
 namespace gui {
 
+struct TGlyph;
+
 // Draws into one bitmap with the classic desktop's pixel rules: right and bottom edges are exclusive
 // and a line leaves out its end point. Drawing calls take logical coordinates; logical (x, y) lands on
-// bitmap pixel (x + Origin().X, y + Origin().Y). Everything is clipped to the clip region and the
-// bitmap, whatever the coordinates. Colours are resolved when used; clNone paints nothing.
+// bitmap pixel ((x + Origin().X) * Scale(), (y + Origin().Y) * Scale()), Scale() being the bitmap's.
+// At a scale above 1 every logical pixel is Scale() x Scale() device pixels: lines and frames are
+// that much wider, text is rendered at Scale() times the font's size with its logical metrics, and
+// pictures come from their variant for the scale or are scaled smoothly. Everything is clipped to
+// the clip region and the bitmap, whatever the coordinates. Colours are resolved when used; clNone
+// paints nothing.
 class TCanvas {
  public:
   explicit TCanvas(TBitmap& bitmap);
@@ -24,8 +30,13 @@ class TCanvas {
   TCanvas& operator=(const TCanvas&) = delete;
 
   TBitmap& Bitmap() { return *FBitmap; }
-  // Points the canvas at another bitmap (the owner moved); the drawing state stays.
-  void Rebind(TBitmap& bitmap) { FBitmap = &bitmap; }
+  // Points the canvas at another bitmap (the owner moved, or its scale changed); the drawing state stays.
+  void Rebind(TBitmap& bitmap) {
+    FBitmap = &bitmap;
+    FScale = bitmap.Scale();
+  }
+  // Device pixels per logical pixel.
+  int Scale() const { return FScale; }
 
   TPen Pen;
   TBrush Brush;
@@ -47,14 +58,17 @@ class TCanvas {
   TColor GetPixel(int x, int y) const;
   void SetPixel(int x, int y, TColor color);
 
-  // Copies a whole bitmap 1:1 with its top-left at (x, y); the transparent overload leaves out the
-  // pixels of that colour.
+  // Copies a whole bitmap at its logical size with its top-left at (x, y); the transparent overload
+  // leaves out the pixels of that colour. The source's variant for this canvas's scale is drawn
+  // where it has one; a source of a lower scale is scaled smoothly (with a transparent colour, to
+  // the nearest pixel, so that the colour stays exact).
   void Draw(int x, int y, const TBitmap& source);
   void Draw(int x, int y, const TBitmap& source, TColor transparent);
-  // Scales the whole source into dest (nearest pixel).
+  // Scales the whole source into dest (nearest pixel, or smoothly as above).
   void StretchDraw(const TRect& dest, const TBitmap& source);
   void StretchDraw(const TRect& dest, const TBitmap& source, TColor transparent);
-  // Scales sourceRect of source into dest (nearest pixel); parts outside the source are left out.
+  // Scales sourceRect of source (in the source's logical pixels) into dest; parts outside the source
+  // are left out.
   void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
 
   // Text in Windows-1251 bytes, top-left of the text cell at (x, y), in Font.Color. A solid brush
@@ -97,6 +111,25 @@ class TCanvas {
   template <typename Fn>
   void ForEachVisible(const TRect& device, Fn&& fn) const;
   TRect ToDevice(const TRect& logical) const;
+  // A logical rect with the origin applied: where it lies in the bitmap's logical pixels.
+  TRect ToView(const TRect& logical) const;
+
+  // For painters that work pixel by pixel at the screen's own resolution (gradients, the focus
+  // box's dots): while it lives, the canvas takes device pixels as coordinates, at scale 1 with
+  // the origin counted in device pixels. Clip, pen, brush and font stay.
+  class [[nodiscard]] TDevicePixels {
+   public:
+    explicit TDevicePixels(TCanvas& canvas);
+    ~TDevicePixels();
+    TDevicePixels(const TDevicePixels&) = delete;
+    TDevicePixels& operator=(const TDevicePixels&) = delete;
+    int Scale() const { return FSavedScale; }  // of the canvas outside
+
+   private:
+    TCanvas& FCanvas;
+    int FSavedScale;
+    TPoint FSavedOrigin;
+  };
 
  private:
   struct TState {
@@ -116,15 +149,31 @@ class TCanvas {
   };
   void BlitScaled(const TDeviceRect& dest, const TBitmap& source, const TRect& sourceRect,
                   std::optional<TColor> transparent);
+  void BlitSmooth(const TDeviceRect& dest, const TBitmap& source, const TRect& sourceRect);
+  // Draws source's variant for this scale (or source) over the logical rect, sourceRect in the
+  // source's logical pixels.
+  void DrawPicture(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                   const TBitmap& source, const TRect& sourceRect, std::optional<TColor> transparent);
   TDeviceRect ToDevice64(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const {
-    return {left + FOrigin.X, top + FOrigin.Y, right + FOrigin.X, bottom + FOrigin.Y};
+    return {(left + FOrigin.X) * FScale, (top + FOrigin.Y) * FScale, (right + FOrigin.X) * FScale,
+            (bottom + FOrigin.Y) * FScale};
   }
+  // A rect in view coordinates (logical, origin applied) as clamped device pixels.
+  TRect ViewToDevice(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const {
+    return {ClampCoord(left * FScale), ClampCoord(top * FScale), ClampCoord(right * FScale),
+            ClampCoord(bottom * FScale)};
+  }
+  // The device clip bounds in view coordinates, widened to whole logical pixels.
+  TRect ViewClipBounds() const;
+  int DrawGlyphsScaled(int x, int y, std::string_view ansi);
+  void BlendGlyph(const TGlyph& glyph, std::int64_t gx, std::int64_t gy, std::uint32_t ink, const TRect& bounds);
   std::vector<TRect> ClipRects() const;
   // Widths beyond this only cost time; nothing in the program draws lines that thick.
   int PenWidth() const { return std::clamp(Pen.Width, 1, 255); }
   TRect DeviceClipBounds() const;
 
   TBitmap* FBitmap;
+  int FScale = 1;
   TPoint FOrigin;
   TPoint FPenPos;
   // Device rects, disjoint; no value means the whole bitmap.

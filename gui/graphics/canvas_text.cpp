@@ -34,7 +34,24 @@ TSize TCanvas::TextExtent(std::string_view ansi) {
 
 // Glyph coverage is blended over the destination in the font colour; clipping is done per glyph
 // against every visible part, so no pixel outside the clip or the bitmap is touched.
+void TCanvas::BlendGlyph(const TGlyph& g, std::int64_t gx, std::int64_t gy, std::uint32_t ink,
+                         const TRect& bounds) {
+  if (g.Width == 0 || g.Height == 0) return;
+  if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left || gy + g.Height <= bounds.Top)
+    return;
+  const TRect box{int(gx), int(gy), int(gx + g.Width), int(gy + g.Height)};
+  ForEachVisible(box, [&](const TRect& part) {
+    for (int py = part.Top; py < part.Bottom; ++py) {
+      const std::uint8_t* cov = g.Coverage.data() + std::size_t(py - box.Top) * g.Width;
+      std::uint32_t* row = FBitmap->ScanLine(py);
+      for (int px = part.Left; px < part.Right; ++px)
+        if (const std::uint8_t a = cov[px - box.Left]) row[px] = Blend(row[px], ink, a);
+    }
+  });
+}
+
 int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
+  if (FScale > 1) return DrawGlyphsScaled(x, y, ansi);
   TFontFace& face = TFontCache::Instance().Face(Font);
   const TColor rgb = ColorToRGB(Font.Color());
   const std::uint32_t ink = ColorToPixel(rgb);
@@ -43,20 +60,30 @@ int TCanvas::DrawGlyphs(int x, int y, std::string_view ansi) {
   const TRect bounds = DeviceClipBounds();
   for (char c : ansi) {
     const TGlyph& g = face.Glyph(static_cast<unsigned char>(c));
-    const std::int64_t gx = pen + g.Left, gy = baseline - g.Top;
+    if (rgb != clNone) BlendGlyph(g, pen + g.Left, baseline - g.Top, ink, bounds);
     pen += g.Advance;
-    if (rgb == clNone || g.Width == 0 || g.Height == 0) continue;
-    if (gx >= bounds.Right || gy >= bounds.Bottom || gx + g.Width <= bounds.Left || gy + g.Height <= bounds.Top)
-      continue;
-    const TRect box{int(gx), int(gy), int(gx + g.Width), int(gy + g.Height)};
-    ForEachVisible(box, [&](const TRect& part) {
-      for (int py = part.Top; py < part.Bottom; ++py) {
-        const std::uint8_t* cov = g.Coverage.data() + std::size_t(py - box.Top) * g.Width;
-        std::uint32_t* row = FBitmap->ScanLine(py);
-        for (int px = part.Left; px < part.Right; ++px)
-          if (const std::uint8_t a = cov[px - box.Left]) row[px] = Blend(row[px], ink, a);
-      }
-    });
+  }
+  return int(std::clamp<std::int64_t>(pen - (std::int64_t(x) + FOrigin.X), 0, INT32_MAX));
+}
+
+// The glyphs come from the face at Scale() times the font's height; each is placed where the
+// logical face puts it, so a caption keeps its logical extent and layouts do not move.
+int TCanvas::DrawGlyphsScaled(int x, int y, std::string_view ansi) {
+  TFontCache& cache = TFontCache::Instance();
+  TFont scaled(Font);
+  scaled.SetHeight(int(std::clamp<std::int64_t>(std::int64_t(Font.Height()) * FScale, -32767, 32767)));
+  TFontFace& device = cache.Face(scaled, true);
+  TFontFace& face = cache.Face(Font);  // both live as long as the cache
+  const TColor rgb = ColorToRGB(Font.Color());
+  const std::uint32_t ink = ColorToPixel(rgb);
+  const std::int64_t baseline = (std::int64_t(y) + FOrigin.Y + face.Metrics().Ascent) * FScale;
+  std::int64_t pen = std::int64_t(x) + FOrigin.X;
+  const TRect bounds = DeviceClipBounds();
+  for (char c : ansi) {
+    const auto code = static_cast<unsigned char>(c);
+    const TGlyph& g = device.Glyph(code);
+    if (rgb != clNone) BlendGlyph(g, pen * FScale + g.Left, baseline - g.Top, ink, bounds);
+    pen += face.Advance(code);
   }
   return int(std::clamp<std::int64_t>(pen - (std::int64_t(x) + FOrigin.X), 0, INT32_MAX));
 }
@@ -70,7 +97,7 @@ void TCanvas::DrawStyleLines(int x, int y, int width) {
   const std::int64_t left = std::int64_t(x) + FOrigin.X, right = left + width;
   auto band = [&](std::int64_t row) {
     const std::int64_t top = row + FOrigin.Y;
-    FillDevice({ClampCoord(left), ClampCoord(top), ClampCoord(right), ClampCoord(top + thickness)}, rgb);
+    FillDevice(ViewToDevice(left, top, right, top + thickness), rgb);
   };
   // The underline sits one pixel below the baseline, like the prefix underline of DrawText.
   if (style.Contains(fsUnderline)) band(std::int64_t(y) + m.Ascent + 1);

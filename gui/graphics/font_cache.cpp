@@ -74,9 +74,10 @@ struct TFontCache::TImpl {
   std::map<std::string, std::vector<TBitmapStrike>> StrikesOfFamily;
   std::vector<std::string> AppFolders;
   bool FoldersScanned = false;
-  // The last face handed out: captions come in runs of the same font.
-  TFont LastKey;
-  TFontFace* LastFace = nullptr;
+  // The last face handed out, of each kind: captions come in runs of the same font, and text drawn
+  // at a scale asks for its logical and its outline face in turn.
+  TFont LastKey[2];
+  TFontFace* LastFace[2] = {};
 
   ~TImpl() {
     Faces.clear();
@@ -117,7 +118,8 @@ struct TFontCache::TImpl {
     return source;
   }
 
-  std::optional<TFaceSource> FromFamily(const std::string& family, int height, bool bold, bool italic) {
+  std::optional<TFaceSource> FromFamily(const std::string& family, int height, bool bold, bool italic,
+                                        bool outlineOnly = false) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcObjectSet* objects =
@@ -148,6 +150,7 @@ struct TFontCache::TImpl {
       }
     }
     FcFontSetDestroy(set);
+    if (outlineOnly) return best;
     ScanFolders();
     if (!StrikesOfFamily[Lower(family)].empty()) return FromStrikes(family, height, bold, italic);
     return best;
@@ -220,7 +223,7 @@ struct TFontCache::TImpl {
 
   // The first candidate that opens, in the order of the substitution table and then
   // fontconfig's own choice; a font file that cannot be read is passed over like a missing one.
-  std::unique_ptr<TFontFace> Realize(const TFont& font) {
+  std::unique_ptr<TFontFace> Realize(const TFont& font, bool outlineOnly) {
     const bool bold = font.Style().Contains(fsBold), italic = font.Style().Contains(fsItalic);
     std::string problems;
     auto open = [&](const std::optional<TFaceSource>& source) -> std::unique_ptr<TFontFace> {
@@ -235,7 +238,7 @@ struct TFontCache::TImpl {
     };
     std::string tried;
     for (const std::string& family : Substitutes(font.Name())) {
-      if (auto face = open(FromFamily(family, font.Height(), bold, italic))) return face;
+      if (auto face = open(FromFamily(family, font.Height(), bold, italic, outlineOnly))) return face;
       tried += (tried.empty() ? "\"" : ", \"") + family + "\"";
     }
     if (auto face = open(DefaultFor(font.Name(), bold, italic))) return face;
@@ -271,24 +274,26 @@ std::vector<std::string> TFontCache::Substitutes(const std::string& name) {
   return {name, "DejaVu Sans"};
 }
 
-TFontFace& TFontCache::Face(const TFont& font) {
-  if (F->LastFace && F->LastKey.Height() == font.Height() &&
-      F->LastKey.Style().Contains(fsBold) == font.Style().Contains(fsBold) &&
-      F->LastKey.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) && F->LastKey.Name() == font.Name())
-    return *F->LastFace;
+TFontFace& TFontCache::Face(const TFont& font, bool outlineOnly) {
+  const TFont& last = F->LastKey[outlineOnly];
+  if (F->LastFace[outlineOnly] && last.Height() == font.Height() &&
+      last.Style().Contains(fsBold) == font.Style().Contains(fsBold) &&
+      last.Style().Contains(fsItalic) == font.Style().Contains(fsItalic) && last.Name() == font.Name())
+    return *F->LastFace[outlineOnly];
   std::string key = Lower(font.Name()) + '\n' + std::to_string(font.Height()) + '\n' +
-                    (font.Style().Contains(fsBold) ? 'b' : '-') + (font.Style().Contains(fsItalic) ? 'i' : '-');
+                    (font.Style().Contains(fsBold) ? 'b' : '-') + (font.Style().Contains(fsItalic) ? 'i' : '-') +
+                    (outlineOnly ? 'o' : '-');
   auto& face = F->Faces[key];
   if (!face) {
     try {
-      face = F->Realize(font);
+      face = F->Realize(font, outlineOnly);
     } catch (...) {
       F->Faces.erase(key);
       throw;
     }
   }
-  F->LastKey = font;
-  F->LastFace = face.get();
+  F->LastKey[outlineOnly] = font;
+  F->LastFace[outlineOnly] = face.get();
   return *face;
 }
 

@@ -28,8 +28,9 @@ class TFontCache {
 
   // The face for a font's name, height and bold/italic style. A missing face falls back along the
   // substitution table and then to fontconfig's choice; only a machine without any usable font
-  // throws EGraphicsError.
-  TFontFace& Face(const TFont& font);
+  // throws EGraphicsError. With outlineOnly, families served by bitmap strikes are served by their
+  // outline faces or passed over: for text drawn at a screen's scale, which no strike has.
+  TFontFace& Face(const TFont& font, bool outlineOnly = false);
   // Meant for start-up, so that a problem shows before the first window. Returns the names of the
   // program's own faces that cannot be used ("Comic Relief", "Comic Relief Bold"), empty when all
   // are there; the program still runs, the fallback chain serving them. Throws EGraphicsError with

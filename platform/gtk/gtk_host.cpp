@@ -8,6 +8,9 @@
 #include "platform/gtk/web_engine.h"
 
 #include <gtk/gtk.h>
+#ifdef GDK_WINDOWING_X11
+#include <gdk/gdkx.h>
+#endif
 
 #include <algorithm>
 #include <stdexcept>
@@ -25,6 +28,7 @@ void TGtkHost::Initialize(int* argc, char*** argv) {
   KeepGlDriversOutOfThisProcess();
   if (!gtk_init_check(argc, argv))
     throw std::runtime_error("Cannot open the display: is DISPLAY set to a running X server?");
+  NameTheProgram();
 }
 
 TGtkHost::TGtkHost() {
@@ -134,6 +138,15 @@ gui::TCaretBlink TGtkHost::CaretBlink() const {
   constexpr gint kForever = G_MAXINT / 1000;
   const std::uint32_t timeout = timeoutSeconds >= kForever ? 0 : static_cast<std::uint32_t>(timeoutSeconds) * 1000;
   return {.Blinks = true, .OnMs = on, .OffMs = off, .TimeoutMs = timeout};
+}
+
+bool TGtkHost::CanKeepAbove() const {
+  // X11 window managers honour the request; a Wayland compositor leaves it to the user.
+#ifdef GDK_WINDOWING_X11
+  return GDK_IS_X11_DISPLAY(gdk_display_get_default());
+#else
+  return false;
+#endif
 }
 
 gui::TSize TGtkHost::ScreenSize() const {

@@ -47,6 +47,7 @@ class TGtkHost : public gui::THost {
   int DoubleClickDistance() const override;
   gui::TCaretBlink CaretBlink() const override;
   gui::TSize ScreenSize() const override;
+  bool CanKeepAbove() const override;
 
   // --- used by the windows ---
 

@@ -119,6 +119,8 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
   Connect(FArea, "button-release-event", &TGtkWindow::OnButtonRelease, this);
   Connect(FArea, "motion-notify-event", &TGtkWindow::OnMotion, this);
   Connect(FArea, "leave-notify-event", &TGtkWindow::OnLeave, this);
+  gtk_widget_set_has_tooltip(FArea, TRUE);
+  Connect(FArea, "query-tooltip", &TGtkWindow::OnQueryTooltip, this);
   Connect(FWindow, "key-press-event", &TGtkWindow::OnKeyPress, this);
   Connect(FWindow, "key-release-event", &TGtkWindow::OnKeyRelease, this);
   Connect(FWindow, "focus-in-event", &TGtkWindow::OnFocus, this);
@@ -127,6 +129,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, const gui::THostWindowParams& params, gui
   Connect(FWindow, "configure-event", &TGtkWindow::OnConfigure, this);
   Connect(FWindow, "map-event", &TGtkWindow::OnMapped, this);
   Connect(FWindow, "delete-event", &TGtkWindow::OnDelete, this);
+  Connect(FWindow, "notify::scale-factor", &TGtkWindow::OnScaleChanged, this);
   gtk_widget_realize(FWindow);
 #ifdef GDK_WINDOWING_X11
   if (GDK_IS_X11_DISPLAY(gtk_widget_get_display(FWindow))) {
@@ -271,6 +274,10 @@ void TGtkWindow::SetTopMost(bool topMost) {
   gtk_window_set_keep_above(GTK_WINDOW(FWindow), topMost);
 }
 
+int TGtkWindow::Scale() const { return gtk_widget_get_scale_factor(FWindow); }
+
+void TGtkWindow::OnScaleChanged(GObject*, GParamSpec*, TGtkWindow* self) { self->FEvents.HostScaleChanged(); }
+
 void TGtkWindow::SetModal(bool modal, gui::THostWindow* owner) {
   FModal = modal;
   auto* ownerWindow = static_cast<TGtkWindow*>(owner);
@@ -296,7 +303,7 @@ void TGtkWindow::SetCursor(gui::TCursor cursor) {
 void TGtkWindow::Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) {
   FBuffer = &buffer;
   cairo_region_t* area = cairo_region_create();
-  const gui::TRect all = buffer.BoundsRect();
+  const gui::TRect all = buffer.LogicalBounds();
   for (const gui::TRect& rect : region) {
     const gui::TRect r = gui::IntersectRect(rect, all);
     if (r.IsEmpty()) continue;
@@ -396,8 +403,8 @@ int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {
   if (self->FBuffer == nullptr) return TRUE;
   const gui::TBitmap& buffer = *self->FBuffer;
   self->FPainted.Add(cr);
-  PresentBuffer(
-      cr, {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(), buffer.Width() * 4});
+  PresentBuffer(cr, {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(),
+                     buffer.Width() * 4, buffer.Scale()});
   if (!self->FFirstFrameShown) {
     self->FFirstFrameShown = true;
     // The frame is on screen once this paint cycle is over; work deferred until then runs after it.

@@ -23,6 +23,9 @@ typedef struct _GdkEventCrossing GdkEventCrossing;
 typedef struct _GdkEventFocus GdkEventFocus;
 typedef struct _GdkEventConfigure GdkEventConfigure;
 typedef struct _GdkEventAny GdkEventAny;
+typedef struct _GObject GObject;
+typedef struct _GtkTooltip GtkTooltip;
+typedef struct _GParamSpec GParamSpec;
 
 namespace platform::gtk {
 
@@ -57,6 +60,7 @@ class TGtkWindow : public gui::THostWindow {
   gui::TPoint Position() const override;
   void CenterOnScreen() override;
   void SetTopMost(bool topMost) override;
+  int Scale() const override;
   void SetModal(bool modal, gui::THostWindow* owner) override;
   void SetCursor(gui::TCursor cursor) override;
   void Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) override;
@@ -88,6 +92,8 @@ class TGtkWindow : public gui::THostWindow {
   static void OnAllocate(GtkWidget*, void* allocation, TGtkWindow* self);
   static void OnCommit(GtkIMContext*, const char* text, TGtkWindow* self);
   static void OnRealize(GtkWidget*, TGtkWindow* self);
+  static void OnScaleChanged(GObject*, GParamSpec*, TGtkWindow* self);
+  static int OnQueryTooltip(GtkWidget*, int x, int y, int keyboard, GtkTooltip* tooltip, TGtkWindow* self);
   friend struct TExposureFilter;
 
   bool Admit(const GdkEvent* event);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace platform::gtk {
 
@@ -204,6 +205,18 @@ int TGtkWindow::OnFocus(GtkWidget*, GdkEventFocus* event, TGtkWindow* self) {
     gtk_im_context_focus_out(self->FIm);
   self->FEvents.HostFocusChanged(event->in != 0);
   return FALSE;
+}
+
+int TGtkWindow::OnQueryTooltip(GtkWidget*, int x, int y, int keyboard, GtkTooltip* tooltip, TGtkWindow* self) {
+  if (keyboard) return FALSE;
+  std::string text;
+  gui::TRect area;
+  if (!self->FEvents.HostTooltipAt(gui::TPoint{x, y}, text, area) || text.empty()) return FALSE;
+  gtk_tooltip_set_text(tooltip, text.c_str());
+  // Moving within the same control keeps the tooltip; leaving it asks again.
+  const GdkRectangle tip{area.Left, area.Top, area.Width(), area.Height()};
+  gtk_tooltip_set_tip_area(tooltip, &tip);
+  return TRUE;
 }
 
 }  // namespace platform::gtk

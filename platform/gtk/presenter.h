@@ -10,14 +10,15 @@ namespace platform::gtk {
 // is the layout of an opaque cairo image, so the buffer is shown without copying.
 struct TPixelView {
   std::uint32_t* Pixels = nullptr;
-  int Width = 0;
+  int Width = 0;  // device pixels
   int Height = 0;
   int StrideBytes = 0;
+  int Scale = 1;  // device pixels per logical pixel
 };
 
-// Paints the buffer at (0, 0) of `cr` in logical pixels. On a display with an integer scale factor
-// the cairo target carries that factor as its device scale; nearest sampling then enlarges every
-// pixel to a crisp square instead of smoothing it. Only the clip of `cr` (the dirty area) is touched.
+// Paints the buffer at (0, 0) of `cr`, whose units are logical pixels. A buffer painted at the
+// display's scale factor (the cairo target's device scale) is copied pixel for pixel; one of
+// another scale is resampled to the nearest pixel. Only the clip of `cr` (the dirty area) is touched.
 void PresentBuffer(cairo_t* cr, const TPixelView& view);
 
 }  // namespace platform::gtk

@@ -251,6 +251,14 @@ bool THeadlessHost::OpenWithChooser(std::string_view extension) {
   return true;
 }
 
+void THeadlessHost::SetWindowScale(int scale) { FWindowScale = std::clamp(scale, 1, gui::TBitmap::MaxScale); }
+
+void THeadlessHost::ChangeScale(gui::TForm& form, int scale) {
+  THeadlessWindow& window = WindowOf(form);
+  window.SetScale(std::clamp(scale, 1, gui::TBitmap::MaxScale));
+  window.Events().HostScaleChanged();
+}
+
 void THeadlessHost::SaveFormPng(gui::TForm& form, const std::string& path) {
   form.PaintPending();
   form.BackBuffer().SaveToFile(path);

@@ -49,6 +49,7 @@ class THeadlessHost : public gui::THost {
   int DoubleClickDistance() const override { return FDoubleClickDistance; }
   gui::TCaretBlink CaretBlink() const override { return CaretBlinkSettings; }
   gui::TSize ScreenSize() const override { return FScreen; }
+  bool CanKeepAbove() const override { return KeepAboveWorks; }
 
   // The clock. Advancing it fires the timers that come due, each at its own time.
   void AdvanceClock(std::uint32_t ms);
@@ -102,6 +103,13 @@ class THeadlessHost : public gui::THost {
 
   // Settings a test may change before creating windows.
   void SetScreenSize(gui::TSize size) { FScreen = size; }
+  // The screen's scale factor (1 to 8) for the windows created from now on.
+  void SetWindowScale(int scale);
+  int WindowScale() const { return FWindowScale; }
+  // Whether windows can be kept above others (false plays a Wayland desktop).
+  bool KeepAboveWorks = true;
+  // Moves a shown form's window to a screen of another scale, as dragging it to another monitor.
+  void ChangeScale(gui::TForm& form, int scale);
   void SetDoubleClick(std::uint32_t timeMs, int distance) {
     FDoubleClickTime = timeMs;
     FDoubleClickDistance = distance;
@@ -111,7 +119,7 @@ class THeadlessHost : public gui::THost {
   THeadlessWindow& WindowOf(const gui::TForm& form) const;
   // Paints what is pending and saves the form's client area as PNG.
   void SaveFormPng(gui::TForm& form, const std::string& path);
-  // A pixel of the form's client area after painting what is pending.
+  // A pixel of the form's client area after painting what is pending, in device pixels.
   gui::TColor Pixel(gui::TForm& form, int x, int y);
 
   // The frame the headless desktop puts around a window of a border style (Left, Top, Right, Bottom).
@@ -171,6 +179,7 @@ class THeadlessHost : public gui::THost {
   std::uint32_t FNow = 1000;
   std::vector<const gui::THostWindow*> FAnswered;  // modal windows whose question was put to OnModal
   gui::TSize FScreen{1280, 1024};
+  int FWindowScale = 1;
   std::uint32_t FDoubleClickTime = 500;
   int FDoubleClickDistance = 4;
   int FBeeps = 0;

@@ -15,6 +15,7 @@ THeadlessWindow::THeadlessWindow(THeadlessHost& host, const gui::THostWindowPara
       FBorderIcons(params.BorderIcons),
       FOwner(params.Owner),
       FModal(params.Modal) {
+  FScale = host.WindowScale();
   FHost.WindowCreated(this);
 }
 

@@ -30,6 +30,8 @@ class THeadlessWindow : public gui::THostWindow {
   void SetTopMost(bool topMost) override;
   void SetModal(bool modal, gui::THostWindow* owner) override;
   void SetCursor(gui::TCursor cursor) override { FCursor = cursor; }
+  int Scale() const override { return FScale; }
+  void SetScale(int scale) { FScale = scale; }
   void Present(const gui::TBitmap& buffer, std::span<const gui::TRect> region) override;
 
   gui::THostWindowEvents& Events() const { return FEvents; }
@@ -69,6 +71,7 @@ class THeadlessWindow : public gui::THostWindow {
   const gui::TBitmap* FBuffer = nullptr;
   std::vector<gui::TRect> FLastPresented;
   gui::TCursor FCursor = gui::crDefault;
+  int FScale = 1;
   int FPresents = 0;
   int FFrames = 0;
   bool FPresentedInFrame = false;

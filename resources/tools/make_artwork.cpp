@@ -1,6 +1,7 @@
 // Draws the program's own pictures: the button glyphs, the application icon at every size the
-// desktop asks for, and the about box's emblem and word-mark. Run it by hand after changing a
-// drawing; the PNGs it writes are committed.
+// desktop asks for, and the about box's emblem and word-mark. The glyphs and pictures are drawn
+// again at 2 x for screens with that scale factor (NAME@2x.png beside NAME.png). Run it by hand
+// after changing a drawing; the PNGs it writes are committed.
 //
 //   make_artwork RESOURCES_DIR
 //
@@ -135,16 +136,21 @@ int main(int argc, char** argv) {
   const std::string font = SPINTRAK_ART_FONT;
   bool ok = true;
   try {
-    ok = Save(Exit(), root / "glyphs/exit.png", true, kBigGlyphKey, kButtonFace) && ok;
-    ok = Save(About(), root / "glyphs/about.png", true, kBigGlyphKey, kButtonFace) && ok;
-    ok = Save(Add(), root / "glyphs/add.png", true, kAddGlyphKey, kButtonFace) && ok;
     ok = Save(Emblem(128, font), root / "icons/spintrak.png", false) && ok;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
       const std::string folder = std::to_string(size) + "x" + std::to_string(size);
       ok = Save(Emblem(size, font), root / "hicolor" / folder / "apps/spintrak.png", false) && ok;
     }
-    ok = Save(Emblem(101, font), root / "pictures/emblem.png", true, kPanelFace, kPanelFace) && ok;
-    ok = Save(WordMark(font), root / "pictures/wordmark.png", true, kWhite, kPanelFace) && ok;
+    for (int scale : {1, 2}) {
+      SetPictureScale(scale);
+      const std::string suffix = scale == 1 ? ".png" : "@" + std::to_string(scale) + "x.png";
+      ok = Save(Exit(), root / ("glyphs/exit" + suffix), true, kBigGlyphKey, kButtonFace) && ok;
+      ok = Save(About(), root / ("glyphs/about" + suffix), true, kBigGlyphKey, kButtonFace) && ok;
+      ok = Save(Add(), root / ("glyphs/add" + suffix), true, kAddGlyphKey, kButtonFace) && ok;
+      ok = Save(Emblem(101, font), root / ("pictures/emblem" + suffix), true, kPanelFace, kPanelFace) && ok;
+      ok = Save(WordMark(font), root / ("pictures/wordmark" + suffix), true, kWhite, kPanelFace) && ok;
+    }
+    SetPictureScale(1);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_artwork: %s\n", e.what());
     return 1;

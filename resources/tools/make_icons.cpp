@@ -1,6 +1,7 @@
 // Draws the four 32 x 32 message icons (warning, error, information, confirmation) as RGBA PNG
-// files with a transparent background, each from a few shapes over a soft grey shadow. Run it by
-// hand after changing a shape; the PNGs it writes are committed.
+// files with a transparent background, each from a few shapes over a soft grey shadow, and again
+// at 2 x (NAME@2x.png) for screens with that scale factor. Run it by hand after changing a shape;
+// the PNGs it writes are committed.
 //
 //   make_icons OUTPUT_DIR
 
@@ -87,9 +88,13 @@ int main(int argc, char** argv) {
   }
   const std::string dir = argv[1];
   bool ok = true;
-  ok = Warning().SaveRgba(dir + "/warning.png") && ok;
-  ok = Error().SaveRgba(dir + "/error.png") && ok;
-  ok = Information().SaveRgba(dir + "/information.png") && ok;
-  ok = Question().SaveRgba(dir + "/confirmation.png") && ok;
+  for (int scale : {1, 2}) {
+    SetPictureScale(scale);
+    const std::string suffix = scale == 1 ? ".png" : "@" + std::to_string(scale) + "x.png";
+    ok = Warning().SaveRgba(dir + "/warning" + suffix) && ok;
+    ok = Error().SaveRgba(dir + "/error" + suffix) && ok;
+    ok = Information().SaveRgba(dir + "/information" + suffix) && ok;
+    ok = Question().SaveRgba(dir + "/confirmation" + suffix) && ok;
+  }
   return ok ? 0 : 1;
 }

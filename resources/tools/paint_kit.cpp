@@ -128,7 +128,17 @@ TPaint Radial(TVec c, float r, TRgba inner, TRgba outer) {
   return [=](TVec p) { return Mix(inner, outer, Length(p.X - c.X, p.Y - c.Y) / r); };
 }
 
-TPicture::TPicture(int width, int height) : FWidth(width), FHeight(height), FPixels(std::size_t(width * height)) {}
+namespace {
+int gPictureScale = 1;
+}  // namespace
+
+void SetPictureScale(int scale) { gPictureScale = std::max(scale, 1); }
+
+TPicture::TPicture(int width, int height)
+    : FScale(gPictureScale),
+      FWidth(width * FScale),
+      FHeight(height * FScale),
+      FPixels(std::size_t(FWidth * FHeight)) {}
 
 void TPicture::Fill(const TShape& shape, const TPaint& paint) {
   for (int y = 0; y < FHeight; ++y)
@@ -136,7 +146,7 @@ void TPicture::Fill(const TShape& shape, const TPaint& paint) {
       TRgba sum;
       for (int sy = 0; sy < kSamples; ++sy)
         for (int sx = 0; sx < kSamples; ++sx) {
-          const TVec p{x + (sx + 0.5f) / kSamples, y + (sy + 0.5f) / kSamples};
+          const TVec p{(x + (sx + 0.5f) / kSamples) / FScale, (y + (sy + 0.5f) / kSamples) / FScale};
           if (shape(p) >= 0) continue;
           const TRgba c = paint(p);
           sum.R += c.R * c.A, sum.G += c.G * c.A, sum.B += c.B * c.A, sum.A += c.A;
@@ -153,10 +163,14 @@ void TPicture::Shadow(const TShape& shape, TVec offset, float opacity, int blur)
       int hits = 0;
       for (int sy = 0; sy < kSamples; ++sy)
         for (int sx = 0; sx < kSamples; ++sx)
-          if (shape({x + (sx + 0.5f) / kSamples - offset.X, y + (sy + 0.5f) / kSamples - offset.Y}) < 0) ++hits;
+          if (shape({(x + (sx + 0.5f) / kSamples) / FScale - offset.X,
+                     (y + (sy + 0.5f) / kSamples) / FScale - offset.Y}) < 0)
+            ++hits;
       mask[std::size_t(y * FWidth + x)] = float(hits) / (kSamples * kSamples);
     }
-  for (int pass = 0; pass < blur; ++pass) mask = Blur(mask);
+  // A box blur's spread grows with the root of its passes: scale^2 times the passes spread as far
+  // in units.
+  for (int pass = 0; pass < blur * FScale * FScale; ++pass) mask = Blur(mask);
   for (std::size_t i = 0; i < mask.size(); ++i) {
     const float a = mask[i] * opacity;
     Over(int(i) % FWidth, int(i) / FWidth, {0.25f * a, 0.25f * a, 0.25f * a, a});

@@ -56,11 +56,16 @@ TPaint Solid(TRgba c);
 TPaint Vertical(TRgba top, TRgba bottom, float y0, float y1);
 TPaint Radial(TVec c, float r, TRgba inner, TRgba outer);
 
+// The scale at which pictures made from now on are drawn: a picture of width x height units then
+// has scale times as many pixels each way, shapes and paints keep their units, and shadows blur
+// over as many units. Scale 1 (the default) draws one pixel per unit.
+void SetPictureScale(int scale);
+
 class TPicture {
  public:
   TPicture(int width, int height);
 
-  int Width() const { return FWidth; }
+  int Width() const { return FWidth; }  // pixels
   int Height() const { return FHeight; }
 
   // Paints the shape over what is there, antialiased by supersampling.
@@ -80,6 +85,7 @@ class TPicture {
   void Over(int x, int y, TRgba src);
   bool Write(const std::string& path, const std::vector<unsigned char>& data, bool alpha) const;
 
+  int FScale;
   int FWidth, FHeight;
   std::vector<TRgba> FPixels;
 };

@@ -37,10 +37,18 @@ GdkWindow* WindowOf(gui::TForm& form) {
   return gtk_widget_get_window(GTK_WIDGET(static_cast<platform::gtk::TGtkWindow*>(form.HostWindow())->Widget()));
 }
 
-// Whether the X server holds the form's buffer inside a rectangle of its client area.
-bool ScreenShowsBuffer(gui::TForm& form, const gui::TRect& r) {
-  GdkPixbuf* shot = gdk_pixbuf_get_from_window(WindowOf(form), r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+// Whether the X server holds the form's buffer inside a rectangle of its client area. At a scale
+// factor the shot, like the buffer, holds that many device pixels per logical pixel.
+bool ScreenShowsBuffer(gui::TForm& form, const gui::TRect& logical) {
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(WindowOf(form), logical.Left, logical.Top,
+                                               logical.Right - logical.Left, logical.Bottom - logical.Top);
   if (shot == nullptr) return false;
+  const int s = form.BackBuffer().Scale();
+  const gui::TRect r{logical.Left * s, logical.Top * s, logical.Right * s, logical.Bottom * s};
+  if (gdk_pixbuf_get_width(shot) != r.Width() || gdk_pixbuf_get_height(shot) != r.Height()) {
+    g_object_unref(shot);
+    return false;
+  }
   const guchar* pixels = gdk_pixbuf_get_pixels(shot);
   const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
   bool same = true;

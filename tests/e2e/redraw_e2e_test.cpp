@@ -26,6 +26,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace e2e {
@@ -35,10 +37,11 @@ using Clock = std::chrono::steady_clock;
 
 double MsSince(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
 
-// The bound a redraw keeps: far above a paint on a busy machine, far below a paint held back
-// (half a second and more). The loop's turns keep it too. It holds for an uncovered area as well,
-// which left to the toolkit's next frame has been painted up to some 390 ms late.
-constexpr double kBoundMs = 250;
+// The bound every redraw keeps, an uncovered area's included, and the loop's turns with it: far
+// above a paint on a machine busy with other work (the program may get a third of a core), below
+// the frame held back by 1.5 s and more that this test is here to catch. Tight figures are
+// tests/e2e/measure.sh's.
+constexpr double kBoundMs = 1000;
 // How long the loop is watched after an event.
 constexpr double kWatchMs = 1000;
 
@@ -129,10 +132,30 @@ class TOtherClient {
   Display* FDisplay;
 };
 
+// When the program received the event that starts a redraw, stamped as the toolkit hands it on:
+// the time the test's own tools take before that (starting xdotool, its connection to the
+// server, the window manager handing the focus back) is not the program's.
+struct TEventClock {
+  static inline std::function<bool(const GdkEvent*)> Wanted;
+  static inline std::optional<Clock::time_point> At;
+
+  static void Arm(std::function<bool(const GdkEvent*)> wanted) {
+    At.reset();
+    Wanted = std::move(wanted);
+  }
+  static void Handler(GdkEvent* event, gpointer) {
+    if (Wanted && !At && Wanted(event)) At = Clock::now();
+    gtk_main_do_event(event);
+  }
+};
+
+bool AnyEvent(const GdkEvent*) { return true; }
+
 class RedrawE2E : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     StartMainWindow(App, Form, Xid_);
+    gdk_event_handler_set(&TEventClock::Handler, nullptr, nullptr);
     if (HasFatalFailure()) return;
     Other = new TOtherClient;
     ASSERT_NE(Other->Dpy(), nullptr);
@@ -193,11 +216,14 @@ class RedrawE2E : public ::testing::Test {
   };
 
   // Runs the event, then the loop as the program does, until `done` holds and the screen shows the
-  // form again; the time counts from the event's return. The loop is watched for a while after the
-  // redraw too: a turn held up then holds up input and whatever the window presents. It is woken
-  // every 2 ms to look at the screen.
-  static TRedraw TimeRedraw(const std::function<void()>& event, const std::function<bool()>& done) {
+  // form again; the time counts from the first event the program receives that `wanted` accepts
+  // (from the event's return, should none come). Without `wanted` the clock was armed already. The
+  // loop is watched for a while after the redraw too: a turn held up then holds up input and
+  // whatever the window presents. It is woken every 2 ms to look at the screen.
+  static TRedraw TimeRedraw(const std::function<void()>& event, const std::function<bool()>& done,
+                            std::function<bool(const GdkEvent*)> wanted = AnyEvent) {
     TRedraw r;
+    if (wanted) TEventClock::Arm(std::move(wanted));
     event();
     const Clock::time_point start = Clock::now();
     const guint tick = g_timeout_add(
@@ -205,7 +231,7 @@ class RedrawE2E : public ::testing::Test {
     while (MsSince(start) < (r.Ms < 0 ? 3000 : kWatchMs)) {
       const Clock::time_point check = Clock::now();
       if (r.Ms < 0 && done() && ScreenShowsForm()) {
-        r.Ms = std::chrono::duration<double, std::milli>(check - start).count();
+        r.Ms = std::chrono::duration<double, std::milli>(check - TEventClock::At.value_or(start)).count();
         r.ShownAt = check;
       }
       const Clock::time_point turn = Clock::now();
@@ -213,17 +239,19 @@ class RedrawE2E : public ::testing::Test {
       r.LongestTurnMs = std::max(r.LongestTurnMs, MsSince(turn));
     }
     g_source_remove(tick);
+    TEventClock::Wanted = nullptr;
     return r;
   }
 
   // Times `event` Runs() times, after `prepare` each time, and prints the figures.
   static std::vector<TRedraw> Measure(const char* route, const std::function<void()>& prepare,
-                                      const std::function<void()>& event, const std::function<bool()>& done) {
+                                      const std::function<void()>& event, const std::function<bool()>& done,
+                                      const std::function<bool(const GdkEvent*)>& wanted = AnyEvent) {
     std::vector<TRedraw> all;
     for (int run = 0; run < Runs(); ++run) {
       prepare();
       Settle();
-      all.push_back(TimeRedraw(event, done));
+      all.push_back(TimeRedraw(event, done, wanted));
       Settle();
     }
     std::string line;
@@ -350,37 +378,35 @@ TEST_F(RedrawE2E, TheStayOnTopBox) {
         Start({"xdotool", "mousemove", "--window", Xid_, std::to_string((r.Left + r.Right) / 2),
                std::to_string((r.Top + r.Bottom) / 2), "click", "1"});
       },
-      [&] { return box.Checked() == checked && Other->KeptAbove(OwnXid()) == checked; }));
+      [&] { return box.Checked() == checked && Other->KeptAbove(OwnXid()) == checked; },
+      [](const GdkEvent* e) { return e->type == GDK_BUTTON_PRESS; }));
   EXPECT_TRUE(WaitForStarted());
 }
 
 TEST_F(RedrawE2E, TheAboutBoxClosing) {
   const gui::TRect r = Control("UiBitBtn2").RectInForm();
-  Clock::time_point closed;
   std::vector<TRedraw> all;
   for (int run = 0; run < Runs(); ++run) {
     Focus(Xid_);
     bool answered = false;
-    // The box runs its own loop; it is closed from there, and the time taken from that moment.
+    // The box runs its own loop; it is closed from there by Return, and the time counts from the
+    // moment the box receives the key.
     g_timeout_add(
         50,
         +[](gpointer data) -> gboolean {
-          auto* answered = static_cast<std::pair<bool*, Clock::time_point*>*>(data);
+          auto* answered = static_cast<bool*>(data);
           gui::TForm* box = App->ModalForm();
           if (box == nullptr || box->HostWindow() == nullptr || !box->Active()) return G_SOURCE_CONTINUE;
-          *answered->second = Clock::now();
-          *answered->first = true;
+          *answered = true;
+          TEventClock::Arm([](const GdkEvent* e) { return e->type == GDK_KEY_PRESS; });
           Start({"xdotool", "key", "Return"});
-          delete answered;
           return G_SOURCE_REMOVE;
         },
-        new std::pair<bool*, Clock::time_point*>(&answered, &closed));
+        &answered);
     RunOk({"xdotool", "mousemove", "--window", Xid_, std::to_string((r.Left + r.Right) / 2),
            std::to_string((r.Top + r.Bottom) / 2), "click", "1"});
     ASSERT_TRUE(WaitUntil([&] { return answered; }, std::chrono::seconds(20)));
-    TRedraw redraw = TimeRedraw([] {}, [] { return App->ModalForm() == nullptr && FormActive(*Form); });
-    // The loop above started once the box's own loop had returned; the time counts from the key.
-    if (redraw.Ms >= 0) redraw.Ms = std::chrono::duration<double, std::milli>(redraw.ShownAt - closed).count();
+    TRedraw redraw = TimeRedraw([] {}, [] { return App->ModalForm() == nullptr && FormActive(*Form); }, nullptr);
     all.push_back(redraw);
     EXPECT_TRUE(WaitForStarted());
   }

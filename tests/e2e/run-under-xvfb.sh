@@ -43,10 +43,11 @@ wait_for() {
 }
 
 # -displayfd: the server chooses a free display and writes its number once it accepts clients.
+# SPINTRAK_XVFB_SCREEN sets the screen (1600x1000x24 by default; a scale-2 window needs 2560x1600x24).
 # SPINTRAK_XVFB_OPTIONS adds options of the server's own (-bs: no backing store, so that an uncovered
 # window must paint the area again, as on a desktop without a compositor).
 # shellcheck disable=SC2086
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset ${SPINTRAK_XVFB_OPTIONS:-} 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${SPINTRAK_XVFB_SCREEN:-1600x1000x24}" -nolisten tcp -noreset ${SPINTRAK_XVFB_OPTIONS:-} 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 if ! wait_for 30 grep -q '[0-9]' "$work/display"; then
   echo "run-under-xvfb: the X server did not start:" >&2

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -167,6 +168,41 @@ TEST(Artwork, AboutBoxPicturesFitTheirControlsAndLeaveTheirGroundOut) {
   EXPECT_GT(black, 300);
   EXPECT_GE(left, 2);
   EXPECT_LE(right, 93);
+}
+
+// Each picture the program draws has its 2 x version: twice the size, the same transparent colour
+// and no holes, and the same drawing (scaled down, it comes close to the 1 x picture).
+TEST(Artwork, EveryPictureHasItsTwiceAsLargeVersion) {
+  EXPECT_EQ(resources::ScaledName("glyphs/exit.png", 2), "glyphs/exit@2x.png");
+  EXPECT_EQ(resources::ScaledName("a.b/name", 2), "a.b/name@2x");
+  EXPECT_EQ(resources::ScaledName("glyphs/exit.png", 1), "glyphs/exit.png");
+  for (const char* name :
+       {"glyphs/exit.png", "glyphs/about.png", "glyphs/add.png", "pictures/emblem.png", "pictures/wordmark.png",
+        "icons/warning.png", "icons/error.png", "icons/information.png", "icons/confirmation.png"}) {
+    SCOPED_TRACE(name);
+    const TBitmap one = Load(name);
+    const TBitmap two = Load(resources::ScaledName(name, 2));
+    ASSERT_EQ(two.Width(), 2 * one.Width());
+    ASSERT_EQ(two.Height(), 2 * one.Height());
+    EXPECT_EQ(BottomLeft(two), BottomLeft(one));
+    if (std::string_view(name).starts_with("glyphs/")) {
+      EXPECT_EQ(KeyPixelsInside(two, BottomLeft(two)), 0);
+    }
+    int far = 0;
+    for (int y = 0; y < one.Height(); ++y)
+      for (int x = 0; x < one.Width(); ++x) {
+        int sum[3] = {};
+        for (int k = 0; k < 4; ++k) {
+          const TColor c = two.GetPixel(2 * x + k % 2, 2 * y + k / 2);
+          sum[0] += gui::GetRValue(c), sum[1] += gui::GetGValue(c), sum[2] += gui::GetBValue(c);
+        }
+        const TColor c = one.GetPixel(x, y);
+        const int d = std::abs(sum[0] / 4 - gui::GetRValue(c)) + std::abs(sum[1] / 4 - gui::GetGValue(c)) +
+                      std::abs(sum[2] / 4 - gui::GetBValue(c));
+        far += d > 96;
+      }
+    EXPECT_LT(far, one.Width() * one.Height() / 20) << "pixels far from the 1 x picture";
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // host and saved as PNG; no display is needed. The spins go in one by one through the entry
 // field and Enter, as a player types them.
 
+#include <charconv>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -19,9 +20,11 @@ namespace {
 
 namespace testing = platform::headless::testing;
 
-constexpr const char* Usage = R"(Usage: spintrak-snapshot [--spins LIST] [--language LANG] OUT.png [FILE]...
+constexpr const char* Usage =
+    R"(Usage: spintrak-snapshot [--scale N] [--spins LIST] [--language LANG] OUT.png [FILE]...
 Paint Spintrak's main window after the given spins, entered one by one as a player types them,
-and save its client area as OUT.png. No display is needed.
+and save its client area as OUT.png. No display is needed. With --scale N (1 to 8, default 1) the
+window is painted as on a screen of that scale factor: N times the pixels each way.
 
 The spins come from LIST (for example "5,17,0") and then from the FILEs, in the format that
 spintrak-stats reads: the numbers 0 to 36 separated by newlines, commas, semicolons or blanks;
@@ -49,10 +52,19 @@ int UsageError(const std::string& message) {
   return 2;
 }
 
+// The value of --scale: a whole number from 1 to 8, else nothing.
+std::optional<int> ParseScale(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > 8) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::int32_t> spins;
+  int scale = 1;
   std::string out;
   std::vector<std::string> files;
   std::string language = app::ChooseLanguage(std::getenv, app::BuiltCatalogues());
@@ -63,7 +75,14 @@ int main(int argc, char** argv) {
         std::cout << Usage;
         return 0;
       }
-      if (const auto value = OptionValue("--language", argc, argv, i)) {
+      if (arg == "--scale" || arg.starts_with("--scale=")) {
+        if (arg == "--scale" && i + 1 >= argc) return UsageError("option '--scale' needs a value");
+        const std::string_view value = arg == "--scale" ? std::string_view(argv[++i]) : arg.substr(8);
+        const std::optional<int> parsed = ParseScale(value);
+        if (!parsed)
+          return UsageError("the scale must be a whole number from 1 to 8, not '" + std::string(value) + "'");
+        scale = *parsed;
+      } else if (const auto value = OptionValue("--language", argc, argv, i)) {
         if (value->empty()) return UsageError("option '--language' needs a value");
         language = *value;
       } else if (arg == "--spins" || arg.starts_with("--spins=")) {
@@ -99,6 +118,7 @@ int main(int argc, char** argv) {
     return UsageError("no catalogue for the language '" + language + "'");
   try {
     testing::TTestApp test;
+    test.Host.SetWindowScale(scale);
     app::TForm1& form = app::StartUp(test.App);
     form.Show();
     test.Host.RunUntilIdle();

@@ -19,11 +19,7 @@ namespace {
 
 using namespace gui::literals;
 
-gui::TBitmap Picture(std::string_view name) {
-  gui::TBitmap picture;
-  picture.LoadFromMemory(resources::Get(name));
-  return picture;
-}
+gui::TBitmap Picture(std::string_view name) { return sheet::Artwork(name); }
 
 TUiBitBtn* Button(gui::TForm* form, int left, int top, int width, int height, const std::string& caption,
                   std::string_view glyph) {
@@ -49,7 +45,7 @@ gui::TImage* Framed(gui::TForm* form, int left, int top, std::string_view name) 
   image->SetCenter(true);
   image->SetProportional(true);
   image->SetTransparent(true);
-  image->LoadFromMemory(resources::Get(name));
+  image->SetPicture(sheet::Artwork(name));
   return image;
 }
 

@@ -24,11 +24,7 @@ constexpr TColor Face = 0xF0F4F4, Frame = 0x743C00;
 constexpr int ColW = 160, LabelH = 16;
 
 // The program's own artwork: the 48 x 48 about glyph and the add button's two-cell strip.
-TBitmap Glyph(std::string_view name) {
-  TBitmap glyph;
-  glyph.LoadFromMemory(resources::Get(name));
-  return glyph;
-}
+TBitmap Glyph(std::string_view name) { return sheet::Artwork(name); }
 
 using TStateSetup = std::function<void(sheet::TTestApp&, gui::TForm&, gui::TWinControl&)>;
 
@@ -104,7 +100,7 @@ TBitmap RenderButtons(sheet::TTestApp& app) {
                        {29, 25, "", nullptr}};
   int height = LabelH;
   for (const TRow& row : rows) height += row.H + 12;
-  TBitmap section(ColW * int(std::size(Columns)), height + 150, ColorToRGB(clBtnFace));
+  TBitmap section = sheet::Blank(ColW * int(std::size(Columns)), height + 150, ColorToRGB(clBtnFace));
   TCanvas& canvas = section.Canvas();
   canvas.Brush.Style = gui::bsClear;
   for (std::size_t col = 0; col < std::size(Columns); ++col) {

@@ -28,7 +28,7 @@ void PaintFrameCell(TCanvas& canvas, int x, int y, int style, TSides sides, bool
 }
 
 TBitmap RenderSheet() {
-  TBitmap sheet(440, 560, ColorToRGB(clBtnFace));
+  TBitmap sheet = sheet::Blank(440, 560, ColorToRGB(clBtnFace));
   TCanvas& canvas = sheet.Canvas();
   const TSides sideSets[] = {AllSides, sdLeft, sdTop, sdRight, sdBottom};
   for (int style = 0; style < FrameStyleExCount; ++style) {

@@ -12,6 +12,7 @@
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/text.h"
+#include "resources/resources.h"
 #include "tools/widget_sheet/sheet.h"
 
 namespace sheet {
@@ -30,6 +31,8 @@ std::vector<TSection>& Sections() {
 
 constexpr int Margin = 6, TitleHeight = 18;
 
+int gScale = 1;
+
 gui::TBitmap Compose(TTestApp& app) {
   std::vector<TSection> sections = Sections();
   std::stable_sort(sections.begin(), sections.end(),
@@ -38,10 +41,10 @@ gui::TBitmap Compose(TTestApp& app) {
   int width = 0, height = Margin;
   for (const TSection& section : sections) {
     parts.push_back(section.Render(app));
-    width = std::max(width, parts.back().Width() + 2 * Margin);
-    height += TitleHeight + parts.back().Height() + Margin;
+    width = std::max(width, parts.back().LogicalWidth() + 2 * Margin);
+    height += TitleHeight + parts.back().LogicalHeight() + Margin;
   }
-  gui::TBitmap out(width, height, gui::ColorToRGB(gui::clBtnFace));
+  gui::TBitmap out = Blank(width, height, gui::ColorToRGB(gui::clBtnFace));
   gui::TCanvas& canvas = out.Canvas();
   canvas.Font.SetStyle(gui::fsBold);
   canvas.Brush.Style = gui::bsClear;
@@ -50,7 +53,7 @@ gui::TBitmap Compose(TTestApp& app) {
     canvas.TextOut(Margin, y + 2, gui::Utf8ToAnsi(sections[i].Title));
     y += TitleHeight;
     canvas.Draw(Margin, y, parts[i]);
-    y += parts[i].Height() + Margin;
+    y += parts[i].LogicalHeight() + Margin;
   }
   return out;
 }
@@ -65,9 +68,25 @@ gui::TBitmap Snapshot(TTestApp& app, gui::TForm& form) {
   app.Host.RunUntilIdle();
   form.PaintPending();
   const gui::TBitmap& buffer = form.BackBuffer();
-  gui::TBitmap copy(buffer.Width(), buffer.Height());
+  gui::TBitmap copy = Blank(buffer.LogicalWidth(), buffer.LogicalHeight(), gui::clWhite);
   copy.Canvas().Draw(0, 0, buffer);
   return copy;
+}
+
+int Scale() { return gScale; }
+void SetScale(int scale) { gScale = std::clamp(scale, 1, gui::TBitmap::MaxScale); }
+
+gui::TBitmap Blank(int width, int height, gui::TColor fill) {
+  gui::TBitmap picture(width * gScale, height * gScale, fill);
+  picture.SetScale(gScale);
+  return picture;
+}
+
+gui::TBitmap Artwork(std::string_view name) {
+  gui::TBitmap picture;
+  picture.LoadFromMemory(resources::Get(name));
+  picture.LoadVariantFromMemory(resources::Find(resources::ScaledName(name, 2)), 2);
+  return picture;
 }
 
 }  // namespace sheet
@@ -82,7 +101,7 @@ int main(int argc, char** argv) {
     } else if (arg == "-h" || arg == "--help") {
       std::cout << "usage: widget_sheet [--scale N] [OUT.png]\n"
                    "Renders every widget in each of its looks; writes OUT.png (or $SPINTRAK_WIDGETS_SHEET),\n"
-                   "enlarged N times (default 2).\n";
+                   "painted at N device pixels per pixel (default 2), as on a screen of that scale.\n";
       return 0;
     } else if (!arg.empty() && arg[0] != '-' && path.empty()) {
       path = arg;
@@ -94,15 +113,15 @@ int main(int argc, char** argv) {
   if (path.empty())
     if (const char* env = std::getenv("SPINTRAK_WIDGETS_SHEET")) path = env;
   try {
+    sheet::SetScale(scale);
     sheet::TTestApp app;
+    app.Host.SetWindowScale(scale);
     const gui::TBitmap sheet = sheet::Compose(app);
     if (path.empty()) {
       std::cout << "widget sheet rendered: " << sheet.Width() << " x " << sheet.Height() << " (not written)\n";
       return 0;
     }
-    gui::TBitmap large(sheet.Width() * scale, sheet.Height() * scale);
-    large.Canvas().StretchDraw(large.BoundsRect(), sheet);
-    large.SaveToFile(path);
+    sheet.SaveToFile(path);
     std::cout << "widget sheet written to " << path << "\n";
   } catch (const std::exception& e) {
     std::cerr << "widget_sheet: " << e.what() << "\n";

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "gui/graphics/bitmap.h"
 #include "platform/headless/testing/input_script.h"
@@ -22,5 +23,14 @@ struct TSectionRegistrar {
 
 // A shown form's client area as painted now, for copying into a section.
 gui::TBitmap Snapshot(TTestApp& app, gui::TForm& form);
+
+// The scale the sheet is painted at (--scale): every form and picture of it is that many device
+// pixels per logical pixel.
+int Scale();
+void SetScale(int scale);
+// A picture of width x height logical pixels at the sheet's scale.
+gui::TBitmap Blank(int width, int height, gui::TColor fill);
+// One of the program's pictures with its versions for higher scales.
+gui::TBitmap Artwork(std::string_view name);
 
 }  // namespace sheet

@@ -124,6 +124,15 @@ void FillSolid(TCanvas& canvas, const TRect& rect, TColor color) {
 }
 
 TRect StrokeDottedBox(TCanvas& canvas, const TRect& rect) {
+  if (canvas.Scale() > 1) {
+    // Dots of one device pixel, in as many rings as a logical line is wide.
+    const TCanvas::TDevicePixels device(canvas);
+    const std::int64_t s = device.Scale();
+    const TRect d{gui::ClampCoord(rect.Left * s), gui::ClampCoord(rect.Top * s), gui::ClampCoord(rect.Right * s),
+                  gui::ClampCoord(rect.Bottom * s)};
+    for (int k = 0; k < s; ++k) StrokeDottedBox(canvas, Inset(d, AllSides, k));
+    return Inset(rect, AllSides, 1);
+  }
   const TRect& r = rect;
   for (int y = r.Top + 1; y < r.Bottom; y += 2) {
     canvas.SetPixel(r.Left, y, clBlack);

@@ -171,6 +171,16 @@ TColor TColorRamp::At(i64 line) const {
 void PaintGradientRect(TCanvas& canvas, const TRect& rect, TGradientDirection direction, TColor start,
                        TColor stop) {
   if (start == clNone || stop == clNone) return;
+  if (canvas.Scale() > 1) {
+    // Painted in device pixels: a gradient Scale() times as long has that many more steps.
+    const TCanvas::TDevicePixels device(canvas);
+    const i64 s = device.Scale();
+    PaintGradientRect(canvas,
+                      {gui::ClampCoord(rect.Left * s), gui::ClampCoord(rect.Top * s),
+                       gui::ClampCoord(rect.Right * s), gui::ClampCoord(rect.Bottom * s)},
+                      direction, start, stop);
+    return;
+  }
   const i64 x = std::min(rect.Left, rect.Right), y = std::min(rect.Top, rect.Bottom);
   const i64 w = std::abs(i64(rect.Right) - rect.Left), h = std::abs(i64(rect.Bottom) - rect.Top);
   if (w == 0 || h == 0) return;
