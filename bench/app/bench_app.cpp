@@ -1,6 +1,6 @@
 // The about box's round trip on the headless host: shown modally, closed by OK, and the main
 // window's activation step (page rewritten, pane navigated, entry focused) after it; and that
-// step alone. The desktop host's figures come from tests/e2e/measure.sh.
+// step alone. The desktop host's figures come from bench/e2e/measure.sh.
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>

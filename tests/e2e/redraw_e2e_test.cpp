@@ -40,7 +40,7 @@ double MsSince(Clock::time_point t) { return std::chrono::duration<double, std::
 // The bound every redraw keeps, an uncovered area's included, and the loop's turns with it: far
 // above a paint on a machine busy with other work (the program may get a third of a core), below
 // the frame held back by 1.5 s and more that this test is here to catch. Tight figures are
-// tests/e2e/measure.sh's.
+// bench/e2e/measure.sh's.
 constexpr double kBoundMs = 1000;
 // How long the loop is watched after an event.
 constexpr double kWatchMs = 1000;

@@ -11,6 +11,13 @@
 # window holds the desktop's focus.
 # Usage: measure.sh BUILD_DIR
 set -euo pipefail
+here=$(cd "$(dirname "$0")/../../tests/e2e" && pwd)  # the X server wrapper and the bus client
+# A build's measuring program; a build of a tree from before these programs left tests/e2e (a
+# baseline, say) has them there.
+measure_program() {
+  if [ -x "$1/bench/e2e/$2" ]; then echo "$1/bench/e2e/$2"; else echo "$1/tests/e2e/$2"; fi
+}
+export -f measure_program
 
 # ---- The session journal's figures: measure.sh --journal BUILD_DIR [BASELINE_BUILD_DIR] ----
 # Enter to counter, strip and tables on screen with 1 000 and 1 000 000 spins with the journal on
@@ -18,15 +25,15 @@ set -euo pipefail
 # complete frame of an empty start and of a resumed session of 1 000 000 spins, five runs each.
 journal_figures() {
   local build=${1:?usage: measure.sh --journal BUILD_DIR [BASELINE_BUILD_DIR]} baseline=${2:-}
-  "$(cd "$(dirname "$0")" && pwd)/run-under-xvfb.sh" bash -c '
+  "$here/run-under-xvfb.sh" bash -c '
     build=$1 baseline=$2
-    main="$build/tests/e2e/e2e_main_window_measure"
+    main="$(measure_program "$build" e2e_main_window_measure)"
     work=$(mktemp -d)
     trap "rm -rf $work" EXIT
     export XDG_STATE_HOME="$work/state" temp="$work"
     if [ -n "$baseline" ]; then
       echo "baseline $baseline, no journal:"
-      "$baseline/tests/e2e/e2e_main_window_measure" --latency | grep "^Enter"
+      "$(measure_program "$baseline" e2e_main_window_measure)" --latency | grep "^Enter"
     fi
     echo "$build, with the journal:"
     "$main" --latency --journal | grep "^Enter"
@@ -54,23 +61,21 @@ fi
 # The first frames and Enter to pixels of both builds, run where the caller set things up.
 a11y_runs() {
   local build=$1 baseline=$2 dir i
-  for dir in "$baseline" "$build"; do "$dir/tests/e2e/e2e_main_window_measure" >/dev/null; done
+  for dir in "$baseline" "$build"; do "$(measure_program "$dir" e2e_main_window_measure)" >/dev/null; done
   for i in 1 2 3 4 5; do
     for dir in "$baseline" "$build"; do
-      echo "$dir: $(SPINTRAK_LAUNCH_NS=$(date +%s%N) "$dir/tests/e2e/e2e_main_window_measure")"
+      echo "$dir: $(SPINTRAK_LAUNCH_NS=$(date +%s%N) "$(measure_program "$dir" e2e_main_window_measure)")"
     done
   done
   for dir in "$baseline" "$build"; do
     echo "$dir:"
-    "$dir/tests/e2e/e2e_main_window_measure" --latency | grep "^Enter"
+    "$(measure_program "$dir" e2e_main_window_measure)" --latency | grep "^Enter"
   done
 }
 export -f a11y_runs
 a11y_figures() {
   local build=${1:?usage: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR}
   local baseline=${2:?usage: measure.sh --a11y BUILD_DIR BASELINE_BUILD_DIR}
-  local here
-  here=$(cd "$(dirname "$0")" && pwd)
   echo "== nobody listening"
   "$here/run-under-xvfb.sh" bash -c '
     build=$1 baseline=$2
@@ -119,10 +124,9 @@ if [ "${1:-}" = --a11y ]; then
 fi
 # ---- end of the accessibility figures ----
 build=${1:?usage: measure.sh BUILD_DIR}
-here=$(cd "$(dirname "$0")" && pwd)
 "$here/run-under-xvfb.sh" bash -c '
-  bare="$1/tests/e2e/e2e_first_frame"
-  main="$1/tests/e2e/e2e_main_window_measure"
+  bare="$(measure_program "$1" e2e_first_frame)"
+  main="$(measure_program "$1" e2e_main_window_measure)"
   "$bare" >/dev/null   # warm the caches
   "$main" >/dev/null
   for i in 1 2 3 4 5; do
@@ -132,7 +136,7 @@ here=$(cd "$(dirname "$0")" && pwd)
   "$main" --latency | grep -v "^main window"
   "$1/tests/e2e/e2e_host_test" --gtest_filter=GtkHost.KeyPressToPixelsLatency | grep "key press"
 
-  figures="$1/tests/e2e/e2e_banner_figures"
+  figures="$(measure_program "$1" e2e_banner_figures)"
   [ -x "$figures" ] || exit 0
   work=$(mktemp -d)
   trap "rm -rf $work" EXIT

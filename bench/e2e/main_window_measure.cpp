@@ -8,11 +8,11 @@
 #include "app/language.h"
 #include "app/session_start.h"
 #include "app/startup.h"
+#include "bench/e2e/process_figures.h"
 #include "gui/controls/application.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
 #include "session/journal.h"
-#include "tests/e2e/process_figures.h"
 #include "widgets/label.h"
 #include "widgets/numeric_edit.h"
 

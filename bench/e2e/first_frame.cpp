@@ -1,9 +1,9 @@
 // Start-up figures of the desktop host: the time from process start to the first frame of a form
 // of the main window's client size on screen, and the resident memory at that point (no web view).
 // The launching script passes its clock reading in SPINTRAK_LAUNCH_NS (CLOCK_REALTIME, ns).
+#include "bench/e2e/process_figures.h"
 #include "platform/gtk/gtk_host.h"
 #include "platform/gtk/gtk_window.h"
-#include "tests/e2e/process_figures.h"
 #include "tests/e2e/recording_form.h"
 
 #include <gtk/gtk.h>
