@@ -27,6 +27,7 @@ TAccRole TAccGroup::MemberRole(const TControl&) const { return FMemberRole; }
 
 TForm* TAccGroup::Form() const { return FHost.Form(); }
 bool TAccGroup::Showing() const { return Visible() && FHost.Showing(); }
+TControl* TAccGroup::AccTreeParent() const { return AccTreeAncestor(&FHost); }
 
 TRect TAccGroup::RectInForm() const {
   TRect r{};

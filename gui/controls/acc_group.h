@@ -39,6 +39,9 @@ class TAccGroup : public TControl {
   bool Showing() const override;
   // The smallest rectangle around the members.
   TRect RectInForm() const override;
+  // Its members; its parent is the nearest of its host and the host's parents that is in the tree.
+  std::vector<TControl*> AccChildren() const override { return FMembers; }
+  TControl* AccTreeParent() const override;
 
  protected:
   // A member is being freed before the group.
@@ -77,6 +80,7 @@ class TAccTable : public TAccGroup {
   std::optional<TAccCellPos> Position(const TControl& cell) const;
 
   TAccRole MemberRole(const TControl& member) const override;
+  TAccTable* AccAsTable() override { return this; }
 
  protected:
   void MemberGone(TControl& member) override;

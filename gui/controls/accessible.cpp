@@ -65,19 +65,24 @@ std::optional<TRect> TAccessible::CharBounds(int index) const {
   return r;
 }
 
-std::vector<TControl*> TAccessible::Children() const {
-  if (const auto* group = dynamic_cast<const TAccGroup*>(&FControl)) return group->Members();
+std::vector<TControl*> TAccessible::Children() const { return FControl.AccChildren(); }
+TControl* TAccessible::Parent() const { return FControl.AccTreeParent(); }
+
+// The tree as a control makes it; a group overrides both (acc_group.cpp).
+std::vector<TControl*> TControl::AccChildren() const {
   std::vector<TControl*> children;
-  if (FControl.IsWindowed()) CollectChildren(static_cast<const TWinControl&>(FControl), children);
+  if (IsWindowed()) CollectChildren(static_cast<const TWinControl&>(*this), children);
   return children;
 }
 
-TControl* TAccessible::Parent() const {
-  if (TAccGroup* group = FControl.AccGroup()) return group;
-  const auto* group = dynamic_cast<const TAccGroup*>(&FControl);
-  TControl* parent = group ? &group->Host() : FControl.Parent();
-  while (parent && parent->AccRole() == arNone) parent = parent->Parent();
-  return parent;
+TControl* TControl::AccTreeParent() const {
+  if (FAccGroup) return FAccGroup;
+  return AccTreeAncestor(FParent);
+}
+
+TControl* AccTreeAncestor(TControl* control) {
+  while (control && control->AccRole() == arNone) control = control->Parent();
+  return control;
 }
 
 bool TAccessible::Press() { return FControl.AccPress(); }

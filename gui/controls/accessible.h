@@ -149,6 +149,9 @@ class TAccessible {
   TControl& FControl;
 };
 
+// The control itself, or its nearest parent that is in the tree (not left out by arNone).
+TControl* AccTreeAncestor(TControl* control);
+
 // The access-key marks taken out of a caption as it is shown: "&" goes, "&&" is one "&".
 std::string StripAccelChars(std::string_view caption);
 

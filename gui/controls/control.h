@@ -23,6 +23,8 @@ namespace gui {
 class TWinControl;
 class TForm;
 class TAccGroup;
+class TAccTable;
+class THostWebView;
 
 class TControl : public TComponent {
  public:
@@ -145,6 +147,18 @@ class TControl : public TComponent {
   // The table or list that gathers this control for a listener, standing between it and its
   // parent in the tree; null for most controls.
   TAccGroup* AccGroup() const { return FAccGroup; }
+  // Where the node stands in the accessibility tree (TAccessible reads these): a control's
+  // children are made of its own controls and its parent is the nearest one in the tree; a group
+  // (acc_group.h) answers with its members and its host's place instead.
+  virtual std::vector<TControl*> AccChildren() const;
+  virtual TControl* AccTreeParent() const;
+  // The node as a table, for a host that maps tables onto its desktop's table interface; null
+  // for anything else.
+  virtual TAccTable* AccAsTable() { return nullptr; }
+  // Whether the node's place is taken by a view of the host (the browser pane's page), and that
+  // view once it is made: a host hands out the view's own accessible object as its child.
+  virtual bool AccHostsView() const { return false; }
+  virtual THostWebView* AccHostView() const { return nullptr; }
   virtual TAccStates AccStates() const;
   virtual std::optional<TAccText> AccText() const { return std::nullopt; }
   // Where character `index` of AccText is drawn, in client coordinates; none where it is not

@@ -33,6 +33,8 @@ class TWebBrowser : public TWinControl {
   const std::string& LocationURL() const { return FLocation; }
   // The host's view; null until the pane is first needed on a shown form.
   THostWebView* View() const { return FView.get(); }
+  bool AccHostsView() const override { return true; }
+  THostWebView* AccHostView() const override { return View(); }
 
   bool WantsKey(std::uint16_t key, TShiftState shift) const override;
 

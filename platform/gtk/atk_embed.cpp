@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gui/std/web_browser.h"
+#include "gui/controls/control.h"
 #include "platform/gtk/atk_objects.h"
 #include "platform/gtk/gtk_web_view.h"
 
@@ -15,8 +15,9 @@ namespace {
 // The widget of a pane's view: the engine's web view, or the stand-in area without the engine;
 // null before the view is made.
 GtkWidget* PaneWidget(gpointer object) {
-  auto* pane = dynamic_cast<gui::TWebBrowser*>(LiveControl(object));
-  auto* view = pane ? dynamic_cast<TGtkWebView*>(pane->View()) : nullptr;
+  gui::TControl* pane = LiveControl(object);
+  // Every view of this host is a TGtkWebView (TGtkHost::CreateWebView makes them).
+  auto* view = pane ? static_cast<TGtkWebView*>(pane->AccHostView()) : nullptr;
   return view ? view->View().Widget() : nullptr;
 }
 
@@ -148,7 +149,7 @@ void spintrak_overlay_class_init(SpintrakOverlayClass* klass) {
 
 }  // namespace
 
-GType PaneObjectType(gui::TControl& control) { return dynamic_cast<gui::TWebBrowser*>(&control) ? PaneType() : 0; }
+GType PaneObjectType(gui::TControl& control) { return control.AccHostsView() ? PaneType() : 0; }
 
 void WatchPane(AtkObject* object) {
   if (G_OBJECT_TYPE(object) != PaneType()) return;

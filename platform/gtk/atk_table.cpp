@@ -11,7 +11,10 @@
 namespace platform::gtk::atk {
 namespace {
 
-gui::TAccTable* TableOf(gpointer object) { return dynamic_cast<gui::TAccTable*>(LiveControl(object)); }
+gui::TAccTable* TableOf(gpointer object) {
+  gui::TControl* control = LiveControl(object);
+  return control ? control->AccAsTable() : nullptr;
+}
 
 // The object of a control of the same form, made now if need be; not referenced.
 AtkObject* ObjectOf(gpointer object, gui::TControl* control) {
@@ -100,7 +103,7 @@ struct TCellAt {
 
 std::optional<TCellAt> CellOf(gpointer object) {
   gui::TControl* control = LiveControl(object);
-  auto* table = control ? dynamic_cast<gui::TAccTable*>(control->AccGroup()) : nullptr;
+  gui::TAccTable* table = control && control->AccGroup() ? control->AccGroup()->AccAsTable() : nullptr;
   if (!table) return std::nullopt;
   const std::optional<gui::TAccCellPos> at = table->Position(*control);
   if (!at) return std::nullopt;
@@ -178,9 +181,9 @@ GType CellType() {
 }  // namespace
 
 GType TableObjectType(gui::TControl& control) {
-  if (dynamic_cast<gui::TAccTable*>(&control)) return TableType();
-  if (auto* table = dynamic_cast<gui::TAccTable*>(control.AccGroup()); table && table->Position(control))
-    return CellType();
+  if (control.AccAsTable()) return TableType();
+  gui::TAccTable* table = control.AccGroup() ? control.AccGroup()->AccAsTable() : nullptr;
+  if (table && table->Position(control)) return CellType();
   return 0;
 }
 
