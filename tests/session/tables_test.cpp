@@ -103,7 +103,7 @@ TEST(Tables, ListedByNameAndTheLastPlayedFound) {
 // The table's folder, the sessions folder and the state folder must all be the user's alone.
 TEST_F(TJournalFixture, AJournalAtATableChecksItsFolderAsTheSessionsFolder) {
   const fs::path table = Folder / TableFolderName("a/b");
-  for (const fs::path& open : {table, Folder}) {
+  for (const fs::path& open : {table, Folder, Folder.parent_path()}) {
     fs::remove_all(Temp.Path() / "state");
     fs::create_directories(table);
     fs::permissions(open, fs::perms(0777));
