@@ -5,7 +5,23 @@
 #include <algorithm>
 #include <vector>
 
+#include "session/tables.h"
+
 namespace app {
+
+namespace {
+
+// A name that cannot be a table's is refused here, before any folder is made of it.
+std::string CheckedTable(const std::string& name) {
+  try {
+    session::TableFolderName(name);
+    return session::CheckTableName(name);
+  } catch (const session::TTableNameError& e) {
+    throw TUsageError("invalid table name '" + name + "': " + e.what());
+  }
+}
+
+}  // namespace
 
 TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   TCommandLine line;
@@ -21,6 +37,10 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   flag("-V,--version", line.Version);
   flag("--no-journal", line.NoJournal);
   flag("--no-announce", line.NoAnnounce);
+  flag("--ask-table", line.AskTable);
+  std::string table;
+  CLI::Option* tableOption =
+      parser.add_option("--table", table)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   CLI::Option* resume = parser.add_option("--resume", line.ResumeFile)
                             ->expected(0, 1)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -36,11 +56,16 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   }
   // --resume with no FILE leaves ResumeFile empty: continue the most recent session.
   line.Resume = resume->count() > 0;
+  if (tableOption->count() > 0) line.Table = CheckedTable(table);
+  if (line.Table && line.AskTable) throw TUsageError("--table and --ask-table go one at a time");
+  if ((line.Table || line.AskTable) && !line.ResumeFile.empty())
+    throw TUsageError("--resume FILE goes without a table: --resume alone continues the table's last session");
   return line;
 }
 
 std::string UsageText() {
-  return "Usage: spintrak [--resume [FILE]] [--no-journal] [--no-announce] [--help] [--version]\n";
+  return "Usage: spintrak [--table NAME | --ask-table] [--resume [FILE]] [--no-journal] [--no-announce]\n"
+         "                [--help] [--version]\n";
 }
 
 std::string HelpText() {
@@ -50,7 +75,13 @@ window shows the last 21 and how often each chance came up.
 
 The window keeps a journal of the session in $XDG_STATE_HOME/spintrak/sessions/ (else
 ~/.local/state/spintrak/sessions/), one file per run named after its start, one number a line.
+A session played at a table is kept in that table's own folder there, so that the evenings at
+one wheel can be read as one history (spintrak-stats --table NAME).
 
+      --table NAME     play at the table NAME (up to 64 characters; the window's title shows
+                       it); with --resume, continue that table's most recent session
+      --ask-table      ask for the table first, the last one played at offered; Cancel, or
+                       no name, plays at no table
       --resume [FILE]  continue the most recent session, or the history in FILE; new spins and
                        corrections are written to that same file
       --no-journal     keep nothing on disk

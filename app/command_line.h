@@ -1,7 +1,8 @@
 #pragma once
-// The command line of spintrak: help, version, resuming a session, running without a journal, and
-// the entries left unannounced to a screen reader.
+// The command line of spintrak: help, version, the table played at, resuming a session, running
+// without a journal, and the entries left unannounced to a screen reader.
 
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -15,7 +16,9 @@ struct TCommandLine {
   bool Resume = false;
   std::string ResumeFile;  // empty with Resume: the most recent session
   bool NoJournal = false;
-  bool NoAnnounce = false;  // a screen reader is not asked to speak each entry's count and number
+  bool NoAnnounce = false;           // a screen reader is not asked to speak each entry's count and number
+  std::optional<std::string> Table;  // the table played at, as it is kept
+  bool AskTable = false;             // the player is asked for the table
 };
 
 // A command line that cannot be followed; the message names the offending argument.

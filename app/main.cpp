@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
     gui::TApplication application(host);
     app::TForm1& form = app::StartUp(application);
     if (line.NoAnnounce) form.SetAnnounceEntries(false);
+    // The question about the table stands over the window it is asked for.
+    if (line.AskTable) form.Show();
     if (const std::optional<std::string> report = app::StartSession(form, line)) {
       std::fprintf(stderr, "spintrak: %s\n", report->c_str());
       form.Show();

@@ -5,6 +5,7 @@
 
 #include "cli/plot.h"
 #include "cli/run_stats.h"
+#include "session/tables.h"
 
 namespace cli {
 
@@ -32,6 +33,22 @@ std::size_t WindowNamed(std::string_view text) {
   return spins;
 }
 
+// --tables lists and reads nothing else; --table reads the named table's sessions instead of
+// FILEs, and a name that cannot be a table's is refused before any folder is looked at.
+void CheckTables(TOptions& options, bool tableGiven) {
+  if (options.Tables && (options.Sessions || options.Last || tableGiven || options.Analysis ||
+                         !options.Plot.empty() || !options.Files.empty()))
+    throw TUsageError("--tables goes with no other reading, no FILE and no --analysis or --plot");
+  if (!tableGiven) return;
+  if (!options.Files.empty() || options.Last) throw TUsageError("--table reads no FILE and no --last");
+  try {
+    options.Table = session::CheckTableName(options.Table);
+    session::TableFolderName(options.Table);
+  } catch (const session::TTableNameError& e) {
+    throw TUsageError("invalid table name '" + options.Table + "': " + e.what());
+  }
+}
+
 }  // namespace
 
 TOptions ParseOptions(std::span<const std::string_view> args) {
@@ -50,6 +67,8 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   flag("-V,--version", options.Version);
   flag("--sessions", options.Sessions);
   flag("--last", options.Last);
+  flag("--tables", options.Tables);
+  parser.add_option("--table", options.Table)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   flag("-a,--analysis", options.Analysis);
   parser.add_option("-w,--window", window)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   parser.add_option("-p,--plot", options.Plot)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -82,6 +101,7 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   if ((options.Sessions || options.Last) && !options.Files.empty())
     throw TUsageError(std::string(options.Sessions ? "--sessions" : "--last") + " reads no FILE");
   if (options.Sessions && options.Last) throw TUsageError("--sessions and --last go one at a time");
+  CheckTables(options, parser.count("--table") > 0);
   return options;
 }
 
@@ -101,8 +121,12 @@ newlines, commas, semicolons or blanks.
                        always or never; NO_COLOR in the environment turns auto off
   -s, --skip-invalid   leave out tokens that are not wheel numbers, and files without
                        spins, with a warning, instead of stopping at the first
-      --sessions       list the sessions Spintrak keeps: file, start time and spins
+      --sessions       list the sessions Spintrak keeps: file, start time, spins and table
       --last           read the most recent session instead of FILEs
+      --tables         list the tables: name, sessions, spins, the start of the first
+                       session and the last change of any
+      --table=NAME     read all the sessions of the table NAME, oldest first, instead of
+                       FILEs, each a session of its own; with --sessions, list only them
   -a, --analysis       analyse the spins instead of counting them: chi-square tests of a fair
                        wheel, each number's deviation, gaps, longest runs and the columns; then
                        the wheel: its sectors, the hottest arcs of neighbouring pockets with
@@ -116,7 +140,8 @@ newlines, commas, semicolons or blanks.
   -V, --version        show the version and exit
 
 Spintrak keeps its sessions in $XDG_STATE_HOME/spintrak/sessions/ (else
-~/.local/state/spintrak/sessions/).
+~/.local/state/spintrak/sessions/), those played at a table in a folder of the table's name in
+it (a "/" or "%" in the name, and a "." first, are written %2F, %25 and %2E there).
 
 The text table shows a marked count in parentheses (and in green on a terminal); a column the
 window does not show yet (the last 20 before the 11th spin, the last 50 before the 21st) shows
@@ -127,8 +152,8 @@ Exit status:
   1  the input holds a token that is not a wheel number, a file holds no spins, or
      nothing is left to count; nothing is printed then
   2  the command line is wrong
-  3  a file cannot be read (or, for --last, there is no session), or the output or
-     the plot cannot be written
+  3  a file cannot be read (or, for --last, there is no session; for --table, no
+     such table), or the output or the plot cannot be written
 )";
 }
 

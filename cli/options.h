@@ -22,6 +22,8 @@ struct TOptions {
   bool Version = false;
   bool Sessions = false;           // list the sessions folder
   bool Last = false;               // read the most recent session
+  bool Tables = false;             // list the tables
+  std::string Table;               // read this table's sessions; empty: none named
   bool Analysis = false;           // the analysis instead of the table
   std::size_t Window = 0;          // analyse the last this many spins; 0: all of them
   std::string Plot;                // where to draw the analysis; empty: no plot

@@ -13,6 +13,7 @@
 #include "cli/session_list.h"
 #include "session/sessions.h"
 #include "session/spin_reader.h"
+#include "session/tables.h"
 
 namespace cli {
 
@@ -37,8 +38,11 @@ bool UseColor(const TOptions& options, TTerminal terminal) {
   return terminal.OutputIsTerminal && !terminal.NoColor;
 }
 
-// What the plot's title calls the history: the names of its files, without their folders.
-std::string PlotTitle(const std::vector<std::string>& files) {
+// What the plot's title calls the history: its table, or the names of its files without their
+// folders.
+std::string PlotTitle(const TOptions& options) {
+  if (!options.Table.empty()) return "table " + options.Table;
+  const std::vector<std::string>& files = options.Files;
   std::string title;
   for (const std::string& file : files) {
     const std::size_t slash = file.rfind('/');
@@ -73,8 +77,12 @@ int ShowText(const std::string& text, std::ostream& out, std::ostream& err) {
 int ListSessions(const TOptions& options, std::ostream& out, std::ostream& err) {
   try {
     const std::string folder = session::SessionsFolder();
-    if (WriteSessionList(folder, options.Format, out) == 0 && options.Format == TOutputFormat::ofText)
-      Fail(err, "no sessions in \"" + folder + "\"");
+    const std::optional<std::string> table =
+        options.Table.empty() ? std::nullopt : std::optional<std::string>(options.Table);
+    const std::size_t listed = options.Tables ? WriteTableList(folder, options.Format, out)
+                                              : WriteSessionList(folder, options.Format, out, table);
+    if (listed == 0 && options.Format == TOutputFormat::ofText)
+      Fail(err, std::string(options.Tables ? "no tables" : "no sessions") + " in \"" + folder + "\"");
   } catch (const std::runtime_error& e) {
     Fail(err, e.what());
     return esInputOutput;
@@ -99,12 +107,44 @@ int FindLastSession(TOptions& options, std::ostream& err) {
   return esOk;
 }
 
+// Puts the sessions of the table in the place of the files, oldest first.
+int FindTableSessions(TOptions& options, std::ostream& err) {
+  try {
+    const std::string folder = session::TableFolder(session::SessionsFolder(), options.Table);
+    const std::vector<session::TSessionFile> sessions = session::ListSessions(folder);
+    if (sessions.empty()) {
+      Fail(err, "no session of the table \"" + options.Table + "\" in \"" + folder + "\"");
+      return esInputOutput;
+    }
+    for (const session::TSessionFile& file : sessions) options.Files.push_back(folder + "/" + file.Name);
+  } catch (const std::runtime_error& e) {
+    Fail(err, e.what());
+    return esInputOutput;
+  }
+  return esOk;
+}
+
 // The spins of every file as one history. Each file is a session of its own: the wheel's
 // distances are not counted from one file's last spin to the next file's first.
 struct THistory {
   std::vector<std::int32_t> Spins;
   std::vector<std::size_t> SessionStarts;  // where each file after the first begins
 };
+
+// Reads one file onto `spins`. At a table, a session whose every spin was taken back is an empty
+// session, not an error.
+std::vector<TSpinInputError> ReadSession(const std::string& file, std::vector<std::int32_t>& spins,
+                                         TInvalidTokens invalid, bool atTable) {
+  if (!atTable) return ReadSpins(file, spins, invalid);
+  std::vector<TSpinInputError> skipped;
+  try {
+    skipped = ReadSpins(file, spins, invalid, true);
+  } catch (const TSpinInputError& e) {
+    if (e.Line() != 0) throw;
+  }
+  std::erase_if(skipped, [](const TSpinInputError& e) { return e.Line() == 0; });
+  return skipped;
+}
 
 // Reads every file into `history`; tells what was left out, or why nothing can be counted.
 int ReadHistory(const TOptions& options, THistory& history, std::ostream& err) {
@@ -115,7 +155,7 @@ int ReadHistory(const TOptions& options, THistory& history, std::ostream& err) {
     for (const std::string& file : options.Files) {
       if (!spins.empty() && (history.SessionStarts.empty() || history.SessionStarts.back() < spins.size()))
         history.SessionStarts.push_back(spins.size());
-      for (const TSpinInputError& skipped : ReadSpins(file, spins, invalid))
+      for (const TSpinInputError& skipped : ReadSession(file, spins, invalid, !options.Table.empty()))
         if (warnings++ < ShownWarnings) Fail(err, std::string("warning: ") + skipped.what() + ", left out");
     }
   } catch (const TSpinInputError& e) {
@@ -145,7 +185,7 @@ int RunAnalysis(const TOptions& options, const THistory& history, std::ostream& 
   const TAnalysis analysis = Analyse(std::span(history.Spins).last(span), total, starts);
   if (!options.Plot.empty()) {
     try {
-      WritePlot(analysis, PlotTitle(options.Files), options.Plot);
+      WritePlot(analysis, PlotTitle(options), options.Plot);
     } catch (const TPlotError& e) {
       Fail(err, e.what());
       return esInputOutput;
@@ -181,9 +221,11 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
   }
   if (options.Help) return ShowText(HelpText(), out, err);
   if (options.Version) return ShowText(std::string(ProgramName) + ' ' + SPINTRAK_VERSION + '\n', out, err);
-  if (options.Sessions) return ListSessions(options, out, err);
+  if (options.Sessions || options.Tables) return ListSessions(options, out, err);
   if (options.Last)
     if (const int status = FindLastSession(options, err); status != esOk) return status;
+  if (!options.Table.empty())
+    if (const int status = FindTableSessions(options, err); status != esOk) return status;
   if (options.Files.empty()) options.Files.emplace_back("-");
 
   THistory history;

@@ -7,6 +7,7 @@
 #include "files/replace_file.h"
 #include "session/disk_flusher.h"
 #include "session/sessions.h"
+#include "session/tables.h"
 
 namespace session {
 
@@ -24,8 +25,8 @@ std::string JournalErrorText(const std::string& path, const std::string& reason)
   return "Cannot write the session journal \"" + path + "\". " + reason;
 }
 
-TJournal::TJournal(std::string folder, std::time_t start)
-    : FFolderPath(std::move(folder)), FBaseName(SessionBaseName(start)) {}
+TJournal::TJournal(std::string folder, std::time_t start, bool atTable)
+    : FFolderPath(std::move(folder)), FBaseName(SessionBaseName(start)), FAtTable(atTable) {}
 
 TJournal::~TJournal() = default;
 
@@ -106,7 +107,7 @@ void TJournal::AppendFrom(std::span<const std::int32_t> history) {
 
 void TJournal::Create(std::span<const std::int32_t> history) {
   if (!FFolder) {
-    FFolder = std::make_shared<TFd>(OpenSessionsFolder(FFolderPath));
+    FFolder = std::make_shared<TFd>(FAtTable ? OpenTableFolder(FFolderPath) : OpenSessionsFolder(FFolderPath));
     RemoveLeftovers(FFolder->Get());
   }
   const std::string content = Text(history);

@@ -39,8 +39,8 @@ std::string JournalErrorText(const std::string& path, const std::string& reason)
 class TJournal {
  public:
   // A new session's journal in `folder`, named after `start` in local time. Nothing is made on
-  // disk before the first change.
-  TJournal(std::string folder, std::time_t start);
+  // disk before the first change. `atTable`: the folder is a table's, in the sessions folder.
+  TJournal(std::string folder, std::time_t start, bool atTable = false);
   ~TJournal();
   TJournal(const TJournal&) = delete;
   TJournal& operator=(const TJournal&) = delete;
@@ -90,6 +90,7 @@ class TJournal {
   std::string FFolderPath;
   std::string FBaseName;  // the name without its suffix and ".txt"
   std::string FName;      // the file's name once it exists
+  bool FAtTable = false;
   std::shared_ptr<files::TFd> FFolder;
   std::shared_ptr<files::TFd> FFile;
   std::size_t FSize = 0;         // what the file holds, for taking back half a line

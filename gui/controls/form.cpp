@@ -72,15 +72,29 @@ void TForm::SetTopMost(bool topMost) {
   if (FWindow) FWindow->SetTopMost(topMost);
 }
 
+void TForm::SetTitleUtf8(std::string_view title) {
+  FTitleUtf8 = std::string(title);
+  FTitleAnsi = Utf8ToAnsi(title);
+  // The same caption calls no TextChanged: the desktop is told here.
+  if (Caption() != FTitleAnsi)
+    SetCaption(FTitleAnsi);
+  else if (FWindow)
+    FWindow->SetTitle(TitleUtf8());
+}
+
+std::string TForm::TitleUtf8() const {
+  return !FTitleUtf8.empty() && Caption() == FTitleAnsi ? FTitleUtf8 : AnsiToUtf8(Caption());
+}
+
 void TForm::TextChanged() {
-  if (FWindow) FWindow->SetTitle(AnsiToUtf8(Caption()));
+  if (FWindow) FWindow->SetTitle(TitleUtf8());
 }
 
 void TForm::CreateHostWindow() {
   if (FWindow) return;
   if (!Application) throw EInvalidOperation("No application object: cannot show form '" + Name() + "'");
   THostWindowParams params;
-  params.Title = AnsiToUtf8(Caption());
+  params.Title = TitleUtf8();
   params.Left = Left();
   params.Top = Top();
   params.ClientWidth = ClientWidth();

@@ -42,6 +42,12 @@ class TForm : public TCustomControl, public THostWindowEvents {
   bool TopMost() const { return FTopMost; }
   // Only the stacking changes: the window is not moved, resized or activated.
   void SetTopMost(bool topMost);
+  // The title the desktop shows, in UTF-8, where the caption's code page cannot hold it: the
+  // caption becomes its nearest Windows-1251 form, and the desktop shows `title` itself for as
+  // long as the caption is not changed again.
+  void SetTitleUtf8(std::string_view title);
+  // What the desktop shows: that title, or the caption.
+  std::string TitleUtf8() const;
   const TBitmap* Icon() const { return FIcon.get(); }
   void SetIcon(const TBitmap& icon) { FIcon = std::make_unique<TBitmap>(icon); }
 
@@ -160,6 +166,7 @@ class TForm : public TCustomControl, public THostWindowEvents {
 
   std::unique_ptr<THostWindow> FWindow;
   std::unique_ptr<TBitmap> FIcon;
+  std::string FTitleUtf8, FTitleAnsi;  // SetTitleUtf8's title and the caption it gave
   TBitmap FBuffer;
   std::vector<TRect> FDirty;
   TWinControl* FActiveControl = nullptr;

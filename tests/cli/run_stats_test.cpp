@@ -230,11 +230,11 @@ TEST_F(SessionsTest, ListsEverySessionWithItsStartAndSpins) {
                 "2026-12-08_21-15-03-2.txt  2026-12-08 21:15:03          1  (1 token is not a wheel number)",
             }));
   const TRun csv = Stats({"--sessions", "--format=csv"});
-  EXPECT_THAT(csv.Out, HasSubstr("\"2026-12-08_21-15-03-2.txt\",\"2026-12-08 21:15:03\",1,1\n"));
+  EXPECT_THAT(csv.Out, HasSubstr("\"2026-12-08_21-15-03-2.txt\",\"2026-12-08 21:15:03\",1,1,\n"));
   const TRun json = Stats({"--sessions", "--format=json"});
   EXPECT_EQ(nlohmann::json::parse(json.Out)["sessions"][0],
             nlohmann::json::parse(R"({"file": "2026-12-07_09-00-00.txt", "start": "2026-12-07 09:00:00",
-                                      "spins": 1, "invalid": 0})"));
+                                      "spins": 1, "invalid": 0, "table": null})"));
 }
 
 TEST_F(SessionsTest, LastReadsTheSessionPlayedLast) {

@@ -17,6 +17,8 @@ Options:
   -s,--skip-invalid           leave out tokens that are not wheel numbers
   --sessions                  list the sessions Spintrak keeps
   --last                      read the most recent session
+  --tables                    list the tables
+  --table TEXT                read all the sessions of a table
   -a,--analysis               analyse the spins instead of counting them
   -w,--window UINT            analyse only the last N spins
   -p,--plot TEXT              draw the analysis into an .svg, .png or .pdf file
