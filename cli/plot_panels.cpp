@@ -101,16 +101,17 @@ void DrawShares(TPainter& p, const TAnalysis& a, const TBox& box) {
 
 }  // namespace
 
+TFairBand FairBand(std::int64_t trials) {
+  constexpr double One = 1.0 / stats::WheelNumberCount;
+  if (trials <= 0) return {};
+  const boost::math::binomial distribution(static_cast<double>(trials), One);
+  return {static_cast<double>(trials) * One, boost::math::quantile(distribution, 0.025),
+          boost::math::quantile(boost::math::complement(distribution, 0.025))};
+}
+
 void DrawDeviations(TPainter& p, const TDeviations& panel, const TBox& box) {
   p.Text(box.Left, box.Top - 16, panel.Title, 13, TAlign::taLeft, true);
-  constexpr double One = 1.0 / stats::WheelNumberCount;
-  const double expected = static_cast<double>(panel.Trials) * One;
-  double lower = 0, upper = 0;
-  if (panel.Trials > 0) {
-    const boost::math::binomial distribution(static_cast<double>(panel.Trials), One);
-    lower = boost::math::quantile(distribution, 0.025);
-    upper = boost::math::quantile(boost::math::complement(distribution, 0.025));
-  }
+  const auto [expected, lower, upper] = FairBand(static_cast<std::int64_t>(panel.Trials));
   const auto [fewest, most] = std::minmax_element(panel.Counts.begin(), panel.Counts.end());
   double low = std::min(lower, static_cast<double>(*fewest)), high = std::max(upper, static_cast<double>(*most));
   const double margin = std::max(1.0, (high - low) * 0.08);

@@ -16,6 +16,13 @@ namespace cli::plot {
 // Draws the whole page.
 void Draw(cairo_t* cr, const TAnalysis& a, const std::string& title);
 
+// What a fair wheel gives one pocket in `trials` spins: the expected count and the band its count
+// falls in 95 % of the time (all three 0 without spins). Both the count panel and the wheel read it.
+struct TFairBand {
+  double Expected = 0, Lower = 0, Upper = 0;
+};
+TFairBand FairBand(std::int64_t trials);
+
 // 37 counts as bars from the count a fair wheel expects, up or down, on an axis zoomed around it,
 // with the band where a fair wheel's count falls 95 % of the time: a deviation of 1 % is as
 // plain after a million spins as after a thousand.

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <boost/math/distributions/binomial.hpp>
 #include <cmath>
 
 #include "cli/plot.h"
@@ -59,14 +58,7 @@ void DrawWheel(TPainter& p, const TAnalysis& a) {
   p.Text(40, 822,
          "(d) The wheel: counts as bars from the rim; rings: expected (dashed), fair band; orange: hottest arc",
          13, TAlign::taLeft, true);
-  constexpr double One = 1.0 / Pockets;
-  const double expected = static_cast<double>(a.Spins) * One;
-  double lower = 0, upper = 0;
-  if (a.Spins > 0) {
-    const boost::math::binomial distribution(static_cast<double>(a.Spins), One);
-    lower = boost::math::quantile(distribution, 0.025);
-    upper = boost::math::quantile(boost::math::complement(distribution, 0.025));
-  }
+  const auto [expected, lower, upper] = FairBand(static_cast<std::int64_t>(a.Spins));
   std::int64_t fewest = a.Numbers[0].Observed, most = fewest;
   for (const TNumberDeviation& d : a.Numbers) {
     fewest = std::min(fewest, d.Observed);

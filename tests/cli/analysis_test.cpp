@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/analysis_format.h"
+#include "tests/cli/expect_relative.h"
 
 namespace cli {
 namespace {
@@ -20,15 +21,6 @@ Spins FromCounts(const std::vector<std::int64_t>& counts) {
   for (std::size_t x = 0; x < counts.size(); ++x)
     spins.insert(spins.end(), counts[x], static_cast<std::int32_t>(x));
   return spins;
-}
-
-void ExpectRelative(double actual, double expected, double tolerance, const std::string& what) {
-  if (expected == 0) {
-    EXPECT_LT(actual, 1e-300) << what;
-    return;
-  }
-  EXPECT_LE(std::abs(actual - expected) / std::abs(expected), tolerance)
-      << what << ": " << actual << " against " << expected;
 }
 
 // The reference values come from scipy (tests/cli/reference/make_reference.py), not from this code.

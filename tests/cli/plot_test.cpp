@@ -20,6 +20,7 @@
 #include "cli/run_stats.h"
 #include "stats/wheel.h"
 #include "stats/wheel_order.h"
+#include "tests/cli/stats_run.h"
 #include "tests/cli/svg_shapes.h"
 
 namespace cli {
@@ -61,18 +62,6 @@ std::vector<std::int32_t> Staircase() {
   std::vector<std::int32_t> spins;
   for (std::int32_t x = 0; x < stats::WheelNumberCount; ++x) spins.insert(spins.end(), x + 1, x);
   return spins;
-}
-
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-TRun Stats(std::vector<std::string> args) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out, err;
-  const int status = RunStats(views, out, err, {});
-  return {status, out.str(), err.str()};
 }
 
 using testing::ReadShapes;

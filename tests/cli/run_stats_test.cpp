@@ -10,6 +10,7 @@
 
 #include "cli/run_stats.h"
 #include "tests/app/temp_env.h"
+#include "tests/cli/stats_run.h"
 
 namespace cli {
 namespace {
@@ -31,18 +32,6 @@ class TTempFile {
  private:
   std::filesystem::path FPath;
 };
-
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-TRun Stats(std::vector<std::string> args, TTerminal terminal = {}) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out, err;
-  const int status = RunStats(views, out, err, terminal);
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

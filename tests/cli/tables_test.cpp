@@ -13,24 +13,13 @@
 #include "cli/run_stats.h"
 #include "session/tables.h"
 #include "tests/app/temp_env.h"
+#include "tests/cli/stats_run.h"
 
 namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-TRun Stats(std::vector<std::string> args) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out, err;
-  const int status = RunStats(views, out, err, {});
-  return {status, out.str(), err.str()};
-}
 
 struct TablesTest : ::testing::Test {
   spintrak_test::TTempFolder Temp;

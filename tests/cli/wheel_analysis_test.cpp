@@ -11,21 +11,13 @@
 #include "cli/analysis.h"
 #include "cli/analysis_format.h"
 #include "cli/wheel_format.h"
+#include "tests/cli/expect_relative.h"
 
 namespace cli {
 namespace {
 
 using Spins = std::vector<std::int32_t>;
 using Starts = std::vector<std::size_t>;
-
-void ExpectRelative(double actual, double expected, double tolerance, const std::string& what) {
-  if (expected == 0) {
-    EXPECT_LT(actual, 1e-300) << what;
-    return;
-  }
-  EXPECT_LE(std::abs(actual - expected) / std::abs(expected), tolerance)
-      << what << ": " << actual << " against " << expected;
-}
 
 // The reference values come from scipy (tests/cli/reference/make_wheel_reference.py), worked out
 // there from the wheel's order alone.
