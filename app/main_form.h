@@ -95,6 +95,7 @@ class TForm1 : public gui::TForm {
   std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
   bool FAnnounce = true;
+  // The statistics tables for a listener; the form keeps them (its accessibility groups).
   std::vector<gui::TAccTable*> FTables;
 };
 
