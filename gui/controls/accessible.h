@@ -2,9 +2,9 @@
 
 // What assistive technologies (screen readers, magnifiers, test robots) are told of the
 // controls: a role, a name, states, bounds, a text, a few actions, and events when any of these
-// change. Every node of the tree (a control, or a group of controls: acc_node.h) answers through
-// virtuals of TAccNode; TAccessible reads them for a host and hands the texts out as UTF-8. No toolkit type
-// appears here: a host maps this model onto its desktop's accessibility interface.
+// change. Every node of the tree (a control, or a group of controls: acc_node.h) answers
+// through virtuals of TAccNode; TAccessible reads them for a host and hands the texts out as
+// UTF-8. No toolkit type appears here: a host maps this model onto its desktop's interface.
 
 #include <cstdint>
 #include <optional>
