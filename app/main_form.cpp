@@ -8,6 +8,7 @@
 #include "app/number_parse.h"
 #include "app/spin_field.h"
 #include "app/table_cell.h"
+#include "app/table_walk.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
 #include "gui/controls/application.h"
@@ -87,6 +88,7 @@ void TForm1::BuildLayout() {
   for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
   FTables = MakeAccGroups(*this, layout);
+  FWalk = std::make_unique<TTableWalk>(*this, FTables);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
   if (gui::Application && !gui::Application->Host().CanKeepAbove()) ExplainStayOnTopUnavailable(*UiCheckBox1);
   WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
@@ -134,6 +136,7 @@ void TForm1::ConnectHandlers() {
 }
 
 bool TForm1::ShortCut(std::uint16_t key, gui::TShiftState shift) {
+  if (FWalk && FWalk->Key(key, shift)) return true;
   if (key == 'Z' && shift == gui::TShiftState{gui::ssCtrl}) {
     UndoLastSpin();
     return true;

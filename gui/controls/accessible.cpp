@@ -4,6 +4,7 @@
 
 #include "gui/controls/acc_group.h"
 #include "gui/controls/control.h"
+#include "gui/controls/form.h"
 #include "gui/controls/win_control.h"
 #include "gui/graphics/text.h"
 
@@ -44,7 +45,17 @@ std::string TAccessible::Name() const {
 std::string TAccessible::Description() const { return AnsiToUtf8(FNode.AccDescription()); }
 TControl* TAccessible::LabelledBy() const { return FNode.AccLabelledBy(); }
 TControl* TAccessible::LabelFor() const { return FNode.AccLabelFor(); }
-TAccStates TAccessible::States() const { return FNode.AccStates(); }
+TAccStates TAccessible::States() const {
+  TAccStates states = FNode.AccStates();
+  // A control holding the focus for assistive technologies is the one focused object meanwhile.
+  if (const TForm* form = FNode.Form(); form && form->AccFocus()) {
+    if (&FNode == static_cast<const TAccNode*>(form->AccFocus()))
+      states.Include(asFocused).Include(asFocusable);
+    else
+      states.Exclude(asFocused);
+  }
+  return states;
+}
 TRect TAccessible::Bounds() const { return FNode.RectInForm(); }
 std::string TAccessible::Address() const { return AnsiToUtf8(FNode.AccAddress()); }
 bool TAccessible::Live() const { return FNode.AccLive(); }
