@@ -51,6 +51,8 @@ TEST_F(TableWalkTest, TheKeysMoveByCellsRowsAndTablesAndStopAtTheEdges) {
       {VK_NEXT, 1, 0, 0},  // the numbers' table, the same place
       {VK_NEXT, 1, 0, 0},  {VK_END, 1, 0, 4},  {VK_DOWN, 1, 1, 4},  {VK_PRIOR, 0, 1, 4},
   };
+  Form->Update();  // what start-up left to paint
+  ASSERT_FALSE(Form->HasPendingPaint());
   const gui::TControl* was = nullptr;
   for (const TStep& s : steps) {
     const std::string at = std::to_string(s.Key) + " to " + std::to_string(s.Table) + ":" + std::to_string(s.Row) +
@@ -65,6 +67,7 @@ TEST_F(TableWalkTest, TheKeysMoveByCellsRowsAndTablesAndStopAtTheEdges) {
   }
   EXPECT_EQ(Form->FocusedControl(), Form->UiNumericEdit1) << "the keyboard focus never moved";
   EXPECT_FALSE(Focused(*Form->UiNumericEdit1)) << "one focused object for a listener";
+  EXPECT_FALSE(Form->HasPendingPaint()) << "nothing on screen changes";
 }
 
 TEST_F(TableWalkTest, F4OrEscGiveTheFocusBackAndAnyOtherKeyGoesOnToTheWindow) {
