@@ -1,6 +1,7 @@
 #include "app/table_walk.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "gui/controls/form.h"
@@ -11,14 +12,17 @@ namespace {
 
 constexpr std::uint16_t kWalkKey = gui::VK_F4;
 
-// What each key does: rows, columns, and a move to another table.
+// What each key does: rows, columns, and a move to another table. Home and End ask for more
+// columns than a row has: the walk stops at the row's ends.
+constexpr int kRowEnd = 1000;
 struct TWalkKey {
   std::uint16_t Key;
   int Rows, Columns, Table;
 };
 constexpr TWalkKey kWalkKeys[] = {
-    {gui::VK_LEFT, 0, -1, 0},  {gui::VK_RIGHT, 0, 1, 0}, {gui::VK_UP, -1, 0, 0},      {gui::VK_DOWN, 1, 0, 0},
-    {gui::VK_PRIOR, 0, 0, -1}, {gui::VK_NEXT, 0, 0, 1},  {gui::VK_HOME, 0, -1000, 0}, {gui::VK_END, 0, 1000, 0},
+    {gui::VK_LEFT, 0, -1, 0},       {gui::VK_RIGHT, 0, 1, 0},     {gui::VK_UP, -1, 0, 0},
+    {gui::VK_DOWN, 1, 0, 0},        {gui::VK_PRIOR, 0, 0, -1},    {gui::VK_NEXT, 0, 0, 1},
+    {gui::VK_HOME, 0, -kRowEnd, 0}, {gui::VK_END, 0, kRowEnd, 0},
 };
 
 }  // namespace
