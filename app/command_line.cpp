@@ -13,6 +13,7 @@ namespace {
 constexpr TOption kTable{"--table", "NAME",
                          "play at the table NAME (up to 64 characters; the window's title shows\n"
                          "it); with --resume, continue that table's most recent session"};
+static_assert(session::MaxTableNameLength == 64, "--table's help names the longest table name");
 constexpr TOption kAskTable{"--ask-table", "",
                             "ask for the table first, the last one played at offered; Cancel, or\n"
                             "no name, plays at no table"};

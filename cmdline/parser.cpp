@@ -53,50 +53,50 @@ struct TParser::TImpl {
 };
 
 TParser::TParser(std::string_view program, TValueJoin join)
-    : Impl(new TImpl{CLI::App(std::string(program), std::string(program)), join, {}}) {
-  Impl->App.set_help_flag();
+    : F(new TImpl{CLI::App(std::string(program), std::string(program)), join, {}}) {
+  F->App.set_help_flag();
 }
 
 TParser::~TParser() = default;
 
 void TParser::Flag(const TOption& option, bool& value) {
-  Impl->Options.push_back(option);
-  Impl->App.add_flag(std::string(option.Names), value)
+  F->Options.push_back(option);
+  F->App.add_flag(std::string(option.Names), value)
       ->disable_flag_override()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 void TParser::Value(const TOption& option, std::string& value) {
-  Impl->Options.push_back(option);
-  Impl->App.add_option(std::string(option.Names), value)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  F->Options.push_back(option);
+  F->App.add_option(std::string(option.Names), value)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 void TParser::OptionalValue(const TOption& option, std::string& value) {
-  Impl->Options.push_back(option);
-  Impl->App.add_option(std::string(option.Names), value)
+  F->Options.push_back(option);
+  F->App.add_option(std::string(option.Names), value)
       ->expected(0, 1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
-void TParser::Operands(std::vector<std::string>& values) { Impl->App.add_option("files", values); }
+void TParser::Operands(std::vector<std::string>& values) { F->App.add_option("files", values); }
 
 void TParser::Parse(std::span<const std::string_view> args) {
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
-    Impl->App.parse(reversed);
+    F->App.parse(reversed);
   } catch (const CLI::ParseError& e) {
     throw TUsageError(e.what());
   }
 }
 
-std::size_t TParser::Count(const TOption& option) const { return Impl->App.count(FirstName(option)); }
+std::size_t TParser::Count(const TOption& option) const { return F->App.count(FirstName(option)); }
 
 std::string TParser::OptionsHelp() const {
   const std::string column(kIndent.size() + kNamesWidth, ' ');
   std::string help;
-  for (const TOption& option : Impl->Options) {
-    const std::string names = ShownNames(option, Impl->Join);
+  for (const TOption& option : F->Options) {
+    const std::string names = ShownNames(option, F->Join);
     help += std::string(kIndent) + names;
     // Names too long for their column have the text start on the next line.
     help += names.size() <= kNamesWidth ? std::string(kNamesWidth - names.size(), ' ') : '\n' + column;

@@ -66,7 +66,7 @@ class TParser {
 
  private:
   struct TImpl;
-  std::unique_ptr<TImpl> Impl;
+  std::unique_ptr<TImpl> F;
 };
 
 // The option's value as `check` makes it; what `check` refuses with std::invalid_argument is a
