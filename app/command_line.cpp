@@ -1,62 +1,56 @@
 #include "app/command_line.h"
 
-#include <CLI/CLI.hpp>
-
-#include <algorithm>
-#include <vector>
-
+#include "cmdline/parser.h"
 #include "session/tables.h"
 
 namespace app {
 
+using cmdline::TOption;
+using cmdline::TUsageError;
+
 namespace {
 
-// A name that cannot be a table's is refused here, before any folder is made of it.
-std::string CheckedTable(const std::string& name) {
-  try {
-    session::TableFolderName(name);
-    return session::CheckTableName(name);
-  } catch (const session::TTableNameError& e) {
-    throw TUsageError("invalid table name '" + name + "': " + e.what());
-  }
+constexpr TOption kTable{"--table", "NAME",
+                         "play at the table NAME (up to 64 characters; the window's title shows\n"
+                         "it); with --resume, continue that table's most recent session"};
+static_assert(session::MaxTableNameLength == 64, "--table's help names the longest table name");
+constexpr TOption kAskTable{"--ask-table", "",
+                            "ask for the table first, the last one played at offered; Cancel, or\n"
+                            "no name, plays at no table"};
+constexpr TOption kResume{"--resume", "[FILE]",
+                          "continue the most recent session, or the history in FILE; new spins and\n"
+                          "corrections are written to that same file"};
+constexpr TOption kNoJournal{"--no-journal", "", "keep nothing on disk"};
+constexpr TOption kNoAnnounce{"--no-announce", "",
+                              "do not ask a screen reader to speak the new number and the spin count\n"
+                              "after each entry (they are still read when the player asks)"};
+
+// Every option, in the order --help lists them; `table` is the name as given.
+void Declare(cmdline::TParser& parser, TCommandLine& line, std::string& table) {
+  parser.Value(kTable, table);
+  parser.Flag(kAskTable, line.AskTable);
+  parser.OptionalValue(kResume, line.ResumeFile);
+  parser.Flag(kNoJournal, line.NoJournal);
+  parser.Flag(kNoAnnounce, line.NoAnnounce);
+  parser.Flag(cmdline::kHelpOption, line.Help);
+  parser.Flag(cmdline::kVersionOption, line.Version);
 }
 
 }  // namespace
 
 TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   TCommandLine line;
-  CLI::App parser("spintrak", "spintrak");
-  // Help is ours: its text, and an unknown option after --help is still an error.
-  parser.set_help_flag();
-  auto flag = [&](const char* names, bool& value) {
-    return parser.add_flag(names, value)
-        ->disable_flag_override()
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  };
-  flag("-h,--help", line.Help);
-  flag("-V,--version", line.Version);
-  flag("--no-journal", line.NoJournal);
-  flag("--no-announce", line.NoAnnounce);
-  flag("--ask-table", line.AskTable);
   std::string table;
-  CLI::Option* tableOption =
-      parser.add_option("--table", table)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  CLI::Option* resume = parser.add_option("--resume", line.ResumeFile)
-                            ->expected(0, 1)
-                            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  cmdline::TParser parser(kProgramName, cmdline::TValueJoin::vjBlank);
+  Declare(parser, line, table);
   // "--resume=" names no file: an error, not the last session.
   for (std::string_view arg : args)
     if (arg == "--resume=") throw TUsageError("option --resume is given an empty file name");
-  // CLI11 takes the arguments last first.
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
-  try {
-    parser.parse(reversed);
-  } catch (const CLI::ParseError& e) {
-    throw TUsageError(e.what());
-  }
+  parser.Parse(args);
   // --resume with no FILE leaves ResumeFile empty: continue the most recent session.
-  line.Resume = resume->count() > 0;
-  if (tableOption->count() > 0) line.Table = CheckedTable(table);
+  line.Resume = parser.Count(kResume) > 0;
+  if (parser.Count(kTable) > 0)
+    line.Table = cmdline::CheckedValue("table name", table, session::CheckUsableTableName);
   if (line.Table && line.AskTable) throw TUsageError("--table and --ask-table go one at a time");
   if ((line.Table || line.AskTable) && !line.ResumeFile.empty())
     throw TUsageError("--resume FILE goes without a table: --resume alone continues the table's last session");
@@ -69,6 +63,10 @@ std::string UsageText() {
 }
 
 std::string HelpText() {
+  TCommandLine line;
+  std::string table;
+  cmdline::TParser parser(kProgramName, cmdline::TValueJoin::vjBlank);
+  Declare(parser, line, table);
   return UsageText() +
          R"(Track the spins of a single-zero roulette wheel: type each number the wheel produced, and the
 window shows the last 21 and how often each chance came up.
@@ -78,18 +76,8 @@ The window keeps a journal of the session in $XDG_STATE_HOME/spintrak/sessions/ 
 A session played at a table is kept in that table's own folder there, so that the evenings at
 one wheel can be read as one history (spintrak-stats --table NAME).
 
-      --table NAME     play at the table NAME (up to 64 characters; the window's title shows
-                       it); with --resume, continue that table's most recent session
-      --ask-table      ask for the table first, the last one played at offered; Cancel, or
-                       no name, plays at no table
-      --resume [FILE]  continue the most recent session, or the history in FILE; new spins and
-                       corrections are written to that same file
-      --no-journal     keep nothing on disk
-      --no-announce    do not ask a screen reader to speak the new number and the spin count
-                       after each entry (they are still read when the player asks)
-  -h, --help           show this help and exit
-  -V, --version        show the version and exit
-
+)" + parser.OptionsHelp() +
+         R"(
 Keys of the window: Ctrl+Z removes the newest spin, after a question; F2 says which chance
 came up least in every comparison over the last 10, 20 and 50 spins and over all (the counts
 marked green); F3 asks which of the last 21 numbers to correct (1 the newest) and then its new

@@ -4,7 +4,6 @@
 
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -21,13 +20,9 @@ struct TCommandLine {
   bool AskTable = false;             // the player is asked for the table
 };
 
-// A command line that cannot be followed; the message names the offending argument.
-class TUsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+inline constexpr std::string_view kProgramName = "spintrak";
 
-// Reads the arguments after the program name.
+// Reads the arguments after the program name; throws cmdline::TUsageError.
 TCommandLine ParseCommandLine(std::span<const std::string_view> args);
 
 std::string UsageText();

@@ -1,10 +1,10 @@
 // Spintrak's entry: the command line, then the application on the desktop host, its windows and
 // session, and the event loop until the main window closes.
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -13,6 +13,7 @@
 #include "app/language.h"
 #include "app/session_start.h"
 #include "app/startup.h"
+#include "cmdline/parser.h"
 #include "gui/graphics/text.h"
 #include "platform/gtk/gtk_host.h"
 #include "session/journal.h"
@@ -22,16 +23,15 @@ int main(int argc, char** argv) {
   app::TCommandLine line;
   try {
     line = app::ParseCommandLine(args);
-  } catch (const app::TUsageError& e) {
-    std::fprintf(stderr, "spintrak: %s\n%sTry 'spintrak --help' for more information.\n", e.what(),
-                 app::UsageText().c_str());
-    return 2;
+  } catch (const cmdline::TUsageError& e) {
+    std::fputs(cmdline::UsageErrorText(app::kProgramName, e.what(), app::UsageText()).c_str(), stderr);
+    return cmdline::kUsageStatus;
   }
   if (line.Help || line.Version) {
-    const std::string text = line.Help ? app::HelpText() : std::string("spintrak ") + SPINTRAK_VERSION + "\n";
-    if (std::fputs(text.c_str(), stdout) != EOF && std::fflush(stdout) == 0) return 0;
-    std::fprintf(stderr, "spintrak: cannot write the %s: %s\n", line.Help ? "help" : "version",
-                 std::strerror(errno));
+    const std::string text = line.Help ? app::HelpText() : cmdline::VersionText(app::kProgramName);
+    const std::optional<std::string> failed = cmdline::WriteText(std::cout, text);
+    if (!failed) return 0;
+    std::fprintf(stderr, "spintrak: cannot write the %s: %s\n", line.Help ? "help" : "version", failed->c_str());
     return 1;
   }
   try {

@@ -83,8 +83,7 @@ std::optional<std::string> AskTable() {
   // A name the code page cannot hold comes back as it was offered: that table is meant.
   const std::string name = last && answer == offered ? *last : gui::AnsiToUtf8(answer);
   if (name.find_first_not_of(' ') == std::string::npos) return std::nullopt;
-  session::TableFolderName(name);
-  return session::CheckTableName(name);
+  return session::CheckUsableTableName(name);
 }
 
 void Add(std::optional<std::string>& report, const std::string& text) {

@@ -1,15 +1,68 @@
 #include "cli/options.h"
 
-#include <CLI/CLI.hpp>
 #include <charconv>
 
 #include "cli/plot.h"
 #include "cli/run_stats.h"
+#include "cmdline/parser.h"
 #include "session/tables.h"
 
 namespace cli {
 
+using cmdline::TOption;
+using cmdline::TUsageError;
+
 namespace {
+
+constexpr TOption kFormat{"-f,--format", "FORMAT", "text (the default), csv or json"};
+constexpr TOption kColor{"--color,--colour", "WHEN",
+                         "colour the text: auto (when writing to a terminal; the default),\n"
+                         "always or never; NO_COLOR in the environment turns auto off"};
+constexpr TOption kSkipInvalid{"-s,--skip-invalid", "",
+                               "leave out tokens that are not wheel numbers, and files without\n"
+                               "spins, with a warning, instead of stopping at the first"};
+constexpr TOption kSessions{"--sessions", "",
+                            "list the sessions Spintrak keeps: file, start time, spins and table"};
+constexpr TOption kLast{"--last", "", "read the most recent session instead of FILEs"};
+constexpr TOption kTables{"--tables", "",
+                          "list the tables: name, sessions, spins, the start of the first\n"
+                          "session and the last change of any"};
+constexpr TOption kTable{"--table", "NAME",
+                         "read all the sessions of the table NAME, oldest first, instead of\n"
+                         "FILEs, each a session of its own; with --sessions, list only them"};
+constexpr TOption kAnalysis{"-a,--analysis", "",
+                            "analyse the spins instead of counting them: chi-square tests of a fair\n"
+                            "wheel, each number's deviation, gaps, longest runs and the columns; then\n"
+                            "the wheel: its sectors, the hottest arcs of neighbouring pockets with\n"
+                            "p-values corrected for the search, the spins needed to tell, a check on\n"
+                            "fresh spins, the distances from spin to spin and their independence"};
+constexpr TOption kWindow{"-w,--window", "N", "analyse (and plot) only the last N spins (N at least 1)"};
+constexpr TOption kPlot{"-p,--plot", "FILE",
+                        "draw the counts, the shares of the chances, the gaps, the wheel and the\n"
+                        "distances into FILE, an .svg, .png or .pdf picture of 1200 x 1390;\n"
+                        "nothing else is printed unless --analysis is given too"};
+
+// The values as the parser leaves them, before they are checked.
+struct TGiven {
+  std::string Format = "text", Color = "auto", Window;
+};
+
+// Every option, in the order --help lists them.
+void Declare(cmdline::TParser& parser, TOptions& options, TGiven& given) {
+  parser.Value(kFormat, given.Format);
+  parser.Value(kColor, given.Color);
+  parser.Flag(kSkipInvalid, options.SkipInvalid);
+  parser.Flag(kSessions, options.Sessions);
+  parser.Flag(kLast, options.Last);
+  parser.Flag(kTables, options.Tables);
+  parser.Value(kTable, options.Table);
+  parser.Flag(kAnalysis, options.Analysis);
+  parser.Value(kWindow, given.Window);
+  parser.Value(kPlot, options.Plot);
+  parser.Flag(cmdline::kHelpOption, options.Help);
+  parser.Flag(cmdline::kVersionOption, options.Version);
+  parser.Operands(options.Files);
+}
 
 TOutputFormat FormatNamed(std::string_view name) {
   if (name == "text") return TOutputFormat::ofText;
@@ -41,55 +94,27 @@ void CheckTables(TOptions& options, bool tableGiven) {
     throw TUsageError("--tables goes with no other reading, no FILE and no --analysis or --plot");
   if (!tableGiven) return;
   if (!options.Files.empty() || options.Last) throw TUsageError("--table reads no FILE and no --last");
-  try {
-    options.Table = session::CheckTableName(options.Table);
-    session::TableFolderName(options.Table);
-  } catch (const session::TTableNameError& e) {
-    throw TUsageError("invalid table name '" + options.Table + "': " + e.what());
-  }
+  options.Table = cmdline::CheckedValue("table name", options.Table, session::CheckUsableTableName);
 }
 
 }  // namespace
 
 TOptions ParseOptions(std::span<const std::string_view> args) {
   TOptions options;
-  std::string format = "text", color = "auto", window;
-  CLI::App parser("spintrak-stats", std::string(ProgramName));
-  // Help is ours: its text, and an unknown option after --help is still an error.
-  parser.set_help_flag();
-  auto flag = [&](const char* names, bool& value) {
-    parser.add_flag(names, value)->disable_flag_override()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  };
-  parser.add_option("-f,--format", format)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  parser.add_option("--color,--colour", color)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  flag("-s,--skip-invalid", options.SkipInvalid);
-  flag("-h,--help", options.Help);
-  flag("-V,--version", options.Version);
-  flag("--sessions", options.Sessions);
-  flag("--last", options.Last);
-  flag("--tables", options.Tables);
-  parser.add_option("--table", options.Table)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  flag("-a,--analysis", options.Analysis);
-  parser.add_option("-w,--window", window)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  parser.add_option("-p,--plot", options.Plot)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  parser.add_option("files", options.Files);
+  TGiven given;
+  cmdline::TParser parser(ProgramName, cmdline::TValueJoin::vjEquals);
+  Declare(parser, options, given);
   // "--window= FILE" would take FILE as the window; an empty value is an error of its own.
   for (std::string_view arg : args) {
     if (arg == "--") break;
     if (arg.starts_with("--") && arg.ends_with('=') && arg.find('=') == arg.size() - 1)
       throw TUsageError("option " + std::string(arg.substr(0, arg.size() - 1)) + " is given an empty value");
   }
-  // CLI11 takes the arguments last first.
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
-  try {
-    parser.parse(reversed);
-  } catch (const CLI::ParseError& e) {
-    throw TUsageError(e.what());
-  }
-  options.Format = FormatNamed(format);
-  options.Color = ColorNamed(color);
-  if (!window.empty() || parser.count("--window") > 0) options.Window = WindowNamed(window);
-  if (parser.count("--plot") > 0 && !PlotFormatOf(options.Plot))
+  parser.Parse(args);
+  options.Format = FormatNamed(given.Format);
+  options.Color = ColorNamed(given.Color);
+  if (parser.Count(kWindow) > 0) options.Window = WindowNamed(given.Window);
+  if (parser.Count(kPlot) > 0 && !PlotFormatOf(options.Plot))
     throw TUsageError("cannot tell the plot's format from '" + options.Plot + "' (name it .svg, .png or .pdf)");
   if (options.Window > 0 && !options.Analysis && options.Plot.empty())
     throw TUsageError("--window goes with --analysis or --plot");
@@ -101,11 +126,15 @@ TOptions ParseOptions(std::span<const std::string_view> args) {
   if ((options.Sessions || options.Last) && !options.Files.empty())
     throw TUsageError(std::string(options.Sessions ? "--sessions" : "--last") + " reads no FILE");
   if (options.Sessions && options.Last) throw TUsageError("--sessions and --last go one at a time");
-  CheckTables(options, parser.count("--table") > 0);
+  CheckTables(options, parser.Count(kTable) > 0);
   return options;
 }
 
 std::string HelpText() {
+  TOptions options;
+  TGiven given;
+  cmdline::TParser parser(ProgramName, cmdline::TValueJoin::vjEquals);
+  Declare(parser, options, given);
   return R"(Usage: spintrak-stats [OPTION]... [FILE]...
 Show how often each chance of a single-zero roulette wheel came up in a history of spins, over
 the last 10, 20 and 50 spins and over all of them, with the least frequent count of every
@@ -116,29 +145,8 @@ session, and the wheel's distances are counted only within a session. With no FI
 FILE is -, standard input is read. A spin is a whole number from 0 to 36; spins are separated by
 newlines, commas, semicolons or blanks.
 
-  -f, --format=FORMAT  text (the default), csv or json
-      --color=WHEN     colour the text: auto (when writing to a terminal; the default),
-                       always or never; NO_COLOR in the environment turns auto off
-  -s, --skip-invalid   leave out tokens that are not wheel numbers, and files without
-                       spins, with a warning, instead of stopping at the first
-      --sessions       list the sessions Spintrak keeps: file, start time, spins and table
-      --last           read the most recent session instead of FILEs
-      --tables         list the tables: name, sessions, spins, the start of the first
-                       session and the last change of any
-      --table=NAME     read all the sessions of the table NAME, oldest first, instead of
-                       FILEs, each a session of its own; with --sessions, list only them
-  -a, --analysis       analyse the spins instead of counting them: chi-square tests of a fair
-                       wheel, each number's deviation, gaps, longest runs and the columns; then
-                       the wheel: its sectors, the hottest arcs of neighbouring pockets with
-                       p-values corrected for the search, the spins needed to tell, a check on
-                       fresh spins, the distances from spin to spin and their independence
-  -w, --window=N       analyse (and plot) only the last N spins (N at least 1)
-  -p, --plot=FILE      draw the counts, the shares of the chances, the gaps, the wheel and the
-                       distances into FILE, an .svg, .png or .pdf picture of 1200 x 1390;
-                       nothing else is printed unless --analysis is given too
-  -h, --help           show this help and exit
-  -V, --version        show the version and exit
-
+)" + parser.OptionsHelp() +
+         R"(
 Spintrak keeps its sessions in $XDG_STATE_HOME/spintrak/sessions/ (else
 ~/.local/state/spintrak/sessions/), those played at a table in a folder of the table's name in
 it (a "/" or "%" in the name, and a "." first, are written %2F, %25 and %2E there).

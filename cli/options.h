@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,14 +29,8 @@ struct TOptions {
   std::vector<std::string> Files;  // in the order given; empty means standard input
 };
 
-// A command line that cannot be followed; the message names the offending argument.
-class TUsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // Reads the arguments after the program name. Options and files may come in any order; "--"
-// ends the options and "-" names standard input.
+// ends the options and "-" names standard input. Throws cmdline::TUsageError.
 TOptions ParseOptions(std::span<const std::string_view> args);
 
 std::string HelpText();

@@ -1,8 +1,6 @@
 #include "cli/run_stats.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "cli/options.h"
 #include "cli/plot.h"
 #include "cli/session_list.h"
+#include "cmdline/parser.h"
 #include "session/sessions.h"
 #include "session/spin_reader.h"
 #include "session/tables.h"
@@ -58,19 +57,11 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return esInputOutput;
 }
 
-int Usage(const TUsageError& e, std::ostream& err) {
-  Fail(err, e.what());
-  err << "Try '" << ProgramName << " --help' for more information.\n";
-  return esUsage;
-}
-
 // The help and the version: a short text whose failed write says why.
 int ShowText(const std::string& text, std::ostream& out, std::ostream& err) {
-  errno = 0;
-  out << text << std::flush;
-  if (out) return esOk;
-  Fail(err,
-       std::string("cannot write the output: ") + (errno != 0 ? std::strerror(errno) : "the stream refused it"));
+  const std::optional<std::string> failed = cmdline::WriteText(out, text);
+  if (!failed) return esOk;
+  Fail(err, "cannot write the output: " + *failed);
   return esInputOutput;
 }
 
@@ -216,11 +207,12 @@ int RunStats(std::span<const std::string_view> args, std::ostream& out, std::ost
   TOptions options;
   try {
     options = ParseOptions(args);
-  } catch (const TUsageError& e) {
-    return Usage(e, err);
+  } catch (const cmdline::TUsageError& e) {
+    err << cmdline::UsageErrorText(ProgramName, e.what());
+    return esUsage;
   }
   if (options.Help) return ShowText(HelpText(), out, err);
-  if (options.Version) return ShowText(std::string(ProgramName) + ' ' + SPINTRAK_VERSION + '\n', out, err);
+  if (options.Version) return ShowText(cmdline::VersionText(ProgramName), out, err);
   if (options.Sessions || options.Tables) return ListSessions(options, out, err);
   if (options.Last)
     if (const int status = FindLastSession(options, err); status != esOk) return status;

@@ -5,10 +5,12 @@
 #include <span>
 #include <string_view>
 
+#include "cmdline/parser.h"
+
 namespace cli {
 
 // Exit statuses, as the help text lists them.
-enum TExitStatus : int { esOk = 0, esBadInput = 1, esUsage = 2, esInputOutput = 3 };
+enum TExitStatus : int { esOk = 0, esBadInput = 1, esUsage = cmdline::kUsageStatus, esInputOutput = 3 };
 
 inline constexpr std::string_view ProgramName = "spintrak-stats";
 

@@ -81,6 +81,11 @@ std::string TableFolderName(std::string_view name) {
   return folder;
 }
 
+std::string CheckUsableTableName(std::string_view name) {
+  TableFolderName(name);
+  return CheckTableName(name);
+}
+
 std::optional<std::string> TableOfFolderName(std::string_view folderName) {
   std::string name;
   for (std::size_t i = 0; i < folderName.size(); ++i) {

@@ -31,6 +31,10 @@ std::string CheckTableName(std::string_view name);
 // folder name would be longer than the file system allows.
 std::string TableFolderName(std::string_view name);
 
+// The name as it is kept (CheckTableName), for a table whose folder can be made: throws as
+// TableFolderName.
+std::string CheckUsableTableName(std::string_view name);
+
 // The table a folder name stands for; none for a name that TableFolderName does not make.
 std::optional<std::string> TableOfFolderName(std::string_view folderName);
 

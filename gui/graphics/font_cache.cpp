@@ -25,6 +25,12 @@ const std::map<std::string, std::vector<std::string>, std::less<>> SubstitutionT
     {"comic sans ms", {"Comic Relief", "Comfortaa", "DejaVu Sans"}},
 };
 
+// The same for bold text drawn at a screen's scale, which no bitmap strike serves: Tahoma's bold
+// reads lighter there than the strikes' bold does at 1x, Liberation Sans Bold about as heavy.
+const std::map<std::string, std::vector<std::string>, std::less<>> ScaledBoldTable = {
+    {"ms sans serif", {"MS Sans Serif", "Liberation Sans", "Tahoma", "DejaVu Sans"}},
+};
+
 // The faces the program brings along in its own font folders.
 struct TProgramFace {
   const char* Name;  // as reported when missing
@@ -237,7 +243,7 @@ struct TFontCache::TImpl {
       }
     };
     std::string tried;
-    for (const std::string& family : Substitutes(font.Name())) {
+    for (const std::string& family : Substitutes(font.Name(), bold && outlineOnly)) {
       if (auto face = open(FromFamily(family, font.Height(), bold, italic, outlineOnly))) return face;
       tried += (tried.empty() ? "\"" : ", \"") + family + "\"";
     }
@@ -268,7 +274,8 @@ TFontCache& TFontCache::Instance() {
   return cache;
 }
 
-std::vector<std::string> TFontCache::Substitutes(const std::string& name) {
+std::vector<std::string> TFontCache::Substitutes(const std::string& name, bool boldAtScale) {
+  if (auto it = ScaledBoldTable.find(Lower(name)); boldAtScale && it != ScaledBoldTable.end()) return it->second;
   if (auto it = SubstitutionTable.find(Lower(name)); it != SubstitutionTable.end()) return it->second;
   if (Lower(name) == "dejavu sans") return {name};
   return {name, "DejaVu Sans"};

@@ -37,8 +37,9 @@ class TFontCache {
   // a clear message when no usable font is installed at all.
   std::vector<std::string> CheckFontsAvailable();
 
-  // The families tried for a requested name, in order of preference.
-  static std::vector<std::string> Substitutes(const std::string& name);
+  // The families tried for a requested name, in order of preference; `boldAtScale` for bold text
+  // drawn at a screen's scale (outline faces only).
+  static std::vector<std::string> Substitutes(const std::string& name, bool boldAtScale = false);
 
  private:
   struct TImpl;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "cmdline/parser.h"
 
 namespace app_test {
 namespace {
@@ -47,7 +48,7 @@ TEST(CommandLine, TheEntriesCanBeLeftUnannounced) {
   EXPECT_FALSE(Parse({}).NoAnnounce);
   EXPECT_TRUE(Parse({"--no-announce"}).NoAnnounce);
   EXPECT_TRUE(Parse({"--resume", "x", "--no-announce"}).NoAnnounce);
-  EXPECT_THROW(Parse({"--no-announce=0"}), app::TUsageError);
+  EXPECT_THROW(Parse({"--no-announce=0"}), cmdline::TUsageError);
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
@@ -63,7 +64,7 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
       {"--resume="},
       {"--resume=", "file.txt"},
   };
-  for (const auto& args : cases) EXPECT_THROW(Parse(args), app::TUsageError) << args.back();
+  for (const auto& args : cases) EXPECT_THROW(Parse(args), cmdline::TUsageError) << args.back();
 }
 
 TEST(CommandLine, HelpNamesEveryOption) {

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/session_start.h"
+#include "cmdline/parser.h"
 #include "dialogs/prompt_form.h"
 #include "gui/std/edit.h"
 #include "platform/headless/headless_window.h"
@@ -186,7 +187,7 @@ TEST(TableCommandLine, ANameThatCannotBeATablesIsAMistakeOfTheCommandLine) {
     try {
       app::ParseCommandLine(c.Args);
       ADD_FAILURE() << c.Reason;
-    } catch (const app::TUsageError& e) {
+    } catch (const cmdline::TUsageError& e) {
       EXPECT_THAT(e.what(), HasSubstr(c.Reason));
     }
   }

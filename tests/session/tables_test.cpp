@@ -44,6 +44,7 @@ TEST(TableName, EveryNameAPlayerTypesGetsAFolderThatReadsBack) {
     EXPECT_EQ(CheckTableName(c.Name), c.Kept) << c.Name;
     EXPECT_EQ(TableFolderName(c.Name), c.Folder) << c.Name;
     EXPECT_EQ(TableOfFolderName(c.Folder), c.Kept) << c.Name;
+    EXPECT_EQ(CheckUsableTableName(c.Name), c.Kept) << c.Name;
   }
 }
 
@@ -68,11 +69,13 @@ TEST(TableName, ANameThatCannotBeAFolderIsRefusedWithItsReason) {
       {Repeat("\xf0\x9f\x8e\xb2", 64), "too long for a folder name"},
   };
   for (const TCase& c : cases) {
-    try {
-      TableFolderName(c.Name);
-      ADD_FAILURE() << c.Name << " was taken";
-    } catch (const TTableNameError& e) {
-      EXPECT_THAT(e.what(), HasSubstr(c.Reason)) << c.Name;
+    for (const auto check : {TableFolderName, CheckUsableTableName}) {
+      try {
+        check(c.Name);
+        ADD_FAILURE() << c.Name << " was taken";
+      } catch (const TTableNameError& e) {
+        EXPECT_THAT(e.what(), HasSubstr(c.Reason)) << c.Name;
+      }
     }
   }
 }

@@ -7,129 +7,153 @@
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/language.h"
 #include "app/startup.h"
+#include "cmdline/parser.h"
 #include "platform/headless/testing/input_script.h"
 #include "session/spin_reader.h"
 
 namespace {
 
 namespace testing = platform::headless::testing;
+using cmdline::TOption;
 
-constexpr const char* Usage =
-    R"(Usage: spintrak-snapshot [--scale N] [--spins LIST] [--language LANG] OUT.png [FILE]...
+constexpr const char* kProgram = "spintrak-snapshot";
+
+constexpr TOption kScale{"--scale", "N",
+                         "paint as on a screen of scale factor N (1 to 8, default 1): N times\n"
+                         "the pixels each way"};
+constexpr TOption kSpins{"--spins", "LIST", "enter the spins in LIST first, for example \"5,17,0\""};
+constexpr TOption kLanguage{"--language", "LANG",
+                            "ru or en; without it, the language the environment chooses\n"
+                            "(LANGUAGE, LC_ALL, LC_MESSAGES, LANG), as the program does"};
+
+struct TSnapshotLine {
+  bool Help = false;
+  std::string Scale, Spins, Language;
+  std::vector<std::string> Operands;  // OUT.png, then the files
+};
+
+void Declare(cmdline::TParser& parser, TSnapshotLine& line) {
+  parser.Value(kScale, line.Scale);
+  parser.Value(kSpins, line.Spins);
+  parser.Value(kLanguage, line.Language);
+  parser.Flag(cmdline::kHelpOption, line.Help);
+  parser.Operands(line.Operands);
+}
+
+std::string HelpText() {
+  TSnapshotLine unused;
+  cmdline::TParser parser(kProgram, cmdline::TValueJoin::vjBlank);
+  Declare(parser, unused);
+  return R"(Usage: spintrak-snapshot [OPTION]... OUT.png [FILE]...
 Paint Spintrak's main window after the given spins, entered one by one as a player types them,
-and save its client area as OUT.png. No display is needed. With --scale N (1 to 8, default 1) the
-window is painted as on a screen of that scale factor: N times the pixels each way.
+and save its client area as OUT.png. No display is needed.
 
-The spins come from LIST (for example "5,17,0") and then from the FILEs, in the format that
-spintrak-stats reads: the numbers 0 to 36 separated by newlines, commas, semicolons or blanks;
-"-" is standard input. Without any, the window is shown as it starts.
-
-The window speaks the language the environment chooses, as the program does (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG); --language ru or --language en chooses one.
+)" + parser.OptionsHelp() +
+         R"(
+The spins come from --spins and then from the FILEs, in the format that spintrak-stats reads:
+the numbers 0 to 36 separated by newlines, commas, semicolons or blanks; "-" is standard input.
+Without any, the window is shown as it starts.
 
 Exit status: 0 saved; 1 a spin is not a wheel number or a file cannot be read; 2 the command
 line is wrong; 3 the picture cannot be saved.
 )";
-
-// The value of an option given as "--name VALUE" or "--name=VALUE"; empty when it has none.
-std::optional<std::string_view> OptionValue(std::string_view name, int argc, char** argv, int& i) {
-  const std::string_view arg = argv[i];
-  if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=')
-    return arg.substr(name.size() + 1);
-  if (arg != name) return std::nullopt;
-  if (i + 1 >= argc) return std::string_view{};
-  return std::string_view(argv[++i]);
 }
 
-int UsageError(const std::string& message) {
-  std::cerr << "spintrak-snapshot: " << message << "\nTry 'spintrak-snapshot --help' for more information.\n";
-  return 2;
+// The value of --scale: a whole number from 1 to 8.
+int ParseScale(const std::string& text) {
+  return cmdline::CheckedValue("scale", text, [](const std::string& value) {
+    int scale = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
+    if (error != std::errc() || end != value.data() + value.size() || scale < 1 || scale > 8)
+      throw std::invalid_argument("a whole number from 1 to 8 is needed");
+    return scale;
+  });
 }
 
-// The value of --scale: a whole number from 1 to 8, else nothing.
-std::optional<int> ParseScale(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > 8) return std::nullopt;
-  return value;
+struct TSnapshotJob {
+  int Scale = 1;
+  std::string Out, Language;
+  std::vector<std::int32_t> Spins;
+};
+
+// Reads the command line and the spins; throws cmdline::TUsageError, session::TSpinInputError
+// and session::TSpinReadError.
+std::optional<TSnapshotJob> ReadJob(int argc, char** argv) {
+  TSnapshotLine line;
+  cmdline::TParser parser(kProgram, cmdline::TValueJoin::vjBlank);
+  Declare(parser, line);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  parser.Parse(args);
+  if (line.Help) return std::nullopt;
+  if (line.Operands.empty()) throw cmdline::TUsageError("no output file given");
+  TSnapshotJob job;
+  job.Scale = parser.Count(kScale) != 0 ? ParseScale(line.Scale) : 1;
+  job.Out = line.Operands.front();
+  job.Language =
+      parser.Count(kLanguage) != 0 ? line.Language : app::ChooseLanguage(std::getenv, app::BuiltCatalogues());
+  if (job.Language.empty()) throw cmdline::TUsageError("option '--language' needs a value");
+  if (parser.Count(kSpins) != 0) {
+    session::TSpinParser spins("--spins", job.Spins, session::TInvalidTokens::itStop);
+    spins.Feed(line.Spins);
+    spins.Finish();
+  }
+  for (std::size_t i = 1; i < line.Operands.size(); ++i)
+    session::ReadSpins(line.Operands[i], job.Spins, session::TInvalidTokens::itStop);
+  return job;
+}
+
+int Fail(const std::string& message, int status) {
+  std::cerr << kProgram << ": " << message << '\n';
+  return status;
+}
+
+// Paints the window after the job's spins and saves it.
+int Snapshot(const TSnapshotJob& job) {
+  if (!app::UseLanguage(job.Language, app::CatalogueFolders())) {
+    std::cerr << cmdline::UsageErrorText(kProgram, "no catalogue for the language '" + job.Language + "'");
+    return cmdline::kUsageStatus;
+  }
+  try {
+    testing::TTestApp test;
+    test.Host.SetWindowScale(job.Scale);
+    app::TForm1& form = app::StartUp(test.App);
+    form.Show();
+    test.Host.RunUntilIdle();
+    for (std::int32_t spin : job.Spins) {
+      testing::TypeText(test.Host, form, std::to_string(spin));
+      testing::PressKey(test.Host, form, gui::VK_RETURN);
+    }
+    test.Host.SaveFormPng(form, job.Out);
+  } catch (const std::exception& e) {
+    return Fail(e.what(), 3);
+  }
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::int32_t> spins;
-  int scale = 1;
-  std::string out;
-  std::vector<std::string> files;
-  std::string language = app::ChooseLanguage(std::getenv, app::BuiltCatalogues());
+  std::optional<TSnapshotJob> job;
   try {
-    for (int i = 1; i < argc; ++i) {
-      const std::string_view arg = argv[i];
-      if (arg == "--help" || arg == "-h") {
-        std::cout << Usage;
-        return 0;
-      }
-      if (arg == "--scale" || arg.starts_with("--scale=")) {
-        if (arg == "--scale" && i + 1 >= argc) return UsageError("option '--scale' needs a value");
-        const std::string_view value = arg == "--scale" ? std::string_view(argv[++i]) : arg.substr(8);
-        const std::optional<int> parsed = ParseScale(value);
-        if (!parsed)
-          return UsageError("the scale must be a whole number from 1 to 8, not '" + std::string(value) + "'");
-        scale = *parsed;
-      } else if (const auto value = OptionValue("--language", argc, argv, i)) {
-        if (value->empty()) return UsageError("option '--language' needs a value");
-        language = *value;
-      } else if (arg == "--spins" || arg.starts_with("--spins=")) {
-        std::string_view list;
-        if (arg == "--spins") {
-          if (i + 1 >= argc) return UsageError("option '--spins' needs a value");
-          list = argv[++i];
-        } else {
-          list = arg.substr(8);
-        }
-        session::TSpinParser parser("--spins", spins, session::TInvalidTokens::itStop);
-        parser.Feed(list);
-        parser.Finish();
-      } else if (arg.size() > 1 && arg.starts_with('-')) {
-        return UsageError("unknown option '" + std::string(arg) + "'");
-      } else if (out.empty()) {
-        out = arg;
-      } else {
-        files.emplace_back(arg);
-      }
-    }
-    if (out.empty()) return UsageError("no output file given");
-    for (const std::string& file : files) session::ReadSpins(file, spins, session::TInvalidTokens::itStop);
+    job = ReadJob(argc, argv);
+  } catch (const cmdline::TUsageError& e) {
+    std::cerr << cmdline::UsageErrorText(kProgram, e.what());
+    return cmdline::kUsageStatus;
   } catch (const session::TSpinInputError& e) {
-    std::cerr << "spintrak-snapshot: " << e.what() << '\n';
-    return 1;
+    return Fail(e.what(), 1);
   } catch (const session::TSpinReadError& e) {
-    std::cerr << "spintrak-snapshot: " << e.what() << '\n';
-    return 1;
+    return Fail(e.what(), 1);
   }
-
-  if (!app::UseLanguage(language, app::CatalogueFolders()))
-    return UsageError("no catalogue for the language '" + language + "'");
-  try {
-    testing::TTestApp test;
-    test.Host.SetWindowScale(scale);
-    app::TForm1& form = app::StartUp(test.App);
-    form.Show();
-    test.Host.RunUntilIdle();
-    for (std::int32_t spin : spins) {
-      testing::TypeText(test.Host, form, std::to_string(spin));
-      testing::PressKey(test.Host, form, gui::VK_RETURN);
-    }
-    test.Host.SaveFormPng(form, out);
-  } catch (const std::exception& e) {
-    std::cerr << "spintrak-snapshot: " << e.what() << '\n';
-    return 3;
+  if (!job) {
+    const std::optional<std::string> failed = cmdline::WriteText(std::cout, HelpText());
+    return failed ? Fail("cannot write the help: " + *failed, 1) : 0;
   }
-  return 0;
+  return Snapshot(*job);
 }

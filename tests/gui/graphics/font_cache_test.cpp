@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
@@ -100,6 +101,21 @@ TEST(FontCache, GlyphsAreRasterizedOnceAndFacesReused) {
   EXPECT_EQ(first, &face.Glyph(0xC0));
   EXPECT_EQ(&face, &TFontCache::Instance().Face(MakeFont("comic sans ms", -19, {fsBold, fsUnderline})));
   EXPECT_NE(&face, &TFontCache::Instance().Face(MakeFont("Comic Sans MS", -19)));
+}
+
+// At a screen's scale no bitmap strike serves the dialog font; its bold comes from a face that
+// keeps the strikes' weight, its regular text still from the first of the table.
+TEST(FontCache, BoldDialogTextAtAScaleKeepsItsWeight) {
+  TFontCache& cache = TFontCache::Instance();
+  const std::string bold = cache.Face(MakeFont("MS Sans Serif", -22, {fsBold}), true).Source().Family;
+  const std::string regular = cache.Face(MakeFont("MS Sans Serif", -22), true).Source().Family;
+  const std::vector<std::string> table = TFontCache::Substitutes("MS Sans Serif");
+  if (cache.Face(MakeFont("Liberation Sans", -22, {fsBold}), true).Source().Family == "Liberation Sans") {
+    EXPECT_EQ(bold, "Liberation Sans");
+  }
+  EXPECT_TRUE(std::find(table.begin(), table.end(), regular) != table.end()) << regular;
+  // Only at a scale: at 1x the strikes serve both.
+  EXPECT_TRUE(cache.Face(MakeFont("MS Sans Serif", -11, {fsBold})).Source().BitmapStrike);
 }
 
 TEST(FontCache, MissingFacesFallBackAlongTheTableWithoutFailing) {
