@@ -81,7 +81,8 @@ one wheel can be read as one history (spintrak-stats --table NAME).
 Keys of the window: Ctrl+Z removes the newest spin, after a question; F2 says which chance
 came up least in every comparison over the last 10, 20 and 50 spins and over all (the counts
 marked green); F3 asks which of the last 21 numbers to correct (1 the newest) and then its new
-value, as a double click on it does.
+value, as a double click on it does; F4 walks the tables cell by cell for a screen reader (the
+arrows, Home, End, Page Up and Page Down move, F4 or Esc end the walk).
 
 Exit status: 0 after the window closed, 1 when the window cannot be shown (or the help cannot
 be written), 2 when the command line is wrong, 3 when the journal's last lines could not be

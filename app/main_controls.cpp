@@ -75,13 +75,13 @@ std::vector<gui::TControl*> Labelled(gui::TForm& form, const std::vector<std::st
 std::vector<gui::TAccTable*> MakeAccGroups(gui::TForm& form, const TMainLayout& layout) {
   std::vector<gui::TAccTable*> tables;
   for (const TTableDef& def : layout.Tables) {
-    auto* table = new gui::TAccTable(form, def.AccName);
-    table->SetColumnHeaders(Labelled(form, def.ColumnHeadings));
-    for (const std::vector<std::string>& row : def.Rows) table->AddRow(Labelled(form, row));
-    tables.push_back(table);
+    auto& table = gui::NewAccGroup<gui::TAccTable>(form, def.AccName);
+    table.SetColumnHeaders(Labelled(form, def.ColumnHeadings));
+    for (const std::vector<std::string>& row : def.Rows) table.AddRow(Labelled(form, row));
+    tables.push_back(&table);
   }
-  auto* strip = new gui::TAccGroup(form, gui::arList, gui::arListItem, layout.Strip.AccName);
-  for (gui::TControl* item : Labelled(form, layout.Strip.Items)) strip->Add(*item);
+  auto& strip = gui::NewAccGroup<gui::TAccGroup>(form, gui::arList, gui::arListItem, layout.Strip.AccName);
+  for (gui::TControl* item : Labelled(form, layout.Strip.Items)) strip.Add(*item);
   return tables;
 }
 

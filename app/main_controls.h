@@ -33,8 +33,8 @@ widgets::TUiSeparator* MakeSeparator(gui::TForm& form, const TSeparatorDef& def)
 widgets::TUiBorder* MakeBorder(gui::TForm& form, const TBorderDef& def);
 
 // The statistics tables and the strip of last numbers as a listener walks them: a table for
-// each table of counts, a list for the strip; made after their labels. Returns the tables, in
-// the layout's order.
+// each table of counts, a list for the strip; made after their labels and kept by the form
+// (freed with it). Returns the tables, in the layout's order.
 std::vector<gui::TAccTable*> MakeAccGroups(gui::TForm& form, const TMainLayout& layout);
 
 // The browser pane filling its panel inside the panel's border.

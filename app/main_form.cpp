@@ -8,6 +8,7 @@
 #include "app/number_parse.h"
 #include "app/spin_field.h"
 #include "app/table_cell.h"
+#include "app/table_walk.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/prompt_form.h"
 #include "gui/controls/application.h"
@@ -25,7 +26,8 @@ namespace app {
 
 namespace {
 
-// F2 and F3: keys no control of the window uses, free of the screen reader's own.
+// F2 and F3: keys no control of the window uses, free of the screen reader's own (F4, the tables'
+// walk for a screen reader, is table_walk.h's).
 constexpr std::uint16_t kSummaryKey = gui::VK_F1 + 1;
 constexpr std::uint16_t kCorrectKey = gui::VK_F1 + 2;
 
@@ -39,7 +41,8 @@ const char* const kAnnounceSpin = N_("%1. Спин %2");
 // The keyboard's ways to the least frequent chances and to a correction, as a listener hears
 // them in the window's description.
 const char* const kKeysDescription =
-    N_("F2: что выпадало меньше всех. F3: исправить одно из последних чисел. Ctrl+Z: удалить последнее число.");
+    N_("F2: что выпадало меньше всех. F3: исправить одно из последних чисел. F4: пройти таблицы по клеткам. "
+       "Ctrl+Z: удалить последнее число.");
 const char* const kCorrectAction = N_("исправить");
 const char* const kUndoAction = N_("удалить");
 const char* const kCorrected = N_("Исправлено: %1");
@@ -87,6 +90,7 @@ void TForm1::BuildLayout() {
   for (const TSeparatorDef& def : layout.Separators) MakeSeparator(*this, def);
   for (const TBorderDef& def : layout.Borders) MakeBorder(*this, def);
   FTables = MakeAccGroups(*this, layout);
+  FWalk = std::make_unique<TTableWalk>(*this, FTables);
   UiCheckBox1 = MakeCheckBox(*this, kStayOnTopBox);
   if (gui::Application && !gui::Application->Host().CanKeepAbove()) ExplainStayOnTopUnavailable(*UiCheckBox1);
   WebBrowser1 = MakeBannerPane(*this, kBannerPanel);
@@ -134,6 +138,7 @@ void TForm1::ConnectHandlers() {
 }
 
 bool TForm1::ShortCut(std::uint16_t key, gui::TShiftState shift) {
+  if (FWalk && FWalk->Key(key, shift)) return true;
   if (key == 'Z' && shift == gui::TShiftState{gui::ssCtrl}) {
     UndoLastSpin();
     return true;

@@ -25,6 +25,8 @@ class TJournal;
 
 namespace app {
 
+class TTableWalk;
+
 class TForm1 : public gui::TForm {
  public:
   explicit TForm1(gui::TComponent* owner);
@@ -72,7 +74,8 @@ class TForm1 : public gui::TForm {
   widgets::TUiCheckBox* UiCheckBox1 = nullptr;
 
  protected:
-  // F2 says the least frequent chances of every comparison; F3 corrects one of the last numbers.
+  // F2 says the least frequent chances of every comparison; F3 corrects one of the last numbers;
+  // F4 walks the tables for a screen reader (table_walk.h).
   bool ShortCut(std::uint16_t key, gui::TShiftState shift) override;
 
  private:
@@ -95,7 +98,9 @@ class TForm1 : public gui::TForm {
   std::unique_ptr<session::TJournal> FJournal;
   TFormLabelSink FLabels{*this};
   bool FAnnounce = true;
+  // The statistics tables for a listener; the form keeps them (its accessibility groups).
   std::vector<gui::TAccTable*> FTables;
+  std::unique_ptr<TTableWalk> FWalk;
 };
 
 }  // namespace app

@@ -8,9 +8,7 @@
 namespace gui {
 
 TAccGroup::TAccGroup(TWinControl& host, TAccRole role, TAccRole memberRole, std::string_view name)
-    : TControl(&host), FHost(host), FRole(role), FMemberRole(memberRole) {
-  SetAccName(name);
-}
+    : FHost(host), FRole(role), FMemberRole(memberRole), FName(name) {}
 
 TAccGroup::~TAccGroup() {
   for (TControl* member : FMembers) member->FAccGroup = nullptr;
@@ -23,11 +21,18 @@ void TAccGroup::Add(TControl& member) {
   FMembers.push_back(&member);
 }
 
-TAccRole TAccGroup::MemberRole(const TControl&) const { return FMemberRole; }
+TAccRole TAccGroup::MemberRole(const TAccNode&) const { return FMemberRole; }
+
+TAccStates TAccGroup::AccStates() const {
+  TAccStates states = asEnabled | asVisible;
+  if (Showing()) states.Include(asShowing);
+  return states;
+}
 
 TForm* TAccGroup::Form() const { return FHost.Form(); }
-bool TAccGroup::Showing() const { return Visible() && FHost.Showing(); }
-TControl* TAccGroup::AccTreeParent() const { return AccTreeAncestor(&FHost); }
+bool TAccGroup::Showing() const { return FHost.Showing(); }
+std::vector<TAccNode*> TAccGroup::AccChildren() const { return {FMembers.begin(), FMembers.end()}; }
+TAccNode* TAccGroup::AccTreeParent() const { return AccTreeAncestor(&FHost); }
 
 TRect TAccGroup::RectInForm() const {
   TRect r{};
@@ -79,12 +84,12 @@ TControl* TAccTable::ColumnHeader(int column) const {
   return column < 0 || column >= ColumnCount() ? nullptr : FColumnHeaders[static_cast<std::size_t>(column)];
 }
 
-std::optional<TAccCellPos> TAccTable::Position(const TControl& cell) const {
+std::optional<TAccCellPos> TAccTable::Position(const TAccNode& cell) const {
   const auto it = FPositions.find(&cell);
   return it == FPositions.end() ? std::nullopt : std::optional(it->second);
 }
 
-TAccRole TAccTable::MemberRole(const TControl& member) const {
+TAccRole TAccTable::MemberRole(const TAccNode& member) const {
   const std::optional<TAccCellPos> at = Position(member);
   if (!at) return arColumnHeader;
   return at->Column == 0 ? arRowHeader : arTableCell;

@@ -3,27 +3,29 @@
 // Nodes of the accessibility tree that no control of the window stands for. The statistics are
 // labels laid out to look like a table, the last numbers a row of labels; a listener who cannot
 // see the layout is helped by hearing them as a table with headers, or as a list. A group is a
-// control of its own only so that a host can treat it like any other node: it is not among its
-// host's controls, so it is never painted nor hit by the mouse, and it is freed with its host.
+// node of the tree and nothing else: not a control, never painted nor hit by the mouse. Its host
+// keeps it (TWinControl::AdoptAccGroup) and frees it with itself.
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
-#include "gui/controls/control.h"
+#include "gui/controls/acc_node.h"
+#include "gui/controls/win_control.h"
 
 namespace gui {
 
-class TWinControl;
-
 // Some controls of one parent gathered for a listener: in the tree the group stands where its
-// first member stands, and the members are its children, in the order they were added.
-class TAccGroup : public TControl {
+// first member stands, and the members are its children, in the order they were added. A member
+// freed first leaves the group; a group freed first gives its members back to their parent.
+class TAccGroup : public TAccNode {
  public:
-  // Owned by the host, so that it goes with it.
   TAccGroup(TWinControl& host, TAccRole role, TAccRole memberRole, std::string_view name);
   ~TAccGroup() override;
 
@@ -32,16 +34,20 @@ class TAccGroup : public TControl {
   // Takes a control of the host into the group; a control belongs to one group at most.
   void Add(TControl& member);
   // What a member is to a listener: a list item, a table cell, a header.
-  virtual TAccRole MemberRole(const TControl& member) const;
+  virtual TAccRole MemberRole(const TAccNode& member) const;
 
   TAccRole AccRole() const override { return FRole; }
+  std::string AccName() const override { return FName; }
+  // Enabled and visible, showing while its host shows.
+  TAccStates AccStates() const override;
   TForm* Form() const override;
   bool Showing() const override;
   // The smallest rectangle around the members.
   TRect RectInForm() const override;
+  TAliveToken::TWatch AccWatch() const override { return FAlive.Watch(); }
   // Its members; its parent is the nearest of its host and the host's parents that is in the tree.
-  std::vector<TControl*> AccChildren() const override { return FMembers; }
-  TControl* AccTreeParent() const override;
+  std::vector<TAccNode*> AccChildren() const override;
+  TAccNode* AccTreeParent() const override;
 
  protected:
   // A member is being freed before the group.
@@ -51,8 +57,19 @@ class TAccGroup : public TControl {
   friend class TControl;
   TWinControl& FHost;
   TAccRole FRole, FMemberRole;
+  std::string FName;
   std::vector<TControl*> FMembers;
+  TAliveToken FAlive;
 };
+
+// A group made for `host` and kept by it: it goes when the host goes.
+template <class TGroup, class... TArgs>
+TGroup& NewAccGroup(TWinControl& host, TArgs&&... args) {
+  auto group = std::make_unique<TGroup>(host, std::forward<TArgs>(args)...);
+  TGroup& made = *group;
+  host.AdoptAccGroup(std::move(group));
+  return made;
+}
 
 struct TAccCellPos {
   int Row, Column;
@@ -76,10 +93,10 @@ class TAccTable : public TAccGroup {
   TControl* Cell(int row, int column) const;
   TControl* ColumnHeader(int column) const;
   TControl* RowHeader(int row) const { return Cell(row, 0); }
-  // Where a cell stands; nothing for a column header or a control outside the table.
-  std::optional<TAccCellPos> Position(const TControl& cell) const;
+  // Where a cell stands; nothing for a column header or a node outside the table.
+  std::optional<TAccCellPos> Position(const TAccNode& cell) const;
 
-  TAccRole MemberRole(const TControl& member) const override;
+  TAccRole MemberRole(const TAccNode& member) const override;
   TAccTable* AccAsTable() override { return this; }
 
  protected:
@@ -88,7 +105,7 @@ class TAccTable : public TAccGroup {
  private:
   std::vector<TControl*> FColumnHeaders;
   std::vector<TControl*> FCells;  // row by row
-  std::unordered_map<const TControl*, TAccCellPos> FPositions;
+  std::unordered_map<const TAccNode*, TAccCellPos> FPositions;
 };
 
 }  // namespace gui

@@ -4,6 +4,7 @@
 
 #include "gui/controls/acc_group.h"
 #include "gui/controls/control.h"
+#include "gui/controls/form.h"
 #include "gui/controls/win_control.h"
 #include "gui/graphics/text.h"
 
@@ -12,10 +13,10 @@ namespace gui {
 namespace {
 
 // Children of `parent` in the tree, appended to `out`.
-void CollectChildren(const TWinControl& parent, std::vector<TControl*>& out) {
+void CollectChildren(const TWinControl& parent, std::vector<TAccNode*>& out) {
   for (int i = 0; i < parent.ControlCount(); ++i) {
     TControl* child = parent.Controls(i);
-    if (TAccGroup* group = child->AccGroup()) {
+    if (TAccNode* group = child->AccGroup()) {
       if (std::find(out.begin(), out.end(), group) == out.end()) out.push_back(group);
     } else if (child->AccRole() != arNone) {
       out.push_back(child);
@@ -27,55 +28,70 @@ void CollectChildren(const TWinControl& parent, std::vector<TControl*>& out) {
 
 }  // namespace
 
+const TAccActionList& TAccNode::AccActions() const {
+  static const TAccActionList none;
+  return none;
+}
+
 TAccRole TAccessible::Role() const {
-  if (const TAccGroup* group = FControl.AccGroup()) return group->MemberRole(FControl);
-  return FControl.AccRole();
+  if (const TAccGroup* group = FNode.AccGroup()) return group->MemberRole(FNode);
+  return FNode.AccRole();
 }
 std::string TAccessible::Name() const {
-  std::string name = FControl.AccName();
-  if (const TControl* label = FControl.AccLabelledBy(); name.empty() && label) name = label->AccName();
+  std::string name = FNode.AccName();
+  if (const TControl* label = FNode.AccLabelledBy(); name.empty() && label) name = label->AccName();
   return AnsiToUtf8(name);
 }
-std::string TAccessible::Description() const { return AnsiToUtf8(FControl.AccDescription()); }
-TControl* TAccessible::LabelledBy() const { return FControl.AccLabelledBy(); }
-TControl* TAccessible::LabelFor() const { return FControl.AccLabelFor(); }
-TAccStates TAccessible::States() const { return FControl.AccStates(); }
-TRect TAccessible::Bounds() const { return FControl.RectInForm(); }
-std::string TAccessible::Address() const { return AnsiToUtf8(FControl.AccAddress()); }
-bool TAccessible::Live() const { return FControl.AccLive(); }
+std::string TAccessible::Description() const { return AnsiToUtf8(FNode.AccDescription()); }
+TControl* TAccessible::LabelledBy() const { return FNode.AccLabelledBy(); }
+TControl* TAccessible::LabelFor() const { return FNode.AccLabelFor(); }
+TAccStates TAccessible::States() const {
+  TAccStates states = FNode.AccStates();
+  // A control holding the focus for assistive technologies is the one focused object meanwhile.
+  if (const TForm* form = FNode.Form(); form && form->AccFocus()) {
+    if (&FNode == static_cast<const TAccNode*>(form->AccFocus()))
+      states.Include(asFocused).Include(asFocusable);
+    else
+      states.Exclude(asFocused);
+  }
+  return states;
+}
+TRect TAccessible::Bounds() const { return FNode.RectInForm(); }
+std::string TAccessible::Address() const { return AnsiToUtf8(FNode.AccAddress()); }
+bool TAccessible::Live() const { return FNode.AccLive(); }
 
 std::optional<TAccText> TAccessible::Text() const {
-  std::optional<TAccText> text = FControl.AccText();
+  std::optional<TAccText> text = FNode.AccText();
   // One byte is one character in the code page, so the positions stay as they are.
   if (text) text->Text = AnsiToUtf8(text->Text);
   return text;
 }
 
 TAccRange TAccessible::TextRange(int offset, TAccBoundary boundary, TAccPiece piece) const {
-  const std::optional<TAccText> text = FControl.AccText();
+  const std::optional<TAccText> text = FNode.AccText();
   return text ? AccTextRange(text->Text, offset, boundary, piece) : TAccRange{};
 }
 
 std::optional<TRect> TAccessible::CharBounds(int index) const {
-  std::optional<TRect> r = FControl.AccCharRect(index);
+  std::optional<TRect> r = FNode.AccCharRect(index);
   if (r) {
-    const TPoint origin = FControl.ClientOriginInForm();
+    const TPoint origin = FNode.ClientOriginInForm();
     *r = r->Offset(origin.X, origin.Y);
   }
   return r;
 }
 
-std::vector<TControl*> TAccessible::Children() const { return FControl.AccChildren(); }
-TControl* TAccessible::Parent() const { return FControl.AccTreeParent(); }
+std::vector<TAccNode*> TAccessible::Children() const { return FNode.AccChildren(); }
+TAccNode* TAccessible::Parent() const { return FNode.AccTreeParent(); }
 
 // The tree as a control makes it; a group overrides both (acc_group.cpp).
-std::vector<TControl*> TControl::AccChildren() const {
-  std::vector<TControl*> children;
+std::vector<TAccNode*> TControl::AccChildren() const {
+  std::vector<TAccNode*> children;
   if (IsWindowed()) CollectChildren(static_cast<const TWinControl&>(*this), children);
   return children;
 }
 
-TControl* TControl::AccTreeParent() const {
+TAccNode* TControl::AccTreeParent() const {
   if (FAccGroup) return FAccGroup;
   return AccTreeAncestor(FParent);
 }
@@ -85,27 +101,27 @@ TControl* AccTreeAncestor(TControl* control) {
   return control;
 }
 
-bool TAccessible::Press() { return FControl.AccPress(); }
+bool TAccessible::Press() { return FNode.AccPress(); }
 
 std::vector<std::string> TAccessible::Actions() const {
   std::vector<std::string> names;
-  if (FControl.AccPressable()) names.emplace_back("click");
-  for (const auto& action : FControl.AccActions()) names.push_back(AnsiToUtf8(action.first));
+  if (FNode.AccPressable()) names.emplace_back("click");
+  for (const auto& action : FNode.AccActions()) names.push_back(AnsiToUtf8(action.first));
   return names;
 }
 
 bool TAccessible::DoAction(std::size_t index) {
-  if (FControl.AccPressable()) {
+  if (FNode.AccPressable()) {
     if (index == 0) return Press();
     --index;
   }
-  if (index >= FControl.AccActions().size() || !FControl.AccTakesInput()) return false;
+  if (index >= FNode.AccActions().size() || !FNode.AccTakesInput()) return false;
   // A copy: the action may replace the control's actions or free the control.
-  const std::function<void()> run = FControl.AccActions()[index].second;
+  const std::function<void()> run = FNode.AccActions()[index].second;
   run();
   return true;
 }
-bool TAccessible::SetText(std::string_view utf8) { return FControl.AccSetText(Utf8ToAnsi(utf8)); }
+bool TAccessible::SetText(std::string_view utf8) { return FNode.AccSetText(Utf8ToAnsi(utf8)); }
 
 namespace {
 

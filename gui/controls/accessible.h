@@ -2,9 +2,9 @@
 
 // What assistive technologies (screen readers, magnifiers, test robots) are told of the
 // controls: a role, a name, states, bounds, a text, a few actions, and events when any of these
-// change. Every control answers through virtuals of TControl; TAccessible reads them for a host
-// and hands the texts out as UTF-8. No toolkit type appears here: a host maps this model onto
-// its desktop's accessibility interface.
+// change. Every node of the tree (a control, or a group of controls: acc_node.h) answers
+// through virtuals of TAccNode; TAccessible reads them for a host and hands the texts out as
+// UTF-8. No toolkit type appears here: a host maps this model onto its desktop's interface.
 
 #include <cstdint>
 #include <optional>
@@ -18,6 +18,7 @@
 namespace gui {
 
 class TControl;
+class TAccNode;
 
 enum TAccRole : std::uint8_t {
   arNone,  // left out of the tree: only lines or empty room; its children take its place
@@ -103,12 +104,12 @@ class TAccListener {
   ~TAccListener() = default;
 };
 
-// The model of one control as a host reads it: names and texts in UTF-8.
+// The model of one node as a host reads it: names and texts in UTF-8.
 class TAccessible {
  public:
-  explicit TAccessible(TControl& control) : FControl(control) {}
+  explicit TAccessible(TAccNode& node) : FNode(node) {}
 
-  TControl& Control() const { return FControl; }
+  TAccNode& Node() const { return FNode; }
   TAccRole Role() const;
   // The name set or made by the control, else its label's (SetAccLabel).
   std::string Name() const;
@@ -126,15 +127,15 @@ class TAccessible {
   std::string Address() const;
   // Whether a change of its text is to be spoken when it happens, wherever the focus is.
   bool Live() const;
-  // The controls under this one in the tree: its children in z-order, with those left out of the
-  // tree replaced by their own children, and those gathered in a table or list replaced by the
-  // group (where its first member stands); the members of a group.
-  std::vector<TControl*> Children() const;
+  // The nodes under this one in the tree: a control's children in z-order, with those left out of
+  // the tree replaced by their own children, and those gathered in a table or list replaced by
+  // the group (where its first member stands); the members of a group.
+  std::vector<TAccNode*> Children() const;
   // The label that names the control, and the control a label names; null where there is none.
   TControl* LabelledBy() const;
   TControl* LabelFor() const;
   // The group of a member; else the nearest parent that is in the tree, or null for a form.
-  TControl* Parent() const;
+  TAccNode* Parent() const;
 
   // Actions, exactly as a user's input runs them; false when the control does not take them now
   // (disabled, hidden, read-only, a modal form above, or no such action).
@@ -146,7 +147,7 @@ class TAccessible {
   bool DoAction(std::size_t index);
 
  private:
-  TControl& FControl;
+  TAccNode& FNode;
 };
 
 // The control itself, or its nearest parent that is in the tree (not left out by arNone).

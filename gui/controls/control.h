@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "gui/controls/accessible.h"
+#include "gui/controls/acc_node.h"
 #include "gui/controls/component.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/color.h"
@@ -23,10 +23,9 @@ namespace gui {
 class TWinControl;
 class TForm;
 class TAccGroup;
-class TAccTable;
-class THostWebView;
 
-class TControl : public TComponent {
+// A control is also a node of the accessibility tree (acc_node.h), the node that stands for it.
+class TControl : public TComponent, public TAccNode {
  public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
@@ -34,7 +33,7 @@ class TControl : public TComponent {
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
   // The form this control lies on (itself for a form), or null.
-  virtual TForm* Form() const;
+  TForm* Form() const override;
 
   int Left() const { return FLeft; }
   int Top() const { return FTop; }
@@ -51,9 +50,9 @@ class TControl : public TComponent {
   virtual int ClientHeight() const { return FHeight; }
   TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
   // Where the control's client (0, 0) lies in its form's client area.
-  virtual TPoint ClientOriginInForm() const;
+  TPoint ClientOriginInForm() const override;
   // The control's whole rectangle in its form's client area.
-  virtual TRect RectInForm() const;
+  TRect RectInForm() const override;
 
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign align);
@@ -63,7 +62,7 @@ class TControl : public TComponent {
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
   // Visible, and so are all its parents up to a form that is on screen.
-  virtual bool Showing() const;
+  bool Showing() const override;
 
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
@@ -122,59 +121,42 @@ class TControl : public TComponent {
 
   // Accessibility (texts in Windows-1251; TAccessible hands them out as UTF-8). The name is the one
   // set here, or else what the kind of control makes of itself (a label its caption).
-  virtual TAccRole AccRole() const { return FAccHidden ? arNone : arFiller; }
-  std::string AccName() const { return FAccName.empty() ? AccDefaultName() : FAccName; }
+  TAccRole AccRole() const override { return FAccHidden ? arNone : arFiller; }
+  std::string AccName() const override { return FAccName.empty() ? AccDefaultName() : FAccName; }
   void SetAccName(std::string_view name) { FAccName = std::string(name); }
   // The tooltip the desktop shows while the pointer rests on the control, enabled or not (empty:
   // the parent's, if any).
   const std::string& Hint() const { return FHint; }
   void SetHint(std::string_view text) { FHint = std::string(text); }
-  const std::string& AccDescription() const { return FAccDescription; }
+  std::string AccDescription() const override { return FAccDescription; }
   // A new description is told to a listener (a screen reader speaks that of the focused control).
   void SetAccDescription(std::string_view text);
   // The label that names this control for a listener (an entry's caption beside it), and the
   // control a label names: SetAccLabel sets both ends. Null once the other end is gone.
-  TControl* AccLabelledBy() const { return FAccLabelledBy.Get(); }
-  TControl* AccLabelFor() const { return FAccLabelFor.Get(); }
+  TControl* AccLabelledBy() const override { return FAccLabelledBy.Get(); }
+  TControl* AccLabelFor() const override { return FAccLabelFor.Get(); }
   void SetAccLabel(TControl* label);
   // Left out of the tree whatever its kind: a rule or a divider that is only a line.
   bool AccHidden() const { return FAccHidden; }
   void SetAccHidden(bool value) { FAccHidden = value; }
   // A change of its text is spoken as it happens, without the focus moving there (the spin
   // counter after an entry); a screen reader reads the whole new text.
-  bool AccLive() const { return FAccLive; }
+  bool AccLive() const override { return FAccLive; }
   void SetAccLive(bool value) { FAccLive = value; }
-  // The table or list that gathers this control for a listener, standing between it and its
-  // parent in the tree; null for most controls.
-  TAccGroup* AccGroup() const { return FAccGroup; }
-  // Where the node stands in the accessibility tree (TAccessible reads these): a control's
-  // children are made of its own controls and its parent is the nearest one in the tree; a group
-  // (acc_group.h) answers with its members and its host's place instead.
-  virtual std::vector<TControl*> AccChildren() const;
-  virtual TControl* AccTreeParent() const;
-  // The node as a table, for a host that maps tables onto its desktop's table interface; null
-  // for anything else.
-  virtual TAccTable* AccAsTable() { return nullptr; }
-  // Whether the node's place is taken by a view of the host (the browser pane's page), and that
-  // view once it is made: a host hands out the view's own accessible object as its child.
-  virtual bool AccHostsView() const { return false; }
-  virtual THostWebView* AccHostView() const { return nullptr; }
-  virtual TAccStates AccStates() const;
-  virtual std::optional<TAccText> AccText() const { return std::nullopt; }
-  // Where character `index` of AccText is drawn, in client coordinates; none where it is not
-  // known (or there is no such character).
-  virtual std::optional<TRect> AccCharRect(int) { return std::nullopt; }
-  virtual std::string AccAddress() const { return {}; }
-  // The press and set-text actions; see TAccessible.
-  virtual bool AccPressable() const { return false; }
-  virtual bool AccPress() { return false; }
+  // The table or list that gathers this control for a listener; null for most controls.
+  TAccGroup* AccGroup() const override { return FAccGroup; }
+  // A control's children in the tree are made of its own controls, and its parent is its group
+  // or else the nearest of its parents that is in the tree.
+  std::vector<TAccNode*> AccChildren() const override;
+  TAccNode* AccTreeParent() const override;
+  TAccStates AccStates() const override;
+  TAliveToken::TWatch AccWatch() const override { return Watch(); }
   // Actions the program gives a control beyond the press (a strip item's correction): a name
   // and what runs, as the user's own input would run it.
   void AddAccAction(std::string_view name, std::function<void()> run);
-  const std::vector<std::pair<std::string, std::function<void()>>>& AccActions() const { return FAccActions; }
-  virtual bool AccSetText(std::string_view) { return false; }
+  const TAccActionList& AccActions() const override { return FAccActions; }
   // Whether an action may act now: enabled and on screen, on a form that takes input.
-  bool AccTakesInput() const;
+  bool AccTakesInput() const override;
   // Tells the application's accessibility listener of a change, when there is one.
   void AccNotify(TAccEvent event);
 
@@ -245,7 +227,7 @@ class TControl : public TComponent {
     TControl* Get() const { return Control && Alive && Alive->Alive() ? Control : nullptr; }
   };
   TAccLink FAccLabelledBy, FAccLabelFor;
-  std::vector<std::pair<std::string, std::function<void()>>> FAccActions;
+  TAccActionList FAccActions;
   TControlStyle FControlStyle = TControlStyle(csCaptureMouse) | csClickEvents | csSetCaption | csDoubleClicks;
   int FPaintCount = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gui/controls/custom_control.h"
@@ -74,6 +75,13 @@ class TForm : public TCustomControl, public THostWindowEvents {
   // on the new one. A handler may move the focus elsewhere; the function then returns false.
   bool FocusControl(TWinControl* control);
   void SelectFirst();
+  // A control that holds the focus for assistive technologies only, while the keyboard focus
+  // stays where it is (a screen reader walking a table cell by cell; nothing on screen changes).
+  // Null when none, once it is freed, and from the next move of the keyboard focus on.
+  TControl* AccFocus() const;
+  // Gives it to `control` and tells the listener; null gives it back to the focused control,
+  // which is told again.
+  void SetAccFocus(TControl* control);
 
   // Input routing state.
   TControl* CaptureControl() const { return FCaptureControl; }
@@ -172,6 +180,8 @@ class TForm : public TCustomControl, public THostWindowEvents {
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   TControl* FCaptureControl = nullptr;
+  TControl* FAccFocus = nullptr;
+  std::optional<TAliveToken::TWatch> FAccFocusAlive;
   TControl* FMouseControl = nullptr;
   TCursor FHostCursor = crDefault;
   TLastPress FLastPress;

@@ -284,6 +284,9 @@ bool TForm::FocusControl(TWinControl* control) {
   }
   const std::uint64_t serial = ++FFocusSerial;
   if (control == FFocusedControl) return true;
+  // The keyboard focus moves on: the one it gets is the focused object for a listener too.
+  FAccFocus = nullptr;
+  FAccFocusAlive.reset();
   auto alive = Watch();
   auto controlAlive = control ? control->Watch() : TAliveToken::TWatch(nullptr);
   if (TWinControl* old = FFocusedControl) {
@@ -299,6 +302,18 @@ bool TForm::FocusControl(TWinControl* control) {
   if (control && controlAlive) control->RouteEnter();
   if (alive && control && controlAlive && FFocusedControl == control) control->AccNotify(aeFocus);
   return alive && FFocusedControl == control;
+}
+
+TControl* TForm::AccFocus() const { return FAccFocusAlive && FAccFocusAlive->Alive() ? FAccFocus : nullptr; }
+
+void TForm::SetAccFocus(TControl* control) {
+  if (control == AccFocus()) return;
+  FAccFocus = control;
+  if (control)
+    FAccFocusAlive = control->Watch();
+  else
+    FAccFocusAlive.reset();
+  if (TControl* told = control ? control : FocusedControl()) told->AccNotify(aeFocus);
 }
 
 bool TForm::Within(const TControl* c, const TControl* root) {

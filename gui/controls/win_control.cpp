@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/controls/acc_group.h"
 #include "gui/controls/exceptions.h"
 #include "gui/controls/form.h"
 #include "gui/controls/scoped_change.h"
@@ -17,6 +18,11 @@ void TWinControl::DestroyControls() {
   // parts of the parent that are gone already.
   TScopedChange destroying(FDestroyingControls, true);
   while (!FControls.empty()) delete FControls.back();
+}
+
+void TWinControl::AdoptAccGroup(std::unique_ptr<TAccGroup> group) {
+  if (!group || &group->Host() != this) throw EInvalidOperation("A control keeps the groups made for it only");
+  FAccGroups.push_back(std::move(group));
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {

@@ -4,6 +4,7 @@
 // may have a non-client band around its client area and lays out its aligned children.
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "gui/controls/control.h"
@@ -22,6 +23,10 @@ class TWinControl : public TControl {
   // With allowDisabled, disabled controls (and what lies inside them) count too: the pointer
   // is over a disabled control although it gives it no input.
   TControl* ControlAtPos(TPoint pos, bool allowDisabled = false) const;
+  // The groups that gather some of its children for a listener (acc_group.h): kept here and
+  // freed with the control, after its children.
+  void AdoptAccGroup(std::unique_ptr<TAccGroup> group);
+  const std::vector<std::unique_ptr<TAccGroup>>& AccGroups() const { return FAccGroups; }
 
   int ClientWidth() const override { return std::max(0, Width() - FNonClient.Left - FNonClient.Right); }
   int ClientHeight() const override { return std::max(0, Height() - FNonClient.Top - FNonClient.Bottom); }
@@ -111,6 +116,7 @@ class TWinControl : public TControl {
 
   std::vector<TControl*> FControls;    // z-order, bottom first
   std::vector<TWinControl*> FTabList;  // windowed children in Tab order
+  std::vector<std::unique_ptr<TAccGroup>> FAccGroups;
   TRect FNonClient;
   bool FTabStop = false;
   bool FAligning = false;

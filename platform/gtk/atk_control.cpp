@@ -1,5 +1,5 @@
-// The ATK objects of the controls: name, role, states, extents, the click action, text, and the
-// control layer's events as ATK's notifications.
+// The ATK objects of the tree's nodes (controls and groups): name, role, states, extents, the
+// click action, text, and the control layer's events as ATK's notifications.
 
 #include <optional>
 #include <string>
@@ -15,7 +15,7 @@ namespace {
 
 struct SpintrakControlAccessible {
   AtkObject Parent;
-  gui::TControl* Control;
+  gui::TAccNode* Node;
   gui::TAliveToken::TWatch* Alive;
   TCanvasModel* Model;
   std::string* Name;  // keeps the text get_name hands out alive until the next call
@@ -31,10 +31,10 @@ SpintrakControlAccessible* AsControl(gpointer object) {
   return G_TYPE_CHECK_INSTANCE_CAST(object, spintrak_control_accessible_get_type(), SpintrakControlAccessible);
 }
 
-// The control behind an object, or null once the control is gone.
-gui::TControl* Live(gpointer object) {
+// The node behind an object, or null once the node is gone.
+gui::TAccNode* Live(gpointer object) {
   SpintrakControlAccessible* self = AsControl(object);
-  return self->Alive && self->Alive->Alive() ? self->Control : nullptr;
+  return self->Alive && self->Alive->Alive() ? self->Node : nullptr;
 }
 
 AtkRole RoleOf(gui::TAccRole role) {
@@ -90,7 +90,7 @@ GType EntryType() {
 }
 
 void spintrak_control_accessible_init(SpintrakControlAccessible* self) {
-  self->Control = nullptr;
+  self->Node = nullptr;
   self->Alive = nullptr;
   self->Model = nullptr;
   self->Name = new std::string;
@@ -106,25 +106,25 @@ void ControlFinalize(GObject* object) {
 }
 
 const gchar* ControlName(AtkObject* object) {
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   *AsControl(object)->Name = control ? gui::TAccessible(*control).Name() : std::string();
   return AsControl(object)->Name->c_str();
 }
 
 const gchar* ControlDescription(AtkObject* object) {
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   *AsControl(object)->Description = control ? gui::TAccessible(*control).Description() : std::string();
   return AsControl(object)->Description->c_str();
 }
 
 AtkRole ControlRole(AtkObject* object) {
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   return control ? RoleOf(gui::TAccessible(*control).Role()) : ATK_ROLE_UNKNOWN;
 }
 
 AtkStateSet* ControlStates(AtkObject* object) {
   AtkStateSet* set = atk_state_set_new();
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   if (!control) {
     atk_state_set_add_state(set, ATK_STATE_DEFUNCT);
     return set;
@@ -142,11 +142,11 @@ AtkObject* ControlRefChild(AtkObject* object, gint index) {
 }
 
 gint ControlIndexInParent(AtkObject* object) {
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   if (!control) return -1;
-  gui::TControl* parent = gui::TAccessible(*control).Parent();
+  gui::TAccNode* parent = gui::TAccessible(*control).Parent();
   if (!parent) return -1;
-  const std::vector<gui::TControl*> siblings = ChildrenOf(*parent);
+  const std::vector<gui::TAccNode*> siblings = ChildrenOf(*parent);
   for (std::size_t i = 0; i < siblings.size(); ++i)
     if (siblings[i] == control) return static_cast<gint>(i);
   return -1;
@@ -155,7 +155,7 @@ gint ControlIndexInParent(AtkObject* object) {
 // An entry labelled by its caption, and the caption as the label for the entry.
 AtkRelationSet* ControlRelations(AtkObject* object) {
   AtkRelationSet* set = atk_relation_set_new();
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   TCanvasModel* model = AsControl(object)->Model;
   if (!control || !model) return set;
   const gui::TAccessible acc(*control);
@@ -184,19 +184,19 @@ void spintrak_control_accessible_class_init(SpintrakControlAccessibleClass* klas
 
 }  // namespace
 
-AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control) {
-  GType type = TableObjectType(control);
-  if (type == 0) type = PaneObjectType(control);
-  if (type == 0 && control.AccRole() == gui::arText) type = EntryType();
+AtkObject* NewControlObject(TCanvasModel& model, gui::TAccNode& node) {
+  GType type = TableObjectType(node);
+  if (type == 0) type = PaneObjectType(node);
+  if (type == 0 && node.AccRole() == gui::arText) type = EntryType();
   if (type == 0) type = spintrak_control_accessible_get_type();
   auto* object = ATK_OBJECT(g_object_new(type, nullptr));
   SpintrakControlAccessible* self = AsControl(object);
-  self->Control = &control;
-  self->Alive = new gui::TAliveToken::TWatch(control.Watch());
+  self->Node = &node;
+  self->Alive = new gui::TAliveToken::TWatch(node.AccWatch());
   self->Model = &model;
-  gui::TControl* parent = gui::TAccessible(control).Parent();
+  gui::TAccNode* parent = gui::TAccessible(node).Parent();
   atk_object_set_parent(object, parent ? model.Object(*parent, true) : model.Root());
-  RememberAnnounced(object, control);
+  RememberAnnounced(object, node);
   WatchPane(object);
   return object;
 }
@@ -206,7 +206,7 @@ namespace {
 // Bounds: the model's are in the form's client area, which is the canvas.
 void ControlExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height, AtkCoordType type) {
   *x = *y = *width = *height = 0;
-  gui::TControl* control = Live(component);
+  gui::TAccNode* control = Live(component);
   TCanvasModel* model = AsControl(component)->Model;
   if (!control || !model) return;
   const gui::TRect r = gui::TAccessible(*control).Bounds();
@@ -216,7 +216,8 @@ void ControlExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint
     if (GdkWindow* window = gtk_widget_get_window(canvas)) gdk_window_get_origin(window, &ox, &oy);
   } else if (type == ATK_XY_WINDOW) {
     gtk_widget_translate_coordinates(canvas, gtk_widget_get_toplevel(canvas), 0, 0, &ox, &oy);
-  } else if (gui::TControl* parent = gui::TAccessible(*control).Parent(); parent && parent != control->Form()) {
+  } else if (gui::TAccNode* parent = gui::TAccessible(*control).Parent();
+             parent && parent != static_cast<gui::TAccNode*>(control->Form())) {
     const gui::TRect p = gui::TAccessible(*parent).Bounds();
     ox = -p.Left;
     oy = -p.Top;
@@ -233,7 +234,7 @@ void ComponentInit(AtkComponentIface* iface) { iface->get_extents = ControlExten
 // action runs from the loop, as a click would: one that opens a modal dialog must not hold the
 // assistive technology's request until the dialog closes.
 gint ActionCount(AtkAction* action) {
-  gui::TControl* control = Live(action);
+  gui::TAccNode* control = Live(action);
   return control ? static_cast<gint>(gui::TAccessible(*control).Actions().size()) : 0;
 }
 
@@ -244,7 +245,7 @@ struct TPendingAction {
 
 gboolean RunAction(gpointer data) {
   const auto* pending = static_cast<TPendingAction*>(data);
-  if (gui::TControl* control = Live(pending->Object))
+  if (gui::TAccNode* control = Live(pending->Object))
     gui::TAccessible(*control).DoAction(static_cast<std::size_t>(pending->Index));
   return G_SOURCE_REMOVE;
 }
@@ -256,7 +257,7 @@ void FreeAction(gpointer data) {
 }
 
 gboolean DoAction(AtkAction* action, gint index) {
-  gui::TControl* control = Live(action);
+  gui::TAccNode* control = Live(action);
   if (!control || index < 0 || index >= ActionCount(action) || !control->AccTakesInput()) return FALSE;
   g_idle_add_full(G_PRIORITY_DEFAULT, RunAction, new TPendingAction{G_OBJECT(g_object_ref(action)), index},
                   FreeAction);
@@ -266,7 +267,7 @@ gboolean DoAction(AtkAction* action, gint index) {
 // Handed out until the next call, as ATK's names are.
 const gchar* ActionName(AtkAction* action, gint index) {
   static std::string name;
-  gui::TControl* control = Live(action);
+  gui::TAccNode* control = Live(action);
   if (!control || index < 0) return nullptr;
   const std::vector<std::string> names = gui::TAccessible(*control).Actions();
   if (index >= static_cast<gint>(names.size())) return nullptr;
@@ -283,7 +284,7 @@ void ActionInit(AtkActionIface* iface) {
 
 // Text, in characters of the UTF-8 text.
 std::optional<gui::TAccText> TextOf(gpointer object) {
-  gui::TControl* control = Live(object);
+  gui::TAccNode* control = Live(object);
   return control ? gui::TAccessible(*control).Text() : std::nullopt;
 }
 
@@ -326,7 +327,7 @@ void TextInit(AtkTextIface* iface) {
 }
 
 void SetTextContents(AtkEditableText* text, const gchar* contents) {
-  if (gui::TControl* control = Live(text)) gui::TAccessible(*control).SetText(contents ? contents : "");
+  if (gui::TAccNode* control = Live(text)) gui::TAccessible(*control).SetText(contents ? contents : "");
 }
 
 void EditableTextInit(AtkEditableTextIface* iface) { iface->set_text_contents = SetTextContents; }
@@ -343,7 +344,7 @@ gchar* SliceUtf8(const std::string& text, gint start, gint end) {
   return g_strndup(from, static_cast<gsize>(to - from));
 }
 
-gui::TControl* LiveControl(gpointer object) { return Live(object); }
+gui::TAccNode* LiveNode(gpointer object) { return Live(object); }
 GType ControlObjectBaseType() { return spintrak_control_accessible_get_type(); }
 TCanvasModel* ObjectModel(gpointer object) { return AsControl(object)->Model; }
 void DetachControlObject(AtkObject* object) { AsControl(object)->Model = nullptr; }

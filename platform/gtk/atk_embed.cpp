@@ -15,7 +15,7 @@ namespace {
 // The widget of a pane's view: the engine's web view, or the stand-in area without the engine;
 // null before the view is made.
 GtkWidget* PaneWidget(gpointer object) {
-  gui::TControl* pane = LiveControl(object);
+  gui::TAccNode* pane = LiveNode(object);
   // Every view of this host is a TGtkWebView (TGtkHost::CreateWebView makes them).
   auto* view = pane ? static_cast<TGtkWebView*>(pane->AccHostView()) : nullptr;
   return view ? view->View().Widget() : nullptr;
@@ -149,7 +149,7 @@ void spintrak_overlay_class_init(SpintrakOverlayClass* klass) {
 
 }  // namespace
 
-GType PaneObjectType(gui::TControl& control) { return control.AccHostsView() ? PaneType() : 0; }
+GType PaneObjectType(gui::TAccNode& node) { return node.AccHostsView() ? PaneType() : 0; }
 
 void WatchPane(AtkObject* object) {
   if (G_OBJECT_TYPE(object) != PaneType()) return;

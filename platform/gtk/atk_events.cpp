@@ -53,8 +53,8 @@ void AnnounceCaret(AtkObject* object, const gui::TAccText& now, TAnnounced& last
 }
 
 // The focus is announced as it moves (TCanvasModel::FocusMoved); every other state as it changes.
-void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last) {
-  const gui::TAccStates now = gui::TAccessible(control).States();
+void AnnounceStates(AtkObject* object, gui::TAccNode& node, TAnnounced& last) {
+  const gui::TAccStates now = gui::TAccessible(node).States();
   const gui::TAccStates was = std::exchange(last.States, now);
   for (const TStateRow& row : kStateRows)
     if (row.State != gui::asFocused && was.Contains(row.State) != now.Contains(row.State))
@@ -63,16 +63,16 @@ void AnnounceStates(AtkObject* object, gui::TControl& control, TAnnounced& last)
 
 }  // namespace
 
-void RememberAnnounced(AtkObject* object, gui::TControl& control) {
-  const gui::TAccessible acc(control);
+void RememberAnnounced(AtkObject* object, gui::TAccNode& node) {
+  const gui::TAccessible acc(node);
   g_object_set_qdata_full(G_OBJECT(object), AnnouncedQuark(),
                           new TAnnounced{acc.Name(), acc.Text().value_or(gui::TAccText{}), acc.States()},
                           [](gpointer data) { delete static_cast<TAnnounced*>(data); });
 }
 
-void RememberCaret(AtkObject* object, gui::TControl& control) {
+void RememberCaret(AtkObject* object, gui::TAccNode& node) {
   TAnnounced* last = Announced(object);
-  const std::optional<gui::TAccText> now = gui::TAccessible(control).Text();
+  const std::optional<gui::TAccText> now = gui::TAccessible(node).Text();
   if (last && now) last->Text = *now;
 }
 
@@ -82,10 +82,10 @@ void AnnounceFocus(AtkObject* object, bool focused) {
   atk_object_notify_state_change(object, ATK_STATE_FOCUSED, focused);
 }
 
-void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event) {
+void AnnounceEvent(AtkObject* object, gui::TAccNode& node, gui::TAccEvent event) {
   TAnnounced* last = Announced(object);
   if (!last) return;
-  const gui::TAccessible acc(control);
+  const gui::TAccessible acc(node);
   switch (event) {
     case gui::aeFocus: AnnounceFocus(object, true); break;
     case gui::aeTextChanged:
@@ -95,7 +95,7 @@ void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent eve
         g_object_notify(G_OBJECT(object), "accessible-name");
       }
       if (const std::optional<gui::TAccText> now = acc.Text()) {
-        AnnounceText(object, control.AccRole() == gui::arText, *now, *last);
+        AnnounceText(object, node.AccRole() == gui::arText, *now, *last);
         AnnounceCaret(object, *now, *last);
       }
       g_signal_emit_by_name(object, "visible-data-changed");
@@ -103,14 +103,14 @@ void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent eve
     case gui::aeCaretMoved:
       if (const std::optional<gui::TAccText> now = acc.Text()) AnnounceCaret(object, *now, *last);
       break;
-    case gui::aeStateChanged: AnnounceStates(object, control, *last); break;
+    case gui::aeStateChanged: AnnounceStates(object, node, *last); break;
     case gui::aeDescriptionChanged: g_object_notify(G_OBJECT(object), "accessible-description"); break;
     case gui::aeWindowShown: break;  // the window's own accessible object announces it
   }
 }
 
 AtkAttributeSet* ControlAttributes(AtkObject* object) {
-  gui::TControl* control = LiveControl(object);
+  gui::TAccNode* control = LiveNode(object);
   if (!control || !gui::TAccessible(*control).Live()) return nullptr;
   // As a web page's live region says it: read politely, whole, when text is added or changed;
   // "container-" is what a reader looks for on the object that changed.
@@ -135,7 +135,7 @@ namespace {
 gchar* Piece(AtkText* text, gint offset, gui::TAccBoundary boundary, gui::TAccPiece piece, gint* start,
              gint* end) {
   *start = *end = 0;
-  gui::TControl* control = LiveControl(text);
+  gui::TAccNode* control = LiveNode(text);
   if (!control) return g_strdup("");
   const gui::TAccessible acc(*control);
   const std::optional<gui::TAccText> t = acc.Text();
@@ -178,7 +178,7 @@ gchar* StringAtOffset(AtkText* text, gint offset, AtkTextGranularity granularity
 void CharacterExtents(AtkText* text, gint offset, gint* x, gint* y, gint* width, gint* height,
                       AtkCoordType coords) {
   *x = *y = *width = *height = -1;
-  gui::TControl* control = LiveControl(text);
+  gui::TAccNode* control = LiveNode(text);
   if (!control) return;
   const gui::TAccessible acc(*control);
   const std::optional<gui::TRect> r = acc.CharBounds(offset);

@@ -45,11 +45,11 @@ void TCanvasModel::Clear() {
   FObjects.clear();
 }
 
-AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
-  if (&control == &FForm) return FRoot;
-  auto it = FObjects.find(&control);
-  // An entry whose control died may stand for a new control at the same address.
-  if (it != FObjects.end() && !LiveControl(it->second)) {
+AtkObject* TCanvasModel::Object(gui::TAccNode& node, bool make) {
+  if (&node == static_cast<gui::TAccNode*>(&FForm)) return FRoot;
+  auto it = FObjects.find(&node);
+  // An entry whose node died may stand for a new node at the same address.
+  if (it != FObjects.end() && !LiveNode(it->second)) {
     if (it->second == FFocused) SetFocusObject(nullptr);
     DetachControlObject(it->second);
     atk_object_notify_state_change(it->second, ATK_STATE_DEFUNCT, TRUE);
@@ -59,8 +59,8 @@ AtkObject* TCanvasModel::Object(gui::TControl& control, bool make) {
   }
   if (it != FObjects.end()) return it->second;
   if (!make) return nullptr;
-  AtkObject* object = NewControlObject(*this, control);
-  FObjects.emplace(&control, object);
+  AtkObject* object = NewControlObject(*this, node);
+  FObjects.emplace(&node, object);
   return object;
 }
 
@@ -77,19 +77,19 @@ void TCanvasModel::FocusMoved(gui::TControl* control) {
   if (now) AnnounceFocus(now, true);
 }
 
-std::vector<gui::TControl*> ChildrenOf(gui::TControl& control) { return gui::TAccessible(control).Children(); }
+std::vector<gui::TAccNode*> ChildrenOf(gui::TAccNode& node) { return gui::TAccessible(node).Children(); }
 
-AtkObject* RefChild(TCanvasModel* model, gui::TControl* control, int index) {
-  if (!model || !control || !model->FormAlive()) return nullptr;
-  const std::vector<gui::TControl*> children = ChildrenOf(*control);
+AtkObject* RefChild(TCanvasModel* model, gui::TAccNode* node, int index) {
+  if (!model || !node || !model->FormAlive()) return nullptr;
+  const std::vector<gui::TAccNode*> children = ChildrenOf(*node);
   if (index < 0 || index >= static_cast<int>(children.size())) return nullptr;
   AtkObject* child = model->Object(*children[static_cast<std::size_t>(index)], true);
   return child ? ATK_OBJECT(g_object_ref(child)) : nullptr;
 }
 
-int ChildCount(TCanvasModel* model, gui::TControl* control) {
-  if (!model || !control || !model->FormAlive()) return 0;
-  return static_cast<int>(ChildrenOf(*control).size());
+int ChildCount(TCanvasModel* model, gui::TAccNode* node) {
+  if (!model || !node || !model->FormAlive()) return 0;
+  return static_cast<int>(ChildrenOf(*node).size());
 }
 
 namespace {

@@ -13,13 +13,14 @@
 #include "gui/controls/alive_token.h"
 
 namespace gui {
+class TAccNode;
 class TControl;
 class TForm;
 }  // namespace gui
 
 namespace platform::gtk::atk {
 
-// What one canvas knows: its form and the objects of its controls made so far.
+// What one canvas knows: its form and the objects of its nodes (controls and groups) made so far.
 class TCanvasModel {
  public:
   TCanvasModel(gui::TForm& form, GtkWidget* canvas, AtkObject* root);
@@ -31,8 +32,8 @@ class TCanvasModel {
   gui::TForm& Form() const { return FForm; }
   GtkWidget* Canvas() const { return FCanvas; }
   AtkObject* Root() const { return FRoot; }
-  // The object of a control, made now when `make` and there is none; not referenced.
-  AtkObject* Object(gui::TControl& control, bool make);
+  // The object of a node, made now when `make` and there is none; not referenced.
+  AtkObject* Object(gui::TAccNode& node, bool make);
   // Drops every object (the canvas goes away).
   void Clear();
   // The form's focus moved to `control` (null: to none of its controls). Only one object is
@@ -50,7 +51,7 @@ class TCanvasModel {
   GtkWidget* FCanvas;
   AtkObject* FRoot;
   AtkObject* FFocused = nullptr;  // an object of FObjects, or null
-  std::unordered_map<gui::TControl*, AtkObject*> FObjects;
+  std::unordered_map<gui::TAccNode*, AtkObject*> FObjects;
 };
 
 // The model's states as ATK's.
@@ -67,30 +68,30 @@ inline constexpr TStateRow kStateRows[] = {
     {gui::asEditable, ATK_STATE_EDITABLE},   {gui::asIndeterminate, ATK_STATE_INDETERMINATE},
 };
 
-// The object of a control, with the object of its parent in the tree as its parent.
-AtkObject* NewControlObject(TCanvasModel& model, gui::TControl& control);
-// The kind of object every control has, and the kinds derived from it for a table and its cells
+// The object of a node, with the object of its parent in the tree as its parent.
+AtkObject* NewControlObject(TCanvasModel& model, gui::TAccNode& node);
+// The kind of object every node has, and the kinds derived from it for a table and its cells
 // (ATK's table interfaces, atk_table.cpp) and for a browser pane (its page as its child,
-// atk_embed.cpp); 0 for a control of none of these.
+// atk_embed.cpp); 0 for a node of none of these.
 GType ControlObjectBaseType();
-GType TableObjectType(gui::TControl& control);
-GType PaneObjectType(gui::TControl& control);
+GType TableObjectType(gui::TAccNode& node);
+GType PaneObjectType(gui::TAccNode& node);
 // Tells a pane's object when the pane's view appears after the object was made.
 void WatchPane(AtkObject* object);
 // The model a control's object belongs to, or null once it was cut off.
 TCanvasModel* ObjectModel(gpointer object);
-// The control behind a control's object, or null once the control is gone.
-gui::TControl* LiveControl(gpointer object);
+// The node behind an object, or null once the node is gone.
+gui::TAccNode* LiveNode(gpointer object);
 // Characters [start, end) of a UTF-8 text, clamped to it; end < 0 is the end. Freed by g_free.
 gchar* SliceUtf8(const std::string& text, gint start, gint end);
 // Cuts a control's object off its model, which drops it.
 void DetachControlObject(AtkObject* object);
-// Tells the object of a control what changed in the control: ATK's signals, worked out against
-// what the object last told (its text, caret and states, remembered when it is made).
-void AnnounceEvent(AtkObject* object, gui::TControl& control, gui::TAccEvent event);
-void RememberAnnounced(AtkObject* object, gui::TControl& control);
+// Tells the object of a node what changed in it: ATK's signals, worked out against what the
+// object last told (its text, caret and states, remembered when it is made).
+void AnnounceEvent(AtkObject* object, gui::TAccNode& node, gui::TAccEvent event);
+void RememberAnnounced(AtkObject* object, gui::TAccNode& node);
 // Takes the caret and selection as told without telling them.
-void RememberCaret(AtkObject* object, gui::TControl& control);
+void RememberCaret(AtkObject* object, gui::TAccNode& node);
 // Tells an object that it took or lost the focus, unless it said so last.
 void AnnounceFocus(AtkObject* object, bool focused);
 // The object's attributes: a control whose text changes are spoken marks itself as a live region.
@@ -98,9 +99,9 @@ AtkAttributeSet* ControlAttributes(AtkObject* object);
 // The text interface beyond the whole text: pieces at an offset, character extents, attributes.
 void TextPiecesInit(AtkTextIface* iface);
 
-// The children of a control in the tree, as objects made on demand.
-AtkObject* RefChild(TCanvasModel* model, gui::TControl* control, int index);
-int ChildCount(TCanvasModel* model, gui::TControl* control);
-std::vector<gui::TControl*> ChildrenOf(gui::TControl& control);
+// The children of a node in the tree, as objects made on demand.
+AtkObject* RefChild(TCanvasModel* model, gui::TAccNode* node, int index);
+int ChildCount(TCanvasModel* model, gui::TAccNode* node);
+std::vector<gui::TAccNode*> ChildrenOf(gui::TAccNode& node);
 
 }  // namespace platform::gtk::atk

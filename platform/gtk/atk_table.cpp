@@ -1,7 +1,7 @@
 // The statistics tables through ATK's table interfaces: the table answers its size, the cell at a
 // row and column and the headers; each cell answers where it stands and under which headers. The
-// objects are those of the controls (made on demand, like every other), of two kinds derived from
-// the control's kind that add these interfaces.
+// objects are those of the tree's nodes (made on demand, like every other), of two kinds derived
+// from the nodes' kind that add these interfaces.
 
 #include <algorithm>
 
@@ -12,15 +12,15 @@ namespace platform::gtk::atk {
 namespace {
 
 gui::TAccTable* TableOf(gpointer object) {
-  gui::TControl* control = LiveControl(object);
-  return control ? control->AccAsTable() : nullptr;
+  gui::TAccNode* node = LiveNode(object);
+  return node ? node->AccAsTable() : nullptr;
 }
 
-// The object of a control of the same form, made now if need be; not referenced.
-AtkObject* ObjectOf(gpointer object, gui::TControl* control) {
+// The object of a node of the same form, made now if need be; not referenced.
+AtkObject* ObjectOf(gpointer object, gui::TAccNode* node) {
   TCanvasModel* model = ObjectModel(object);
-  if (!control || !model || !model->FormAlive()) return nullptr;
-  return model->Object(*control, true);
+  if (!node || !model || !model->FormAlive()) return nullptr;
+  return model->Object(*node, true);
 }
 
 AtkObject* Referenced(AtkObject* object) { return object ? ATK_OBJECT(g_object_ref(object)) : nullptr; }
@@ -102,10 +102,10 @@ struct TCellAt {
 };
 
 std::optional<TCellAt> CellOf(gpointer object) {
-  gui::TControl* control = LiveControl(object);
-  gui::TAccTable* table = control && control->AccGroup() ? control->AccGroup()->AccAsTable() : nullptr;
+  gui::TAccNode* node = LiveNode(object);
+  gui::TAccTable* table = node && node->AccGroup() ? node->AccGroup()->AccAsTable() : nullptr;
   if (!table) return std::nullopt;
-  const std::optional<gui::TAccCellPos> at = table->Position(*control);
+  const std::optional<gui::TAccCellPos> at = table->Position(*node);
   if (!at) return std::nullopt;
   return TCellAt{table, *at};
 }
@@ -157,7 +157,7 @@ void CellInit(gpointer cell, gpointer) {
   iface->get_table = CellTable;
 }
 
-// A kind of the controls' object with one more interface.
+// A kind of the nodes' object with one more interface.
 GType DerivedType(const char* name, GType iface, GInterfaceInitFunc init) {
   GTypeQuery base;
   g_type_query(ControlObjectBaseType(), &base);
@@ -180,10 +180,10 @@ GType CellType() {
 
 }  // namespace
 
-GType TableObjectType(gui::TControl& control) {
-  if (control.AccAsTable()) return TableType();
-  gui::TAccTable* table = control.AccGroup() ? control.AccGroup()->AccAsTable() : nullptr;
-  if (table && table->Position(control)) return CellType();
+GType TableObjectType(gui::TAccNode& node) {
+  if (node.AccAsTable()) return TableType();
+  gui::TAccTable* table = node.AccGroup() ? node.AccGroup()->AccAsTable() : nullptr;
+  if (table && table->Position(node)) return CellType();
   return 0;
 }
 

@@ -17,8 +17,8 @@ std::vector<TAccRecord> THeadlessAccRecorder::EventsOf(std::string_view control)
 
 namespace {
 
-void Walk(gui::TControl& root, std::vector<gui::TControl*>& out) {
-  for (gui::TControl* child : gui::TAccessible(root).Children()) {
+void Walk(gui::TAccNode& root, std::vector<gui::TAccNode*>& out) {
+  for (gui::TAccNode* child : gui::TAccessible(root).Children()) {
     out.push_back(child);
     Walk(*child, out);
   }
@@ -26,14 +26,14 @@ void Walk(gui::TControl& root, std::vector<gui::TControl*>& out) {
 
 }  // namespace
 
-std::vector<gui::TControl*> AccessibleTree(gui::TControl& root) {
-  std::vector<gui::TControl*> out;
+std::vector<gui::TAccNode*> AccessibleTree(gui::TAccNode& root) {
+  std::vector<gui::TAccNode*> out;
   Walk(root, out);
   return out;
 }
 
-gui::TControl* FindAccessible(gui::TControl& root, gui::TAccRole role, std::string_view name) {
-  for (gui::TControl* c : AccessibleTree(root)) {
+gui::TAccNode* FindAccessible(gui::TAccNode& root, gui::TAccRole role, std::string_view name) {
+  for (gui::TAccNode* c : AccessibleTree(root)) {
     const gui::TAccessible acc(*c);
     if (acc.Role() == role && acc.Name() == name) return c;
   }

@@ -30,10 +30,10 @@ class THeadlessAccRecorder final : public gui::TAccListener {
   std::vector<TAccRecord> FEvents;
 };
 
-// The first control in the tree below `root` (depth first, in tree order) with this role and
+// The first node in the tree below `root` (depth first, in tree order) with this role and
 // accessible name (UTF-8), or null.
-gui::TControl* FindAccessible(gui::TControl& root, gui::TAccRole role, std::string_view name);
-// Every control in the tree below `root`, depth first.
-std::vector<gui::TControl*> AccessibleTree(gui::TControl& root);
+gui::TAccNode* FindAccessible(gui::TAccNode& root, gui::TAccRole role, std::string_view name);
+// Every node in the tree below `root`, depth first.
+std::vector<gui::TAccNode*> AccessibleTree(gui::TAccNode& root);
 
 }  // namespace platform::headless

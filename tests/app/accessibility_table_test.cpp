@@ -14,14 +14,13 @@ using gui::TAccessible;
 
 struct AccessibilityTableTest : TMainFormFixture {
   gui::TAccTable& Table(std::string_view name) const {
-    for (gui::TControl* c : TAccessible(*Form).Children())
-      if (auto* table = dynamic_cast<gui::TAccTable*>(c); table && TAccessible(*table).Name() == name)
-        return *table;
+    for (gui::TAccNode* c : TAccessible(*Form).Children())
+      if (gui::TAccTable* table = c->AccAsTable(); table && TAccessible(*table).Name() == name) return *table;
     throw std::logic_error("no table " + std::string(name));
   }
-  static std::string NameOf(gui::TControl* c) { return c ? TAccessible(*c).Name() : "(none)"; }
+  static std::string NameOf(gui::TAccNode* c) { return c ? TAccessible(*c).Name() : "(none)"; }
   // What a reader says of a cell: where it stands, then its text.
-  static std::string Heard(gui::TControl* c) { return NameOf(c) + ": " + TAccessible(*c).Text()->Text; }
+  static std::string Heard(gui::TAccNode* c) { return NameOf(c) + ": " + TAccessible(*c).Text()->Text; }
 };
 
 TEST_F(AccessibilityTableTest, BothTablesHaveTheirShapeAndHeadings) {
@@ -76,10 +75,10 @@ TEST_F(AccessibilityTableTest, CellsAtTheirRowsAndColumnsFollowTheEntries) {
 }
 
 TEST_F(AccessibilityTableTest, TheStripIsAListOfItsLabelsNewestFirst) {
-  const std::vector<gui::TControl*> top = TAccessible(*Form).Children();
-  gui::TControl* list = platform::headless::FindAccessible(*Form, gui::arList, "Последние числа");
+  const std::vector<gui::TAccNode*> top = TAccessible(*Form).Children();
+  gui::TAccNode* list = platform::headless::FindAccessible(*Form, gui::arList, "Последние числа");
   ASSERT_NE(list, nullptr);
-  const std::vector<gui::TControl*> items = TAccessible(*list).Children();
+  const std::vector<gui::TAccNode*> items = TAccessible(*list).Children();
   ASSERT_EQ(items.size(), 21u);
   EXPECT_EQ(items.front(), &Control("UiLabelLast1"));
   EXPECT_EQ(items.back(), &Control("UiLabelLast21"));
@@ -88,6 +87,7 @@ TEST_F(AccessibilityTableTest, TheStripIsAListOfItsLabelsNewestFirst) {
   const auto at = std::find(top.begin(), top.end(), list);
   ASSERT_NE(at, top.begin());
   EXPECT_EQ(*(at - 1), &Control("UiLabel4"));
+  EXPECT_EQ(list->Form(), Form) << "a group on the window, kept by it";
   Enter("7");
   Enter("0");
   EXPECT_EQ(Heard(items[0]), "Последние числа, 1: 0, зеро");
@@ -96,9 +96,10 @@ TEST_F(AccessibilityTableTest, TheStripIsAListOfItsLabelsNewestFirst) {
 
 TEST_F(AccessibilityTableTest, TheWindowsTopLevelIsShortAndEveryGroupedLabelIsReachedOnce) {
   // The cells no longer crowd the window's own level: panels, top band and the three groups.
-  const std::vector<gui::TControl*> top = TAccessible(*Form).Children();
+  const std::vector<gui::TAccNode*> top = TAccessible(*Form).Children();
   EXPECT_LT(top.size(), 30u);
-  const std::vector<gui::TControl*> tree = platform::headless::AccessibleTree(*Form);
+  EXPECT_EQ(Form->AccGroups().size(), 3u) << "two tables and the strip, kept by the window";
+  const std::vector<gui::TAccNode*> tree = platform::headless::AccessibleTree(*Form);
   for (std::string_view name : {"UiLabel36", "UiLabel117", "UiLabel30", "UiLabelLast21"})
     EXPECT_EQ(std::count(tree.begin(), tree.end(), &Control(name)), 1) << name;
 }

@@ -33,7 +33,7 @@ struct AccessibilityTest : TMainFormFixture {
   TAccessible Acc(std::string_view name) const { return TAccessible(Named(name)); }
   std::string NameOf(std::string_view name) const { return Acc(name).Name(); }
   bool InTree(std::string_view name) const {
-    const std::vector<gui::TControl*> tree = AccessibleTree(*Form);
+    const std::vector<gui::TAccNode*> tree = AccessibleTree(*Form);
     return std::find(tree.begin(), tree.end(), &Named(name)) != tree.end();
   }
 };
@@ -98,9 +98,9 @@ TEST_F(AccessibilityTest, BoundsAreInTheWindowsClientArea) {
 TEST_F(AccessibilityTest, LinesAreLeftOutAndTheirRoomGoesToNoOne) {
   EXPECT_FALSE(InTree("UiSeparator1"));
   EXPECT_FALSE(InTree("UiBorder1"));
-  for (gui::TControl* c : AccessibleTree(*Form)) {
-    EXPECT_NE(TAccessible(*c).Role(), gui::arNone) << c->Name();
-    ASSERT_NE(TAccessible(*c).Parent(), nullptr) << c->Name();
+  for (gui::TAccNode* c : AccessibleTree(*Form)) {
+    EXPECT_NE(TAccessible(*c).Role(), gui::arNone) << TAccessible(*c).Name();
+    ASSERT_NE(TAccessible(*c).Parent(), nullptr) << TAccessible(*c).Name();
   }
   // Reached through the panels that hold them.
   EXPECT_EQ(TAccessible(Control("UiBitBtn1")).Parent(), &Control("UiPanel2"));
@@ -109,7 +109,7 @@ TEST_F(AccessibilityTest, LinesAreLeftOutAndTheirRoomGoesToNoOne) {
 TEST_F(AccessibilityTest, EveryCellHasANameOfItsOwn) {
   std::set<std::string> names;
   int cells = 0;
-  for (gui::TControl* c : AccessibleTree(*Form)) {
+  for (gui::TAccNode* c : AccessibleTree(*Form)) {
     const TAccessible acc(*c);
     if (acc.Role() != gui::arTableCell && acc.Role() != gui::arListItem) continue;
     ++cells;
@@ -187,7 +187,7 @@ TEST_F(AccessibilityTest, NoAnnounceMeansNoWordAfterAnEntry) {
   Enter("7");
   EXPECT_EQ(Acc("UiNumericEdit1").Description(), "");
   for (const auto& r : Recorder.Events()) EXPECT_NE(r.Event, gui::aeDescriptionChanged) << r.Control;
-  for (gui::TControl* c : AccessibleTree(*Form)) EXPECT_FALSE(TAccessible(*c).Live()) << c->Name();
+  for (gui::TAccNode* c : AccessibleTree(*Form)) EXPECT_FALSE(TAccessible(*c).Live()) << TAccessible(*c).Name();
 }
 
 // The field is labelled by the caption beside it, and the caption labels the field.
@@ -299,7 +299,7 @@ TEST_F(AccessibilityTest, TheExitQuestionIsADialogThatTakesThePressesWhileTheWin
     dialogName = TAccessible(form).Name();
     EXPECT_EQ(TAccessible(form).Role(), gui::arDialog);
     pressedBehind = Acc("UiBitBtn3").Press();
-    gui::TControl* no = FindAccessible(form, gui::arPushButton, "No");
+    gui::TAccNode* no = FindAccessible(form, gui::arPushButton, "No");
     ASSERT_NE(no, nullptr);
     EXPECT_NE(FindAccessible(form, gui::arLabel, "Вы уверены, что хотите выйти из программы?"), nullptr);
     EXPECT_TRUE(TAccessible(*no).Press());

@@ -58,7 +58,7 @@ TEST_F(TDialogFixture, TheMessageDialogIsADialogWithItsTextAndButtons) {
 TEST_F(TDialogFixture, AMessageIsAnsweredByPressingAButton) {
   for (const char* name : {"Yes", "No"}) {
     Answer([name](TForm& form) {
-      TControl* button = FindAccessible(form, arPushButton, name);
+      TAccNode* button = FindAccessible(form, arPushButton, name);
       ASSERT_NE(button, nullptr) << name;
       EXPECT_TRUE(TAccessible(*button).Press());
     });

@@ -219,6 +219,26 @@ def check_flat_review(log):
     fail("flat review never read the row of red with its marked count")
 
 
+def check_table_walk(log):
+    """F4 walks the tables with Orca's own table speech: the table and the row on the way in, a
+    cell with its column header, "where am I" with both headers and the place, and Esc back to
+    the entry. After 7 corrected to 8 (black), red is the least over 10 spins and over all."""
+    said, _ = press_and_hear(log, ["F4"], "the walk into the table", r"^0, меньше всех")
+    said = [t for t in said if t != "F4 "]
+    if said[:3] != ["Простые шансы и дюжины.", "table with 9 rows 5 columns", "Красное."]:
+        fail(f"the walk did not start with the table and the row of red: {said}")
+    said2, _ = press_and_hear(log, ["End"], "the row's last cell", r"^Всего column header 0, меньше всех")
+    focused = focused_objects()
+    if focused != ["Красное, всего"]:
+        fail(f"during the walk these objects report the focus: {focused}")
+    said3, _ = press_and_hear(log, ["KP_Enter"], "where am I in the table", r"column 5 of 5 row 1 of 9")
+    if said3[-5:-1] != ["Всего.", "Красное.", "table cell.", "0, меньше всех."]:
+        fail(f"where am I did not give both headers and the marked count: {said3}")
+    said4, _ = press_and_hear(log, ["Down"], "the next row", r"^Черное\.")
+    press_and_hear(log, ["Escape"], "back from the walk", "^" + ENTRY)
+    print(f"table walk: {said[:4]} / {said2[-1]} / {said3} / {said4}")
+
+
 def check_no_announce(log):
     """With --no-announce an entry says nothing of itself: the next key's speech comes first."""
     since = log.mark()
@@ -250,6 +270,7 @@ def main():
         check_summary(log)
         check_correction(log)
         check_flat_review(log)
+        check_table_walk(log)
         program.kill()
         program.wait()
         check_no_announce(log)

@@ -29,7 +29,7 @@ struct AccGroupTest : ::testing::Test, TShownForm {
     Panel->SetParent(Form);
     Panel->SetBounds(10, 5, 200, 150);
     Panel->SetAccHidden(true);
-    Table = new TAccTable(*Panel, "Counts");
+    Table = &NewAccGroup<TAccTable>(*Panel, "Counts");
     Table->SetColumnHeaders(std::vector<TControl*>{H0, H1, H2});
     Table->AddRow(std::vector<TControl*>{R0, A0, B0});
     Table->AddRow(std::vector<TControl*>{R1, A1, nullptr});
@@ -38,17 +38,18 @@ struct AccGroupTest : ::testing::Test, TShownForm {
   TTestLabel* Label(const char* name, int left, int top) {
     return new TTestLabel(Form, Panel, name, {left, top, 30, 15});
   }
-  std::vector<TControl*> Children(TControl& of) const { return TAccessible(of).Children(); }
+  std::vector<TAccNode*> Children(TAccNode& of) const { return TAccessible(of).Children(); }
 };
 
 TEST_F(AccGroupTest, TheGroupStandsInTheTreeWhereItsFirstMemberStood) {
-  EXPECT_EQ(Children(*Form), (std::vector<TControl*>{Before, Table, After})) << "through the panel left out";
-  EXPECT_EQ(Children(*Table), (std::vector<TControl*>{H0, H1, H2, R0, A0, B0, R1, A1}));
+  EXPECT_EQ(Children(*Form), (std::vector<TAccNode*>{Before, Table, After})) << "through the panel left out";
+  EXPECT_EQ(Children(*Table), (std::vector<TAccNode*>{H0, H1, H2, R0, A0, B0, R1, A1}));
   EXPECT_EQ(TAccessible(*Table).Parent(), Form) << "the nearest parent in the tree above its host";
   EXPECT_EQ(TAccessible(*A0).Parent(), Table);
   EXPECT_EQ(TAccessible(*Before).Parent(), Form);
   EXPECT_EQ(A0->Parent(), Panel) << "the controls themselves stay where they were";
   EXPECT_EQ(Panel->ControlCount(), 10) << "the group is none of the panel's controls";
+  EXPECT_EQ(Panel->AccGroups().size(), 1u) << "the panel keeps it";
 }
 
 TEST_F(AccGroupTest, TheTableAnswersItsGeometryAndItsMembersTheirRoles) {
@@ -96,18 +97,18 @@ TEST_F(AccGroupTest, TheGroupCoversItsMembersAndShowsWithItsHost) {
 }
 
 TEST_F(AccGroupTest, AListGathersItsItemsInTheirOrder) {
-  auto* list = new TAccGroup(*Panel, arList, arListItem, "Last");
+  auto* list = &NewAccGroup<TAccGroup>(*Panel, arList, arListItem, "Last");
   list->Add(*After);
   list->Add(*Before);
-  EXPECT_EQ(Children(*Form), (std::vector<TControl*>{list, Table}))
+  EXPECT_EQ(Children(*Form), (std::vector<TAccNode*>{list, Table}))
       << "at the place of Before, the first in z-order";
-  EXPECT_EQ(Children(*list), (std::vector<TControl*>{After, Before}));
+  EXPECT_EQ(Children(*list), (std::vector<TAccNode*>{After, Before}));
   EXPECT_EQ(TAccessible(*Before).Role(), arListItem);
 }
 
 TEST_F(AccGroupTest, WrongShapesAndStrangersAreRefused) {
   auto* other = new TTestLabel(Form, Form, "Other", {0, 0, 5, 5});
-  auto* list = new TAccGroup(*Panel, arList, arListItem, "");
+  auto* list = &NewAccGroup<TAccGroup>(*Panel, arList, arListItem, "");
   EXPECT_THROW(Table->AddRow(std::vector<TControl*>{R0, A0}), EInvalidOperation) << "too few cells";
   EXPECT_THROW(Table->SetColumnHeaders(std::vector<TControl*>{H0}), EInvalidOperation) << "set once";
   EXPECT_THROW(list->Add(*other), EInvalidOperation) << "a control of another parent";
@@ -116,6 +117,9 @@ TEST_F(AccGroupTest, WrongShapesAndStrangersAreRefused) {
   EXPECT_THROW(empty.SetColumnHeaders({}), EInvalidOperation);
   EXPECT_EQ(empty.RowCount(), 0);
   EXPECT_TRUE(Table->Members().size() == 8 && list->Members().empty()) << "a refused member is not taken";
+  EXPECT_THROW(Form->AdoptAccGroup(std::make_unique<TAccGroup>(*Panel, arList, arListItem, "")), EInvalidOperation)
+      << "a control keeps only the groups made for it";
+  EXPECT_EQ(Form->AccGroups().size(), 0u);
 }
 
 TEST_F(AccGroupTest, AMemberFreedFirstLeavesAnEmptyPlaceAndAGroupFreedFirstGivesItsMembersBack) {
@@ -127,19 +131,26 @@ TEST_F(AccGroupTest, AMemberFreedFirstLeavesAnEmptyPlaceAndAGroupFreedFirstGives
   EXPECT_EQ(Table->ColumnHeader(1), nullptr);
   EXPECT_EQ(Table->ColumnCount(), 3);
 
-  delete Table;
-  EXPECT_EQ(R0->AccGroup(), nullptr);
-  EXPECT_EQ(Children(*Form), (std::vector<TControl*>{Before, H0, H2, R0, B0, R1, A1, After}));
-  EXPECT_EQ(TAccessible(*R0).Parent(), Form);
+  // A group of its own, not kept by the panel, freed before its members.
+  auto list = std::make_unique<TAccGroup>(*Panel, arList, arListItem, "");
+  list->Add(*Before);
+  list->Add(*After);
+  list.reset();
+  EXPECT_EQ(Before->AccGroup(), nullptr);
+  EXPECT_EQ(TAccessible(*After).Parent(), Form);
+  EXPECT_EQ(Children(*Form), (std::vector<TAccNode*>{Before, Table, After}));
 }
 
-TEST_F(AccGroupTest, AGroupGoesWithItsHost) {
-  auto* list = new TAccGroup(*Panel, arList, arListItem, "");
-  list->Add(*After);
-  const TAliveToken::TWatch table = Table->Watch(), alive = list->Watch();
+TEST_F(AccGroupTest, AGroupGoesWithItsHostAfterItsMembersAndGivesBackThoseThatMovedAway) {
+  R1->SetParent(Form);  // still a member, no longer on the panel
+  const TAliveToken::TWatch table = Table->AccWatch(), h0 = H0->Watch();
   delete Panel;
   EXPECT_FALSE(table.Alive());
-  EXPECT_FALSE(alive.Alive());
+  EXPECT_FALSE(h0.Alive()) << "the members on the panel went with it";
+  EXPECT_EQ(R1->AccGroup(), nullptr);
+  EXPECT_EQ(TAccessible(*R1).Role(), arFiller) << "its own role again";
+  EXPECT_EQ(TAccessible(*R1).Parent(), Form);
+  EXPECT_EQ(Children(*Form), (std::vector<TAccNode*>{R1}));
 }
 
 }  // namespace
