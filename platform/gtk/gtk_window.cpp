@@ -399,12 +399,20 @@ GdkFilterReturn TExposureFilter::OnNativeEvent(GdkXEvent* native, GdkEvent*, gpo
   return GDK_FILTER_CONTINUE;
 }
 
-int TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, TGtkWindow* self) {
+int TGtkWindow::OnDraw(GtkWidget* area, cairo_t* cr, TGtkWindow* self) {
   if (self->FBuffer == nullptr) return TRUE;
   const gui::TBitmap& buffer = *self->FBuffer;
   self->FPainted.Add(cr);
-  PresentBuffer(cr, {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(),
-                     buffer.Width() * 4, buffer.Scale()});
+  std::function<void()> waitForServer;
+#ifdef GDK_WINDOWING_X11
+  // Bounds cairo's shared-memory pool for uploads (see kPiecePixels).
+  if (GDK_IS_X11_DISPLAY(gtk_widget_get_display(area)))
+    waitForServer = [display = gtk_widget_get_display(area)] { gdk_display_sync(display); };
+#endif
+  PresentBuffer(cr,
+                {const_cast<std::uint32_t*>(buffer.Pixels()), buffer.Width(), buffer.Height(), buffer.Width() * 4,
+                 buffer.Scale()},
+                waitForServer);
   if (!self->FFirstFrameShown) {
     self->FFirstFrameShown = true;
     // The frame is on screen once this paint cycle is over; work deferred until then runs after it.

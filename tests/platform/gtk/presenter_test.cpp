@@ -64,5 +64,99 @@ TEST(Presenter, TouchesOnlyTheDirtyArea) {
   EXPECT_EQ(target.Pixel(2, 2), 0x0000FFu) << "below the dirty area";
 }
 
+TEST(Presenter, ReadsTheClipPieceByPieceCutToTheBuffer) {
+  std::uint32_t pixel = 0;
+  struct TCase {
+    const char* Name;
+    int Width, Height, Scale;  // the buffer, in device pixels
+    std::vector<TPixelRect> Clip;
+    int MaxPixels;
+    std::vector<TPixelRect> Pieces;
+  } cases[] = {
+      {"one rectangle, whole", 10, 7, 1, {{2, 1, 5, 3}}, 1000, {{2, 1, 5, 3}}},
+      {"in device pixels at scale 2", 20, 14, 2, {{2, 1, 5, 3}}, 1000, {{4, 2, 10, 6}}},
+      {"cut to the buffer", 10, 7, 1, {{-2, 5, 20, 9}}, 1000, {{0, 5, 10, 2}}},
+      {"outside the buffer", 10, 7, 1, {{10, 0, 4, 4}, {0, -5, 4, 5}}, 1000, {}},
+      {"each rectangle of the clip", 10, 7, 1, {{0, 0, 2, 2}, {5, 4, 3, 3}}, 1000, {{0, 0, 2, 2}, {5, 4, 3, 3}}},
+      {"bands of whole rows", 10, 7, 1, {{0, 0, 10, 7}}, 30, {{0, 0, 10, 3}, {0, 3, 10, 3}, {0, 6, 10, 1}}},
+      {"bands of whole logical rows",
+       20,
+       14,
+       2,
+       {{0, 0, 10, 3}},
+       70,
+       {{0, 0, 20, 2}, {0, 2, 20, 2}, {0, 4, 20, 2}}},
+      {"a logical row larger than a band", 20, 14, 2, {{0, 0, 10, 2}}, 10, {{0, 0, 20, 2}, {0, 2, 20, 2}}},
+  };
+  for (const TCase& c : cases) {
+    const TPixelView view{&pixel, c.Width, c.Height, c.Width * 4, c.Scale};
+    EXPECT_EQ(BufferPieces(c.Clip, view, c.MaxPixels), c.Pieces) << c.Name;
+  }
+}
+
+// A buffer of `width` x `height` device pixels, no two neighbours alike.
+std::vector<std::uint32_t> Pattern(int width, int height) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      pixels[y * width + x] = static_cast<std::uint32_t>(x * 7919 + y * 104729) & 0xFFFFFF;
+  return pixels;
+}
+
+TEST(Presenter, PiecesShowTheSamePixelsAsTheWholeBuffer) {
+  // Larger than one piece; at scale 1, at 2, and a scale-2 buffer resampled onto a scale-1 target.
+  struct TCase {
+    int Logical, BufferScale, TargetScale;
+  } cases[] = {{420, 1, 1}, {420, 2, 2}, {60, 2, 1}, {60, 1, 2}};
+  for (const TCase& c : cases) {
+    const int side = c.Logical * c.BufferScale;
+    auto pixels = Pattern(side, side);
+    const TPixelView view{pixels.data(), side, side, side * 4, c.BufferScale};
+    TTarget whole(c.Logical, c.Logical, c.TargetScale), clipped(c.Logical, c.Logical, c.TargetScale);
+    PresentBuffer(whole.Cr, view);
+    // Two pieces of the clip, one of them across the band boundaries.
+    cairo_rectangle(clipped.Cr, 3, 5, c.Logical - 10, c.Logical - 7);
+    cairo_rectangle(clipped.Cr, 0, 0, 2, 1);
+    cairo_clip(clipped.Cr);
+    PresentBuffer(clipped.Cr, view);
+    const int device = c.Logical * c.TargetScale, s = c.TargetScale;
+    int wrong = 0;
+    for (int y = 0; y < device; ++y)
+      for (int x = 0; x < device; ++x) {
+        const int lx = x / s, ly = y / s;
+        const bool inside = (lx >= 3 && lx < c.Logical - 7 && ly >= 5 && ly < c.Logical - 2) || (lx < 2 && ly < 1);
+        wrong += clipped.Pixel(x, y) != (inside ? whole.Pixel(x, y) : 0x0000FFu);
+      }
+    EXPECT_EQ(wrong, 0) << c.Logical << " at buffer scale " << c.BufferScale << ", target " << c.TargetScale;
+  }
+}
+
+TEST(Presenter, WaitsBetweenUploadsOnlyOnceAPieceOfPixelsWasDrawn) {
+  struct TCase {
+    const char* Name;
+    int Side;  // of the logical clip, from (0, 0)
+    int Rectangles;
+    int Waits;
+  } cases[] = {
+      {"one small rectangle", 40, 1, 0},
+      {"many small rectangles, fewer pixels than a piece", 300, 30, 0},
+      {"more than a piece in one rectangle", 420, 1, 1},
+      {"more than three pieces", 800, 1, 4},
+  };
+  for (const TCase& c : cases) {
+    auto pixels = Pattern(c.Side, c.Side);
+    TTarget target(c.Side, c.Side, 1);
+    // Rows one apart, so that the clip keeps them as separate rectangles.
+    for (int i = 0; i < c.Rectangles; ++i) {
+      const int height = c.Rectangles == 1 ? c.Side : 1;
+      cairo_rectangle(target.Cr, 0, 2 * i, c.Side, height);
+    }
+    cairo_clip(target.Cr);
+    int waits = 0;
+    PresentBuffer(target.Cr, {pixels.data(), c.Side, c.Side, c.Side * 4, 1}, [&] { ++waits; });
+    EXPECT_EQ(waits, c.Waits) << c.Name;
+  }
+}
+
 }  // namespace
 }  // namespace platform::gtk
