@@ -47,28 +47,31 @@ std::vector<TPixelRect> BufferPieces(const std::vector<TPixelRect>& clip, const 
 
 void PresentBuffer(cairo_t* cr, const TPixelView& view, const std::function<void()>& betweenUploads) {
   if (view.Pixels == nullptr || view.Width <= 0 || view.Height <= 0) return;
+  // RGB24 ignores the top byte; ARGB32 would read it as premultiplied alpha and darken the canvas.
+  cairo_surface_t* surface =
+      cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(view.Pixels), CAIRO_FORMAT_RGB24,
+                                          view.Width, view.Height, view.StrideBytes);
+  cairo_surface_set_device_scale(surface, view.Scale, view.Scale);
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  int drawn = 0;  // pixels since betweenUploads last ran
+  cairo_set_source_surface(cr, surface, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  // The pieces go in batches of at most kPiecePixels, each batch one fill: one upload for the
+  // many small parts an entry repaints, a wait for the server between batches of a large paint.
+  int drawn = 0;  // pixels in the batch being gathered
   for (const TPixelRect& p : BufferPieces(ClipRectangles(cr, view), view, kPiecePixels)) {
-    if (betweenUploads && drawn > 0 && drawn + p.Width * p.Height > kPiecePixels) {
-      betweenUploads();
+    if (drawn > 0 && drawn + p.Width * p.Height > kPiecePixels) {
+      cairo_fill(cr);
+      if (betweenUploads) betweenUploads();
       drawn = 0;
     }
     drawn += p.Width * p.Height;
-    // RGB24 ignores the top byte; ARGB32 would read it as premultiplied alpha and darken the canvas.
-    unsigned char* data = reinterpret_cast<unsigned char*>(view.Pixels) + p.Y * view.StrideBytes + p.X * 4;
-    cairo_surface_t* piece =
-        cairo_image_surface_create_for_data(data, CAIRO_FORMAT_RGB24, p.Width, p.Height, view.StrideBytes);
-    cairo_surface_set_device_scale(piece, view.Scale, view.Scale);
-    const double x = double(p.X) / view.Scale, y = double(p.Y) / view.Scale;
-    cairo_set_source_surface(cr, piece, x, y);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
-    cairo_rectangle(cr, x, y, double(p.Width) / view.Scale, double(p.Height) / view.Scale);
-    cairo_fill(cr);
-    cairo_surface_destroy(piece);
+    cairo_rectangle(cr, double(p.X) / view.Scale, double(p.Y) / view.Scale, double(p.Width) / view.Scale,
+                    double(p.Height) / view.Scale);
   }
+  cairo_fill(cr);
   cairo_restore(cr);
+  cairo_surface_destroy(surface);
 }
 
 }  // namespace platform::gtk

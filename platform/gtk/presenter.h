@@ -31,9 +31,10 @@ struct TPixelRect {
 void PresentBuffer(cairo_t* cr, const TPixelView& view, const std::function<void()>& betweenUploads = {});
 
 // cairo sends an image to an X server through a pool of shared memory, and takes a part of it
-// again only once the server is done with it. Pieces of this many pixels (512 KB), with a wait for
-// the server between them, keep the pool that small instead of the size of the window.
-constexpr int kPiecePixels = 128 * 1024;
+// again only once the server is done with it. Batches of this many pixels (1 MB), with a wait for
+// the server between them, keep the pool that small instead of the size of the window; an
+// entry's repaint, even at scale 2, is one batch and waits for nothing.
+constexpr int kPiecePixels = 256 * 1024;
 
 // The parts of the buffer, in buffer pixels, that painting `clip` (logical rectangles) reads: each
 // rectangle cut to the buffer and into bands of whole logical rows of at most `maxPixels` pixels

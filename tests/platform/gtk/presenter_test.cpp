@@ -140,9 +140,10 @@ TEST(Presenter, WaitsBetweenUploadsOnlyOnceAPieceOfPixelsWasDrawn) {
   } cases[] = {
       {"one small rectangle", 40, 1, 0},
       {"many small rectangles, fewer pixels than a piece", 300, 30, 0},
-      {"more than a piece in one rectangle", 420, 1, 1},
-      {"more than three pieces", 800, 1, 4},
+      {"more than a piece in one rectangle", 600, 1, 1},
+      {"more than four pieces", 1100, 1, 4},
   };
+  static_assert(kPiecePixels == 256 * 1024, "the sides above are chosen for pieces of this size");
   for (const TCase& c : cases) {
     auto pixels = Pattern(c.Side, c.Side);
     TTarget target(c.Side, c.Side, 1);
