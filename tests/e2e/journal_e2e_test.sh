@@ -80,12 +80,17 @@ for try in $(seq 1 "$tries"); do
     # A correction of the newest spin as the last action: double-click it, answer the prompt.
     before=$(below)
     xdotool mousemove --window "$wid" 149 94 click --repeat 2 --delay 80 1
-    prompt=$(xdotool search --sync --onlyvisible --pid "$pid" --name 'Смена' | head -1)
+    prompt=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name 'Смена' | head -1)
     n=$(( (expected[spins - 1] + 1) % 37 ))
     # The prompt shows the number selected; typing replaces it.
     xdotool windowactivate --sync "$prompt" 2>/dev/null || true
     xdotool type "$n"
     xdotool key Return
+    # The prompt may cover the area watched below: what is compared is the window after it closed.
+    for _ in $(seq 100); do
+      xdotool search --all --onlyvisible --pid "$pid" --name 'Смена' >/dev/null 2>&1 || break
+      sleep 0.05
+    done
     wait_for below changed "$before" || fail "try $try: the correction never reached the screen"
     expected[spins - 1]=$n
   fi
