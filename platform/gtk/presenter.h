@@ -26,8 +26,8 @@ struct TPixelRect {
 // Paints the buffer at (0, 0) of `cr`, whose units are logical pixels. A buffer painted at the
 // display's scale factor (the cairo target's device scale) is copied pixel for pixel; one of
 // another scale is resampled to the nearest pixel. Only the clip of `cr` (the dirty area) is
-// touched, and only its pixels are read, piece by piece (BufferPieces). `betweenUploads`, when
-// given, runs before a piece once kPiecePixels have been drawn since it last ran.
+// touched, and only its pixels are read: its pieces (BufferPieces) go up in batches of at most
+// kPiecePixels, one fill each, and `betweenUploads`, when given, runs between two batches.
 void PresentBuffer(cairo_t* cr, const TPixelView& view, const std::function<void()>& betweenUploads = {});
 
 // cairo sends an image to an X server through a pool of shared memory, and takes a part of it
